@@ -1,0 +1,71 @@
+// What a file's status says in the terms of the catalog: attribute bits, 64-bit size and times.
+#include "platform/FileInfo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <cstring>
+
+#include "platform/DateTime.h"
+#include "platform/Paths.h"
+
+namespace kinshelf::platform {
+
+namespace {
+
+std::uint32_t AttributesOf(const struct statx& info, std::string_view name) {
+  std::uint32_t bits = 0;
+  const auto type = info.stx_mode & S_IFMT;
+  if (type == S_IFDIR) {
+    bits |= attr::kDirectory;
+  } else if (type == S_IFREG) {
+    bits |= attr::kArchive;
+  } else if (type == S_IFLNK) {
+    bits |= attr::kReparsePoint;
+  } else {
+    bits |= attr::kSystem;
+  }
+  if (!name.empty() && name.front() == '.' && name != "." && name != "..") bits |= attr::kHidden;
+  if ((info.stx_mode & S_IWUSR) == 0) bits |= attr::kReadOnly;
+  return bits;
+}
+
+double LocalTime(const struct statx_timestamp& stamp) {
+  return LocalDateTimeFromUnix(stamp.tv_sec, static_cast<long>(stamp.tv_nsec));
+}
+
+std::optional<FileStatus> Status(int folderFd, const char* path, std::string_view name) {
+  struct statx info {};
+  if (statx(folderFd, path, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) {
+    return std::nullopt;
+  }
+  FileStatus status;
+  status.attributes = AttributesOf(info, name);
+  status.size = static_cast<std::int64_t>(info.stx_size);
+  if ((info.stx_mask & STATX_BTIME) != 0) status.created = LocalTime(info.stx_btime);
+  status.modified = LocalTime(info.stx_mtime);
+  status.accessed = LocalTime(info.stx_atime);
+  status.device = makedev(info.stx_dev_major, info.stx_dev_minor);
+  return status;
+}
+
+}  // namespace
+
+std::optional<FileStatus> StatusOf(const std::string& path) {
+  return Status(AT_FDCWD, path.c_str(), FileNamePart(WithoutTrailingSeparator(path)));
+}
+
+std::optional<FileStatus> StatusAt(int folderFd, const char* name) { return Status(folderFd, name, name); }
+
+bool FileExists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace kinshelf::platform

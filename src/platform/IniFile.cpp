@@ -1,0 +1,155 @@
+// A plain INI file read and written with the semantics of the Windows profile functions.
+#include "platform/IniFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "platform/FileIo.h"
+
+namespace kinshelf::platform {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// The section name of a header line "[name]", or nothing.
+bool SectionName(std::string_view line, std::string_view& name) {
+  line = Trim(line);
+  if (line.empty() || line.front() != '[') return false;
+  const auto close = line.find(']');
+  if (close == std::string_view::npos) return false;
+  name = Trim(line.substr(1, close - 1));
+  return true;
+}
+
+// The key and value of a line "key=value"; comment lines have none.
+bool KeyValue(std::string_view line, std::string_view& key, std::string_view& value) {
+  line = Trim(line);
+  if (line.empty() || line.front() == ';' || line.front() == '#') return false;
+  const auto equals = line.find('=');
+  if (equals == std::string_view::npos) return false;
+  key = Trim(line.substr(0, equals));
+  value = Trim(line.substr(equals + 1));
+  return true;
+}
+
+void CheckText(std::string_view text, std::string_view forbidden, const char* what) {
+  if (text.find_first_of(forbidden) != std::string_view::npos) {
+    throw std::invalid_argument(std::string("The ") + what + " \"" + std::string(text) +
+                                "\" cannot be written to a settings file");
+  }
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) {
+    if (errno == ENOENT) return;
+    throw std::runtime_error("Cannot read " + path_ + ": " + std::strerror(errno));
+  }
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw std::runtime_error("Cannot read " + path_);
+  SetText(text);
+}
+
+IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path)) { SetText(text); }
+
+void IniFile::SetText(std::string_view text) {
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines_.emplace_back(line);
+  }
+}
+
+long IniFile::FindSection(std::string_view section) const {
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    std::string_view name;
+    if (SectionName(lines_[i], name) && SameName(name, section)) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+long IniFile::FindKey(long header, std::string_view key) const {
+  for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines_.size(); ++i) {
+    std::string_view name;
+    if (SectionName(lines_[i], name)) break;
+    std::string_view found, value;
+    if (KeyValue(lines_[i], found, value) && SameName(found, key)) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+long IniFile::SectionEnd(long header) const {
+  long end = header + 1;
+  for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines_.size(); ++i) {
+    std::string_view name;
+    if (SectionName(lines_[i], name)) break;
+    if (!Trim(lines_[i]).empty()) end = static_cast<long>(i) + 1;
+  }
+  return end;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+  const long header = FindSection(section);
+  if (header < 0) return std::string(fallback);
+  const long line = FindKey(header, key);
+  if (line < 0) return std::string(fallback);
+  std::string_view found, value;
+  KeyValue(lines_[static_cast<std::size_t>(line)], found, value);
+  return std::string(value);
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  CheckText(section, "\r\n]", "section name");
+  CheckText(key, "\r\n=", "key");
+  CheckText(value, "\r\n", "value");
+  const std::string text = std::string(key) + "=" + std::string(value);
+  long header = FindSection(section);
+  if (header < 0) {
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + std::string(section) + "]");
+    header = static_cast<long>(lines_.size()) - 1;
+  }
+  const long line = FindKey(header, key);
+  if (line >= 0) {
+    std::string_view found, old;
+    KeyValue(lines_[static_cast<std::size_t>(line)], found, old);
+    lines_[static_cast<std::size_t>(line)] = std::string(found) + "=" + std::string(value);
+    return;
+  }
+  lines_.insert(lines_.begin() + SectionEnd(header), text);
+}
+
+std::string IniFile::Text() const {
+  std::string text;
+  for (const auto& line : lines_) {
+    text += line;
+    text += '\n';
+  }
+  return text;
+}
+
+void IniFile::Save() const { ReplaceFileAtomically(path_, Text()); }
+
+}  // namespace kinshelf::platform

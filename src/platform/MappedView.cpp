@@ -1,0 +1,50 @@
+// One mapping of a whole file into memory, unmapped when it goes out of scope.
+#include "platform/MappedView.h"
+
+#include <sys/mman.h>
+
+namespace kinshelf::platform {
+
+MappedView& MappedView::operator=(MappedView&& other) noexcept {
+  if (this != &other) {
+    Release();
+    base_ = std::exchange(other.base_, nullptr);
+    length_ = std::exchange(other.length_, 0);
+    writable_ = other.writable_;
+  }
+  return *this;
+}
+
+MappedView::~MappedView() { Release(); }
+
+MappedView MappedView::Map(int fd, std::size_t length, bool writable) {
+  MappedView view;
+  if (length == 0) return view;
+  const int protection = writable ? PROT_READ | PROT_WRITE : PROT_READ;
+  const int flags = writable ? MAP_SHARED : MAP_PRIVATE;
+  void* base = mmap(nullptr, length, protection, flags, fd, 0);
+  if (base == MAP_FAILED) return view;
+  madvise(base, length, MADV_RANDOM);
+  view.base_ = static_cast<unsigned char*>(base);
+  view.length_ = length;
+  view.writable_ = writable;
+  return view;
+}
+
+bool MappedView::Flush() const {
+  if (base_ == nullptr || !writable_) return true;
+  // Dirty pages of a shared mapping stay coherent with the file; this only schedules the write.
+  return msync(base_, length_, MS_ASYNC) == 0;
+}
+
+int MappedView::Release() {
+  if (base_ == nullptr) return 0;
+  const bool flushed = Flush();
+  const bool unmapped = munmap(base_, length_) == 0;
+  base_ = nullptr;
+  length_ = 0;
+  if (!flushed) return 1;
+  return unmapped ? 0 : 2;
+}
+
+}  // namespace kinshelf::platform

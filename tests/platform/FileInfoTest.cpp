@@ -1,0 +1,62 @@
+// Attribute bits, sizes and times of files, folders, links and devices.
+#include "platform/FileInfo.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/FileIo.h"
+#include "support/ScratchFolder.h"
+
+namespace kinshelf::platform {
+namespace {
+
+TEST(FileInfoTest, RegularFileIsArchiveWithItsSize) {
+  test::ScratchFolder folder;
+  const auto path = folder.WriteFile("a.ged", "0 HEAD\n");
+  const auto status = StatusOf(path);
+  ASSERT_TRUE(status);
+  EXPECT_EQ(status->attributes, attr::kArchive);
+  EXPECT_EQ(status->size, 7);
+  EXPECT_GT(status->modified, 40000.0);
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_FALSE(DirectoryExists(path));
+}
+
+TEST(FileInfoTest, HiddenReadOnlyFolderAndLink) {
+  test::ScratchFolder folder;
+  const auto hidden = folder.WriteFile(".hidden.ged", "x");
+  chmod(hidden.c_str(), 0444);
+  EXPECT_EQ(StatusOf(hidden)->attributes, attr::kArchive | attr::kHidden | attr::kReadOnly);
+
+  const auto sub = folder.MakeFolder(".sub");
+  EXPECT_EQ(StatusOf(sub)->attributes, attr::kDirectory | attr::kHidden);
+  EXPECT_EQ(StatusOf(sub + "/")->attributes, attr::kDirectory | attr::kHidden);
+  EXPECT_TRUE(DirectoryExists(sub));
+
+  const auto link = folder.Path("link.ged");
+  ASSERT_EQ(symlink(hidden.c_str(), link.c_str()), 0);
+  EXPECT_EQ(StatusOf(link)->attributes & attr::kReparsePoint, attr::kReparsePoint);
+
+  const auto fifo = folder.Path("pipe");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  EXPECT_EQ(StatusOf(fifo)->attributes & attr::kSystem, attr::kSystem);
+}
+
+TEST(FileInfoTest, SparseFileAboveFourGibibytesKeepsItsSize) {
+  test::ScratchFolder folder;
+  const auto path = folder.WriteFile("big.ged", "");
+  const auto fd = OpenExistingFile(path, true);
+  ASSERT_TRUE(ResizeFile(fd.Get(), 5LL << 30));
+  EXPECT_EQ(StatusOf(path)->size, 5LL << 30);
+}
+
+TEST(FileInfoTest, MissingEntryHasNoStatus) {
+  test::ScratchFolder folder;
+  EXPECT_FALSE(StatusOf(folder.Path("none")));
+  EXPECT_FALSE(FileExists(folder.Path("none")));
+}
+
+}  // namespace
+}  // namespace kinshelf::platform
