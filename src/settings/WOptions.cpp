@@ -1,0 +1,248 @@
+// The settings store: every setting as a string in memory, read from and written to one INI file.
+#include "settings/WOptions.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <span>
+#include <stdexcept>
+
+#include "platform/Paths.h"
+#include "platform/UserFolders.h"
+#include "settings/OptionTables.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr int kRecentCount = opt::File10 - opt::File1 + 1;
+
+bool IsGeneral(int id) {
+  return id >= opt::kGeneralFirst && id <= opt::kGeneralLast;
+}
+
+bool IsCatalog(int id) {
+  return id >= opt::kCatalogFirst && id <= opt::kCatalogLast;
+}
+
+const opt::Row& RowOf(int id) {
+  if (IsGeneral(id)) return opt::GeneralRows()[static_cast<std::size_t>(id - opt::kGeneralFirst)];
+  if (IsCatalog(id)) return opt::CatalogRows()[static_cast<std::size_t>(id - opt::kCatalogFirst)];
+  throw std::out_of_range("No setting has the id " + std::to_string(id));
+}
+
+std::string AsciiUpper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Like the profile functions' integer reading: a value that is not wholly a number counts as 0.
+int ToInt(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && stop == end ? value : 0;
+}
+
+std::vector<std::string> Defaults(std::span<const opt::Row> rows) {
+  std::vector<std::string> values;
+  values.reserve(rows.size());
+  for (const auto& row : rows) values.emplace_back(row.defaultValue);
+  return values;
+}
+
+void ReadTable(const platform::IniFile& file, std::span<const opt::Row> rows,
+               std::vector<std::string>& values) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    values[i] = file.ReadString(rows[i].section, rows[i].key, rows[i].defaultValue);
+  }
+}
+
+void WriteTable(platform::IniFile& file, std::span<const opt::Row> rows,
+                const std::vector<std::string>& values) {
+  for (std::size_t i = 0; i < rows.size(); ++i) file.WriteString(rows[i].section, rows[i].key, values[i]);
+}
+
+std::string ExecutablePath() {
+  std::vector<char> buffer(256);
+  for (;;) {
+    const ssize_t size = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (size < 0)
+      throw std::runtime_error(std::string("Cannot find the program's own path: ") + std::strerror(errno));
+    if (static_cast<std::size_t>(size) < buffer.size())
+      return std::string(buffer.data(), static_cast<std::size_t>(size));
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+void RequireOpen(bool open, const char* operation) {
+  if (!open) throw std::logic_error(std::string("The settings store must be opened before ") + operation);
+}
+
+}  // namespace
+
+WOptions::WOptions() : general_(Defaults(opt::GeneralRows())), catalog_(Defaults(opt::CatalogRows())) {}
+
+std::string WOptions::DefaultPath() {
+  const std::string folder = platform::SettingsFolder();
+  platform::ForceDirectories(folder);
+  return platform::JoinPath(folder, "Kinshelf.ini");
+}
+
+std::string WOptions::FallbackPath() {
+  const std::string program = ExecutablePath();
+  const std::string_view name = platform::FileNamePart(program);
+  const std::string_view base = name.substr(0, name.size() - platform::ExtensionPart(name).size());
+  return platform::JoinPath(platform::FolderPart(program), std::string(base) + ".ini");
+}
+
+void WOptions::Open(const std::string& path) {
+  if (IsOpen()) throw std::logic_error("The settings store is already open on " + file_->Path());
+  file_.emplace(path.empty() ? FallbackPath() : path);
+}
+
+std::string WOptions::Path() const {
+  return IsOpen() ? file_->Path() : std::string();
+}
+
+void WOptions::Load(int kind) {
+  RequireOpen(IsOpen(), "loading");
+  ReadTable(*file_, opt::GeneralRows(), general_);
+  if (kind != kCatalogKind) return;
+  ReadTable(*file_, opt::CatalogRows(), catalog_);
+  catalogLoaded_ = true;
+}
+
+void WOptions::Save() {
+  RequireOpen(IsOpen(), "saving");
+  // Read the file again right before writing, so that lines another process added since Open
+  // (other keys, other sections, comments) survive; only the rows of our tables are replaced.
+  platform::IniFile fresh(file_->Path());
+  WriteTable(fresh, opt::GeneralRows(), general_);
+  if (catalogLoaded_) WriteTable(fresh, opt::CatalogRows(), catalog_);
+  fresh.Save();
+  file_ = std::move(fresh);
+}
+
+void WOptions::Close() {
+  file_.reset();
+}
+
+bool WOptions::IsLoaded(int id) const {
+  return IsGeneral(id) || (IsCatalog(id) && catalogLoaded_);
+}
+
+std::string& WOptions::Slot(int id) {
+  return const_cast<std::string&>(static_cast<const WOptions&>(*this).Slot(id));
+}
+
+const std::string& WOptions::Slot(int id) const {
+  if (IsGeneral(id)) return general_[static_cast<std::size_t>(id - opt::kGeneralFirst)];
+  if (IsCatalog(id)) return catalog_[static_cast<std::size_t>(id - opt::kCatalogFirst)];
+  throw std::out_of_range("No setting has the id " + std::to_string(id));
+}
+
+// Refusing line breaks here keeps memory and file in agreement: the file could not hold them.
+void WOptions::Store(int id, std::string_view value) {
+  std::string& slot = Slot(id);
+  if (HasLineBreak(value)) {
+    throw std::invalid_argument("The setting " + std::string(RowOf(id).key) + " cannot hold a line break");
+  }
+  slot.assign(value);
+}
+
+std::string WOptions::GetString(opt::General id) const {
+  return Slot(id);
+}
+bool WOptions::GetBool(opt::General id) const {
+  return Slot(id) == "T";
+}
+int WOptions::GetInt(opt::General id) const {
+  return ToInt(Slot(id));
+}
+void WOptions::SetString(opt::General id, std::string_view value) {
+  Store(id, value);
+}
+void WOptions::SetBool(opt::General id, bool value) {
+  Store(id, value ? "T" : "F");
+}
+void WOptions::SetInt(opt::General id, int value) {
+  Store(id, std::to_string(value));
+}
+
+std::string WOptions::GetString(opt::Catalog id) const {
+  return Slot(id);
+}
+bool WOptions::GetBool(opt::Catalog id) const {
+  return Slot(id) == "T";
+}
+int WOptions::GetInt(opt::Catalog id) const {
+  return ToInt(Slot(id));
+}
+void WOptions::SetString(opt::Catalog id, std::string_view value) {
+  Store(id, value);
+}
+void WOptions::SetBool(opt::Catalog id, bool value) {
+  Store(id, value ? "T" : "F");
+}
+void WOptions::SetInt(opt::Catalog id, int value) {
+  Store(id, std::to_string(value));
+}
+
+std::vector<WOptions::Entry> WOptions::Entries() const {
+  std::vector<Entry> entries;
+  for (int id = opt::kGeneralFirst; id <= opt::kGeneralLast; ++id) {
+    entries.push_back({id, RowOf(id).section, RowOf(id).key});
+  }
+  if (!catalogLoaded_) return entries;
+  for (int id = opt::kCatalogFirst; id <= opt::kCatalogLast; ++id) {
+    entries.push_back({id, RowOf(id).section, RowOf(id).key});
+  }
+  return entries;
+}
+
+std::optional<int> WOptions::FindId(std::string_view key) const {
+  const std::string wanted = AsciiUpper(key);
+  for (const Entry& entry : Entries()) {
+    if (AsciiUpper(entry.key) == wanted) return entry.id;
+  }
+  return std::nullopt;
+}
+
+std::string WOptions::Value(int id) const {
+  if (!IsLoaded(id)) throw std::out_of_range("No loaded setting has the id " + std::to_string(id));
+  return Slot(id);
+}
+
+void WOptions::SetValue(int id, std::string_view value) {
+  if (!IsLoaded(id)) throw std::out_of_range("No loaded setting has the id " + std::to_string(id));
+  Store(id, value);
+}
+
+void WOptions::AddRecentFile(const std::string& path) {
+  if (path.empty() || HasLineBreak(path)) return;
+  const std::string wanted = AsciiUpper(path);
+  // Entry n of the list, 1-based; above the head there is nothing. Copies, as slots are overwritten.
+  const auto entry = [this](int n) { return n >= 1 ? Slot(opt::File1 + n - 1) : std::string(); };
+  bool found = false;
+  for (int n = 1; n <= kRecentCount; ++n) found = found || AsciiUpper(entry(n)) == wanted;
+  // Walk the list from the bottom, skipping the equal entry, so each target takes the entry above it.
+  int source = found ? kRecentCount : kRecentCount - 1;
+  for (int target = kRecentCount; target >= 2; --target) {
+    if (AsciiUpper(entry(source)) == wanted) --source;
+    Slot(opt::File1 + target - 1) = entry(source);
+    --source;
+  }
+  Slot(opt::File1) = path;
+}
+
+}  // namespace kinshelf
