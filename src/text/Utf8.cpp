@@ -1,0 +1,57 @@
+// Reading UTF-8 byte strings that may hold bytes which are not UTF-8.
+#include "text/Utf8.h"
+
+namespace kinshelf {
+
+namespace {
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return 0;
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;  // the range the second byte must lie in
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;   // no overlong forms
+    if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return 0;
+  }
+  if (text.size() - pos < length) return 0;
+  const auto second = static_cast<unsigned char>(text[pos + 1]);
+  if (second < low || second > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (!IsContinuation(static_cast<unsigned char>(text[pos + i]))) return 0;
+  }
+  return length;
+}
+
+char32_t Utf8CodePoint(std::string_view text, std::size_t pos, std::size_t length) {
+  static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t value = static_cast<unsigned char>(text[pos]) & kLeadMask[length];
+  for (std::size_t i = 1; i < length; ++i) value = (value << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
+  return value;
+}
+
+std::size_t DisplayLength(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++count) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    pos += length == 0 ? 1 : length;
+  }
+  return count;
+}
+
+}  // namespace kinshelf
