@@ -1,0 +1,216 @@
+// A byte store over one whole file mapped into memory, or over a heap buffer that moves to a mapped
+// file once it outgrows kMemoryLimit.
+#include "fileaccess/WMMF.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+
+#include "fileaccess/WMMFError.h"
+#include "platform/FileInfo.h"
+#include "platform/FileIo.h"
+#include "platform/Paths.h"
+#include "platform/TempFile.h"
+#include "platform/UserFolders.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr std::int64_t kMaxSize = std::numeric_limits<std::int64_t>::max();
+
+// The step digit of a failed release of a view: 5 when flushing failed, 6 when unmapping did.
+void CheckRelease(int result, const std::string& path) {
+  if (result != 0) throw WMMFError(path, result == 1 ? 5 : 6);
+}
+
+}  // namespace
+
+WMMF::WMMF(const std::string& fileName, bool inMemory, std::int64_t growth, std::int64_t initialSize)
+    : growth_(std::max<std::int64_t>(growth, 0)),
+      fileName_(fileName),
+      temporary_(fileName.empty()),
+      writable_(true) {
+  const std::int64_t size = std::max<std::int64_t>(initialSize, 0);
+  size_ = size;
+  if (inMemory && size < kMemoryLimit) {
+    inMemory_ = true;
+    buffer_.assign(static_cast<std::size_t>(size), 0);
+    base_ = buffer_.data();
+    capacity_ = size;
+    return;
+  }
+  try {
+    const platform::FileDescriptor fd = CreateBackingFile();
+    SizeFile(fd, size, 3);
+    MapFile(fd, size, 4);
+  } catch (...) {
+    // The destructor won't run, and a temporary file must not outlive its store.
+    if (temporary_ && !fileName_.empty()) platform::RemoveFile(fileName_);
+    throw;
+  }
+}
+
+WMMF::WMMF(const std::string& fileName, std::int64_t growth, std::uint16_t mode)
+    : growth_(std::max<std::int64_t>(growth, 0)), fileName_(fileName), writable_((mode & 0x3) != 0) {
+  // Checked first so that a FIFO can't block the open and a folder fails like a missing file.
+  if (!platform::FileExists(fileName_)) throw WMMFError(fileName_, 2);
+  const platform::FileDescriptor fd = platform::OpenExistingFile(fileName_, writable_);
+  if (!fd.IsOpen()) throw WMMFError(fileName_, 2);
+  const std::optional<std::int64_t> size = platform::FileSizeOf(fd.Get());
+  if (!size) throw WMMFError(fileName_, 2);
+  if (*size <= 0) throw WMMFError(fileName_, 3);
+  MapFile(fd, *size, 4);
+  size_ = *size;
+}
+
+WMMF::~WMMF() {
+  if (inMemory_ && !temporary_) WriteBackBuffer();
+  view_.Release();
+  if (temporary_ && !fileName_.empty()) platform::RemoveFile(fileName_);
+}
+
+std::int64_t WMMF::Read(void* buffer, std::int64_t count) {
+  if (position_ < 0 || count < 0 || position_ >= size_) return 0;
+  const std::int64_t copied = std::min(count, size_ - position_);
+  if (copied > 0) std::memcpy(buffer, base_ + position_, static_cast<std::size_t>(copied));
+  position_ += copied;
+  return copied;
+}
+
+std::int64_t WMMF::Write(const void* buffer, std::int64_t count) {
+  const std::int64_t start = position_;
+  if (start < 0 || count <= 0 || count > kMaxSize - start) return start;
+  RequireWritable();
+  const std::int64_t end = start + count;
+  if (end > size_) {
+    if (end > capacity_) Grow(end);
+    size_ = end;
+  }
+  std::memcpy(base_ + start, buffer, static_cast<std::size_t>(count));
+  position_ = end;
+  return start;
+}
+
+std::int64_t WMMF::Seek(std::int64_t offset, int origin) {
+  std::int64_t from = 0;
+  switch (origin) {
+    case 0:
+      break;
+    case 1:
+      from = position_;
+      break;
+    case 2:
+      from = size_;
+      break;
+    default:
+      return position_;
+  }
+  std::int64_t target = 0;
+  if (!__builtin_add_overflow(from, offset, &target)) position_ = target;
+  return position_;
+}
+
+std::int64_t WMMF::ReadData(void* buffer, std::int64_t count) {
+  return Read(buffer, count);
+}
+
+std::int64_t WMMF::WriteData(const void* buffer, std::int64_t count) {
+  return Write(buffer, count);
+}
+
+std::int64_t WMMF::SeekData(std::int64_t offset, int origin) {
+  return Seek(offset, origin);
+}
+
+unsigned char* WMMF::PointerAt(std::int64_t offset) {
+  return offset < 0 || offset > size_ ? nullptr : base_ + offset;
+}
+
+const unsigned char* WMMF::PointerAt(std::int64_t offset) const {
+  return offset < 0 || offset > size_ ? nullptr : base_ + offset;
+}
+
+const std::string& WMMF::FileName() {
+  if (temporary_ && fileName_.empty()) CreateTemporaryFile();
+  return fileName_;
+}
+
+void WMMF::Flush() {
+  if (!view_.Flush()) throw WMMFError(fileName_, 5);
+}
+
+void WMMF::Grow(std::int64_t size) {
+  RequireWritable();
+  if (size <= capacity_) return;
+  const std::int64_t target = size > kMaxSize - growth_ ? kMaxSize : size + growth_;
+  if (inMemory_ && target < kMemoryLimit) {
+    buffer_.resize(static_cast<std::size_t>(target), 0);
+    base_ = buffer_.data();
+    capacity_ = target;
+    return;
+  }
+  const platform::FileDescriptor fd = inMemory_ ? SpillBuffer() : ReopenFile();
+  SizeFile(fd, target, 8);
+  MapFile(fd, target, 9);
+}
+
+platform::FileDescriptor WMMF::CreateBackingFile() {
+  if (temporary_ && fileName_.empty()) return CreateTemporaryFile();
+  platform::FileDescriptor fd = platform::CreateFileAlways(fileName_);
+  if (!fd.IsOpen()) throw WMMFError(fileName_, 1);
+  return fd;
+}
+
+platform::FileDescriptor WMMF::CreateTemporaryFile() {
+  try {
+    platform::TempFile file = platform::CreateTempFile("orv");
+    fileName_ = std::move(file.path);
+    return std::move(file.fd);
+  } catch (const std::runtime_error&) {
+    throw WMMFError(platform::JoinPath(platform::TempFolder(), "orvXXXXXX"), 1);
+  }
+}
+
+platform::FileDescriptor WMMF::SpillBuffer() {
+  platform::FileDescriptor fd = CreateBackingFile();
+  if (!platform::WriteAll(fd.Get(), buffer_.data(), buffer_.size())) throw WMMFError(fileName_, 7);
+  return fd;
+}
+
+platform::FileDescriptor WMMF::ReopenFile() {
+  platform::FileDescriptor fd = platform::OpenExistingFile(fileName_, true);
+  if (!fd.IsOpen()) throw WMMFError(fileName_, 7);
+  return fd;
+}
+
+void WMMF::SizeFile(const platform::FileDescriptor& fd, std::int64_t size, int step) {
+  if (size <= 0 || !platform::ResizeFile(fd.Get(), size)) throw WMMFError(fileName_, step);
+}
+
+// Maps the new view before the old one goes, so that a failure leaves the store as it was.
+void WMMF::MapFile(const platform::FileDescriptor& fd, std::int64_t capacity, int step) {
+  if (!std::in_range<std::size_t>(capacity)) throw WMMFError(fileName_, step);
+  platform::MappedView view =
+      platform::MappedView::Map(fd.Get(), static_cast<std::size_t>(capacity), writable_);
+  if (!view.IsMapped()) throw WMMFError(fileName_, step);
+  std::swap(view_, view);
+  base_ = view_.Base();
+  capacity_ = capacity;
+  inMemory_ = false;
+  std::vector<unsigned char>().swap(buffer_);
+  CheckRelease(view.Release(), fileName_);
+}
+
+void WMMF::RequireWritable() const {
+  if (!writable_) throw std::logic_error("The file " + fileName_ + " is open for reading only");
+}
+
+void WMMF::WriteBackBuffer() noexcept {
+  const platform::FileDescriptor fd = platform::CreateFileAlways(fileName_);
+  if (fd.IsOpen()) platform::WriteAll(fd.Get(), buffer_.data(), buffer_.size());
+}
+
+}  // namespace kinshelf

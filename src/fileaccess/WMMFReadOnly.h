@@ -1,0 +1,24 @@
+// An existing file mapped whole for reading only; it never grows, so its bytes stay where they are
+// for the life of the object. Readers of outside input take their bounded view from Bytes().
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "fileaccess/WMMF.h"
+
+namespace kinshelf {
+
+class WMMFReadOnly : public WMMF {
+ public:
+  // Maps the file privately, so nothing can write through the view. Throws WMMFError: step 2 when
+  // the file is missing, not a regular file or can't be opened, 3 when it is empty, 4 when it can't
+  // be mapped. A probe that only peeks at a file catches the error and treats the file as no match.
+  explicit WMMFReadOnly(const std::string& fileName);
+
+  // Exactly the bytes of the file as mapped, [Memory(), End()). Valid for the life of the object.
+  // Another process may still shorten the file; touching pages past its new end then faults.
+  std::span<const unsigned char> Bytes() const;
+};
+
+}  // namespace kinshelf
