@@ -1,13 +1,18 @@
 // The command-line face: picks the command named by the first argument and runs it.
 #include "cli/CommandLine.h"
 
+#include <unistd.h>
+
 #include <iostream>
+
+#include "cli/CommandRunner.h"
 
 namespace kinshelf::cli {
 
-int RunCommandLine(int, char**) {
-  std::cout << "Usage: kinshelf COMMAND [OPTIONS]\n";
-  return 0;
+int RunCommandLine(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  CommandIo io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
+  return RunCommand(arguments, io);
 }
 
 }  // namespace kinshelf::cli

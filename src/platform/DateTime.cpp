@@ -14,8 +14,9 @@ constexpr std::int64_t kUnixEpochDays = 25569;
 
 std::int64_t DaysFromCivil(int year, int month, int day) {
   using namespace std::chrono;
-  const sys_days date = year_month_day(std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
-                                       std::chrono::day(static_cast<unsigned>(day)));
+  const sys_days date =
+      year_month_day(std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
+                     std::chrono::day(static_cast<unsigned>(day)));
   return date.time_since_epoch().count() + kUnixEpochDays;
 }
 
@@ -23,8 +24,7 @@ std::int64_t DaysFromCivil(int year, int month, int day) {
 
 double EncodeDateTime(const DateTimeParts& parts) {
   const double days = static_cast<double>(DaysFromCivil(parts.year, parts.month, parts.day));
-  const double time =
-      ((parts.hour * 60.0 + parts.minute) * 60.0 + parts.second) * 1000.0 + parts.millisecond;
+  const double time = ((parts.hour * 60.0 + parts.minute) * 60.0 + parts.second) * 1000.0 + parts.millisecond;
   // Before the epoch the day is negative but the time of day still runs forward.
   return days >= 0 ? days + time / kMillisecondsPerDay : days - time / kMillisecondsPerDay;
 }

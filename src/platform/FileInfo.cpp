@@ -37,7 +37,8 @@ double LocalTime(const struct statx_timestamp& stamp) {
 
 std::optional<FileStatus> Status(int folderFd, const char* path, std::string_view name) {
   struct statx info {};
-  if (statx(folderFd, path, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) {
+  if (statx(folderFd, path, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_BASIC_STATS | STATX_BTIME, &info) !=
+      0) {
     return std::nullopt;
   }
   FileStatus status;
@@ -56,7 +57,9 @@ std::optional<FileStatus> StatusOf(const std::string& path) {
   return Status(AT_FDCWD, path.c_str(), FileNamePart(WithoutTrailingSeparator(path)));
 }
 
-std::optional<FileStatus> StatusAt(int folderFd, const char* name) { return Status(folderFd, name, name); }
+std::optional<FileStatus> StatusAt(int folderFd, const char* name) {
+  return Status(folderFd, name, name);
+}
 
 bool FileExists(const std::string& path) {
   struct stat info {};

@@ -9,13 +9,13 @@ namespace kinshelf::platform {
 
 // Attribute bits in the values the rest of the program tests.
 namespace attr {
-inline constexpr std::uint32_t kReadOnly = 0x1;      // the owner has no write permission
-inline constexpr std::uint32_t kHidden = 0x2;        // the name starts with "."
-inline constexpr std::uint32_t kSystem = 0x4;        // a device, FIFO or socket
-inline constexpr std::uint32_t kVolume = 0x8;        // never set here
-inline constexpr std::uint32_t kDirectory = 0x10;    // a directory, not a link to one
-inline constexpr std::uint32_t kArchive = 0x20;      // every regular file
-inline constexpr std::uint32_t kDevice = 0x40;       // never set here; kSystem covers devices
+inline constexpr std::uint32_t kReadOnly = 0x1;    // the owner has no write permission
+inline constexpr std::uint32_t kHidden = 0x2;      // the name starts with "."
+inline constexpr std::uint32_t kSystem = 0x4;      // a device, FIFO or socket
+inline constexpr std::uint32_t kVolume = 0x8;      // never set here
+inline constexpr std::uint32_t kDirectory = 0x10;  // a directory, not a link to one
+inline constexpr std::uint32_t kArchive = 0x20;    // every regular file
+inline constexpr std::uint32_t kDevice = 0x40;     // never set here; kSystem covers devices
 inline constexpr std::uint32_t kTemporary = 0x100;
 inline constexpr std::uint32_t kSparseFile = 0x200;
 inline constexpr std::uint32_t kReparsePoint = 0x400;  // a symbolic link

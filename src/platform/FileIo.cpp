@@ -29,7 +29,9 @@ std::optional<std::int64_t> FileSizeOf(int fd) {
   return static_cast<std::int64_t>(info.st_size);
 }
 
-bool ResizeFile(int fd, std::int64_t size) { return ftruncate(fd, static_cast<off_t>(size)) == 0; }
+bool ResizeFile(int fd, std::int64_t size) {
+  return ftruncate(fd, static_cast<off_t>(size)) == 0;
+}
 
 bool WriteAll(int fd, const void* data, std::size_t size) {
   const auto* bytes = static_cast<const char*>(data);
@@ -52,7 +54,9 @@ std::int64_t ReadAt(int fd, void* data, std::size_t size, std::int64_t offset) {
   }
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+bool RemoveFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string folder(FolderPart(ExpandPath(path)));
@@ -69,7 +73,8 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   if (!created) fail("write");
   struct stat old {};
   const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  if (fchmod(fd.Get(), mode) != 0 || !WriteAll(fd.Get(), bytes.data(), bytes.size()) || fsync(fd.Get()) != 0) {
+  if (fchmod(fd.Get(), mode) != 0 || !WriteAll(fd.Get(), bytes.data(), bytes.size()) ||
+      fsync(fd.Get()) != 0) {
     fail("write");
   }
   if (!fd.Close()) fail("write");

@@ -70,7 +70,9 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
   SetText(text);
 }
 
-IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path)) { SetText(text); }
+IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path)) {
+  SetText(text);
+}
 
 void IniFile::SetText(std::string_view text) {
   while (!text.empty()) {
@@ -110,7 +112,8 @@ long IniFile::SectionEnd(long header) const {
   return end;
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
   const long header = FindSection(section);
   if (header < 0) return std::string(fallback);
   const long line = FindKey(header, key);
@@ -150,6 +153,8 @@ std::string IniFile::Text() const {
   return text;
 }
 
-void IniFile::Save() const { ReplaceFileAtomically(path_, Text()); }
+void IniFile::Save() const {
+  ReplaceFileAtomically(path_, Text());
+}
 
 }  // namespace kinshelf::platform

@@ -15,7 +15,9 @@ MappedView& MappedView::operator=(MappedView&& other) noexcept {
   return *this;
 }
 
-MappedView::~MappedView() { Release(); }
+MappedView::~MappedView() {
+  Release();
+}
 
 MappedView MappedView::Map(int fd, std::size_t length, bool writable) {
   MappedView view;

@@ -27,7 +27,8 @@ PathParts SplitPath(std::string_view fullPath) {
   // No drive letters here: the drive part is empty and becomes a single separator.
   parts.drive = std::string(1, kSeparator);
   const auto slash = fullPath.rfind(kSeparator);
-  std::string_view folder = slash == std::string_view::npos ? std::string_view() : fullPath.substr(0, slash + 1);
+  std::string_view folder =
+      slash == std::string_view::npos ? std::string_view() : fullPath.substr(0, slash + 1);
   const std::string_view name = slash == std::string_view::npos ? fullPath : fullPath.substr(slash + 1);
   if (!folder.empty() && folder.back() == kSeparator) folder.remove_suffix(1);
   if (!folder.empty() && folder.front() == kSeparator) folder.remove_prefix(1);

@@ -14,7 +14,9 @@ std::function<void()>& Hook() {
 
 }  // namespace
 
-std::function<void()> SetProcessEventsHook(std::function<void()> hook) { return std::exchange(Hook(), std::move(hook)); }
+std::function<void()> SetProcessEventsHook(std::function<void()> hook) {
+  return std::exchange(Hook(), std::move(hook));
+}
 
 void ProcessPendingEvents() {
   if (const auto& hook = Hook()) hook();

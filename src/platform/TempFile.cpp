@@ -20,7 +20,8 @@ TempFile CreateTempFile(const std::string& prefix) {
   name.push_back('\0');
   const int fd = mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) {
-    throw std::runtime_error("Cannot create a temporary file in " + TempFolder() + ": " + std::strerror(errno));
+    throw std::runtime_error("Cannot create a temporary file in " + TempFolder() + ": " +
+                             std::strerror(errno));
   }
   return TempFile{std::string(name.data()), FileDescriptor(fd)};
 }

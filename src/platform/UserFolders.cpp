@@ -18,7 +18,8 @@ namespace {
 
 std::string HomeFolder() {
   if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') return home;
-  if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) return entry->pw_dir;
+  if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
+    return entry->pw_dir;
   return "/";
 }
 
@@ -30,18 +31,26 @@ std::string XdgFolder(const char* variable, const char* fallbackBelowHome) {
 
 }  // namespace
 
-std::string DataHome() { return XdgFolder("XDG_DATA_HOME", ".local/share"); }
+std::string DataHome() {
+  return XdgFolder("XDG_DATA_HOME", ".local/share");
+}
 
-std::string ConfigHome() { return XdgFolder("XDG_CONFIG_HOME", ".config"); }
+std::string ConfigHome() {
+  return XdgFolder("XDG_CONFIG_HOME", ".config");
+}
 
 std::string TempFolder() {
   if (const char* value = std::getenv("TMPDIR"); value != nullptr && value[0] != '\0') return value;
   return "/tmp";
 }
 
-std::string CatalogFolder() { return JoinPath(JoinPath(DataHome(), "Orrinvale"), "FileStore"); }
+std::string CatalogFolder() {
+  return JoinPath(JoinPath(DataHome(), "Orrinvale"), "FileStore");
+}
 
-std::string SettingsFolder() { return JoinPath(JoinPath(ConfigHome(), "Orrinvale"), "Kinshelf1"); }
+std::string SettingsFolder() {
+  return JoinPath(JoinPath(ConfigHome(), "Orrinvale"), "Kinshelf1");
+}
 
 void ForceDirectories(const std::string& folder) {
   const std::string full = ExpandPath(folder);

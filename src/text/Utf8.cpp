@@ -5,7 +5,9 @@ namespace kinshelf {
 
 namespace {
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -41,7 +43,8 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
 char32_t Utf8CodePoint(std::string_view text, std::size_t pos, std::size_t length) {
   static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
   char32_t value = static_cast<unsigned char>(text[pos]) & kLeadMask[length];
-  for (std::size_t i = 1; i < length; ++i) value = (value << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
+  for (std::size_t i = 1; i < length; ++i)
+    value = (value << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
   return value;
 }
 

@@ -15,8 +15,9 @@ TEST(DateTimeTest, KnownDays) {
 }
 
 TEST(DateTimeTest, DecodeIsTheInverseOfEncode) {
-  for (const DateTimeParts parts : {DateTimeParts{2010, 3, 5, 14, 7, 9, 0}, DateTimeParts{1600, 2, 29, 23, 59, 59, 0},
-                                    DateTimeParts{1899, 12, 29, 6, 0, 0, 0}, DateTimeParts{9999, 12, 31, 0, 0, 1, 0}}) {
+  for (const DateTimeParts parts :
+       {DateTimeParts{2010, 3, 5, 14, 7, 9, 0}, DateTimeParts{1600, 2, 29, 23, 59, 59, 0},
+        DateTimeParts{1899, 12, 29, 6, 0, 0, 0}, DateTimeParts{9999, 12, 31, 0, 0, 1, 0}}) {
     const DateTimeParts back = DecodeDateTime(EncodeDateTime(parts));
     EXPECT_EQ(back.year, parts.year);
     EXPECT_EQ(back.month, parts.month);

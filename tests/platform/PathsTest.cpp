@@ -28,14 +28,15 @@ TEST_P(SplitPathTest, GivesDriveFolderBaseAndExtension) {
   EXPECT_EQ(JoinPath(JoinPath(parts.drive, parts.folder), parts.baseName + parts.extension), row.path);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SplitPathTest,
-                         testing::Values(SplitCase{"Nested", "/home/me/tree.ged", "/", "home/me", "tree", ".ged"},
-                                         SplitCase{"Root", "/tree.ged", "/", "", "tree", ".ged"},
-                                         SplitCase{"TwoDots", "/data/tree.ged.ged", "/", "data", "tree.ged", ".ged"},
-                                         SplitCase{"NoDot", "/data/README", "/", "data", "README", ""},
-                                         SplitCase{"Punctuation", "/a b/it's, \"x\".ged", "/", "a b", "it's, \"x\"", ".ged"},
-                                         SplitCase{"DotFile", "/data/.hidden", "/", "data", "", ".hidden"}),
-                         [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SplitPathTest,
+    testing::Values(SplitCase{"Nested", "/home/me/tree.ged", "/", "home/me", "tree", ".ged"},
+                    SplitCase{"Root", "/tree.ged", "/", "", "tree", ".ged"},
+                    SplitCase{"TwoDots", "/data/tree.ged.ged", "/", "data", "tree.ged", ".ged"},
+                    SplitCase{"NoDot", "/data/README", "/", "data", "README", ""},
+                    SplitCase{"Punctuation", "/a b/it's, \"x\".ged", "/", "a b", "it's, \"x\"", ".ged"},
+                    SplitCase{"DotFile", "/data/.hidden", "/", "data", "", ".hidden"}),
+    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.label); });
 
 TEST(PathsTest, JoinAddsOneSeparatorOnly) {
   EXPECT_EQ(JoinPath("/", "a.ged"), "/a.ged");

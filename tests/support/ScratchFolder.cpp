@@ -34,7 +34,9 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string ScratchFolder::Path(std::string_view relative) const { return path_ + "/" + std::string(relative); }
+std::string ScratchFolder::Path(std::string_view relative) const {
+  return path_ + "/" + std::string(relative);
+}
 
 std::string ScratchFolder::WriteFile(std::string_view relative, std::string_view bytes) const {
   const std::string path = Path(relative);

@@ -11,7 +11,8 @@ namespace {
 
 std::string MakeRunFolder() {
   const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/kinshelf-test-XXXXXX";
+  std::string pattern =
+      std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/kinshelf-test-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   if (mkdtemp(name.data()) == nullptr) return {};
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   const std::string run = MakeRunFolder();
   if (run.empty()) return 1;
-  for (const char* sub : {"data", "config", "tmp", "home"}) std::filesystem::create_directories(run + "/" + sub);
+  for (const char* sub : {"data", "config", "tmp", "home"})
+    std::filesystem::create_directories(run + "/" + sub);
   setenv("XDG_DATA_HOME", (run + "/data").c_str(), 1);
   setenv("XDG_CONFIG_HOME", (run + "/config").c_str(), 1);
   setenv("TMPDIR", (run + "/tmp").c_str(), 1);

@@ -1,0 +1,106 @@
+// Runs one command line against the registry of commands.
+#include "cli/CommandRunner.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "cli/Commands.h"
+
+namespace kinshelf::cli {
+
+namespace {
+
+constexpr const char* kProgram = "kinshelf";
+
+void WriteProgramHelp(std::ostream& out, const std::vector<std::unique_ptr<Command>>& commands) {
+  out << "Usage: " << kProgram << " COMMAND [OPTIONS] [ARGUMENTS]\n\n"
+      << "Kinshelf keeps a catalog of the genealogy files on this computer.\n\nCommands:\n";
+  std::size_t width = 0;
+  for (const auto& command : commands) width = std::max(width, command->Spec().name.size());
+  for (const auto& command : commands) {
+    const auto& spec = command->Spec();
+    out << "  " << spec.name << std::string(width - spec.name.size() + 2, ' ') << spec.summary << '\n';
+  }
+  out << "\nRun '" << kProgram << " COMMAND --help' for the options of a command.\n";
+}
+
+void WriteCommandHelp(std::ostream& out, const CommandSpec& spec) {
+  out << "Usage: " << kProgram << ' ' << spec.name << (spec.options.empty() ? "" : " [OPTIONS]")
+      << (spec.arguments.empty() ? "" : " ") << spec.arguments << "\n\n"
+      << spec.description << "\n\nOptions:\n";
+  std::vector<std::string> names;
+  std::size_t width = std::string("-h, --help").size();
+  for (const auto& option : spec.options) {
+    std::string name = "    --" + std::string(option.name);
+    if (!option.valueName.empty()) name += " " + std::string(option.valueName);
+    width = std::max(width, name.size());
+    names.push_back(name);
+  }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    out << "  " << names[i] << std::string(width - names[i].size() + 2, ' ') << spec.options[i].help << '\n';
+  }
+  out << "  -h, --help" << std::string(width - 10 + 2, ' ') << "show this help\n";
+}
+
+const Command* FindCommand(const std::vector<std::unique_ptr<Command>>& commands, const std::string& name) {
+  for (const auto& command : commands) {
+    if (command->Spec().name == name) return command.get();
+  }
+  return nullptr;
+}
+
+int RunOne(Command& command, const std::vector<std::string>& arguments, CommandIo& io) {
+  const std::string name(command.Spec().name);
+  try {
+    const ParsedArgs args = ParsedArgs::Parse(command.Spec(), arguments);
+    if (args.Help()) {
+      WriteCommandHelp(io.out, command.Spec());
+      return 0;
+    }
+    return command.Run(args, io);
+  } catch (const UsageError& error) {
+    io.err << kProgram << ' ' << name << ": " << error.what() << "\nTry '" << kProgram << ' ' << name
+           << " --help' for more information.\n";
+    return 2;
+  } catch (const std::exception& error) {
+    io.err << kProgram << ' ' << name << ": " << error.what() << '\n';
+    return 1;
+  }
+}
+
+}  // namespace
+
+std::vector<std::unique_ptr<Command>> MakeCommands() {
+  std::vector<std::unique_ptr<Command>> commands;
+  commands.push_back(MakeListCommand());
+  commands.push_back(MakeCountsCommand());
+  commands.push_back(MakeSettingsCommand());
+  return commands;
+}
+
+int RunCommand(const std::vector<std::string>& arguments, CommandIo& io) {
+  const auto commands = MakeCommands();
+  if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+    if (arguments.size() == 2) {
+      if (const Command* command = FindCommand(commands, arguments[1])) {
+        WriteCommandHelp(io.out, command->Spec());
+        return 0;
+      }
+    }
+    WriteProgramHelp(io.out, commands);
+    return 0;
+  }
+  if (arguments[0] == "--version") {
+    io.out << kProgram << ' ' << KINSHELF_VERSION << '\n';
+    return 0;
+  }
+  auto* command = const_cast<Command*>(FindCommand(commands, arguments[0]));
+  if (command == nullptr) {
+    io.err << kProgram << ": unknown command \"" << arguments[0] << "\"\nTry '" << kProgram
+           << " --help' for the list of commands.\n";
+    return 2;
+  }
+  return RunOne(*command, std::vector<std::string>(arguments.begin() + 1, arguments.end()), io);
+}
+
+}  // namespace kinshelf::cli

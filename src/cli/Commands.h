@@ -1,0 +1,18 @@
+// The commands of the command line, one factory each; the dispatcher lists them in this order.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "cli/Command.h"
+
+namespace kinshelf::cli {
+
+std::unique_ptr<Command> MakeListCommand();
+std::unique_ptr<Command> MakeCountsCommand();
+std::unique_ptr<Command> MakeSettingsCommand();
+
+// Every command, in the order the help lists them.
+std::vector<std::unique_ptr<Command>> MakeCommands();
+
+}  // namespace kinshelf::cli

@@ -1,0 +1,47 @@
+// Writes JSON to a stream, indented two spaces per level. Strings are byte strings: well-formed
+// UTF-8 passes through, and each byte that is not part of it is written as the escape \udcXX, the
+// form that Python's "surrogateescape" reads back, so the exact bytes can be recovered.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace kinshelf::cli {
+
+class JsonWriter {
+ public:
+  explicit JsonWriter(std::ostream& out) : out_(out) {}
+  // Ends the document with a line break once every object and array is closed.
+  ~JsonWriter();
+
+  JsonWriter& BeginObject();
+  JsonWriter& EndObject();
+  JsonWriter& BeginArray();
+  JsonWriter& EndArray();
+  // The key of the next member of the current object.
+  JsonWriter& Key(std::string_view key);
+  JsonWriter& String(std::string_view bytes);
+  JsonWriter& Number(std::int64_t value);
+  JsonWriter& Bool(bool value);
+  JsonWriter& Null();
+
+  // The JSON string literal of the bytes, quotes included.
+  static std::string Quote(std::string_view bytes);
+
+ private:
+  void BeforeValue();
+  void Open(char bracket);
+  void Close(char bracket);
+
+  struct Level {
+    bool empty = true;
+  };
+  std::ostream& out_;
+  std::vector<Level> levels_;
+  bool afterKey_ = false;
+  bool wroteSomething_ = false;
+};
+
+}  // namespace kinshelf::cli

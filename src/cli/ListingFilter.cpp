@@ -1,0 +1,73 @@
+// The filters and sort order of the catalog listing as the command line gives them.
+#include "cli/ListingFilter.h"
+
+#include <array>
+
+#include "catalog/WFileStore.h"
+#include "fileaccess/WIntArray.h"
+
+namespace kinshelf::cli {
+
+namespace {
+
+// Sort keys in the order of the listing's column numbers 1..5.
+constexpr std::array<std::string_view, 5> kSortKeys{"name", "type", "size", "modified", "path"};
+
+KindSet KindsOf(const std::string& list) {
+  KindSet kinds{};
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const auto comma = list.find(',', start);
+    const std::string name =
+        list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const FileKindInfo* info = FindKindByCommandName(name);
+    if (info == nullptr) {
+      throw UsageError("unknown kind \"" + name +
+                       "\" (kinds: legacy, rootsmagic, paf, gedcom, ftm, aq, hft, tmg, genbox)");
+    }
+    kinds[static_cast<std::size_t>(info->code)] = true;
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return kinds;
+}
+
+int SortColumnOf(const std::string& key) {
+  for (std::size_t i = 0; i < kSortKeys.size(); ++i) {
+    if (kSortKeys[i] == key) return static_cast<int>(i) + 1;
+  }
+  throw UsageError("unknown sort key \"" + key + "\" (use name, type, size, modified or path)");
+}
+
+}  // namespace
+
+std::vector<OptionSpec> ListingOptions() {
+  return {
+      {"name", "TEXT", "only files whose name contains TEXT (any case; % and _ are wildcards)"},
+      {"kinds", "LIST",
+       "only these kinds, separated by commas: legacy, rootsmagic, paf, gedcom, ftm, aq, hft, tmg, genbox"},
+      {"bookmarked", "", "only bookmarked files"},
+      {"sort", "KEY", "sort by name, type, size, modified or path (default: name)"},
+      {"desc", "", "sort in descending order"},
+  };
+}
+
+ListingFilter ListingFilterOf(const ParsedArgs& args) {
+  ListingFilter filter;
+  if (const auto name = args.Value("name")) filter.name = *name;
+  if (const auto kinds = args.Value("kinds")) filter.kinds = KindsOf(*kinds);
+  filter.bookmarksOnly = args.Has("bookmarked");
+  if (const auto sort = args.Value("sort")) filter.sortColumn = SortColumnOf(*sort);
+  filter.ascending = !args.Has("desc");
+  return filter;
+}
+
+std::unique_ptr<WIntArray> ListFiles(WFileStore& store, const ListingFilter& filter) {
+  const auto& k = filter.kinds;
+  return store.GetIterator(1, filter.name, k[kind::kGenbox], k[kind::kMasterGenealogist], k[kind::kHeritage],
+                           k[kind::kAncestralQuest], k[kind::kFamilyTreeMaker], k[kind::kGedcom],
+                           k[kind::kPaf], k[kind::kRootsMagic], k[kind::kLegacy], filter.ascending,
+                           filter.sortColumn, filter.bookmarksOnly);
+}
+
+}  // namespace kinshelf::cli

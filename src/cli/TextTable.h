@@ -1,0 +1,29 @@
+// A table for people: columns padded to their widest cell, counted in characters, not bytes.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kinshelf::cli {
+
+class TextTable {
+ public:
+  enum class Align { kLeft, kRight };
+
+  // The header row, one alignment per column.
+  TextTable(std::vector<std::string> headers, std::vector<Align> alignments);
+  void AddRow(std::vector<std::string> cells);
+  // Writes the header, a rule of dashes, and every row; the last column is never padded.
+  void Write(std::ostream& out) const;
+
+ private:
+  void WriteRow(std::ostream& out, const std::vector<std::string>& cells,
+                const std::vector<std::size_t>& widths) const;
+
+  std::vector<std::string> headers_;
+  std::vector<Align> alignments_;
+  std::vector<std::vector<std::string>> rows_;
+};
+
+}  // namespace kinshelf::cli

@@ -1,0 +1,54 @@
+// The dispatcher: help, unknown commands and options, and exit statuses.
+#include "CliTestSupport.h"
+
+namespace kinshelf::test {
+namespace {
+
+class CommandRunnerTest : public CliTest {};
+
+TEST_F(CommandRunnerTest, NoArgumentsPrintsTheListOfCommands) {
+  const auto result = Run({});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.out.find("Usage: kinshelf COMMAND"), std::string::npos);
+  EXPECT_NE(result.out.find("  list "), std::string::npos);
+  EXPECT_NE(result.out.find("  settings "), std::string::npos);
+}
+
+TEST_F(CommandRunnerTest, EveryCommandHasHelp) {
+  for (const char* command : {"list", "counts", "settings"}) {
+    const auto result = Run({command, "--help"});
+    EXPECT_EQ(result.status, 0) << command;
+    EXPECT_EQ(result.out.rfind(std::string("Usage: kinshelf ") + command, 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("--help"), std::string::npos);
+    EXPECT_EQ(Run({"help", command}).out, result.out);
+  }
+}
+
+TEST_F(CommandRunnerTest, UsageErrorsExitWithTwo) {
+  auto result = Run({"frobnicate"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("unknown command \"frobnicate\""), std::string::npos);
+
+  result = Run({"list", "--colour"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("unknown option --colour"), std::string::npos);
+  EXPECT_NE(result.err.find("kinshelf list --help"), std::string::npos);
+
+  EXPECT_EQ(Run({"list", "--sort"}).status, 2);
+  EXPECT_EQ(Run({"list", "--sort", "colour"}).status, 2);
+  EXPECT_EQ(Run({"list", "--kinds", "gedcom,word"}).status, 2);
+  EXPECT_EQ(Run({"list", "--format", "xml"}).status, 2);
+  EXPECT_EQ(Run({"counts", "--format", "csv"}).status, 2);
+  EXPECT_EQ(Run({"list", "extra"}).status, 2);
+  EXPECT_EQ(Run({"list", "--desc=yes"}).status, 2);
+}
+
+TEST_F(CommandRunnerTest, FailureExitsWithOneAndNamesTheProblem) {
+  home_.WriteFile("data/Orrinvale/FileStore/Catalog.sdb", std::string(2048, 'x'));
+  const auto result = Run({"counts"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("Catalog.sdb"), std::string::npos) << result.err;
+}
+
+}  // namespace
+}  // namespace kinshelf::test
