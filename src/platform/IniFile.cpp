@@ -7,6 +7,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/AsciiCase.h"
 #include "platform/FileIo.h"
 
 namespace kinshelf::platform {
@@ -18,15 +19,6 @@ std::string_view Trim(std::string_view text) {
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
 }
 
 // The section name of a header line "[name]", or nothing.
@@ -87,7 +79,7 @@ void IniFile::SetText(std::string_view text) {
 long IniFile::FindSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     std::string_view name;
-    if (SectionName(lines_[i], name) && SameName(name, section)) return static_cast<long>(i);
+    if (SectionName(lines_[i], name) && EqualsIgnoringAsciiCase(name, section)) return static_cast<long>(i);
   }
   return -1;
 }
@@ -97,7 +89,7 @@ long IniFile::FindKey(long header, std::string_view key) const {
     std::string_view name;
     if (SectionName(lines_[i], name)) break;
     std::string_view found, value;
-    if (KeyValue(lines_[i], found, value) && SameName(found, key)) return static_cast<long>(i);
+    if (KeyValue(lines_[i], found, value) && EqualsIgnoringAsciiCase(found, key)) return static_cast<long>(i);
   }
   return -1;
 }

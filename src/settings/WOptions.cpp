@@ -9,6 +9,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "platform/AsciiCase.h"
 #include "platform/Paths.h"
 #include "platform/UserFolders.h"
 #include "settings/OptionTables.h"
@@ -31,14 +32,6 @@ const opt::Row& RowOf(int id) {
   if (IsGeneral(id)) return opt::GeneralRows()[static_cast<std::size_t>(id - opt::kGeneralFirst)];
   if (IsCatalog(id)) return opt::CatalogRows()[static_cast<std::size_t>(id - opt::kCatalogFirst)];
   throw std::out_of_range("No setting has the id " + std::to_string(id));
-}
-
-std::string AsciiUpper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -211,9 +204,9 @@ std::vector<WOptions::Entry> WOptions::Entries() const {
 }
 
 std::optional<int> WOptions::FindId(std::string_view key) const {
-  const std::string wanted = AsciiUpper(key);
+  const std::string wanted = platform::UpperAsciiText(key);
   for (const Entry& entry : Entries()) {
-    if (AsciiUpper(entry.key) == wanted) return entry.id;
+    if (platform::UpperAsciiText(entry.key) == wanted) return entry.id;
   }
   return std::nullopt;
 }
@@ -230,15 +223,15 @@ void WOptions::SetValue(int id, std::string_view value) {
 
 void WOptions::AddRecentFile(const std::string& path) {
   if (path.empty() || HasLineBreak(path)) return;
-  const std::string wanted = AsciiUpper(path);
+  const std::string wanted = platform::UpperAsciiText(path);
   // Entry n of the list, 1-based; above the head there is nothing. Copies, as slots are overwritten.
   const auto entry = [this](int n) { return n >= 1 ? Slot(opt::File1 + n - 1) : std::string(); };
   bool found = false;
-  for (int n = 1; n <= kRecentCount; ++n) found = found || AsciiUpper(entry(n)) == wanted;
+  for (int n = 1; n <= kRecentCount; ++n) found = found || platform::UpperAsciiText(entry(n)) == wanted;
   // Walk the list from the bottom, skipping the equal entry, so each target takes the entry above it.
   int source = found ? kRecentCount : kRecentCount - 1;
   for (int target = kRecentCount; target >= 2; --target) {
-    if (AsciiUpper(entry(source)) == wanted) --source;
+    if (platform::UpperAsciiText(entry(source)) == wanted) --source;
     Slot(opt::File1 + target - 1) = entry(source);
     --source;
   }
