@@ -1,0 +1,57 @@
+// The refresh of a listing.
+#include "catalog/CatalogRefresh.h"
+
+#include "catalog/TransactionScope.h"
+#include "catalog/WFileStore.h"
+#include "fileaccess/WIntArray.h"
+#include "platform/FileInfo.h"
+#include "platform/ProcessEvents.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr std::int64_t kEventInterval = 20;
+
+}  // namespace
+
+std::int64_t CatalogRefresh::Total() const {
+  return ids_.Count();
+}
+
+CatalogRefresh::Result CatalogRefresh::Run() {
+  Result result;
+  cancelRequested_ = false;
+  TransactionScope transaction(store_);
+  for (std::int32_t i = 1; i <= ids_.Count(); ++i) {
+    done_ = i;
+    if (i % kEventInterval == 0) platform::ProcessPendingEvents();
+    if (cancelRequested_) {
+      result.cancelled = true;
+      break;
+    }
+    RefreshOne(ids_.GetValue(i), result);
+  }
+  transaction.Commit();
+  return result;
+}
+
+void CatalogRefresh::RefreshOne(std::int32_t fileID, Result& result) {
+  ++result.checked;
+  const auto record = store_.GetFile(fileID);
+  const auto status = platform::StatusOf(record->FullPath());
+  if (!status || (status->attributes & platform::attr::kArchive) == 0) {
+    store_.DeleteFileRow(fileID);
+    ++result.removed;
+    return;
+  }
+  if (status->created) record->SetCreated(*status->created);
+  record->SetModified(status->modified);
+  // A file that changed since the search also changed its size; showing the old one would be wrong.
+  record->SetSize(status->size);
+  if (!record->Dirty()) return;
+  record->SaveToStore();
+  ++result.updated;
+}
+
+}  // namespace kinshelf
