@@ -27,6 +27,9 @@ struct CommandSpec {
   int maxArguments = 0;  // -1: any number
 };
 
+// The exit status of a command stopped by Ctrl-C after it kept its work, as shells report it.
+inline constexpr int kInterruptedStatus = 130;
+
 // Where a command writes: data to `out`, diagnostics and progress to `err`.
 struct CommandIo {
   std::ostream& out;

@@ -74,6 +74,9 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
   std::vector<std::unique_ptr<Command>> commands;
   commands.push_back(MakeListCommand());
   commands.push_back(MakeCountsCommand());
+  commands.push_back(MakeRefreshCommand());
+  commands.push_back(MakeBookmarkCommand());
+  commands.push_back(MakeExportCommand());
   commands.push_back(MakeSettingsCommand());
   return commands;
 }

@@ -10,6 +10,9 @@ namespace kinshelf::cli {
 
 std::unique_ptr<Command> MakeListCommand();
 std::unique_ptr<Command> MakeCountsCommand();
+std::unique_ptr<Command> MakeRefreshCommand();
+std::unique_ptr<Command> MakeBookmarkCommand();
+std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeSettingsCommand();
 
 // Every command, in the order the help lists them.

@@ -1,5 +1,6 @@
 // The dispatcher: help, unknown commands and options, and exit statuses.
 #include "CliTestSupport.h"
+#include "cli/Commands.h"
 
 namespace kinshelf::test {
 namespace {
@@ -15,10 +16,11 @@ TEST_F(CommandRunnerTest, NoArgumentsPrintsTheListOfCommands) {
 }
 
 TEST_F(CommandRunnerTest, EveryCommandHasHelp) {
-  for (const char* command : {"list", "counts", "settings"}) {
+  for (const auto& entry : cli::MakeCommands()) {
+    const std::string command(entry->Spec().name);
     const auto result = Run({command, "--help"});
     EXPECT_EQ(result.status, 0) << command;
-    EXPECT_EQ(result.out.rfind(std::string("Usage: kinshelf ") + command, 0), 0u) << result.out;
+    EXPECT_EQ(result.out.rfind("Usage: kinshelf " + command, 0), 0u) << result.out;
     EXPECT_NE(result.out.find("--help"), std::string::npos);
     EXPECT_EQ(Run({"help", command}).out, result.out);
   }

@@ -1,0 +1,76 @@
+// The commands that change the catalog: bookmark, refresh and export.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CliTestSupport.h"
+#include "catalog/FileKinds.h"
+#include "catalog/WFileStore.h"
+
+namespace kinshelf::test {
+namespace {
+
+class CatalogCommandsTest : public CliTest {
+ protected:
+  // Catalogs real files in the home folder, as a search would, and returns their paths.
+  std::vector<std::string> CatalogueFiles(const std::vector<std::string>& names) {
+    std::filesystem::create_directories(std::filesystem::path(CatalogFile()).parent_path());
+    WFileStore store(CatalogFile().substr(0, CatalogFile().size() - 4));
+    std::vector<std::string> paths;
+    for (const auto& name : names) {
+      paths.push_back(home_.WriteFile("tree/" + name, "0 HEAD\n"));
+      store.NewFile(paths.back(), kind::kGedcom)->SaveToStore();
+    }
+    return paths;
+  }
+};
+
+TEST_F(CatalogCommandsTest, BookmarkByIdAndPathThenToggle) {
+  const auto paths = CatalogueFiles({"a.ged", "b.ged"});
+  auto result = Run({"bookmark", "1", paths[1]});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Bookmarked " + paths[0] + "\nBookmarked " + paths[1] + "\n");
+  EXPECT_EQ(Run({"list", "--bookmarked", "--format", "csv"}).out.find("b.ged") != std::string::npos, true);
+  result = Run({"bookmark", "--toggle", "1"});
+  EXPECT_EQ(result.out, "Not bookmarked " + paths[0] + "\n");
+  result = Run({"bookmark", "--off", "2"});
+  EXPECT_EQ(result.out, "Not bookmarked " + paths[1] + "\n");
+  EXPECT_EQ(Run({"list", "--bookmarked", "--format", "json"}).out, "[]\n");
+}
+
+TEST_F(CatalogCommandsTest, UnknownFileChangesNothing) {
+  CatalogueFiles({"a.ged"});
+  auto result = Run({"bookmark", "1", "/no/such.ged"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("/no/such.ged is not in the catalog"), std::string::npos);
+  EXPECT_EQ(Run({"list", "--bookmarked", "--format", "json"}).out, "[]\n");
+  result = Run({"bookmark", "7"});
+  EXPECT_NE(result.err.find("no catalogued file has the id 7"), std::string::npos);
+  EXPECT_EQ(Run({"bookmark"}).status, 2);
+  EXPECT_EQ(Run({"bookmark", "--off", "--toggle", "1"}).status, 2);
+}
+
+TEST_F(CatalogCommandsTest, RefreshRemovesTheRowsOfDeletedFiles) {
+  const auto paths = CatalogueFiles({"a.ged", "b.ged", "c.ged"});
+  std::filesystem::remove(paths[1]);
+  auto result = Run({"refresh", "--format", "json"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "{\n  \"checked\": 3,\n  \"updated\": 2,\n  \"removed\": 1,\n  \"cancelled\": false\n}\n");
+  result = Run({"refresh", "--name", "a"});
+  EXPECT_EQ(result.out, "Checked: 1\nUpdated: 0\nRemoved: 0\n");
+}
+
+TEST_F(CatalogCommandsTest, ExportWritesTheFilteredListing) {
+  const auto paths = CatalogueFiles({"a.ged", "b, c.ged"});
+  const std::string file = home_.Path("out.csv");
+  const auto result = Run({"export", file, "--name", ","});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Exported 1 file to " + file + "\n");
+  const std::string csv = ReadFile(file);
+  EXPECT_EQ(csv.rfind("Name,File Type,Size,Modified Date,Full Path\r\n\"b, c.ged\",Gedcom,7,", 0), 0u) << csv;
+  EXPECT_EQ(Run({"export"}).status, 2);
+}
+
+}  // namespace
+}  // namespace kinshelf::test
