@@ -1,0 +1,119 @@
+// Reads the entries of one open folder with their types.
+#include "platform/DirectoryReader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace kinshelf::platform {
+
+namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+EntryType TypeOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return EntryType::kRegular;
+  if (S_ISDIR(mode)) return EntryType::kDirectory;
+  if (S_ISLNK(mode)) return EntryType::kSymbolicLink;
+  return EntryType::kOther;
+}
+
+std::optional<EntryType> TypeOfDirent(int folderFd, const dirent& entry) {
+  switch (entry.d_type) {
+    case DT_REG:
+      return EntryType::kRegular;
+    case DT_DIR:
+      return EntryType::kDirectory;
+    case DT_LNK:
+      return EntryType::kSymbolicLink;
+    case DT_UNKNOWN: {
+      struct stat info {};
+      if (fstatat(folderFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+      return TypeOfMode(info.st_mode);
+    }
+    default:
+      return EntryType::kOther;
+  }
+}
+
+bool IsDotOrDotDot(const char* name) {
+  return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+}
+
+}  // namespace
+
+std::uint32_t AttributesFromType(const std::string& name, EntryType type) {
+  std::uint32_t bits = 0;
+  switch (type) {
+    case EntryType::kRegular:
+      bits = attr::kArchive;
+      break;
+    case EntryType::kDirectory:
+      bits = attr::kDirectory;
+      break;
+    case EntryType::kSymbolicLink:
+      bits = attr::kReparsePoint;
+      break;
+    case EntryType::kOther:
+      bits = attr::kSystem;
+      break;
+  }
+  if (!name.empty() && name.front() == '.') bits |= attr::kHidden;
+  return bits;
+}
+
+DirectoryReader::DirectoryReader(int fd) {
+  if (fd < 0) return;
+  dir_.reset(fdopendir(fd));
+  if (!dir_) ::close(fd);
+}
+
+DirectoryReader DirectoryReader::OpenPath(const std::string& path) {
+  return DirectoryReader(::open(path.c_str(), kFolderFlags));
+}
+
+DirectoryReader DirectoryReader::OpenSubfolder(const DirectoryReader& parent, const std::string& name) {
+  if (!parent.IsOpen()) return DirectoryReader(-1);
+  return DirectoryReader(::openat(parent.Descriptor(), name.c_str(), kFolderFlags | O_NOFOLLOW));
+}
+
+int DirectoryReader::Descriptor() const {
+  return dir_ ? dirfd(dir_.get()) : -1;
+}
+
+std::optional<std::uint64_t> DirectoryReader::Device() const {
+  struct stat info {};
+  if (!dir_ || fstat(Descriptor(), &info) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(info.st_dev);
+}
+
+std::optional<std::uint64_t> DirectoryReader::DeviceOf(const std::string& name) const {
+  struct stat info {};
+  if (!dir_ || fstatat(Descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint64_t>(info.st_dev);
+}
+
+std::optional<DirectoryEntry> DirectoryReader::Next() {
+  if (!dir_) return std::nullopt;
+  while (const dirent* entry = readdir(dir_.get())) {
+    if (IsDotOrDotDot(entry->d_name)) continue;
+    if (const auto type = TypeOfDirent(Descriptor(), *entry)) return DirectoryEntry{entry->d_name, *type};
+  }
+  return std::nullopt;
+}
+
+std::optional<FileStatus> DirectoryReader::StatusOf(const std::string& name) const {
+  if (!dir_) return std::nullopt;
+  return StatusAt(Descriptor(), name.c_str());
+}
+
+FileDescriptor DirectoryReader::OpenFile(const std::string& name) const {
+  if (!dir_) return FileDescriptor();
+  return FileDescriptor(::openat(Descriptor(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+}
+
+}  // namespace kinshelf::platform
