@@ -78,6 +78,8 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
   commands.push_back(MakeBookmarkCommand());
   commands.push_back(MakeExportCommand());
   commands.push_back(MakeSettingsCommand());
+  commands.push_back(MakeOpenCommand());
+  commands.push_back(MakeProgramsCommand());
   return commands;
 }
 

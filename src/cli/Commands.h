@@ -14,6 +14,8 @@ std::unique_ptr<Command> MakeRefreshCommand();
 std::unique_ptr<Command> MakeBookmarkCommand();
 std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeSettingsCommand();
+std::unique_ptr<Command> MakeOpenCommand();
+std::unique_ptr<Command> MakeProgramsCommand();
 
 // Every command, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> MakeCommands();

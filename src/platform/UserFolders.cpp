@@ -44,6 +44,11 @@ std::string TempFolder() {
   return "/tmp";
 }
 
+std::string WinePrefix() {
+  if (const char* value = std::getenv("WINEPREFIX"); value != nullptr && value[0] == '/') return value;
+  return JoinPath(HomeFolder(), ".wine");
+}
+
 std::string CatalogFolder() {
   return JoinPath(JoinPath(DataHome(), "Orrinvale"), "FileStore");
 }

@@ -11,6 +11,9 @@ std::string DataHome();
 std::string ConfigHome();
 // $TMPDIR when set, else /tmp.
 std::string TempFolder();
+// The Wine prefix that the Windows genealogy programs live in: $WINEPREFIX when it is an absolute
+// path (Wine refuses any other), else ~/.wine. Not checked for existence.
+std::string WinePrefix();
 
 // <data>/Orrinvale/FileStore: the catalog database and the exclusion list. Not created here.
 std::string CatalogFolder();
