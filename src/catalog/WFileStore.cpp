@@ -189,7 +189,7 @@ void WFileStore::DeleteFileRow(std::int32_t fileID) {
   remove->Bind(1, static_cast<std::int64_t>(fileID)).Run();
 }
 
-void WFileStore::DeleteFolderRows(const std::string& folder) {
+std::int64_t WFileStore::DeleteFolderRows(const std::string& folder) {
   // A byte-wise prefix test on the row's folder with a separator after it: the folder itself and
   // everything below it match, /data never takes /data2 along, and no character has a pattern
   // meaning.
@@ -198,6 +198,7 @@ void WFileStore::DeleteFolderRows(const std::string& folder) {
   const auto remove =
       Statement("delete from Files where substr(CAST(Drive||Path||'/' AS BLOB),1,?)=CAST(? AS BLOB);");
   remove->Bind(1, static_cast<std::int64_t>(prefix.size())).Bind(2, prefix).Run();
+  return sqlite3_changes64(db_.get());
 }
 
 void WFileStore::ResetTmpFlag(std::int32_t value) {
@@ -205,9 +206,10 @@ void WFileStore::ResetTmpFlag(std::int32_t value) {
   reset->Bind(1, static_cast<std::int64_t>(value)).Run();
 }
 
-void WFileStore::DeleteByTmpFlag(std::int32_t value) {
+std::int64_t WFileStore::DeleteByTmpFlag(std::int32_t value) {
   const auto sweep = Statement("Delete from files where TmpFlag=?;");
   sweep->Bind(1, static_cast<std::int64_t>(value)).Run();
+  return sqlite3_changes64(db_.get());
 }
 
 bool WFileStore::KeyExists(const std::string& key) {

@@ -54,12 +54,13 @@ class WFileStore {
   WFileStoreFile& GetCachedFile(std::int32_t fileID);
 
   void DeleteFileRow(std::int32_t fileID);
-  // Deletes the rows of the files in that folder and in every folder below it, nothing else.
-  void DeleteFolderRows(const std::string& folder);
+  // Deletes the rows of the files in that folder and in every folder below it, nothing else;
+  // returns how many.
+  std::int64_t DeleteFolderRows(const std::string& folder);
   // Sets every search mark to `value` before a search.
   void ResetTmpFlag(std::int32_t value);
-  // Deletes every row whose search mark is still `value` after a search.
-  void DeleteByTmpFlag(std::int32_t value);
+  // Deletes every row whose search mark is still `value` after a search; returns how many.
+  std::int64_t DeleteByTmpFlag(std::int32_t value);
 
   bool KeyExists(const std::string& key);
   // The value of a key of the store's own table; empty when absent.

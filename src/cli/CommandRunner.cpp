@@ -72,10 +72,13 @@ int RunOne(Command& command, const std::vector<std::string>& arguments, CommandI
 
 std::vector<std::unique_ptr<Command>> MakeCommands() {
   std::vector<std::unique_ptr<Command>> commands;
+  commands.push_back(MakeSearchCommand());
   commands.push_back(MakeListCommand());
   commands.push_back(MakeCountsCommand());
   commands.push_back(MakeRefreshCommand());
   commands.push_back(MakeBookmarkCommand());
+  commands.push_back(MakeExcludeCommand());
+  commands.push_back(MakeExclusionsCommand());
   commands.push_back(MakeExportCommand());
   commands.push_back(MakeSettingsCommand());
   commands.push_back(MakeOpenCommand());

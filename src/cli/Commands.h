@@ -8,10 +8,13 @@
 
 namespace kinshelf::cli {
 
+std::unique_ptr<Command> MakeSearchCommand();
 std::unique_ptr<Command> MakeListCommand();
 std::unique_ptr<Command> MakeCountsCommand();
 std::unique_ptr<Command> MakeRefreshCommand();
 std::unique_ptr<Command> MakeBookmarkCommand();
+std::unique_ptr<Command> MakeExcludeCommand();
+std::unique_ptr<Command> MakeExclusionsCommand();
 std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeSettingsCommand();
 std::unique_ptr<Command> MakeOpenCommand();

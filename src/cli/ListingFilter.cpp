@@ -13,6 +13,8 @@ namespace {
 // Sort keys in the order of the listing's column numbers 1..5.
 constexpr std::array<std::string_view, 5> kSortKeys{"name", "type", "size", "modified", "path"};
 
+}  // namespace
+
 KindSet KindsOf(const std::string& list) {
   KindSet kinds{};
   std::size_t start = 0;
@@ -31,6 +33,8 @@ KindSet KindsOf(const std::string& list) {
   }
   return kinds;
 }
+
+namespace {
 
 int SortColumnOf(const std::string& key) {
   for (std::size_t i = 0; i < kSortKeys.size(); ++i) {

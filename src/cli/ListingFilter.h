@@ -24,6 +24,10 @@ struct ListingFilter {
   bool ascending = true;
 };
 
+// The kinds of a comma-separated list of command-line kind names. Throws UsageError naming an
+// unknown one.
+KindSet KindsOf(const std::string& list);
+
 // The options --name, --kinds, --bookmarked, --sort and --desc.
 std::vector<OptionSpec> ListingOptions();
 // The filter the options ask for. Throws UsageError naming an unknown kind or sort key.

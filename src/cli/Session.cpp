@@ -1,5 +1,8 @@
-// What every command has at hand: the settings, then the catalog.
+// What every command has at hand, made as the program's start-up makes it.
 #include "cli/Session.h"
+
+#include "catalog/ProgramDiscovery.h"
+#include "catalog/WFileExcludeList.h"
 
 namespace kinshelf::cli {
 
@@ -7,6 +10,8 @@ Session::Session() {
   options_.Open(WOptions::DefaultPath());
   options_.Load(WOptions::kCatalogKind);
   store_ = std::make_unique<WFileStore>(WFileStore::DefaultBaseName());
+  WFileExcludeList::EnsureFileExists(WFileExcludeList::DefaultFileName());
+  DiscoverPrograms(options_);
 }
 
 }  // namespace kinshelf::cli

@@ -1,5 +1,7 @@
 // What every command has at hand, made as the program's start-up makes it: the settings loaded
-// from the user's settings file, then the catalog opened (and created on first use).
+// from the user's settings file, the catalog opened (and created on first use), the exclusion
+// file made when missing, and the empty program settings filled by discovery (in memory; a
+// command that saves the settings saves them too).
 #pragma once
 
 #include <memory>
@@ -11,7 +13,8 @@ namespace kinshelf::cli {
 
 class Session {
  public:
-  // Throws when the settings file cannot be read or the catalog cannot be opened.
+  // Throws when the settings file cannot be read, the catalog cannot be opened or the exclusion
+  // file cannot be made.
   Session();
 
   WOptions& Options() { return options_; }

@@ -1,0 +1,145 @@
+// The catalog search.
+#include "catalog/CatalogSearch.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "catalog/FileKindRecognition.h"
+#include "catalog/SearchDrives.h"
+#include "catalog/TransactionScope.h"
+#include "catalog/WFileExcludeList.h"
+#include "catalog/WFileStore.h"
+#include "platform/Paths.h"
+#include "platform/ProcessEvents.h"
+#include "settings/WOptions.h"
+
+namespace kinshelf {
+
+namespace {
+
+// The setting that says whether the search looks for a kind.
+constexpr std::array<std::pair<int, opt::Catalog>, 9> kSearchSettings{{
+    {kind::kLegacy, opt::SearchFTLeg},
+    {kind::kRootsMagic, opt::SearchFTRM},
+    {kind::kPaf, opt::SearchFTPAF},
+    {kind::kGedcom, opt::SearchFTGED},
+    {kind::kFamilyTreeMaker, opt::SearchFTFTM},
+    {kind::kAncestralQuest, opt::SearchFTAQ},
+    {kind::kHeritage, opt::SearchFTHFT},
+    {kind::kMasterGenealogist, opt::SearchFTTMG},
+    {kind::kGenbox, opt::SearchFTGenbox},
+}};
+
+bool IsHiddenFolder(const std::string& folder) {
+  const auto name = platform::FileNamePart(platform::WithoutTrailingSeparator(folder));
+  return !name.empty() && name.front() == '.';
+}
+
+}  // namespace
+
+CatalogSearch::CatalogSearch(WFileStore& store, WOptions& options, const WFileExcludeList& exclusions)
+    : store_(store), options_(options), exclusions_(exclusions) {
+  kinds = KindSet{};
+  for (const auto& [code, setting] : kSearchSettings)
+    kinds[static_cast<std::size_t>(code)] = options_.GetBool(setting);
+  keepExisting = options_.GetBool(opt::FileSKeep);
+  engine_.OnFolderChange = [this](TFindFile&, const std::string& folder, TFolderIgnore& ignore) {
+    OnFolderChange(folder, ignore);
+  };
+  engine_.OnFileMatch = [this](TFindFile&, const std::string& folder, const TFoundEntry& entry) {
+    OnFileMatch(folder, entry);
+  };
+}
+
+void CatalogSearch::StoreSettings(const std::vector<std::string>& roots) {
+  options_.SetString(opt::searchdrives, JoinRoots(roots));
+  for (const auto& [code, setting] : kSearchSettings)
+    options_.SetBool(setting, kinds[static_cast<std::size_t>(code)]);
+  options_.SetBool(opt::FileSKeep, keepExisting);
+  options_.Save();
+}
+
+CatalogSearch::Result CatalogSearch::Run(const std::vector<std::string>& roots) {
+  StoreSettings(roots);
+  result_ = Result{};
+  startFolders_.clear();
+  for (const auto& root : roots) startFolders_.push_back(platform::JoinPath(root, ""));
+  auto& criteria = engine_.Criteria;
+  criteria = TSearchCriteria{};
+  criteria.Files.Location = roots;
+  criteria.Files.Subfolders = true;
+  // Hidden and system files and folders themselves are never reported.
+  criteria.Attribute.Attributes = ffArchive | ffReadonly;
+  criteria.Attribute.ExactMatch = false;
+
+  // When the walk fails it saw only part of the disk: the scope commits what was recorded and
+  // nothing is swept.
+  TransactionScope transaction(store_);
+  store_.ResetTmpFlag(0);
+  engine_.Execute();
+  result_.cancelled = engine_.Aborted();
+  if (!keepExisting && !result_.cancelled) result_.removed = store_.DeleteByTmpFlag(0);
+  transaction.Commit();
+  currentFolder_ = "Search Complete";
+  return result_;
+}
+
+void CatalogSearch::Cancel() {
+  engine_.Abort();
+}
+
+bool CatalogSearch::IsStartFolder(const std::string& folder) const {
+  return std::find(startFolders_.begin(), startFolders_.end(), folder) != startFolders_.end();
+}
+
+void CatalogSearch::OnFolderChange(const std::string& folder, TFolderIgnore& ignore) {
+  currentFolder_ = folder;
+  // A folder the user names is searched even when it is hidden; hidden folders below it are not.
+  if (!IsStartFolder(folder) && IsHiddenFolder(folder)) {
+    ignore = fiThisAndSubfolders;
+    return;
+  }
+  bool sub = false;
+  if (exclusions_.IsFolderExcluded(folder, sub)) {
+    ignore = sub ? fiThisAndSubfolders : fiJustThis;
+  } else {
+    ignore = fiNone;
+  }
+  platform::ProcessPendingEvents();
+}
+
+void CatalogSearch::OnFileMatch(const std::string& folder, const TFoundEntry& entry) {
+  ++result_.processed;
+  // A link is not a file of its own: the file it names is found where it lies.
+  if (entry.Type() != platform::EntryType::kRegular) return;
+  const std::string& name = entry.Name();
+  const std::string fullPath = folder + name;
+  if (exclusions_.IsFileExcluded(fullPath)) return;
+  const int kind = RecogniseKind(name, fullPath, kinds);
+  if (kind == 0) return;
+  ++result_.found;
+  ++result_.perKind[static_cast<std::size_t>(kind)];
+  Record(fullPath, kind, entry);
+}
+
+void CatalogSearch::Record(const std::string& fullPath, int kind, const TFoundEntry& entry) {
+  const std::int32_t id = store_.FindFileID(fullPath);
+  const auto record = id != 0 ? store_.GetFile(id) : store_.NewFile(fullPath, kind);
+  if (const auto& status = entry.Status()) {
+    if (status->created) record->SetCreated(*status->created);
+    record->SetModified(status->modified);
+    // A file found again may have changed; its row shows what is on disk now.
+    record->SetSize(status->size);
+  }
+  record->SetTmpFlag(1);
+  const bool inserted = record->FileID() == 0;
+  const bool changed = record->Dirty();
+  record->SaveToStore();
+  if (inserted) {
+    ++result_.added;
+  } else if (changed) {
+    ++result_.updated;
+  }
+}
+
+}  // namespace kinshelf

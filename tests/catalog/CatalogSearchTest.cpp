@@ -1,0 +1,262 @@
+// The catalog search on a tree that holds every kind and every trap: what it records, what it
+// leaves out, what a second search keeps, and what a cancelled search must not delete.
+#include "catalog/CatalogSearch.h"
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "CatalogTestSupport.h"
+#include "catalog/FileKinds.h"
+#include "catalog/WFileExcludeList.h"
+#include "catalog/WFileStore.h"
+#include "fileaccess/WIntArray.h"
+#include "platform/FileIo.h"
+#include "platform/ProcessEvents.h"
+#include "settings/WOptions.h"
+#include "support/ScratchFolder.h"
+
+namespace kinshelf {
+namespace {
+
+const std::string kJet = std::string("\x00\x01\x00\x00", 4) + "Standard Jet DB" + std::string(40, '\0');
+
+class CatalogSearchTest : public testing::Test {
+ protected:
+  CatalogSearchTest()
+      : store_(folder_.Path("Catalog")), exclusions_(MakeExclusionFile()), root_(folder_.MakeFolder("tree")) {
+    options_.Open(folder_.Path("Kinshelf.ini"));
+    options_.Load(WOptions::kCatalogKind);
+  }
+  ~CatalogSearchTest() override { platform::SetProcessEventsHook({}); }
+
+  std::string MakeExclusionFile() {
+    const std::string file = folder_.Path("Exclude.xml");
+    WFileExcludeList::EnsureFileExists(file);
+    return file;
+  }
+  std::string Put(const std::string& relative, const std::string& content = "0 HEAD\n") {
+    return folder_.WriteFile("tree/" + relative, content);
+  }
+  CatalogSearch::Result Search(bool keep = false) {
+    CatalogSearch search(store_, options_, exclusions_);
+    search.keepExisting = keep;
+    return search.Run({root_});
+  }
+  // Every catalogued path below the tree, with its row.
+  std::map<std::string, std::unique_ptr<WFileStoreFile>> Rows() {
+    std::map<std::string, std::unique_ptr<WFileStoreFile>> rows;
+    const auto ids =
+        store_.GetIterator(1, "", true, true, true, true, true, true, true, true, true, true, 1, false);
+    for (std::int32_t i = 1; i <= ids->Count(); ++i) {
+      auto record = store_.GetFile(ids->GetValue(i));
+      rows.emplace(record->FullPath().substr(root_.size() + 1), std::move(record));
+    }
+    return rows;
+  }
+  std::set<std::string> Paths() {
+    std::set<std::string> paths;
+    for (const auto& [path, row] : Rows()) paths.insert(path);
+    return paths;
+  }
+
+  test::ScratchFolder folder_;
+  WFileStore store_;
+  WOptions options_;
+  WFileExcludeList exclusions_;
+  std::string root_;
+};
+
+TEST_F(CatalogSearchTest, RecordsExactlyTheGenealogyFilesAndLeavesTheTrapsOut) {
+  // Every kind, extensions in both cases.
+  Put("kinds/tree.ged");
+  Put("kinds/tree.GED");
+  Put("kinds/a.paf");
+  Put("kinds/b.rmg");
+  Put("kinds/c.RMGC");
+  Put("kinds/d.ftw");
+  Put("kinds/e.fbk");
+  Put("kinds/f.ftm");
+  Put("kinds/g.ftmb");
+  Put("kinds/h.aq");
+  Put("kinds/i.zed");
+  Put("kinds/j.pjc");
+  Put("kinds/legacy.fdb", kJet);
+  Put("kinds/family.gdb", kJet);
+  Put("kinds/geodb.gdb", kJet);
+  // Files that only look like genealogy files.
+  Put("traps/firebird.fdb", "not a Jet database, but long enough");
+  Put("traps/short.fdb", kJet.substr(0, 16));
+  Put("traps/GeoDB.gdb", kJet);
+  Put("traps/tree.ged.bak");
+  Put("traps/ged");
+  Put("traps/.hidden.ged");
+  Put(".hiddenfolder/inside.ged");
+  Put("deep/$Recycle.Bin/deleted.ged");
+  Put("excluded/all/x.ged");
+  Put("excluded/all/below/y.ged");
+  Put("excluded/own/z.ged");
+  Put("excluded/own/below/kept.ged");
+  Put("excluded2/kept.ged");
+  Put("files/excluded.ged");
+  // Awkward names.
+  Put("names/it's, a \"family\" tree.ged");
+  Put("names/Família Åström.ged");
+  Put(std::string("names/bad\xff\xfe name.ged"));
+  // Links are not followed and never recorded twice.
+  std::filesystem::create_directory_symlink(root_, root_ + "/loop");
+  std::filesystem::create_symlink(root_ + "/kinds/tree.ged", root_ + "/names/link.ged");
+  exclusions_.AddFolder(root_ + "/excluded/all", true);
+  exclusions_.AddFolder(root_ + "/excluded/own/", false);
+  exclusions_.AddFile(root_ + "/FILES/EXCLUDED.GED");
+
+  const auto result = Search();
+  EXPECT_EQ(Paths(), (std::set<std::string>{"kinds/tree.ged",
+                                            "kinds/tree.GED",
+                                            "kinds/a.paf",
+                                            "kinds/b.rmg",
+                                            "kinds/c.RMGC",
+                                            "kinds/d.ftw",
+                                            "kinds/e.fbk",
+                                            "kinds/f.ftm",
+                                            "kinds/g.ftmb",
+                                            "kinds/h.aq",
+                                            "kinds/i.zed",
+                                            "kinds/j.pjc",
+                                            "kinds/legacy.fdb",
+                                            "kinds/family.gdb",
+                                            "kinds/geodb.gdb",
+                                            "excluded/own/below/kept.ged",
+                                            "excluded2/kept.ged",
+                                            "names/it's, a \"family\" tree.ged",
+                                            "names/Família Åström.ged",
+                                            std::string("names/bad\xff\xfe name.ged")}));
+  EXPECT_EQ(result.found, 20);
+  EXPECT_EQ(result.added, 20);
+  EXPECT_EQ(result.perKind[kind::kGedcom], 7);
+  EXPECT_EQ(result.perKind[kind::kFamilyTreeMaker], 4);
+  EXPECT_EQ(result.perKind[kind::kGenbox], 2);
+  EXPECT_FALSE(result.cancelled);
+  const auto rows = Rows();
+  EXPECT_EQ(rows.at("kinds/legacy.fdb")->Kind(), kind::kLegacy);
+  EXPECT_EQ(rows.at("kinds/legacy.fdb")->Size(), static_cast<std::int64_t>(kJet.size()));
+  EXPECT_EQ(rows.at("kinds/c.RMGC")->Kind(), kind::kRootsMagic);
+}
+
+TEST_F(CatalogSearchTest, SizesAndDatesComeFromTheDisk) {
+  const auto sparse = Put("big/huge.ged", "");
+  ASSERT_TRUE(platform::ResizeFile(platform::OpenExistingFile(sparse, true).Get(), (5LL << 30) + 3));
+  const auto small = Put("small.paf", "12345");
+  const timespec times[2] = {{1000000000, 0}, {1000000000, 0}};  // 2001-09-09 01:46:40 UTC
+  utimensat(AT_FDCWD, small.c_str(), times, 0);
+  Search();
+  const auto rows = Rows();
+  EXPECT_EQ(rows.at("big/huge.ged")->Size(), (5LL << 30) + 3);
+  EXPECT_EQ(rows.at("small.paf")->Size(), 5);
+  EXPECT_DOUBLE_EQ(rows.at("small.paf")->Modified(), 37143.0 + (1 * 3600 + 46 * 60 + 40) / 86400.0);
+}
+
+TEST_F(CatalogSearchTest, SecondSearchKeepsIdsAndBookmarks) {
+  Put("a.ged");
+  Put("b.ged");
+  Search();
+  auto rows = Rows();
+  const auto id = rows.at("a.ged")->FileID();
+  rows.at("a.ged")->SetBookmark(true);
+  rows.at("a.ged")->SaveToStore();
+  const auto again = Search();
+  EXPECT_EQ(again.added, 0);
+  EXPECT_EQ(again.updated, 2);
+  rows = Rows();
+  EXPECT_EQ(rows.at("a.ged")->FileID(), id);
+  EXPECT_TRUE(rows.at("a.ged")->Bookmark());
+  EXPECT_GT(rows.at("a.ged")->UpdateDate(), 0.0);
+}
+
+TEST_F(CatalogSearchTest, DeletedFilesGoUnlessTheCatalogIsKept) {
+  Put("a.ged");
+  const auto gone = Put("b.ged");
+  Search();
+  std::filesystem::remove(gone);
+  EXPECT_EQ(Search(true).removed, 0);
+  EXPECT_EQ(Paths(), (std::set<std::string>{"a.ged", "b.ged"}));
+  EXPECT_EQ(Search(false).removed, 1);
+  EXPECT_EQ(Paths(), (std::set<std::string>{"a.ged"}));
+}
+
+TEST_F(CatalogSearchTest, CancelledSearchKeepsEveryRowItHadNotReached) {
+  for (int i = 0; i < 30; ++i) Put("f" + std::to_string(i) + "/x.ged");
+  Search();
+  auto bookmarked = std::move(Rows().at("f29/x.ged"));
+  bookmarked->SetBookmark(true);
+  bookmarked->SaveToStore();
+  CatalogSearch search(store_, options_, exclusions_);
+  int folders = 0;
+  platform::SetProcessEventsHook([&] {
+    if (++folders == 5) search.Cancel();
+  });
+  const auto result = search.Run({root_});
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(result.removed, 0);
+  EXPECT_LT(result.found, 30);
+  EXPECT_EQ(Paths().size(), 30u);
+  EXPECT_TRUE(Rows().at("f29/x.ged")->Bookmark());
+  EXPECT_NE(sqlite3_get_autocommit(store_.Database()), 0);
+}
+
+TEST_F(CatalogSearchTest, WholeSearchIsOneTransaction) {
+  for (int i = 0; i < 5; ++i) Put("f" + std::to_string(i) + ".ged");
+  test::StatementTrace trace(store_.Database());
+  Search();
+  EXPECT_EQ(trace.CountStartingWith("BEGIN"), 1);
+  EXPECT_EQ(trace.CountStartingWith("COMMIT"), 1);
+}
+
+TEST_F(CatalogSearchTest, RunStoresItsChoicesInTheSettings) {
+  CatalogSearch search(store_, options_, exclusions_);
+  search.kinds = KindSet{};
+  search.kinds[kind::kGedcom] = true;
+  search.keepExisting = true;
+  Put("a.ged");
+  Put("b.paf");
+  const std::string second = folder_.MakeFolder("other, folder");
+  search.Run({root_, second});
+  EXPECT_EQ(Paths(), (std::set<std::string>{"a.ged"}));
+  WOptions reloaded;
+  reloaded.Open(folder_.Path("Kinshelf.ini"));
+  reloaded.Load(WOptions::kCatalogKind);
+  EXPECT_EQ(reloaded.GetString(opt::searchdrives), root_ + "," + folder_.Path("other\\, folder"));
+  EXPECT_FALSE(reloaded.GetBool(opt::SearchFTPAF));
+  EXPECT_TRUE(reloaded.GetBool(opt::SearchFTGED));
+  EXPECT_TRUE(reloaded.GetBool(opt::FileSKeep));
+}
+
+TEST_F(CatalogSearchTest, UnreadableFolderIsPassedOver) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+  Put("open/a.ged");
+  const auto closed = folder_.MakeFolder("tree/closed");
+  Put("closed/b.ged");
+  chmod(closed.c_str(), 0);
+  Search();
+  EXPECT_EQ(Paths(), (std::set<std::string>{"open/a.ged"}));
+}
+
+TEST_F(CatalogSearchTest, MountedFileSystemInsideTheTreeIsNotEntered) {
+  const auto mountPoint = folder_.MakeFolder("tree/mounted");
+  if (mount("kinshelf-test", mountPoint.c_str(), "tmpfs", 0, "size=1m") != 0) {
+    GTEST_SKIP() << "this test needs to mount a file system";
+  }
+  Put("mounted/inside.ged");
+  Put("outside.ged");
+  Search();
+  umount(mountPoint.c_str());
+  EXPECT_EQ(Paths(), (std::set<std::string>{"outside.ged"}));
+}
+
+}  // namespace
+}  // namespace kinshelf

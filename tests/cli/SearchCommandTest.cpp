@@ -1,0 +1,123 @@
+// kinshelf search, exclude and exclusions, end to end in a fresh home.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CliTestSupport.h"
+
+namespace kinshelf::test {
+namespace {
+
+class SearchCommandTest : public CliTest {
+ protected:
+  std::string Tree() const { return home_.Path("tree"); }
+};
+
+TEST_F(SearchCommandTest, SearchesTheNamedFolderAndReportsWhatItDid) {
+  home_.WriteFile("tree/a.ged", "0 HEAD\n");
+  home_.WriteFile("tree/sub/b.PAF", "x");
+  home_.WriteFile("tree/.hidden/c.ged", "x");
+  home_.WriteFile("tree/notes.txt", "x");
+  auto result = Run({"search", "--format", "json", Tree()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out.rfind("{\n  \"processed\": 3,\n  \"found\": 2,\n  \"added\": 2,\n  \"updated\": 0,\n"
+                             "  \"removed\": 0,\n  \"cancelled\": false,\n  \"kinds\": {\n",
+                             0),
+            0u)
+      << result.out;
+  EXPECT_NE(result.out.find("\"Gedcom\": 1,"), std::string::npos);
+  EXPECT_NE(result.out.find("\"PAF\": 1,"), std::string::npos);
+  EXPECT_NE(Run({"list", "--format", "csv"}).out.find(home_.Path("tree/sub/b.PAF")), std::string::npos);
+
+  std::filesystem::remove(home_.Path("tree/a.ged"));
+  result = Run({"search", "--keep", Tree()});
+  EXPECT_NE(result.out.find("Rows removed:           0\n"), std::string::npos) << result.out;
+  result = Run({"search", "--no-keep", Tree()});
+  EXPECT_NE(result.out.find("Rows removed:           1\n"), std::string::npos) << result.out;
+}
+
+TEST_F(SearchCommandTest, KindsLimitTheSearch) {
+  home_.WriteFile("tree/a.ged", "x");
+  home_.WriteFile("tree/b.paf", "x");
+  ASSERT_EQ(Run({"search", "--kinds", "paf", Tree()}).status, 0);
+  const auto counts = Run({"counts", "--format", "json"}).out;
+  EXPECT_NE(counts.find("\"Gedcom\": 0,"), std::string::npos) << counts;
+  EXPECT_NE(counts.find("\"PAF\": 1,"), std::string::npos) << counts;
+  EXPECT_EQ(Run({"settings", "SearchFTGED"}).out, "F\n");
+  EXPECT_EQ(Run({"settings", "searchdrives"}).out, Tree() + "\n");
+}
+
+TEST_F(SearchCommandTest, MistakesAreReported) {
+  EXPECT_EQ(Run({"search", home_.Path("missing")}).status, 1);
+  EXPECT_NE(Run({"search", home_.Path("missing")}).err.find("is not a folder"), std::string::npos);
+  EXPECT_EQ(Run({"search", "--keep", "--no-keep", Tree()}).status, 2);
+  EXPECT_EQ(Run({"search", "--kinds", "word", Tree()}).status, 2);
+}
+
+TEST_F(SearchCommandTest, ListDrivesShowsTheDialogsLines) {
+  const auto result = Run({"search", "--list-drives"});
+  ASSERT_EQ(result.status, 0);
+  EXPECT_NE(result.out.find(" / ("), std::string::npos) << result.out;
+  const auto json = Run({"search", "--list-drives", "--format", "json"}).out;
+  EXPECT_NE(json.find("\"root\": \"/\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kinshelf::test
+
+namespace kinshelf::test {
+namespace {
+
+class ExcludeCommandTest : public CliTest {};
+
+TEST_F(ExcludeCommandTest, ExcludedFileLeavesTheCatalogAndStaysOut) {
+  const auto file = home_.WriteFile("tree/a.ged", "x");
+  home_.WriteFile("tree/b.ged", "x");
+  ASSERT_EQ(Run({"search", home_.Path("tree")}).status, 0);
+  auto result = Run({"exclude", file});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Excluded the file " + file + " (1 row removed from the catalog)\n");
+  Run({"search", home_.Path("tree")});
+  EXPECT_EQ(Run({"list", "--format", "csv"}).out.find("a.ged"), std::string::npos);
+  EXPECT_EQ(Run({"exclusions"}).out,
+            "#  Entry\n-  " + std::string(6 + file.size(), '-') + "\n1  File: " + file + "\n");
+}
+
+TEST_F(ExcludeCommandTest, ExcludedFolderTakesItsTreeButNotItsNeighbour) {
+  home_.WriteFile("tree/data/a.ged", "x");
+  home_.WriteFile("tree/data/sub/b.ged", "x");
+  home_.WriteFile("tree/data2/c.ged", "x");
+  ASSERT_EQ(Run({"search", home_.Path("tree")}).status, 0);
+  const auto result = Run({"exclude", "--folder", home_.Path("tree/data/")});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Excluded the folder " + home_.Path("tree/data") +
+                            " and its subfolders (2 rows removed from the catalog)\n");
+  Run({"search", home_.Path("tree")});
+  const auto listed = Run({"list", "--format", "csv"}).out;
+  EXPECT_NE(listed.find("c.ged"), std::string::npos);
+  EXPECT_EQ(listed.find("b.ged"), std::string::npos);
+  Run({"exclude", "--folder", home_.Path("tree/data")});
+  EXPECT_EQ(Run({"exclusions", "--format", "json"}).out,
+            "[\n  {\n    \"index\": 1,\n    \"is_path\": true,\n    \"path\": \"" + home_.Path("tree/data") +
+                "\",\n    \"sub\": true\n  }\n]\n");
+}
+
+TEST_F(ExcludeCommandTest, ExclusionsAreEditedInOrder) {
+  const auto a = home_.MakeFolder("a");
+  const auto b = home_.MakeFolder("b");
+  EXPECT_EQ(Run({"exclusions"}).out, "No folders or files are excluded.\n");
+  Run({"exclusions", "--add", a});
+  auto result = Run({"exclusions", "--add", b, "--no-subfolders"});
+  EXPECT_NE(result.out.find("1  Path: " + a + " (+ sub directories)\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("2  Path: " + b + "\n"), std::string::npos) << result.out;
+  result = Run({"exclusions", "--remove", "1"});
+  EXPECT_NE(result.out.find("1  Path: " + b + "\n"), std::string::npos) << result.out;
+  EXPECT_EQ(Run({"exclusions", "--remove", "5"}).status, 1);
+  EXPECT_EQ(Run({"exclusions", "--remove", "x"}).status, 2);
+  EXPECT_EQ(Run({"exclusions", "--add", home_.Path("missing")}).status, 1);
+  EXPECT_EQ(Run({"exclusions", "--no-subfolders"}).status, 2);
+  EXPECT_EQ(Run({"exclusions", "--clear"}).out, "No folders or files are excluded.\n");
+}
+
+}  // namespace
+}  // namespace kinshelf::test
