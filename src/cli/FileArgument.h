@@ -10,8 +10,9 @@ class WFileStore;
 
 namespace kinshelf::cli {
 
-// The row id of the file: a whole number is taken as an id, anything else as a path (made
-// absolute). Throws std::runtime_error naming the argument when no row matches.
+// The row id of the file: a whole number that is a row id names that row; anything else (a number
+// that is no row id included) is a path, made absolute. Throws std::runtime_error naming the
+// argument when no row matches.
 std::int32_t CatalogFileId(WFileStore& store, const std::string& argument);
 
 }  // namespace kinshelf::cli

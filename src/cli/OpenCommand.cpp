@@ -1,6 +1,5 @@
 // kinshelf open: starts the genealogy program of a catalogued file on it, or opens its folder.
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <stdexcept>
 
@@ -8,6 +7,7 @@
 #include "catalog/ProgramDiscovery.h"
 #include "catalog/WFileStoreFile.h"
 #include "cli/Commands.h"
+#include "cli/FileArgument.h"
 #include "cli/Session.h"
 #include "platform/FileInfo.h"
 #include "platform/Paths.h"
@@ -15,23 +15,6 @@
 namespace kinshelf::cli {
 
 namespace {
-
-// The record of an argument that is a catalog id, else of the catalogued file at that path.
-std::unique_ptr<WFileStoreFile> FindRecord(WFileStore& store, const std::string& argument) {
-  std::int32_t id = 0;
-  const char* end = argument.data() + argument.size();
-  const auto [next, error] = std::from_chars(argument.data(), end, id);
-  const bool number = error == std::errc() && next == end && id > 0;
-  if (number) {
-    auto record = store.GetFile(id);
-    if (!record->Name().empty()) return record;
-  }
-  const std::string path = platform::ExpandPath(argument);
-  const std::int32_t found = store.FindFileID(path);
-  if (found != 0) return store.GetFile(found);
-  if (number) throw std::runtime_error("no catalogued file has the id " + argument);
-  throw std::runtime_error(path + " is not in the catalog; run 'kinshelf search' to add it");
-}
 
 // What the user can do about a catalogued file that is gone: look in its folder, or search again.
 std::string NotFoundMessage(const std::string& path, const std::string& folder, std::int32_t id) {
@@ -74,7 +57,7 @@ class OpenCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     Session session;
-    const auto record = FindRecord(session.Store(), args.Positional()[0]);
+    const auto record = session.Store().GetFile(CatalogFileId(session.Store(), args.Positional()[0]));
     const std::string path = record->FullPath();
     const std::string folder(platform::FolderPart(path));
     if (args.Has("folder")) {

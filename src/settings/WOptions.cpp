@@ -1,15 +1,12 @@
 // The settings store: every setting as a string in memory, read from and written to one INI file.
 #include "settings/WOptions.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <span>
 #include <stdexcept>
 
 #include "platform/AsciiCase.h"
+#include "platform/Launcher.h"
 #include "platform/Paths.h"
 #include "platform/UserFolders.h"
 #include "settings/OptionTables.h"
@@ -65,18 +62,6 @@ void WriteTable(platform::IniFile& file, std::span<const opt::Row> rows,
   for (std::size_t i = 0; i < rows.size(); ++i) file.WriteString(rows[i].section, rows[i].key, values[i]);
 }
 
-std::string ExecutablePath() {
-  std::vector<char> buffer(256);
-  for (;;) {
-    const ssize_t size = readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (size < 0)
-      throw std::runtime_error(std::string("Cannot find the program's own path: ") + std::strerror(errno));
-    if (static_cast<std::size_t>(size) < buffer.size())
-      return std::string(buffer.data(), static_cast<std::size_t>(size));
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
 void RequireOpen(bool open, const char* operation) {
   if (!open) throw std::logic_error(std::string("The settings store must be opened before ") + operation);
 }
@@ -92,7 +77,8 @@ std::string WOptions::DefaultPath() {
 }
 
 std::string WOptions::FallbackPath() {
-  const std::string program = ExecutablePath();
+  const std::string program = platform::ExecutablePath();
+  if (program.empty()) throw std::runtime_error("Cannot find the program's own path");
   const std::string_view name = platform::FileNamePart(program);
   const std::string_view base = name.substr(0, name.size() - platform::ExtensionPart(name).size());
   return platform::JoinPath(platform::FolderPart(program), std::string(base) + ".ini");
