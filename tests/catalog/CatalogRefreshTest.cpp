@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "CatalogTestSupport.h"
+#include "support/CatalogTestSupport.h"
 #include "catalog/FileKinds.h"
 #include "catalog/WFileStore.h"
 #include "fileaccess/WIntArray.h"

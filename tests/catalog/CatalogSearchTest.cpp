@@ -11,7 +11,7 @@
 #include <map>
 #include <set>
 
-#include "CatalogTestSupport.h"
+#include "support/CatalogTestSupport.h"
 #include "catalog/FileKinds.h"
 #include "catalog/WFileExcludeList.h"
 #include "catalog/WFileStore.h"

@@ -1,7 +1,7 @@
 // The catalog listing: the statement it builds and the ids it returns.
 #include <gtest/gtest.h>
 
-#include "CatalogTestSupport.h"
+#include "support/CatalogTestSupport.h"
 #include "catalog/FileKinds.h"
 #include "catalog/ListingQuery.h"
 #include "catalog/WFileStore.h"

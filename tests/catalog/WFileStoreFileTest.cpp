@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CatalogTestSupport.h"
+#include "support/CatalogTestSupport.h"
 #include "catalog/FileKinds.h"
 #include "catalog/WFileStore.h"
 #include "platform/FileIo.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "CatalogTestSupport.h"
+#include "support/CatalogTestSupport.h"
 #include "catalog/CatalogSchema.h"
 #include "catalog/FileKinds.h"
 #include "catalog/WFileStoreError.h"

@@ -14,12 +14,11 @@ class CatalogCommandsTest : public CliTest {
  protected:
   // Catalogs real files in the home folder, as a search would, and returns their paths.
   std::vector<std::string> CatalogueFiles(const std::vector<std::string>& names) {
-    std::filesystem::create_directories(std::filesystem::path(CatalogFile()).parent_path());
-    WFileStore store(CatalogFile().substr(0, CatalogFile().size() - 4));
+    const auto store = OpenCatalog();
     std::vector<std::string> paths;
     for (const auto& name : names) {
       paths.push_back(home_.WriteFile("tree/" + name, "0 HEAD\n"));
-      store.NewFile(paths.back(), kind::kGedcom)->SaveToStore();
+      store->NewFile(paths.back(), kind::kGedcom)->SaveToStore();
     }
     return paths;
   }

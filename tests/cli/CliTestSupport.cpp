@@ -3,6 +3,8 @@
 
 #include <stdlib.h>
 
+#include <filesystem>
+
 #include "cli/CommandRunner.h"
 
 namespace kinshelf::test {
@@ -25,6 +27,11 @@ CommandResult CliTest::Run(const std::vector<std::string>& arguments) const {
 
 std::string CliTest::CatalogFile() const {
   return home_.Path("data/Orrinvale/FileStore/Catalog.sdb");
+}
+
+std::unique_ptr<WFileStore> CliTest::OpenCatalog() const {
+  std::filesystem::create_directories(std::filesystem::path(CatalogFile()).parent_path());
+  return std::make_unique<WFileStore>(CatalogFile().substr(0, CatalogFile().size() - 4));
 }
 
 std::string CliTest::SettingsFile() const {

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "catalog/WFileStore.h"
 #include "support/ScratchFolder.h"
 
 namespace kinshelf::test {
@@ -23,6 +25,8 @@ class CliTest : public testing::Test {
   // Runs `kinshelf ARGUMENTS...`.
   CommandResult Run(const std::vector<std::string>& arguments) const;
   std::string CatalogFile() const;
+  // Opens the catalog where the commands will find it.
+  std::unique_ptr<WFileStore> OpenCatalog() const;
   std::string SettingsFile() const;
 
   ScratchFolder home_;

@@ -10,31 +10,12 @@
 #include "catalog/WFileStore.h"
 #include "platform/DateTime.h"
 #include "platform/Paths.h"
+#include "support/CatalogTestSupport.h"
 
 namespace kinshelf::test {
 namespace {
 
-class ListCommandTest : public CliTest {
- protected:
-  // Opens the catalog where the commands will find it.
-  std::unique_ptr<WFileStore> OpenCatalog() const {
-    std::filesystem::create_directories(std::filesystem::path(CatalogFile()).parent_path());
-    return std::make_unique<WFileStore>(CatalogFile().substr(0, CatalogFile().size() - 4));
-  }
-
-  static void Add(WFileStore& store, const std::string& path, int kind, std::int64_t size, double modified,
-                  bool bookmark = false) {
-    auto record = store.NewFile(path, kind);
-    const auto parts = platform::SplitPath(path);
-    record->SetDrive(parts.drive);
-    record->SetPath(parts.folder);
-    record->SetName(parts.baseName + parts.extension);
-    record->SetSize(size);
-    record->SetModified(modified);
-    record->SetBookmark(bookmark);
-    record->SaveToStore();
-  }
-};
+class ListCommandTest : public CliTest {};
 
 TEST_F(ListCommandTest, FreshHomeCreatesTheCatalogAndListsNothing) {
   const auto result = Run({"list"});
@@ -50,8 +31,8 @@ TEST_F(ListCommandTest, JsonCarriesEveryFieldAndExactBytes) {
   const double modified = platform::EncodeDateTime({2001, 8, 30, 14, 7, 9, 0});
   {
     auto store = OpenCatalog();
-    Add(*store, "/data/O'Brien, \"Tree\".ged", kind::kGedcom, 5LL << 30, modified, true);
-    Add(*store, std::string("/data/bad\xff.paf"), kind::kPaf, 10, 0);
+    AddRow(*store, "/data/O'Brien, \"Tree\".ged", kind::kGedcom, 5LL << 30, modified, true);
+    AddRow(*store, std::string("/data/bad\xff.paf"), kind::kPaf, 10, 0);
   }
   const auto result = Run({"list", "--format", "json", "--sort", "size"});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -87,8 +68,8 @@ TEST_F(ListCommandTest, JsonCarriesEveryFieldAndExactBytes) {
 TEST_F(ListCommandTest, CsvQuotesOnlyWhatNeedsIt) {
   {
     auto store = OpenCatalog();
-    Add(*store, "/data/O'Brien, \"Tree\".ged", kind::kGedcom, 1, 0);
-    Add(*store, "/data/plain.ged", kind::kGedcom, 2, 0);
+    AddRow(*store, "/data/O'Brien, \"Tree\".ged", kind::kGedcom, 1, 0);
+    AddRow(*store, "/data/plain.ged", kind::kGedcom, 2, 0);
   }
   const auto result = Run({"list", "--format", "csv"});
   EXPECT_EQ(result.out,
@@ -104,7 +85,7 @@ TEST_F(ListCommandTest, TextTableShowsFlagsAndMarksExistingFiles) {
     auto record = store->NewFile(real, kind::kGedcom);
     record->SetBookmark(true);
     record->SaveToStore();
-    Add(*store, "/gone/missing.ged", kind::kGedcom, 3, 0);
+    AddRow(*store, "/gone/missing.ged", kind::kGedcom, 3, 0);
   }
   const auto result = Run({"list"});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -121,7 +102,8 @@ TEST_F(ListCommandTest, FiltersAndSortingOnThousandsOfRows) {
     for (int i = 0; i < 3000; ++i) {
       const int kind = i % 3 == 0 ? kind::kGedcom : (i % 3 == 1 ? kind::kPaf : kind::kLegacy);
       const std::string name = (i % 100 == 0 ? "it's_" : "n") + std::to_string(i) + (i % 7 == 0 ? "%x" : "");
-      Add(*store, "/d" + std::to_string(i % 10) + "/" + name + ".ged", kind, 3000 - i, 40000 + i, i % 5 == 0);
+      AddRow(*store, "/d" + std::to_string(i % 10) + "/" + name + ".ged", kind, 3000 - i, 40000 + i,
+             i % 5 == 0);
     }
     store->CommitTransaction();
   }
@@ -143,7 +125,7 @@ TEST_F(ListCommandTest, JsonReadsBackWithPythonSurrogateEscape) {
   const std::string name = std::string("Fam\xc3\xadlia \xe2\x80\x94 \xff\xc3(\x01.ged");
   {
     auto store = OpenCatalog();
-    Add(*store, "/data/" + name, kind::kGedcom, 1, 0);
+    AddRow(*store, "/data/" + name, kind::kGedcom, 1, 0);
   }
   const auto json = home_.WriteFile("out.json", Run({"list", "--format", "json"}).out);
   const auto expected = home_.WriteFile("expected.bin", "/data/" + name);
@@ -157,9 +139,9 @@ TEST_F(ListCommandTest, JsonReadsBackWithPythonSurrogateEscape) {
 TEST_F(ListCommandTest, CountsInTheSidePanelOrder) {
   {
     auto store = OpenCatalog();
-    Add(*store, "/a.ged", kind::kGedcom, 1, 0);
-    Add(*store, "/b.ged", kind::kGedcom, 1, 0);
-    Add(*store, "/c.pjc", kind::kMasterGenealogist, 1, 0);
+    AddRow(*store, "/a.ged", kind::kGedcom, 1, 0);
+    AddRow(*store, "/b.ged", kind::kGedcom, 1, 0);
+    AddRow(*store, "/c.pjc", kind::kMasterGenealogist, 1, 0);
   }
   const auto json = Run({"counts", "--format", "json"}).out;
   EXPECT_EQ(

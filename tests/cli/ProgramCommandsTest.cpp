@@ -17,10 +17,9 @@ class ProgramCommandsTest : public CliTest {
   // Catalogs a file of the kind at `relative` in the home folder; the file itself is written only
   // when `onDisk`. Returns its path.
   std::string Catalogue(const std::string& relative, int kind, bool onDisk = true) {
-    std::filesystem::create_directories(std::filesystem::path(CatalogFile()).parent_path());
-    WFileStore store(CatalogFile().substr(0, CatalogFile().size() - 4));
+    const auto store = OpenCatalog();
     const std::string path = home_.WriteFile(relative, "0 HEAD\n");
-    store.NewFile(path, kind)->SaveToStore();
+    store->NewFile(path, kind)->SaveToStore();
     if (!onDisk) std::filesystem::remove(path);
     return path;
   }

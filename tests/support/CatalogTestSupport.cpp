@@ -1,5 +1,5 @@
 // Helpers for catalog tests: raw SQL on a catalog file, traced statements, and rows made quickly.
-#include "CatalogTestSupport.h"
+#include "support/CatalogTestSupport.h"
 
 #include <gtest/gtest.h>
 
