@@ -31,10 +31,10 @@ class TempCatalog {
   std::unique_ptr<WFileStore> store_;
 };
 
-void Fill(WFileStore& store, int rows) {
+void Fill(WFileStore& store, std::int64_t rows) {
   store.BeginTransaction();
-  for (int i = 0; i < rows; ++i) {
-    auto record = store.NewFile("", kind::kGedcom + i % 5);
+  for (std::int64_t i = 0; i < rows; ++i) {
+    auto record = store.NewFile("", static_cast<int>(kind::kGedcom + i % 5));
     record->SetDrive("/");
     record->SetPath("home/user/genealogy/folder" + std::to_string(i % 997));
     record->SetName("family" + std::to_string((i * 7919) % rows) + ".ged");
