@@ -18,26 +18,28 @@ void WriteProgramHelp(std::ostream& out, const std::vector<std::unique_ptr<Comma
   std::size_t width = 0;
   for (const auto& command : commands) width = std::max(width, command->Spec().name.size());
   for (const auto& command : commands) {
-    const auto& spec = command->Spec();
-    out << "  " << spec.name << std::string(width - spec.name.size() + 2, ' ') << spec.summary << '\n';
+    const auto& declared = command->Spec();
+    out << "  " << declared.name << std::string(width - declared.name.size() + 2, ' ') << declared.summary
+        << '\n';
   }
   out << "\nRun '" << kProgram << " COMMAND --help' for the options of a command.\n";
 }
 
-void WriteCommandHelp(std::ostream& out, const CommandSpec& spec) {
-  out << "Usage: " << kProgram << ' ' << spec.name << (spec.options.empty() ? "" : " [OPTIONS]")
-      << (spec.arguments.empty() ? "" : " ") << spec.arguments << "\n\n"
-      << spec.description << "\n\nOptions:\n";
+void WriteCommandHelp(std::ostream& out, const CommandSpec& declared) {
+  out << "Usage: " << kProgram << ' ' << declared.name << (declared.options.empty() ? "" : " [OPTIONS]")
+      << (declared.arguments.empty() ? "" : " ") << declared.arguments << "\n\n"
+      << declared.description << "\n\nOptions:\n";
   std::vector<std::string> names;
   std::size_t width = std::string("-h, --help").size();
-  for (const auto& option : spec.options) {
+  for (const auto& option : declared.options) {
     std::string name = "    --" + std::string(option.name);
     if (!option.valueName.empty()) name += " " + std::string(option.valueName);
     width = std::max(width, name.size());
     names.push_back(name);
   }
   for (std::size_t i = 0; i < names.size(); ++i) {
-    out << "  " << names[i] << std::string(width - names[i].size() + 2, ' ') << spec.options[i].help << '\n';
+    out << "  " << names[i] << std::string(width - names[i].size() + 2, ' ') << declared.options[i].help
+        << '\n';
   }
   out << "  -h, --help" << std::string(width - 10 + 2, ' ') << "show this help\n";
 }

@@ -7,8 +7,8 @@ namespace kinshelf::cli {
 
 namespace {
 
-const OptionSpec* FindOption(const CommandSpec& spec, std::string_view name) {
-  for (const auto& option : spec.options) {
+const OptionSpec* FindOption(const CommandSpec& declared, std::string_view name) {
+  for (const auto& option : declared.options) {
     if (option.name == name) return &option;
   }
   return nullptr;
@@ -16,7 +16,7 @@ const OptionSpec* FindOption(const CommandSpec& spec, std::string_view name) {
 
 }  // namespace
 
-ParsedArgs ParsedArgs::Parse(const CommandSpec& spec, const std::vector<std::string>& arguments) {
+ParsedArgs ParsedArgs::Parse(const CommandSpec& declared, const std::vector<std::string>& arguments) {
   ParsedArgs parsed;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -33,7 +33,7 @@ ParsedArgs ParsedArgs::Parse(const CommandSpec& spec, const std::vector<std::str
       const auto equals = argument.find('=');
       const std::string name =
           argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-      const OptionSpec* option = FindOption(spec, name);
+      const OptionSpec* option = FindOption(declared, name);
       if (option == nullptr) throw UsageError("unknown option --" + name);
       if (option->valueName.empty()) {
         if (equals != std::string::npos) throw UsageError("option --" + name + " takes no value");
@@ -49,10 +49,10 @@ ParsedArgs ParsedArgs::Parse(const CommandSpec& spec, const std::vector<std::str
   }
   if (parsed.help_) return parsed;
   const auto count = static_cast<int>(parsed.positional_.size());
-  if (count < spec.minArguments) throw UsageError("missing argument " + std::string(spec.arguments));
-  if (spec.maxArguments >= 0 && count > spec.maxArguments) {
+  if (count < declared.minArguments) throw UsageError("missing argument " + std::string(declared.arguments));
+  if (declared.maxArguments >= 0 && count > declared.maxArguments) {
     throw UsageError("unexpected argument " +
-                     parsed.positional_[static_cast<std::size_t>(spec.maxArguments)]);
+                     parsed.positional_[static_cast<std::size_t>(declared.maxArguments)]);
   }
   return parsed;
 }

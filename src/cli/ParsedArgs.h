@@ -15,7 +15,7 @@ class ParsedArgs {
   // Parses "--name", "--name VALUE", "--name=VALUE", "--" and positional arguments. "--help" and
   // "-h" set Help(). Throws UsageError for unknown options, missing values and a wrong number of
   // positional arguments (the last only when help was not asked for).
-  static ParsedArgs Parse(const CommandSpec& spec, const std::vector<std::string>& arguments);
+  static ParsedArgs Parse(const CommandSpec& declared, const std::vector<std::string>& arguments);
 
   bool Help() const { return help_; }
   // A switch or an option was given.
