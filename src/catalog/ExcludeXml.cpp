@@ -7,7 +7,7 @@
 
 #include <pugixml.hpp>
 
-#include "catalog/Windows1252.h"
+#include "text/Windows1252.h"
 #include "platform/AsciiCase.h"
 
 namespace kinshelf {

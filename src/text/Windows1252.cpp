@@ -1,4 +1,4 @@
-#include "catalog/Windows1252.h"
+// Windows-1252 text to UTF-8.
 
 #include <array>
 

@@ -1,4 +1,5 @@
-// Windows-1252 text to UTF-8, for exclusion files written by earlier versions in that code page.
+// Windows-1252 text to UTF-8: exclusion files of earlier versions and genealogy texts in that code
+// page are shown and stored as UTF-8.
 #pragma once
 
 #include <string>
