@@ -1,4 +1,5 @@
 // Windows-1252 text to UTF-8.
+#include "text/Windows1252.h"
 
 #include <array>
 
