@@ -1,0 +1,26 @@
+// The 8-bit encoding of a collection's texts, and what the model and its viewers do with such text:
+// upper-case it for names and turn it into UTF-8 for display.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kinshelf {
+
+// kWindows1252: ANSEL converted on reading, PAF text and Windows-1252 GEDCOM files.
+// kUtf8: a GEDCOM file that declares UTF-8.
+// kUtf8OrWindows1252: a GEDCOM file that declares nothing else; each text is UTF-8 when it is valid
+// UTF-8 and Windows-1252 otherwise.
+enum class TextEncoding { kWindows1252, kUtf8, kUtf8OrWindows1252 };
+
+// True when every byte belongs to a well-formed UTF-8 sequence.
+bool IsValidUtf8(std::string_view text);
+
+// The text with the letters that Windows-1252 can upper-case (ASCII, the Latin-1 letters, š, œ, ž
+// and ÿ) upper-cased, in the same encoding; every other byte or character is kept as it is.
+std::string UpperCaseText(std::string_view text, TextEncoding encoding);
+
+// The text in UTF-8, for showing it in a window or on a terminal.
+std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding);
+
+}  // namespace kinshelf
