@@ -63,13 +63,6 @@ class WLinkArray : public WABSArrayIndex {
   std::vector<Link> Links(std::int32_t chain) const;
   // Writes links[i] over position i + 1, for as many positions as both the chain and `links` have.
   void StoreLinks(std::int32_t chain, const std::vector<Link>& links);
-
- private:
-  // The place of position n: the block's bytes and the link's offset in it; nullptr when absent.
-  unsigned char* LinkAt(std::int32_t chain, std::int32_t n);
-  const unsigned char* LinkAt(std::int32_t chain, std::int32_t n) const;
-  std::int32_t BlockOfPosition(std::int32_t chain, std::int32_t n) const;
-  std::int32_t NextBlock(std::int32_t block) const;
 };
 
 }  // namespace kinshelf

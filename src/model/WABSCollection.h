@@ -165,6 +165,8 @@ class WABSCollection {
  private:
   std::unique_ptr<WABSIndividual> IndividualAt(std::int32_t index);
   std::unique_ptr<WABSMarriage> MarriageAt(std::int32_t index);
+  std::unique_ptr<WABSMarriage> FirstParentFamily(std::int32_t individual);
+  std::unique_ptr<WABSMarriage> SpouseFamily(WABSIndividual& individual, std::int32_t n);
   std::string FamilyBlockText(WABSIndividual& individual);
   std::string ChildLine(std::int32_t child);
 

@@ -34,10 +34,12 @@ class WaitState {
 
   // Opens a request: see the rules above.
   void ShowWait(std::string_view message, bool showNow, bool allowCancel);
-  // Ends the innermost open request.
-  void CloseWait();
-  // The window's delay timer fired: Pending becomes Shown; any other phase stays.
-  void ShowDelayElapsed();
+  // Ends the innermost open request. True when that was the outermost one: the window then hides
+  // the dialog and re-enables the window it disabled (read WindowDisabled() before the call).
+  bool CloseWait();
+  // The window's delay timer fired. True when Pending became Shown: the window then disables the
+  // active window and shows the dialog. Any other phase stays.
+  bool ShowDelayElapsed();
 
   Phase GetPhase() const { return phase_; }
   // The number of open requests.

@@ -1,0 +1,98 @@
+// Upper-casing and display conversion of a collection's texts by their encoding.
+#include "model/TextEncoding.h"
+
+#include "text/Utf8.h"
+#include "text/Windows1252.h"
+
+namespace kinshelf {
+
+namespace {
+
+// The upper-case form of a Windows-1252 byte: ASCII letters, the Latin-1 letters à to þ (not ÷),
+// and š, œ, ž, ÿ, whose capitals sit in 0x80-0x9F.
+unsigned char UpperWindows1252(unsigned char c) {
+  if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+    return static_cast<unsigned char>(c - 0x20);
+  switch (c) {
+    case 0x9A:
+      return 0x8A;
+    case 0x9C:
+      return 0x8C;
+    case 0x9E:
+      return 0x8E;
+    case 0xFF:
+      return 0x9F;
+    default:
+      return c;
+  }
+}
+
+// The same letters as code points. Every result of a two-byte character is a two-byte character.
+char32_t UpperCodePoint(char32_t c) {
+  if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
+  switch (c) {
+    case 0x161:
+      return 0x160;
+    case 0x153:
+      return 0x152;
+    case 0x17E:
+      return 0x17D;
+    case 0xFF:
+      return 0x178;
+    default:
+      return c;
+  }
+}
+
+std::string UpperWindows1252Text(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(UpperWindows1252(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::string UpperUtf8Text(std::string_view text) {
+  std::string upper;
+  upper.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    if (length == 1 || length == 2) {
+      const char32_t c = UpperCodePoint(Utf8CodePoint(text, pos, length));
+      if (c < 0x80) {
+        upper += static_cast<char>(c);
+      } else {
+        upper += static_cast<char>(0xC0 | (c >> 6));
+        upper += static_cast<char>(0x80 | (c & 0x3F));
+      }
+    } else {
+      upper.append(text.substr(pos, length == 0 ? 1 : length));
+    }
+    pos += length == 0 ? 1 : length;
+  }
+  return upper;
+}
+
+bool ReadAsUtf8(std::string_view text, TextEncoding encoding) {
+  return encoding == TextEncoding::kUtf8 ||
+         (encoding == TextEncoding::kUtf8OrWindows1252 && IsValidUtf8(text));
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    if (length == 0) return false;
+    pos += length;
+  }
+  return true;
+}
+
+std::string UpperCaseText(std::string_view text, TextEncoding encoding) {
+  return ReadAsUtf8(text, encoding) ? UpperUtf8Text(text) : UpperWindows1252Text(text);
+}
+
+std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding) {
+  return ReadAsUtf8(text, encoding) ? std::string(text) : Windows1252ToUtf8(text);
+}
+
+}  // namespace kinshelf

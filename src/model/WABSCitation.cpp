@@ -1,0 +1,27 @@
+// A citation of a source and the one-line text that shows it.
+#include "model/WABSCitation.h"
+
+#include "model/ItemTexts.h"
+#include "model/WABSNote.h"
+#include "model/WABSSource.h"
+
+namespace kinshelf {
+
+WABSCitation::~WABSCitation() = default;
+
+std::string WABSCitation::CitationText() {
+  std::string text = GetDetailText();
+  const auto append = [&text](const std::string& part) {
+    if (!text.empty()) text += ", ";
+    text += part;
+  };
+  if (const std::unique_ptr<WABSNote> note = GetNote()) append(NoteTextOf(note.get()));
+  if (const std::unique_ptr<WABSSource> source = GetSource()) {
+    append(source->GetFullText());
+    if (const std::unique_ptr<WABSNote> sourceNote = source->GetNote())
+      text += ", " + NoteTextOf(sourceNote.get());
+  }
+  return text;
+}
+
+}  // namespace kinshelf

@@ -1,0 +1,158 @@
+// One person: the texts built from a reader's answers and the collection's settings.
+#include "model/WABSIndividual.h"
+
+#include "model/ItemTexts.h"
+#include "model/WABSCitation.h"
+#include "model/WABSCollection.h"
+#include "model/WABSLDSEvent.h"
+#include "model/WABSName.h"
+#include "model/WABSNote.h"
+#include "model/WABSVitEvent.h"
+#include "model/WDate.h"
+#include "model/WDateDiff.h"
+#include "platform/DateTime.h"
+#include "settings/WOptions.h"
+
+namespace kinshelf {
+
+namespace {
+
+// Ages above this many years are taken for missing death dates and not shown.
+constexpr int kMaxAgeYears = 110;
+
+// A copy of the first event's date of that kind when it is valid; the event itself is gone after.
+std::optional<WDate> ValidEventDate(WABSIndividual& individual, EventKind kind) {
+  const std::unique_ptr<WABSVitEvent> event = individual.GetEvent(kind, 1);
+  const WDate* date = event == nullptr ? nullptr : event->Date();
+  if (date == nullptr || !date->IsValid()) return std::nullopt;
+  return *date;
+}
+
+int CurrentYear() {
+  return platform::DecodeDateTime(platform::NowLocal()).year;
+}
+
+}  // namespace
+
+bool WABSIndividual::IsPossiblyLiving(std::int32_t years) {
+  if (EventDateValid(EventKind::kDeath, 1) || EventDateValid(EventKind::kBurial, 1)) return false;
+  std::int32_t year = EventYear(EventKind::kBirth, 1);
+  if (year == 0) year = EventYear(EventKind::kChristening, 1);
+  return year > 0 && CurrentYear() - year < years;
+}
+
+bool WABSIndividual::HasNoParents() {
+  return ParentFamilyCount() == 0;
+}
+
+bool WABSIndividual::HasNoSpouses() {
+  return SpouseFamilyCount() == 0;
+}
+
+std::string WABSIndividual::NameText(bool withAffixes) {
+  const std::unique_ptr<WABSName> name = GetName();
+  if (name == nullptr) return std::string();
+  const WOptions& options = Collection().Options();
+  const bool affixes = withAffixes && options.GetBool(opt::PreSuf);
+  std::string text;
+  if (affixes) {
+    text += name->GetPrefix();
+    if (!text.empty()) text += ' ';
+  }
+  text += name->GetGivenNames();
+  if (!text.empty()) text += ' ';
+  std::string surname = name->GetSurname();
+  if (options.GetBool(opt::NameUpper)) surname = UpperCaseText(surname, Collection().Encoding());
+  text += options.GetBool(opt::NameSlash) ? "/" + surname + "/" : surname;
+  const std::string suffix = affixes ? name->GetSuffix() : std::string();
+  if (!suffix.empty()) text += (text.empty() ? "" : " ") + suffix;
+  return text;
+}
+
+std::string WABSIndividual::NameWithIDText() {
+  std::string text = NameText(true);
+  const WOptions& options = Collection().Options();
+  if (!options.GetBool(opt::FNValueFlag)) return text;
+  switch (options.GetInt(opt::FNValue)) {
+    case 2:
+      return text + " (" + std::to_string(Index()) + ")";
+    case 3:
+      return text + " {" + GetRefNumber() + "}";
+    default:
+      return text + " [" + GetIDText() + "]";
+  }
+}
+
+std::string WABSIndividual::LifeSpanText(bool withId) {
+  return (withId ? NameWithIDText() : NameText(false)) + ", (b. " + EventDateText(EventKind::kBirth, 1) +
+         ", " + EventPlaceText(EventKind::kBirth, 1) + "), (d. " + EventDateText(EventKind::kDeath, 1) +
+         ", " + EventPlaceText(EventKind::kDeath, 1) + ")";
+}
+
+std::string WABSIndividual::EventText(EventKind kind, std::int32_t n) {
+  const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
+  if (event == nullptr) return std::string();
+  return event->DateText() + ", " + event->PlaceText(Collection().Options());
+}
+
+std::string WABSIndividual::EventPlaceText(EventKind kind, std::int32_t n) {
+  const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
+  return event == nullptr ? std::string() : event->PlaceText(Collection().Options());
+}
+
+std::string WABSIndividual::EventDateText(EventKind kind, std::int32_t n) {
+  const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
+  return event == nullptr ? std::string() : event->DateText();
+}
+
+bool WABSIndividual::EventDateValid(EventKind kind, std::int32_t n) {
+  const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
+  const WDate* date = event == nullptr ? nullptr : event->Date();
+  return date != nullptr && date->IsValid();
+}
+
+std::int32_t WABSIndividual::EventYear(EventKind kind, std::int32_t n) {
+  const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
+  const WDate* date = event == nullptr ? nullptr : event->Date();
+  return date == nullptr ? 0 : date->Year();
+}
+
+bool WABSIndividual::HasLDSEvent(EventKind kind) {
+  return GetLDSEvent(kind) != nullptr;
+}
+
+std::string WABSIndividual::AgeText() {
+  const bool standIns = Collection().Options().GetBool(opt::AgeCalcCB);
+  std::optional<WDate> start = ValidEventDate(*this, EventKind::kBirth);
+  bool estimated = false;
+  if (!start && standIns) {
+    start = ValidEventDate(*this, EventKind::kChristening);
+    estimated = start.has_value();
+  }
+  if (!start) return std::string();
+  std::optional<WDate> end = ValidEventDate(*this, EventKind::kDeath);
+  if (!end && standIns) {
+    end = ValidEventDate(*this, EventKind::kBurial);
+    estimated = estimated || end.has_value();
+  }
+  const char* suffix = end ? "" : "?";
+  if (!end) end.emplace("TODAY");
+  WDateDiff difference;
+  if (!difference.Compute(&*start, &*end) || difference.Years() > kMaxAgeYears) return std::string();
+  const std::string age = difference.YearsText() + suffix;
+  return estimated ? "[" + age + "]" : age;
+}
+
+std::string WABSIndividual::CitationsText() {
+  return CitationListText(CitationCount(), [this](std::int32_t n) { return GetCitation(n); });
+}
+
+std::string WABSIndividual::NoteText() {
+  return NoteTextOf(GetNote().get());
+}
+
+std::string WABSIndividual::ChangedDateText() {
+  return DateTextOf(GetChangedDate());
+}
+
+}  // namespace kinshelf

@@ -1,0 +1,28 @@
+// A place of an event and its display text.
+#include "model/WABSPlace.h"
+
+#include "model/ItemTexts.h"
+#include "model/WABSCitation.h"
+#include "model/WABSNote.h"
+#include "settings/WOptions.h"
+
+namespace kinshelf {
+
+WABSPlace::~WABSPlace() = default;
+
+std::int32_t WABSPlace::CitationCount() {
+  return citationCount_;
+}
+
+std::string WABSPlace::PlaceDisplayText(const WOptions& options) {
+  return DisplayText(GetPlaceText(), options.GetBool(opt::PlaceCommas));
+}
+
+std::string WABSPlace::DisplayText(std::string_view placeText, bool dropLeadingCommas) {
+  std::string text = TrimBlanks(placeText);
+  if (!dropLeadingCommas) return text;
+  const std::size_t start = text.find_first_not_of(", ");
+  return start == std::string::npos ? std::string() : TrimBlanks(std::string_view(text).substr(start));
+}
+
+}  // namespace kinshelf
