@@ -1,0 +1,155 @@
+// The forward passes that open a GEDCOM file.
+#include "gedcom/GedcomPasses.h"
+
+#include "gedcom/GedcomLines.h"
+#include "gedcom/GedcomScan.h"
+#include "gedcom/GedcomValues.h"
+#include "model/CancelFlag.h"
+#include "platform/ProcessEvents.h"
+
+namespace kinshelf::gedcom {
+
+namespace {
+
+bool IsTrailer(const char* record, const char* end) {
+  return WordAt(record, 0, end) == kTrailerWord;
+}
+
+// The identifier of a record line, looked for from its third byte on.
+std::string_view RecordIdentifier(const WGEDTextMMF& text, const char* record) {
+  return text.GetXRef(Advance(record, 2, text.TextEnd()));
+}
+
+void LetEventsThrough(std::int32_t counted) {
+  if (counted % kRecordsPerEventCheck == 1) platform::ProcessPendingEvents();
+}
+
+void AddRecord(GedcomIndexes& indexes, int type, std::int64_t offset, std::string_view identifier) {
+  const Category category = kCategoryOfType[static_cast<std::size_t>(type)];
+  if (category == kIndividuals) {
+    indexes.individuals->AddIndividual(offset);
+  } else {
+    indexes.Offsets(category).AddOffset(offset);
+  }
+  indexes.Keys(category).AddKey(identifier);
+}
+
+// The index of the record the pointer on `line` (looked for from byte 6 on) names, or 0.
+std::int32_t ResolveLink(const WGEDTextMMF& text, const char* line, WXREFIndex& keys) {
+  return keys.FindKey(text.GetXRef(Advance(line, kLinkPointerOffset, text.TextEnd())));
+}
+
+bool IsLongLink(const char* line, const char* end, std::uint32_t tail) {
+  return WordAt(line, kAfterTagOffset, end) == tail;
+}
+
+void LinkIndividual(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_t individual) {
+  const char* end = text.TextEnd();
+  const char* record = text.TextStart() + indexes.individuals->GetOffset(individual);
+  WXREFIndex& families = indexes.Keys(kFamilies);
+  ForEachRecordLine(text, record, [&](const char* line) {
+    if (*line != '1') return true;
+    const std::uint32_t lineTag = LineTag(line, end);
+    const bool isFami = lineTag == tag::kFami;
+    if (lineTag == tag::kFamc || (isFami && IsLongLink(line, end, tag::kLyC))) {
+      if (const std::int32_t family = ResolveLink(text, line, families)) {
+        indexes.individualLinks->AddParentFamily(individual, false, kMotherRelation, kFatherRelation, family);
+        indexes.familyLinks->AddChild(family, individual, 0);
+      }
+    } else if (lineTag == tag::kFams || (isFami && IsLongLink(line, end, tag::kLyS))) {
+      if (const std::int32_t family = ResolveLink(text, line, families)) {
+        indexes.individualLinks->AddSpouseFamily(individual, true, family);
+      }
+    }
+    return true;
+  });
+}
+
+void LinkFamily(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_t family) {
+  const char* end = text.TextEnd();
+  const char* record = text.TextStart() + indexes.Offsets(kFamilies).GetOffset(family);
+  WXREFIndex& individuals = indexes.Keys(kIndividuals);
+  std::int32_t childOrder = 0;
+  ForEachRecordLine(text, record, [&](const char* line) {
+    if (*line != '1') return true;
+    const std::uint32_t lineTag = LineTag(line, end);
+    if (lineTag != tag::kHusb && lineTag != tag::kWife && lineTag != tag::kChil) return true;
+    const std::int32_t individual = ResolveLink(text, line, individuals);
+    if (individual == 0) return true;
+    if (lineTag == tag::kChil) {
+      indexes.familyLinks->AddChild(family, individual, childOrder++);
+      indexes.individualLinks->AddParentFamily(individual, false, kMotherRelation, kFatherRelation, family);
+      return true;
+    }
+    if (lineTag == tag::kHusb) {
+      indexes.familyLinks->SetHusband(family, individual);
+    } else {
+      indexes.familyLinks->SetWife(family, individual);
+    }
+    indexes.individualLinks->AddSpouseFamily(individual, false, family);
+    return true;
+  });
+}
+
+}  // namespace
+
+bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes) {
+  const char* end = text.TextEnd();
+  indexes.header = text.FindHeader();
+  std::int32_t counted = 0;
+  for (const char* record = text.NextRecord(indexes.header); record != nullptr && !IsTrailer(record, end);
+       record = text.NextRecord(record)) {
+    if (CancelRequested()) return false;
+    const std::string_view identifier = RecordIdentifier(text, record);
+    if (identifier.empty()) continue;
+    LetEventsThrough(++counted);
+    AddRecord(indexes, text.GetRecordType(record), record - text.TextStart(), identifier);
+  }
+  if (CancelRequested()) return false;
+  for (const auto& keys : indexes.keys) keys->SortKeys();
+  return true;
+}
+
+bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {
+  const std::int32_t individualCount = indexes.Count(kIndividuals);
+  const std::int32_t familyCount = indexes.Count(kFamilies);
+  indexes.individualLinks = std::make_unique<WIndLinks>(individualCount);
+  indexes.familyLinks = std::make_unique<WFamLinks>(familyCount);
+  for (std::int32_t individual = 1; individual <= individualCount; ++individual) {
+    if (CancelRequested()) return false;
+    LinkIndividual(text, indexes, individual);
+  }
+  for (std::int32_t family = 1; family <= familyCount; ++family) {
+    if (CancelRequested()) return false;
+    LinkFamily(text, indexes, family);
+  }
+  return true;
+}
+
+int DetectCharSet(const WGEDTextMMF& text, const char* header) {
+  const char* end = text.TextEnd();
+  int charSet = kCharSetOther;
+  if (header == nullptr) return charSet;
+  ForEachRecordLine(text, header, [&](const char* line) {
+    if (*line != '1' || LineTag(line, end) != tag::kChar) return true;
+    charSet = CharSetOfValue(TrimmedValueView(Advance(line, kAfterTagOffset, end), end));
+    return false;
+  });
+  return charSet;
+}
+
+std::int32_t CountIndividualRecords(const WGEDTextMMF& text) {
+  const char* end = text.TextEnd();
+  std::int32_t counted = 0;
+  std::int32_t individuals = 0;
+  for (const char* record = text.NextRecord(text.FindHeader()); record != nullptr && !IsTrailer(record, end);
+       record = text.NextRecord(record)) {
+    if (CancelRequested()) break;
+    if (RecordIdentifier(text, record).empty()) continue;
+    if (text.GetRecordType(record) == kTypeIndividual) ++individuals;
+    if (++counted % kRecordsPerEventCheck == 0) platform::ProcessPendingEvents();
+  }
+  return individuals;
+}
+
+}  // namespace kinshelf::gedcom

@@ -1,0 +1,31 @@
+// The forward passes that open a GEDCOM file: the index pass that finds every record and its
+// identifier, the link passes that connect individuals and families, the character-set check and
+// the quick count of individuals. Each pass is one forward scan of the mapped text; each tests the
+// cancel flag between records. Main thread only.
+#pragma once
+
+#include <cstdint>
+
+#include "gedcom/GedcomIndexes.h"
+#include "gedcom/WGEDTextMMF.h"
+
+namespace kinshelf::gedcom {
+
+// Records every record with an identifier after the header (the first '0' of the text) up to the
+// trailer "0 TR" in its category's indexes, sets the header position and, unless cancelled, sorts
+// the identifier keys. Lets pending events through at the 1st, 501st ... record. False when the
+// cancel flag stopped it.
+bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes);
+
+// Builds the individual and family links from the level-1 FAMC, FAMS (and their long forms),
+// HUSB, WIFE and CHIL lines, individuals first. Pointers that do not resolve are ignored. False
+// when the cancel flag stopped it.
+bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes);
+
+// The character-set code of the first level-1 CHAR line of the header; 0 without one.
+int DetectCharSet(const WGEDTextMMF& text, const char* header);
+
+// The number of individual records, counted without building any index.
+std::int32_t CountIndividualRecords(const WGEDTextMMF& text);
+
+}  // namespace kinshelf::gedcom

@@ -1,0 +1,245 @@
+// A GEDCOM file opened as a genealogy collection.
+#include "gedcom/WGEDCollection.h"
+
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+#include "gedcom/GedcomHeader.h"
+#include "gedcom/GedcomPasses.h"
+#include "gedcom/GedcomValues.h"
+#include "gedcom/WGEDIndividual.h"
+#include "gedcom/WGEDMarriage.h"
+#include "gedcom/WGEDNote.h"
+#include "gedcom/WGEDRepo.h"
+#include "gedcom/WGEDSource.h"
+#include "gedcom/WGEDSubmitter.h"
+#include "model/CancelFlag.h"
+#include "model/WDate.h"
+#include "platform/DateTime.h"
+#include "platform/FileInfo.h"
+#include "text/CatalogDateFormat.h"
+#include "text/CountFormat.h"
+
+namespace kinshelf {
+
+using namespace gedcom;
+
+namespace {
+
+// A spouse family being ordered: its marriage date, and the other spouse's name once needed.
+struct FamilyOrderKey {
+  std::unique_ptr<WABSMarriage> marriage;
+  const WDate* date = nullptr;
+  std::optional<std::string> spouseName;
+};
+
+// Dates decide when both are there and differ; a family without a date comes first.
+int CompareDates(const WDate* a, const WDate* b) {
+  if (a == nullptr || b == nullptr) return (a != nullptr) - (b != nullptr);
+  const int order = a->Compare(b);
+  return order == 1 || order == -1 ? order : 0;
+}
+
+const WDate* ValidDate(const WDate* date) {
+  return date != nullptr && date->IsValid() ? date : nullptr;
+}
+
+// "dd mmm yyyy, h:mm AM/PM" of a local date-time value.
+std::string FileDateText(double value) {
+  const platform::DateTimeParts parts = platform::DecodeDateTime(value);
+  const int hour12 = parts.hour % 12 == 0 ? 12 : parts.hour % 12;
+  char text[64];
+  std::snprintf(text, sizeof text, "%02d %s %d, %d:%02d %s", parts.day,
+                std::string(MonthAbbrev(parts.month)).c_str(), parts.year, hour12, parts.minute,
+                parts.hour < 12 ? "AM" : "PM");
+  return text;
+}
+
+}  // namespace
+
+WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
+    : WABSCollection(fileName, options), text_(std::make_unique<WGEDTextMMF>(fileName)) {
+  SetKind(kKindGedcom);
+}
+
+WGEDCollection::~WGEDCollection() = default;
+
+std::int32_t WGEDCollection::CountIndividuals() {
+  return CountIndividualRecords(*text_);
+}
+
+void WGEDCollection::FlushFile() {
+  text_->Flush();
+}
+
+std::string WGEDCollection::GetFileSizeText() {
+  return FormatCount(text_->Size());
+}
+
+std::string WGEDCollection::GetFileDateText() {
+  const std::optional<platform::FileStatus> status = platform::StatusOf(FilePath());
+  return status ? FileDateText(status->modified) : std::string();
+}
+
+void WGEDCollection::LinkRecords() {
+  if (indexes_ == nullptr || indexes_->individualLinks == nullptr) return;
+  indexes_->individualLinks->OrderSpouseFamilies(
+      [this](std::int32_t individual, std::vector<std::int32_t>& families) {
+        OrderFamilies(individual, families);
+      });
+}
+
+void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families) {
+  std::vector<FamilyOrderKey> keys;
+  keys.reserve(families.size());
+  for (const std::int32_t family : families) {
+    FamilyOrderKey key;
+    key.marriage = GetMarriage(family);
+    if (key.marriage != nullptr) key.date = ValidDate(key.marriage->Date());
+    keys.push_back(std::move(key));
+  }
+  const auto spouseName = [&](FamilyOrderKey& key) -> const std::string& {
+    if (!key.spouseName) {
+      const std::int32_t spouse = key.marriage != nullptr ? key.marriage->OtherSpouse(individual) : 0;
+      key.spouseName = UpperCaseText(ShortNameText(spouse), Encoding());
+    }
+    return *key.spouseName;
+  };
+  const auto after = [&](FamilyOrderKey& a, FamilyOrderKey& b) {
+    const int order = CompareDates(a.date, b.date);
+    return order != 0 ? order > 0 : spouseName(a) > spouseName(b);
+  };
+  for (std::size_t i = 0; i < families.size(); ++i) {
+    for (std::size_t j = i + 1; j < families.size(); ++j) {
+      if (after(keys[i], keys[j])) {
+        std::swap(keys[i], keys[j]);
+        std::swap(families[i], families[j]);
+      }
+    }
+  }
+}
+
+std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(std::int32_t index) {
+  if (index < 1 || index > IndividualCount()) return nullptr;
+  return std::make_unique<WGEDIndividual>(*this, index);
+}
+
+std::unique_ptr<WABSMarriage> WGEDCollection::GetMarriage(std::int32_t index) {
+  if (index < 1 || index > MarriageCount()) return nullptr;
+  return std::make_unique<WGEDMarriage>(*this, index);
+}
+
+std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() {
+  if (indexes_ == nullptr) return nullptr;
+  const std::int32_t other = Find(kOthers, SubmitterId(*text_, indexes_->header));
+  const char* record = RecordPosition(kOthers, other);
+  return record != nullptr ? std::make_unique<WGEDSubmitter>(*this, record) : nullptr;
+}
+
+std::unique_ptr<WABSNote> WGEDCollection::GetNote(std::int32_t index) {
+  const char* record = RecordPosition(kNotes, index);
+  return record != nullptr ? WGEDNote::FromRecord(*this, record) : nullptr;
+}
+
+std::unique_ptr<WABSSource> WGEDCollection::GetSource(std::int32_t index) {
+  const char* record = RecordPosition(kSources, index);
+  return record != nullptr ? std::make_unique<WGEDSource>(*this, record, true) : nullptr;
+}
+
+std::unique_ptr<WABSRepo> WGEDCollection::GetRepo(std::int32_t index) {
+  const char* record = RecordPosition(kRepositories, index);
+  return record != nullptr ? std::make_unique<WGEDRepo>(*this, record) : nullptr;
+}
+
+std::int32_t WGEDCollection::IndividualCount() {
+  return CountOf(kIndividuals);
+}
+std::int32_t WGEDCollection::MarriageCount() {
+  return CountOf(kFamilies);
+}
+std::int32_t WGEDCollection::NoteCount() {
+  return CountOf(kNotes);
+}
+std::int32_t WGEDCollection::SourceCount() {
+  return CountOf(kSources);
+}
+std::int32_t WGEDCollection::RepoCount() const {
+  return CountOf(kRepositories);
+}
+
+std::int32_t WGEDCollection::CountOf(Category category) const {
+  return indexes_ != nullptr ? indexes_->Count(category) : 0;
+}
+
+std::vector<GenHeaderRec> WGEDCollection::GetHeaderInfo() {
+  if (indexes_ == nullptr) return {};
+  return HeaderInfo(*text_, indexes_->header, [this](std::string_view text) { return ConvertText(text); });
+}
+
+std::string WGEDCollection::GetHeaderText() {
+  if (indexes_ == nullptr) return {};
+  return ConvertRecordText(text_->GetRecordText(indexes_->header));
+}
+
+std::string WGEDCollection::GetExtraText() {
+  return std::string(kExtraText);
+}
+
+bool WGEDCollection::Load() {
+  indexes_ = std::make_unique<GedcomIndexes>(text_->Size());
+  if (!CancelRequested()) IndexRecords(*text_, *indexes_);
+  if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
+  SetCharacterSet(static_cast<std::uint8_t>(DetectCharSet(*text_, indexes_->header)));
+  return !CancelRequested();
+}
+
+std::int32_t WGEDCollection::FindIndividual(std::string_view id) {
+  return Find(kIndividuals, id);
+}
+std::int32_t WGEDCollection::FindMarriage(std::string_view id) {
+  return Find(kFamilies, id);
+}
+std::int32_t WGEDCollection::FindNote(std::string_view id) {
+  return Find(kNotes, id);
+}
+std::int32_t WGEDCollection::FindSource(std::string_view id) {
+  return Find(kSources, id);
+}
+std::int32_t WGEDCollection::FindRepo(std::string_view id) {
+  return Find(kRepositories, id);
+}
+
+std::int32_t WGEDCollection::Find(Category category, std::string_view id) {
+  if (id.empty() || indexes_ == nullptr) return 0;
+  return indexes_->Keys(category).FindKey(id);
+}
+
+TextEncoding WGEDCollection::Encoding() const {
+  switch (CharacterSet()) {
+    case kCharSetAnsel:
+      return TextEncoding::kWindows1252;
+    case kCharSetUtf8:
+      return TextEncoding::kUtf8;
+    default:
+      return TextEncoding::kUtf8OrWindows1252;
+  }
+}
+
+std::string WGEDCollection::ConvertText(std::string_view text) const {
+  return gedcom::ConvertText(CharacterSet(), text);
+}
+
+std::string WGEDCollection::ConvertRecordText(std::string_view text) const {
+  std::string converted = ConvertText(text);
+  return text_->IsLFText() ? WithCrLfBreaks(converted) : converted;
+}
+
+const char* WGEDCollection::RecordPosition(Category category, std::int32_t index) const {
+  if (index < 1 || index > CountOf(category)) return nullptr;
+  const std::int64_t offset = category == kIndividuals ? indexes_->individuals->GetOffset(index)
+                                                       : indexes_->Offsets(category).GetOffset(index);
+  return text_->TextStart() + offset;
+}
+
+}  // namespace kinshelf

@@ -1,0 +1,84 @@
+// A GEDCOM file opened as a genealogy collection. Creation maps the file; Load finds every record
+// and links individuals and families; the record objects are made on request and read their lines
+// from the mapped text when asked. Main thread only.
+//
+// States and the rules that hold:
+//  1. Created: the file is mapped, nothing is indexed; only CountIndividuals, the file facts and
+//     the texts of the header (none, before Load) answer. Counts are 0 and getters give nullptr.
+//  2. Loaded: Load ran its passes. Every index and link is built unless the cancel flag stopped it
+//     (Load then answers false and the collection is only destroyed).
+//  3. Linked: LinkRecords put every individual's spouse families in marriage-date order.
+//  4. Every object handed out holds positions into the mapping and must be freed before the
+//     collection.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gedcom/GedcomFormat.h"
+#include "gedcom/GedcomIndexes.h"
+#include "gedcom/WGEDTextMMF.h"
+#include "model/WABSCollection.h"
+
+namespace kinshelf {
+
+class WGEDCollection : public WABSCollection {
+ public:
+  // Maps the file. Throws WMMFError when it cannot be opened or mapped (an empty file neither).
+  WGEDCollection(std::string fileName, const WOptions& options);
+  ~WGEDCollection() override;
+
+  std::int32_t CountIndividuals() override;
+  void FlushFile() override;
+  std::string GetFileSizeText() override;
+  std::string GetFileDateText() override;
+  void LinkRecords() override;
+  std::unique_ptr<WABSIndividual> GetIndividual(std::int32_t index) override;
+  std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) override;
+  std::unique_ptr<WABSSubmitter> GetSubmitter() override;
+  std::unique_ptr<WABSNote> GetNote(std::int32_t index) override;
+  std::unique_ptr<WABSSource> GetSource(std::int32_t index) override;
+  std::unique_ptr<WABSRepo> GetRepo(std::int32_t index) override;
+  std::int32_t IndividualCount() override;
+  std::int32_t MarriageCount() override;
+  std::int32_t NoteCount() override;
+  std::int32_t SourceCount() override;
+  // Every header row in the order of the header lines, however many there are.
+  std::vector<GenHeaderRec> GetHeaderInfo() override;
+  std::string GetHeaderText() override;
+  std::string GetExtraText() override;
+  bool Load() override;
+  std::int32_t FindIndividual(std::string_view id) override;
+  std::int32_t FindMarriage(std::string_view id) override;
+  std::int32_t FindNote(std::string_view id) override;
+  std::int32_t FindSource(std::string_view id) override;
+  std::int32_t FindRepo(std::string_view id) override;
+  // ANSEL files: Windows-1252; UTF-8 files: UTF-8; any other: UTF-8 where valid, else Windows-1252.
+  TextEncoding Encoding() const override;
+
+  // For the record objects. The mapped text, valid for the life of the collection.
+  const WGEDTextMMF& Text() const { return *text_; }
+  // A text of the file in Encoding().
+  std::string ConvertText(std::string_view text) const;
+  // A raw record text in Encoding(), with CR LF line breaks where the file uses LF.
+  std::string ConvertRecordText(std::string_view text) const;
+  // The number of repository records.
+  std::int32_t RepoCount() const;
+  // The position of record `index` of a category, or nullptr when there is no such record.
+  const char* RecordPosition(gedcom::Category category, std::int32_t index) const;
+  // The indexes built by Load; nullptr before.
+  GedcomIndexes* Indexes() { return indexes_.get(); }
+
+ private:
+  std::int32_t CountOf(gedcom::Category category) const;
+  std::int32_t Find(gedcom::Category category, std::string_view id);
+  void OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families);
+
+  std::unique_ptr<WGEDTextMMF> text_;
+  std::unique_ptr<GedcomIndexes> indexes_;
+};
+
+}  // namespace kinshelf

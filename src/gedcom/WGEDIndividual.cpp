@@ -1,0 +1,333 @@
+// A GEDCOM individual record as a person of the model.
+#include "gedcom/WGEDIndividual.h"
+
+#include <limits>
+
+#include "gedcom/EMemoryError.h"
+#include "gedcom/WGEDCitation.h"
+#include "gedcom/WGEDCollection.h"
+#include "gedcom/WGEDLDSEvent.h"
+#include "gedcom/WGEDName.h"
+#include "gedcom/WGEDNote.h"
+#include "gedcom/WGEDVitEvent.h"
+#include "model/WDate.h"
+
+namespace kinshelf {
+
+using namespace gedcom;
+
+namespace {
+
+// Where each level-1 line of the record goes in the summary.
+void TakeSummaryLine(IndividualSummary& summary, std::uint32_t word, std::uint32_t relative, char sexLetter) {
+  switch (word) {
+    case tag::kBirt:
+      summary.birth = relative;
+      return;
+    case tag::kChrSpace:
+    case tag::kChrCr:
+    case tag::kChrLf:
+      summary.christening = relative;
+      return;
+    case tag::kDeat:
+      summary.death = relative;
+      return;
+    case tag::kBuri:
+      summary.burial = relative;
+      return;
+    case tag::kChan:
+      summary.change = relative;
+      return;
+    case tag::kBapl:
+    case tag::kCons:
+      summary.ldsBaptism = relative;
+      return;
+    case tag::kEndl:
+      summary.endowment = relative;
+      return;
+    case tag::kSlgc:
+      summary.sealingToParents = relative;
+      return;
+    case tag::kName:
+      if (summary.name == 0) summary.name = relative;
+      return;
+    case tag::kNote:
+      if (summary.note == 0) {
+        summary.note = relative;
+      } else {
+        summary.flags |= kMoreNotes;
+      }
+      return;
+    case tag::kAfnSpace:
+      summary.afnValue = relative + kAfterTagOffset;
+      return;
+    case tag::kSexSpace:
+      if (sexLetter != '\0' && !IsBlank(sexLetter)) summary.sex = sexLetter;
+      return;
+    default:
+      return;
+  }
+}
+
+// The note's lines joined by CR LF, as they are.
+std::string JoinedLines(const WABSNote& note) {
+  std::string joined;
+  for (const std::string& line : note.Lines()) {
+    if (!joined.empty()) joined += "\r\n";
+    joined += line;
+  }
+  return joined;
+}
+
+}  // namespace
+
+WGEDIndividual::WGEDIndividual(WGEDCollection& collection, std::int32_t index)
+    : WABSIndividual(collection, index), collection_(collection) {
+  LoadRecord(index);
+}
+
+WGEDIndividual::~WGEDIndividual() {
+  FreeCache();
+}
+
+void WGEDIndividual::Reset() {
+  summary_ = IndividualSummary{summary_.offset};
+  summary_.sex = 'U';
+  if (GedcomIndexes* indexes = collection_.Indexes(); indexes != nullptr && Index() != 0) {
+    indexes->individuals->SetEntry(Index(), summary_);
+  }
+  WABSIndividual::Reset();
+}
+
+void WGEDIndividual::FreeCache() {}
+
+void WGEDIndividual::LoadRecord(std::int32_t index) {
+  SetIndex(index);
+  record_ = nullptr;
+  changedDate_.reset();
+  changedDateRead_ = false;
+  citations_.reset();
+  otherEvents_.reset();
+  if (index == 0) return;
+  GedcomIndexes* indexes = collection_.Indexes();
+  if (indexes == nullptr || !indexes->individuals->InRange(index)) throw EMemoryError("individual", index);
+  summary_ = indexes->individuals->GetEntry(index);
+  record_ = collection_.Text().TextStart() + summary_.offset;
+  if (!collection_.Text().Contains(record_)) throw EMemoryError("individual", index);
+  if ((summary_.flags & kSummaryFilled) == 0) FillSummary();
+}
+
+void WGEDIndividual::FillSummary() {
+  Reset();
+  summary_.flags |= kSummaryFilled;
+  const char* end = collection_.Text().TextEnd();
+  ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+    const auto relative = static_cast<std::uint64_t>(line - record_);
+    if (*line != '1' || relative + kAfterTagOffset > std::numeric_limits<std::uint32_t>::max()) return true;
+    TakeSummaryLine(summary_, LineTag(line, end), static_cast<std::uint32_t>(relative),
+                    ByteAt(line, kAfterTagOffset, end));
+    return true;
+  });
+  collection_.Indexes()->individuals->SetEntry(Index(), summary_);
+}
+
+const char* WGEDIndividual::At(std::uint32_t relative) const {
+  return relative != 0 && record_ != nullptr ? record_ + relative : nullptr;
+}
+
+std::string WGEDIndividual::GetIDText() {
+  const WGEDTextMMF& text = collection_.Text();
+  return record_ != nullptr ? std::string(text.GetXRef(Advance(record_, 2, text.TextEnd()))) : std::string();
+}
+
+std::string WGEDIndividual::GetRefNumber() {
+  const char* end = collection_.Text().TextEnd();
+  std::string value;
+  if (record_ == nullptr) return value;
+  ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+    if (*line != '1' || LineTag(line, end) != tag::kRefn) return true;
+    value = collection_.ConvertText(ValueAfterTag(line, end));
+    return false;
+  });
+  return value;
+}
+
+std::string WGEDIndividual::GetAFN() {
+  return collection_.ConvertText(TrimmedValueView(At(summary_.afnValue), collection_.Text().TextEnd()));
+}
+
+char WGEDIndividual::GetSex() {
+  return summary_.sex != 0 ? summary_.sex : 'U';
+}
+
+const WDate* WGEDIndividual::GetCreatedDate() {
+  return nullptr;
+}
+
+const WDate* WGEDIndividual::GetChangedDate() {
+  if (!changedDateRead_) {
+    changedDateRead_ = true;
+    const WGEDTextMMF& text = collection_.Text();
+    ForEachSubLine(text, At(summary_.change), false, [&](const char* line) {
+      if (LineTag(line, text.TextEnd()) != tag::kDate) return true;
+      text.ReadDate(changedDate_, line, false);
+      return false;
+    });
+  }
+  return changedDate_.get();
+}
+
+std::unique_ptr<WABSName> WGEDIndividual::GetName() {
+  const char* line = At(summary_.name);
+  return line != nullptr ? std::make_unique<WGEDName>(collection_, line) : nullptr;
+}
+
+std::int32_t WGEDIndividual::EventCount(EventKind kind) {
+  switch (kind) {
+    case EventKind::kBirth:
+      return summary_.birth != 0 ? 1 : 0;
+    case EventKind::kDeath:
+      return summary_.death != 0 ? 1 : 0;
+    case EventKind::kChristening:
+      return summary_.christening != 0 ? 1 : 0;
+    case EventKind::kBurial:
+      return summary_.burial != 0 ? 1 : 0;
+    case EventKind::kOther:
+      return static_cast<std::int32_t>(OtherEvents().size());
+    default:
+      return 0;
+  }
+}
+
+std::unique_ptr<WABSVitEvent> WGEDIndividual::GetEvent(EventKind kind, std::int32_t n) {
+  const char* line = nullptr;
+  switch (kind) {
+    case EventKind::kBirth:
+      line = At(summary_.birth);
+      break;
+    case EventKind::kDeath:
+      line = At(summary_.death);
+      break;
+    case EventKind::kChristening:
+      line = At(summary_.christening);
+      break;
+    case EventKind::kBurial:
+      line = At(summary_.burial);
+      break;
+    case EventKind::kOther:
+      if (n >= 1 && n <= static_cast<std::int32_t>(OtherEvents().size())) line = OtherEvents()[n - 1];
+      break;
+    default:
+      break;
+  }
+  return line != nullptr ? std::make_unique<WGEDVitEvent>(collection_, line) : nullptr;
+}
+
+std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {
+  const char* line = nullptr;
+  switch (kind) {
+    case EventKind::kLdsBaptism:
+      line = At(summary_.ldsBaptism);
+      break;
+    case EventKind::kLdsEndowment:
+      line = At(summary_.endowment);
+      break;
+    case EventKind::kLdsSealingToParents:
+      line = At(summary_.sealingToParents);
+      break;
+    default:
+      break;
+  }
+  return line != nullptr ? std::make_unique<WGEDLDSEvent>(collection_, line) : nullptr;
+}
+
+std::int32_t WGEDIndividual::ParentFamilyCount() {
+  const GedcomIndexes* indexes = collection_.Indexes();
+  return indexes != nullptr && indexes->individualLinks != nullptr
+             ? indexes->individualLinks->ParentFamilyCount(Index())
+             : 0;
+}
+
+std::int32_t WGEDIndividual::GetParentFamily(std::int32_t n) {
+  return n >= 1 && n <= ParentFamilyCount()
+             ? collection_.Indexes()->individualLinks->GetParentFamily(Index(), n)
+             : 0;
+}
+
+std::optional<ParentFamilyLink> WGEDIndividual::GetParentFamilyEx(std::int32_t n) {
+  const std::int32_t family = GetParentFamily(n);
+  if (family == 0) return std::nullopt;
+  return ParentFamilyLink{family, kFatherRelation, kMotherRelation};
+}
+
+std::int32_t WGEDIndividual::SpouseFamilyCount() {
+  const GedcomIndexes* indexes = collection_.Indexes();
+  return indexes != nullptr && indexes->individualLinks != nullptr
+             ? indexes->individualLinks->SpouseFamilyCount(Index())
+             : 0;
+}
+
+std::int32_t WGEDIndividual::GetSpouseFamily(std::int32_t n) {
+  return n >= 1 && n <= SpouseFamilyCount()
+             ? collection_.Indexes()->individualLinks->GetSpouseFamily(Index(), n)
+             : 0;
+}
+
+const CitationLines& WGEDIndividual::Citations() {
+  if (!citations_) {
+    citations_.emplace();
+    const char* end = collection_.Text().TextEnd();
+    if (record_ != nullptr) {
+      ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+        if (*line == '1' && LineTag(line, end) == tag::kSour) citations_->Add(line);
+        return true;
+      });
+    }
+  }
+  return *citations_;
+}
+
+const std::vector<const char*>& WGEDIndividual::OtherEvents() {
+  if (!otherEvents_) {
+    otherEvents_.emplace();
+    const char* end = collection_.Text().TextEnd();
+    if (record_ != nullptr) {
+      ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+        if (*line == '1' && FindEventTag(LineTag(line, end), kFirstOtherEventRow) != nullptr) {
+          otherEvents_->push_back(line);
+        }
+        return otherEvents_->size() < kMaxOtherEvents;
+      });
+    }
+  }
+  return *otherEvents_;
+}
+
+std::int32_t WGEDIndividual::CitationCount() {
+  return Citations().Count();
+}
+
+std::unique_ptr<WABSCitation> WGEDIndividual::GetCitation(std::int32_t n) {
+  return WGEDCitation::At(collection_, Citations(), n);
+}
+
+std::unique_ptr<WABSNote> WGEDIndividual::GetNote() {
+  std::unique_ptr<WABSNote> note = WGEDNote::Resolve(collection_, At(summary_.note));
+  if (note == nullptr || (summary_.flags & kMoreNotes) == 0) return note;
+  const char* first = At(summary_.note);
+  const char* end = collection_.Text().TextEnd();
+  ForEachRecordLine(collection_.Text(), first, [&](const char* line) {
+    if (*line != '1' || LineTag(line, end) != tag::kNote) return true;
+    if (const std::unique_ptr<WABSNote> more = WGEDNote::Resolve(collection_, line))
+      note->AddLine(JoinedLines(*more));
+    return true;
+  });
+  return note;
+}
+
+std::string WGEDIndividual::GetRecordText() {
+  return record_ != nullptr ? collection_.ConvertRecordText(collection_.Text().GetRecordText(record_))
+                            : std::string();
+}
+
+}  // namespace kinshelf

@@ -1,0 +1,118 @@
+// A personal name in a GEDCOM record.
+#include "gedcom/WGEDName.h"
+
+#include "gedcom/WGEDCitation.h"
+#include "gedcom/WGEDCollection.h"
+#include "gedcom/WGEDNote.h"
+
+namespace kinshelf {
+
+using namespace gedcom;
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+    text.remove_suffix(1);
+  return text;
+}
+
+// What follows the second '/' of the text; empty with fewer than two.
+std::string_view AfterSecondSlash(std::string_view text) {
+  const std::size_t first = text.find('/');
+  if (first == std::string_view::npos) return {};
+  const std::size_t second = text.find('/', first + 1);
+  return second == std::string_view::npos ? std::string_view() : text.substr(second + 1);
+}
+
+}  // namespace
+
+WGEDName::WGEDName(WGEDCollection& collection, const char* line) : collection_(collection) {
+  const WGEDTextMMF& text = collection.Text();
+  const char* end = text.TextEnd();
+  const char* valueStart = Advance(line, kValueOffset, end);
+  std::string_view rest(valueStart, static_cast<std::size_t>(FindBreak(valueStart, end) - valueStart));
+  rest = rest.substr(0, rest.find('\0'));
+  if (!Trimmed(rest).empty()) value_ = rest;
+  ForEachSubLine(text, line, true, [&](const char* sub) {
+    switch (LineTag(sub, end)) {
+      case tag::kGivn:
+        givenLine_ = sub;
+        break;
+      case tag::kSurn:
+        surnameLine_ = sub;
+        break;
+      case tag::kNpfx:
+        prefixLine_ = sub;
+        break;
+      case tag::kNsfx:
+        suffixLine_ = sub;
+        break;
+      case tag::kNote:
+        note_ = sub;
+        break;
+      case tag::kSour:
+        citations_.Add(sub);
+        break;
+      default:
+        break;
+    }
+    return true;
+  });
+  SetCitationCount(citations_.Count());
+}
+
+std::string_view WGEDName::Value(const char* line) const {
+  return ValueAfterTag(line, collection_.Text().TextEnd());
+}
+
+std::string WGEDName::Surname() const {
+  if (value_.empty()) return std::string(Value(surnameLine_));
+  const std::size_t first = value_.find('/');
+  if (first == std::string_view::npos) return {};
+  const std::string_view after = value_.substr(first + 1);
+  return std::string(after.substr(0, after.find('/')));
+}
+
+std::string WGEDName::GivenNames() const {
+  if (value_.empty()) return std::string(Value(givenLine_));
+  const std::string_view value = Trimmed(value_);
+  if (value.front() == '/') return std::string(Trimmed(AfterSecondSlash(value)));
+  return std::string(Trimmed(value.substr(0, value.find('/'))));
+}
+
+std::string WGEDName::Suffix() const {
+  if (suffixLine_ != nullptr) return std::string(Value(suffixLine_));
+  return std::string(AfterSecondSlash(value_));
+}
+
+std::string WGEDName::GetSurname() {
+  if (!surname_) surname_ = collection_.ConvertText(Surname());
+  return *surname_;
+}
+
+std::string WGEDName::GetGivenNames() {
+  if (!givenNames_) givenNames_ = collection_.ConvertText(GivenNames());
+  return *givenNames_;
+}
+
+std::string WGEDName::GetPrefix() {
+  if (!prefix_) prefix_ = collection_.ConvertText(Value(prefixLine_));
+  return *prefix_;
+}
+
+std::string WGEDName::GetSuffix() {
+  if (!suffix_) suffix_ = collection_.ConvertText(Suffix());
+  return *suffix_;
+}
+
+std::unique_ptr<WABSCitation> WGEDName::GetCitation(std::int32_t n) {
+  return WGEDCitation::At(collection_, citations_, n);
+}
+
+std::unique_ptr<WABSNote> WGEDName::GetNote() {
+  return WGEDNote::Resolve(collection_, note_);
+}
+
+}  // namespace kinshelf

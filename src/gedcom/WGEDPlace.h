@@ -1,0 +1,32 @@
+// The place of a GEDCOM event: a PLAC or TEMP line with its SOUR and NOTE sub-lines. Keeps positions
+// into the collection's mapped text; free it before the collection.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "gedcom/GedcomLines.h"
+#include "model/WABSPlace.h"
+
+namespace kinshelf {
+
+class WGEDCollection;
+
+class WGEDPlace : public WABSPlace {
+ public:
+  // The place of the line at `line`; an empty place for nullptr.
+  WGEDPlace(WGEDCollection& collection, const char* line);
+
+  // The line's value; empty without one.
+  std::string GetPlaceText() override;
+  std::unique_ptr<WABSCitation> GetCitation(std::int32_t n) override;
+  std::unique_ptr<WABSNote> GetNote() override;
+
+ private:
+  WGEDCollection& collection_;
+  const char* line_;
+  const char* note_ = nullptr;
+  gedcom::CitationLines citations_;
+};
+
+}  // namespace kinshelf

@@ -1,0 +1,108 @@
+// GEDCOM text over a mapped file.
+#include "gedcom/WGEDTextMMF.h"
+
+#include <cstring>
+
+#include "gedcom/GedcomFormat.h"
+#include "gedcom/GedcomScan.h"
+#include "gedcom/GedcomValues.h"
+
+namespace kinshelf {
+
+using namespace gedcom;
+
+namespace {
+
+// The first '@', CR or LF at or after p, or the end.
+const char* FindAtOrBreak(const char* p, const char* end) {
+  while (p < end && *p != '@' && !IsBreak(*p)) ++p;
+  return p;
+}
+
+}  // namespace
+
+WGEDTextMMF::WGEDTextMMF(const std::string& fileName) : WTextMMF(fileName) {}
+
+const char* WGEDTextMMF::FindHeader() const {
+  const void* zero = std::memchr(TextStart(), '0', static_cast<std::size_t>(TextEnd() - TextStart()));
+  return static_cast<const char*>(zero);
+}
+
+std::string_view WGEDTextMMF::GetXRef(const char* pos) const {
+  if (pos == nullptr) return {};
+  const char* end = TextEnd();
+  const char* open = FindAtOrBreak(pos, end);
+  if (open >= end || *open != '@') return {};
+  const char* close = FindAtOrBreak(open + 1, end);
+  if (close >= end || *close != '@') return {};
+  return std::string_view(open + 1, static_cast<std::size_t>(close - open - 1));
+}
+
+const char* WGEDTextMMF::SkipToken(const char* pos) const {
+  if (pos == nullptr) return nullptr;
+  const char* end = TextEnd();
+  const char* p = SkipWord(pos, end);
+  return ByteAt(p, end) == ' ' ? SkipSpaces(p, end) : p;
+}
+
+int WGEDTextMMF::GetRecordType(const char* line) const {
+  if (line == nullptr) return kTypeNone;
+  const char* end = TextEnd();
+  const char* open = FindAtOrBreak(line, end);
+  if (open >= end || *open != '@') return kTypeNone;
+  const char* close = FindAtOrBreak(open + 1, end);
+  if (close >= end || *close != '@') return kTypeNone;
+  const char* tagStart = SkipSpaces(close + 1, end);
+  if (tagStart >= end || IsBreak(*tagStart)) return kTypeOther;
+  if (*tagStart == 'F') return kTypeFamily;
+  switch (WordAt(tagStart, 0, end)) {
+    case tag::kIndi:
+      return kTypeIndividual;
+    case tag::kObje:
+      return kTypeMedia;
+    case tag::kNote:
+      return kTypeNote;
+    case tag::kRepo:
+      return kTypeRepository;
+    case tag::kSour:
+      return kTypeSource;
+    case tag::kSubn:
+      return kTypeSubmission;
+    default:
+      return kTypeOther;
+  }
+}
+
+std::string WGEDTextMMF::GetRecordText(const char* pos) const {
+  if (pos == nullptr) return {};
+  const char* next = NextRecord(pos);
+  const char* stop = next != nullptr ? next : TextEnd();
+  return std::string(pos, static_cast<std::size_t>(stop - pos));
+}
+
+void WGEDTextMMF::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const {
+  if (date != nullptr) return;
+  const char* dateLine = fromNextLine ? NextLine(line) : line;
+  if (dateLine == nullptr || LineTag(dateLine, TextEnd()) != tag::kDate) return;
+  date = std::make_unique<WDate>(GetTrimmedValue(*this, Advance(dateLine, kAfterTagOffset, TextEnd())));
+}
+
+std::vector<std::string> WGEDTextMMF::GetMultiLineValue(const char* pos) const {
+  std::vector<std::string> items;
+  if (pos == nullptr) return items;
+  const char* end = TextEnd();
+  items.push_back(GetTrimmedValue(*this, SkipToken(pos)));
+  for (const char* line = NextLine(pos); line != nullptr; line = NextLine(line)) {
+    const std::uint32_t lineTag = LineTag(line, end);
+    if (lineTag != tag::kConc && lineTag != tag::kCont) break;
+    const std::string_view value = TrimmedValueView(Advance(line, kAfterTagOffset, end), end);
+    if (lineTag == tag::kConc) {
+      items.back() += value;
+    } else {
+      items.emplace_back(value.empty() ? std::string_view("\r\n") : value);
+    }
+  }
+  return items;
+}
+
+}  // namespace kinshelf

@@ -1,0 +1,50 @@
+// The cross-reference identifiers of one GEDCOM category with the record index of each, sorted once
+// for binary search. Keys are the first 31 bytes of an identifier (up to a NUL), zero-padded to 32,
+// and order as C strings do (byte-wise unsigned, a prefix first, case matters), so "I10" sorts
+// before "I2". Main thread only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "fileaccess/WABSArrayIndex.h"
+#include "gedcom/GedcomFormat.h"
+
+namespace kinshelf {
+
+class WXREFIndex : public WABSArrayIndex {
+ public:
+  using Key = std::array<char, gedcom::kKeySize>;
+
+  // An empty index with room for `capacity` keys before it grows. Throws WMMFError when the store
+  // can't be created.
+  explicit WXREFIndex(std::int32_t capacity);
+
+  // Appends the key of the next record; its ordinal is the entry count after the append. An empty
+  // key is ignored. Marks the index unsorted when the key sorts before the previous one.
+  void AddKey(std::string_view identifier);
+  // Sorts the entries by key when they arrived out of order; nothing otherwise.
+  void SortKeys();
+  // The ordinal of an entry whose key equals the identifier's key, or 0 (also for an empty
+  // identifier). Sorts first when needed. With duplicate keys, one of their ordinals.
+  std::int32_t FindKey(std::string_view identifier);
+  // True while keys arrived out of order and have not been sorted since.
+  bool NeedsSort() const { return needsSort_; }
+  // The key and the ordinal of entry `index` (1-based, in the current order); for tests and tools.
+  std::string_view KeyAt(std::int32_t index) const;
+  std::int32_t OrdinalAt(std::int32_t index) const;
+
+  // The key of an identifier: its first 31 bytes up to a NUL, zero-padded.
+  static Key MakeKey(std::string_view identifier);
+  // Orders two stored keys like strcmp. Throws ECompareError when either is nullptr.
+  static int CompareKeys(const char* a, const char* b);
+
+ private:
+  static constexpr std::int32_t kRecordSize = gedcom::kKeySize + 4;
+
+  Key lastKey_{};
+  bool needsSort_ = false;
+};
+
+}  // namespace kinshelf
