@@ -1,0 +1,63 @@
+// Upper-casing and display conversion of collection texts in each encoding.
+#include "model/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace kinshelf {
+namespace {
+
+struct EncodingRow {
+  const char* rule;
+  std::string text;
+  TextEncoding encoding;
+  std::string upper;
+  std::string display;
+};
+
+void PrintTo(const EncodingRow& row, std::ostream* out) {
+  *out << row.rule;
+}
+
+class TextEncodingTest : public testing::TestWithParam<EncodingRow> {};
+
+TEST_P(TextEncodingTest, UpperCasesAndDisplaysByEncoding) {
+  EXPECT_EQ(UpperCaseText(GetParam().text, GetParam().encoding), GetParam().upper);
+  EXPECT_EQ(ToDisplayUtf8(GetParam().text, GetParam().encoding), GetParam().display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextEncodingTest,
+    testing::Values(
+        EncodingRow{"AsciiInAnyEncoding", "smith-jones", TextEncoding::kUtf8, "SMITH-JONES", "smith-jones"},
+        EncodingRow{"Windows1252Latin1Letters", "m\xFCller \xE6\xF7\xFF", TextEncoding::kWindows1252,
+                    "M\xDCLLER \xC6\xF7\x9F", "müller æ÷ÿ"},
+        EncodingRow{"Windows1252CaronsAndLigature", "\x9A\x9C\x9E\xDF", TextEncoding::kWindows1252,
+                    "\x8A\x8C\x8E\xDF", "šœžß"},
+        EncodingRow{"Utf8SameLetters", "müller šœž ÿ ß", TextEncoding::kUtf8, "MÜLLER ŠŒŽ Ÿ ß",
+                    "müller šœž ÿ ß"},
+        EncodingRow{"Utf8OtherLettersKept", "ąłō и 中", TextEncoding::kUtf8, "ąłō и 中", "ąłō и 中"},
+        EncodingRow{"Utf8StrayBytesKept",
+                    "a\xFF"
+                    "b",
+                    TextEncoding::kUtf8,
+                    "A\xFF"
+                    "B",
+                    "a\xFF"
+                    "b"},
+        EncodingRow{"EitherReadsValidUtf8AsUtf8", "é", TextEncoding::kUtf8OrWindows1252, "É", "é"},
+        EncodingRow{"EitherReadsInvalidUtf8AsWindows1252", "\xE9t\xE9", TextEncoding::kUtf8OrWindows1252,
+                    "\xC9T\xC9", "été"}),
+    [](const auto& info) { return std::string(info.param.rule); });
+
+TEST(IsValidUtf8Test, RejectsStrayAndTruncatedSequences) {
+  EXPECT_TRUE(IsValidUtf8(""));
+  EXPECT_TRUE(IsValidUtf8("plain é 中"));
+  EXPECT_FALSE(IsValidUtf8("\xE9t\xE9"));
+  EXPECT_FALSE(IsValidUtf8("\xC3"));
+}
+
+}  // namespace
+}  // namespace kinshelf
