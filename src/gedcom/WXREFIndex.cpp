@@ -31,7 +31,7 @@ WXREFIndex::WXREFIndex(std::int32_t capacity) : WABSArrayIndex(std::string(), fa
 WXREFIndex::Key WXREFIndex::MakeKey(std::string_view identifier) {
   Key key{};
   const std::size_t length = std::min(identifier.find('\0'), static_cast<std::size_t>(gedcom::kKeyLength));
-  std::memcpy(key.data(), identifier.data(), std::min(length, identifier.size()));
+  if (!identifier.empty()) std::memcpy(key.data(), identifier.data(), std::min(length, identifier.size()));
   return key;
 }
 

@@ -1,0 +1,200 @@
+// The record indexes: identifier keys and their order, offsets and their errors, the individual
+// links, and what the index and link passes put in them.
+#include "gedcom/WXREFIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GedcomTestSupport.h"
+#include "gedcom/ECompareError.h"
+#include "gedcom/EIndexError.h"
+#include "gedcom/WGEDIndIndex.h"
+#include "gedcom/WIndLinks.h"
+#include "gedcom/WOffsetIndex.h"
+#include "model/WABSIndividual.h"
+#include "model/WABSMarriage.h"
+
+namespace kinshelf {
+namespace {
+
+using test::GedLines;
+using test::LoadedGedcom;
+
+std::vector<std::string> Keys(const WXREFIndex& index) {
+  std::vector<std::string> keys;
+  for (std::int32_t i = 1; i <= index.Count(); ++i) keys.emplace_back(index.KeyAt(i));
+  return keys;
+}
+
+TEST(WXREFIndex, KeysInOrderNeverAskForASort) {
+  WXREFIndex index(0);
+  for (const char* key : {"I1", "I2", "I3", "I30"}) index.AddKey(key);
+  EXPECT_FALSE(index.NeedsSort());
+  EXPECT_EQ(index.FindKey("I30"), 4);
+}
+
+TEST(WXREFIndex, OneKeyOutOfOrderSortsOnceAtTheFirstLookup) {
+  WXREFIndex index(0);
+  for (const char* key : {"I1", "I2", "I10", "I3"}) index.AddKey(key);
+  EXPECT_TRUE(index.NeedsSort());
+  EXPECT_EQ(index.FindKey("I2"), 2);
+  EXPECT_FALSE(index.NeedsSort());
+  EXPECT_EQ(Keys(index), (std::vector<std::string>{"I1", "I10", "I2", "I3"}));
+  EXPECT_EQ(index.FindKey("I10"), 3);
+  EXPECT_EQ(index.FindKey("I4"), 0);
+}
+
+TEST(WXREFIndex, KeysAreCaseSensitiveAndCutTo31Bytes) {
+  WXREFIndex index(0);
+  const std::string longId(40, 'a');
+  index.AddKey(longId);
+  index.AddKey("A");
+  EXPECT_EQ(index.FindKey(longId.substr(0, 31) + "zzz"), 1);
+  EXPECT_EQ(index.FindKey("a"), 0);
+  EXPECT_EQ(index.FindKey("A"), 2);
+  EXPECT_EQ(index.KeyAt(2), longId.substr(0, 31));
+}
+
+TEST(WXREFIndex, EmptyKeysAreIgnoredAndNeverFound) {
+  WXREFIndex index(0);
+  index.AddKey("");
+  EXPECT_EQ(index.Count(), 0);
+  EXPECT_EQ(index.FindKey(""), 0);
+}
+
+TEST(WXREFIndex, ComparingAMissingKeyRaisesTheCompareError) {
+  const WXREFIndex::Key key = WXREFIndex::MakeKey("I1");
+  try {
+    WXREFIndex::CompareKeys(key.data(), nullptr);
+    FAIL() << "no error";
+  } catch (const ECompareError& error) {
+    EXPECT_STREQ(error.what(), "Error in compare function of CompareRIN - nil passed as an argument");
+  }
+}
+
+TEST(WOffsetIndex, AnIndexOutsideTheRecordsRaisesTheIndexError) {
+  WOffsetIndex index(0);
+  index.AddOffset(5000000000);
+  EXPECT_EQ(index.GetOffset(1), 5000000000);
+  try {
+    index.GetOffset(2);
+    FAIL() << "no error";
+  } catch (const EIndexError& error) {
+    EXPECT_STREQ(error.what(), "Error: In valid index value = 2");
+  }
+  EXPECT_THROW(index.GetOffset(0), EIndexError);
+}
+
+TEST(WGEDIndIndex, EntriesStartEmptyAndRejectUnknownIndexes) {
+  WGEDIndIndex index(0);
+  index.AddIndividual(42);
+  const IndividualSummary entry = index.GetEntry(1);
+  EXPECT_EQ(entry.offset, 42);
+  EXPECT_EQ(entry.flags, 0);
+  EXPECT_EQ(entry.sex, 0);
+  EXPECT_THROW(index.GetEntry(2), EIndexError);
+  EXPECT_THROW(index.SetEntry(0, entry), EIndexError);
+}
+
+TEST(WIndLinks, ParentFamiliesKeepOneLinkPerFamilyAndTheirRelations) {
+  WIndLinks links(2);
+  for (const std::int32_t family : {5, 5, 6, 7, 6, 8}) links.AddParentFamily(1, false, 7, 1, family);
+  EXPECT_EQ(links.ParentFamilyCount(1), 4);
+  EXPECT_EQ(links.GetParentFamily(1, 1), 5);
+  EXPECT_EQ(links.GetParentFamily(1, 4), 8);
+  EXPECT_EQ(links.GetParentFamily(1, 5), 0);
+  EXPECT_EQ(links.GetParentLink(1, 3)->secondRelation, 7);
+  links.AddParentFamily(3, false, 7, 1, 5);
+  EXPECT_EQ(links.ParentFamilyCount(3), 0);
+}
+
+TEST(WIndLinks, SpouseFamiliesAllowRepeatsOnlyInTheChain) {
+  WIndLinks links(1);
+  for (const std::int32_t family : {5, 5, 6, 6}) links.AddSpouseFamily(1, true, family);
+  EXPECT_EQ(links.SpouseFamilyCount(1), 3);
+  links.AddSpouseFamily(1, false, 6);
+  EXPECT_EQ(links.SpouseFamilies(1), (std::vector<std::int32_t>{5, 6, 6}));
+}
+
+TEST(WIndLinks, OrdersMoreThan512SpouseFamiliesOnceAndWhole) {
+  WIndLinks links(1);
+  std::vector<std::int32_t> expected;
+  for (std::int32_t family = 700; family >= 1; --family) {
+    links.AddSpouseFamily(1, false, family);
+    expected.insert(expected.begin(), family);
+  }
+  int calls = 0;
+  const auto ascending = [&](std::int32_t, std::vector<std::int32_t>& families) {
+    ++calls;
+    std::sort(families.begin(), families.end());
+  };
+  links.OrderSpouseFamilies(ascending);
+  links.OrderSpouseFamilies(ascending);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(links.SpouseFamilies(1), expected);
+}
+
+TEST(IndexPass, TakesTheFirstRecordAsHeaderAndStopsAtTheTrailer) {
+  LoadedGedcom gedcom(
+      GedLines({"0 @I1@ INDI", "0 @I2@ INDI", "0 @F1@ FAM", "0 NOTE without id", "0 TRLR", "0 @I3@ INDI"}));
+  EXPECT_EQ(gedcom->IndividualCount(), 1);
+  EXPECT_EQ(gedcom->FindIndividual("I2"), 1);
+  EXPECT_EQ(gedcom->FindIndividual("I1"), 0);
+  EXPECT_EQ(gedcom->FindIndividual("I3"), 0);
+  EXPECT_EQ(gedcom->MarriageCount(), 1);
+}
+
+TEST(IndexPass, CountsEachCategoryAndFindsKeysThatArrivedOutOfOrder) {
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD", "0 @I2@ INDI", "0 @I10@ INDI", "0 @I1@ INDI", "0 @N1@ NOTE x", "0 @S1@ SOUR",
+                "0 @R1@ REPO", "0 @U1@ SUBM", "0 @X@ _CUSTOM", "0 @M1@ OBJE", "0 TRLR"}));
+  EXPECT_EQ(gedcom->IndividualCount(), 3);
+  EXPECT_EQ(gedcom->NoteCount(), 1);
+  EXPECT_EQ(gedcom->SourceCount(), 1);
+  EXPECT_EQ(gedcom->RepoCount(), 1);
+  EXPECT_EQ(gedcom->FindIndividual("I10"), 2);
+  EXPECT_EQ(gedcom->FindIndividual("I1"), 3);
+  EXPECT_EQ(gedcom->Indexes()->Count(gedcom::kOthers), 2);
+}
+
+TEST(LinkPasses, ASpouseNamedOnBothSidesIsLinkedOnce) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMS @F1@", "0 @I2@ INDI", "1 FAMC @F1@",
+                                "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@", "0 TRLR"}));
+  const auto husband = gedcom->GetIndividual(1);
+  const auto child = gedcom->GetIndividual(2);
+  EXPECT_EQ(husband->SpouseFamilyCount(), 1);
+  EXPECT_EQ(child->ParentFamilyCount(), 1);
+  const auto family = gedcom->GetMarriage(1);
+  EXPECT_EQ(family->ChildCount(), 1);
+  EXPECT_EQ(family->GetHusband(), 1);
+  EXPECT_EQ(gedcom->FatherOf(2), 1);
+}
+
+TEST(LinkPasses, LongFormsLinkAndPointersToMissingRecordsAreIgnored) {
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMILY_SPOUSE @F1@", "0 @I2@ INDI", "1 FAMILY_CHILD @F1@",
+                "1 FAMC @F9@", "0 @F1@ FAM", "1 CHIL @I9@", "1 WIFE", "2 CHIL @I1@", "0 TRLR"}));
+  EXPECT_EQ(gedcom->GetIndividual(1)->SpouseFamilyCount(), 1);
+  EXPECT_EQ(gedcom->GetIndividual(2)->ParentFamilyCount(), 1);
+  const auto family = gedcom->GetMarriage(1);
+  EXPECT_EQ(family->ChildCount(), 1);
+  EXPECT_EQ(family->GetChild(1), 2);
+  EXPECT_EQ(family->SpouseCount(), 0);
+}
+
+TEST(LinkPasses, ChildrenAreListedInTheOrderOfTheChilLines) {
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMC @F1@", "0 @I2@ INDI", "1 FAMC @F1@", "0 @I3@ INDI",
+                "1 FAMC @F1@", "0 @F1@ FAM", "1 CHIL @I3@", "1 CHIL @I1@", "1 CHIL @I2@", "0 TRLR"}));
+  gedcom.Options().SetBool(opt::SortChildren, true);
+  const auto family = gedcom->GetMarriage(1);
+  family->SortChildren();
+  EXPECT_EQ(family->ChildCount(), 3);
+  EXPECT_EQ((std::vector<std::int32_t>{family->GetChild(1), family->GetChild(2), family->GetChild(3)}),
+            (std::vector<std::int32_t>{3, 1, 2}));
+}
+
+}  // namespace
+}  // namespace kinshelf
