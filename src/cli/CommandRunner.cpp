@@ -82,6 +82,10 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
   commands.push_back(MakeExcludeCommand());
   commands.push_back(MakeExclusionsCommand());
   commands.push_back(MakeExportCommand());
+  commands.push_back(MakeShowCommand());
+  commands.push_back(MakePeopleCommand());
+  commands.push_back(MakePersonCommand());
+  commands.push_back(MakeFamilyCommand());
   commands.push_back(MakeSettingsCommand());
   commands.push_back(MakeOpenCommand());
   commands.push_back(MakeProgramsCommand());

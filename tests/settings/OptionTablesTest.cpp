@@ -152,7 +152,16 @@ TEST(SettingsTablesTest, NamedGeneralDefaults) {
       {UpdatePeriod, "30"},
       {IslandColumns, "1,2,7,65,67,19,18,54,55"},
       {HLCol, "65535"},
-      {ListColumns, "1,2,7,65,67,19,18"}};
+      {ListColumns, "1,2,7,65,67,19,18"},
+      // The settings that shape the texts of a genealogy file, and the order of children.
+      {NameSlash, "T"},
+      {NameUpper, "F"},
+      {PreSuf, "T"},
+      {FNValueFlag, "T"},
+      {FNValue, "1"},
+      {PlaceCommas, "T"},
+      {AgeCalcCB, "T"},
+      {SortChildren, "T"}};
   for (const auto& [id, value] : defaults) EXPECT_EQ(GeneralRow(id).defaultValue, value) << id;
 }
 

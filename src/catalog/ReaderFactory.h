@@ -1,0 +1,48 @@
+// Choosing the reader for a file: the format code of its extension, the header bytes that tell a
+// UTF-16 GEDCOM file and the PAF version apart, and the collection that reads it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace kinshelf {
+
+class WABSCollection;
+class WOptions;
+
+// Reader format codes of extensions.
+namespace format {
+inline constexpr int kUnknown = 0;
+inline constexpr int kGedcom = 1;
+inline constexpr int kPaf = 2;
+inline constexpr int kFamilyTreeMaker = 4;
+inline constexpr int kTmg = 5;
+inline constexpr int kMasterGenealogistProject = 6;
+inline constexpr int kRootsMagic = 7;
+}  // namespace format
+
+// PAF versions the signature tells.
+inline constexpr int kPafUnrecognised = 0;
+
+// The format code of an extension (dot included), compared without regard to case: .ged, .sub and
+// .xxx are GEDCOM, .paf is PAF, and so on; anything else is kUnknown.
+int FormatCodeFromExtension(std::string_view extension);
+
+// True when the file starts with FF FE, the UTF-16 little-endian byte order mark; false when it
+// cannot be read.
+bool IsUnicodeGedcom(const std::string& fullPath);
+
+// 300, 400 or 500 by the signature in bytes 4 to 11; kPafUnrecognised otherwise or when the file
+// cannot be read.
+int PafVersion(const std::string& fullPath);
+
+// A new, not yet loaded collection for the file, owned by the caller, or nullptr with `error` set:
+// "Error: Cannot read unicode GEDCOM file" + CR + path, "Unknown PAF file format" or
+// "Unknown file format". A format code of 0 means: decide by the extension. The collection reads
+// its texts' settings from `options`, which must outlive it. Never throws for an unreadable or
+// unusable file; a GEDCOM file that cannot be mapped is reported with the mapping's message.
+std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, std::string& error,
+                                                 int formatCode, const WOptions& options);
+
+}  // namespace kinshelf

@@ -1,0 +1,122 @@
+// kinshelf show, people, person and family on small GEDCOM files.
+#include <gtest/gtest.h>
+
+#include "CliTestSupport.h"
+
+namespace kinshelf::test {
+namespace {
+
+const char* const kFamilyFile =
+    "0 HEAD\n1 SOUR TESTER\n2 VERS 2.0\n1 SUBM @U1@\n1 CHAR UTF-8\n"
+    "0 @U1@ SUBM\n1 NAME Ann Submitter\n1 ADDR 1 Road\n2 CONT Town\n1 PHON 555\n"
+    "0 @I1@ INDI\n1 NAME John /Smith/\n1 SEX M\n1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC Boston\n"
+    "1 OCCU Farmer\n2 DATE 1925\n1 DEAT\n2 DATE 1970\n1 FAMS @F1@\n1 FAMC @F2@\n"
+    "0 @I2@ INDI\n1 NAME Mary /Jones/\n1 SEX F\n1 CHR\n2 DATE 1902\n1 FAMS @F1@\n"
+    "0 @I3@ INDI\n1 NAME Åsa /Smith/\n1 SEX F\n1 BIRT\n2 DATE 1930\n1 FAMC @F1@\n"
+    "0 @I4@ INDI\n1 NAME Old /Smith/\n1 SEX M\n1 BIRT\n2 DATE 1870\n1 FAMS @F2@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 5 MAY 1925\n2 PLAC Salem\n1 CHIL @I3@\n"
+    "0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I1@\n"
+    "0 TRLR\n";
+
+class GenealogyCommandsTest : public CliTest {
+ protected:
+  std::string File() const { return home_.WriteFile("family.ged", kFamilyFile); }
+};
+
+TEST_F(GenealogyCommandsTest, ShowGivesHeaderSubmitterAndStatistics) {
+  const auto result = Run({"show", "--format", "json", File()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("\"caption\": \"Application\",\n      \"value\": \"TESTER\""), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find(
+                "\"name\": \"Ann Submitter\",\n    \"address1\": \"1 Road\",\n    \"address2\": \"Town\""),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("\"file_name\": \"family.ged\""), std::string::npos);
+  EXPECT_NE(
+      result.out.find("\"individuals\": 4,\n    \"marriages\": 2,\n    \"notes\": 0,\n    \"sources\": 0"),
+      std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find(" seconds\""), std::string::npos);
+  const auto text = Run({"show", File()}).out;
+  EXPECT_NE(text.find("Individuals  4\n"), std::string::npos) << text;
+}
+
+TEST_F(GenealogyCommandsTest, PeopleInIndexOrderWithAFilter) {
+  auto result = Run({"people", "--format", "json", "--name", "smith", File()});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("\"index\": 1,\n    \"id\": \"I1\",\n    \"name\": \"John /Smith/ [I1]\",\n"
+                            "    \"birth\": \"1 Jan 1900, Boston\",\n    \"death\": \"1970, \""),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("\"name\": \"Åsa /Smith/ [I3]\""), std::string::npos);
+  EXPECT_EQ(result.out.find("Mary"), std::string::npos);
+}
+
+TEST_F(GenealogyCommandsTest, PersonListsFactsWithAgesAndRelations) {
+  const auto result = Run({"person", "--format", "json", File(), "@I1@"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string& out = result.out;
+  EXPECT_NE(out.find("\"sex\": \"M\""), std::string::npos);
+  EXPECT_NE(out.find("\"caption\": \"Occupation\",\n      \"date\": \"1925\",\n      \"place\": \"\",\n"
+                     "      \"age\": \"25\",\n      \"description\": \"Farmer\""),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("\"caption\": \"Father\""), std::string::npos) << out;
+  EXPECT_NE(out.find("\"caption\": \"     Daughter\""), std::string::npos) << out;
+  EXPECT_NE(out.find("\"description\": \"Mary /Jones/ [I2], m. 5 May 1925\""), std::string::npos) << out;
+  EXPECT_EQ(Run({"person", File(), "I1"}).status, 0);
+  EXPECT_EQ(Run({"person", File(), "1"}).out, Run({"person", File(), "I1"}).out);
+}
+
+TEST_F(GenealogyCommandsTest, ChronoSortsTheFactsAfterTheName) {
+  ASSERT_EQ(Run({"settings", "Chrono", "T"}).status, 0);
+  const auto out = Run({"person", File(), "I1"}).out;
+  const auto father = out.find("Father");
+  const auto birth = out.find("Birth");
+  const auto marriage = out.find("Marriage");
+  const auto death = out.find("Death");
+  ASSERT_NE(father, std::string::npos) << out;
+  EXPECT_LT(father, birth);
+  EXPECT_LT(birth, marriage);
+  EXPECT_LT(marriage, death);
+  EXPECT_EQ(out.find("Christening"), std::string::npos);
+}
+
+TEST_F(GenealogyCommandsTest, FamilyShowsBothCouplesAndTheChildren) {
+  const auto result = Run({"family", "--format", "json", File(), "I1"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string& out = result.out;
+  EXPECT_EQ(out.rfind("{\n  \"position\": 1,\n  \"count\": 1,\n  \"subject\": {\n    \"index\": 1,", 0), 0u)
+      << out;
+  EXPECT_NE(out.find("\"spouse\": {\n    \"index\": 2,"), std::string::npos);
+  EXPECT_NE(out.find("\"father\": {\n    \"index\": 4,"), std::string::npos);
+  EXPECT_NE(out.find("\"mother\": null"), std::string::npos);
+  EXPECT_NE(out.find("\"spouse_father\": null"), std::string::npos);
+  EXPECT_NE(out.find("\"marriage\": {\n    \"date\": \"5 May 1925\",\n    \"place\": \"Salem\"\n  }"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("\"name\": \"Åsa /Smith/ [I3]\""), std::string::npos);
+  // FamBirChr: a missing birth falls back to the christening, in brackets.
+  EXPECT_NE(out.find("\"birth\": \"[1902, ]\""), std::string::npos) << out;
+  EXPECT_EQ(Run({"family", "--spouse", "2", File(), "I1"}).status, 1);
+}
+
+TEST_F(GenealogyCommandsTest, UnreadableFilesGiveTheFactorysMessage) {
+  auto result = Run({"show", home_.WriteFile("wide.ged", std::string("\xff\xfe"
+                                                                     "0\0",
+                                                                     4))});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("Error: Cannot read unicode GEDCOM file"), std::string::npos) << result.err;
+  result = Run({"show", home_.WriteFile("tree.ftw", "x")});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("Unknown file format"), std::string::npos);
+  EXPECT_EQ(Run({"show", home_.Path("missing.ged")}).status, 1);
+  result = Run({"person", File(), "I99"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("I99"), std::string::npos);
+  EXPECT_EQ(Run({"person", File(), "5"}).status, 1);
+}
+
+}  // namespace
+}  // namespace kinshelf::test
