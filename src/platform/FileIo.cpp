@@ -60,7 +60,9 @@ bool RemoveFile(const std::string& path) {
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string folder(FolderPart(ExpandPath(path)));
-  std::string pattern = JoinPath(folder, "." + std::string(FileNamePart(path)) + ".XXXXXX");
+  std::string hidden(".");
+  hidden.append(FileNamePart(path)).append(".XXXXXX");
+  std::string pattern = JoinPath(folder, hidden);
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   FileDescriptor fd(mkostemp(name.data(), O_CLOEXEC));

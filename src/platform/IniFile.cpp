@@ -123,7 +123,8 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   long header = FindSection(section);
   if (header < 0) {
     if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back("[" + std::string(section) + "]");
+    std::string line("[");
+    lines_.push_back(line.append(section).append("]"));
     header = static_cast<long>(lines_.size()) - 1;
   }
   const long line = FindKey(header, key);
