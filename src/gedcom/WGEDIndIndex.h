@@ -1,9 +1,15 @@
 // One entry per GEDCOM individual: the record's offset, and a summary of where its main lines are,
 // filled by the individual reader on first use and kept for the life of the collection. Main thread
 // only.
+//
+// The offsets live in the record array; the summaries in a zeroed block beside it that the system
+// hands out page by page as summaries are written, so that opening a large file does not pay for
+// the summaries of people nobody looks at.
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 
 #include "fileaccess/WABSArrayIndex.h"
 
@@ -44,6 +50,17 @@ class WGEDIndIndex : public WABSArrayIndex {
   // A copy of entry `index`, and its replacement. Throw EIndexError like GetOffset.
   IndividualSummary GetEntry(std::int32_t index) const;
   void SetEntry(std::int32_t index, const IndividualSummary& entry);
+
+ private:
+  struct FreeDeleter {
+    void operator()(IndividualSummary* summaries) const { std::free(summaries); }
+  };
+
+  // The summary of an individual in range, making room for all of them on first use.
+  IndividualSummary& Summary(std::int32_t index);
+
+  std::unique_ptr<IndividualSummary, FreeDeleter> summaries_;
+  std::int32_t summaryCount_ = 0;
 };
 
 }  // namespace kinshelf

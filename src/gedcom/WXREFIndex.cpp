@@ -2,6 +2,7 @@
 #include "gedcom/WXREFIndex.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -14,15 +15,32 @@ namespace {
 
 // The first eight key bytes as one number that orders like the bytes do.
 std::uint64_t KeyPrefix(const unsigned char* key) {
-  std::uint64_t prefix = 0;
-  for (int i = 0; i < 8; ++i) prefix = prefix << 8 | key[i];
+  std::uint64_t prefix;
+  std::memcpy(&prefix, key, sizeof prefix);
+#if !defined(__BYTE_ORDER__) || __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  prefix = __builtin_bswap64(prefix);
+#endif
   return prefix;
 }
 
 struct SortItem {
   std::uint64_t prefix;
-  const unsigned char* record;
+  std::uint32_t position;
 };
+
+// A stored key as four numbers that order like its bytes.
+using KeyWords = std::array<std::uint64_t, 4>;
+
+KeyWords WordsOf(const unsigned char* key) {
+  return {KeyPrefix(key), KeyPrefix(key + 8), KeyPrefix(key + 16), KeyPrefix(key + 24)};
+}
+
+int Compare(const KeyWords& a, const KeyWords& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+  }
+  return 0;
+}
 
 }  // namespace
 
@@ -55,20 +73,31 @@ void WXREFIndex::AddKey(std::string_view identifier) {
 void WXREFIndex::SortKeys() {
   if (!needsSort_) return;
   const std::int32_t count = Count();
-  const unsigned char* first = Item(1);
+  unsigned char* first = Item(1);
+  const auto recordAt = [first](std::size_t i) { return first + i * kRecordSize; };
+  // Sort small (prefix, position) pairs, then move the records into place along the cycles of the
+  // permutation: no second copy of the whole index.
   std::vector<SortItem> items(static_cast<std::size_t>(count));
-  for (std::int32_t i = 0; i < count; ++i) {
-    const unsigned char* record = first + std::size_t{kRecordSize} * i;
-    items[static_cast<std::size_t>(i)] = {KeyPrefix(record), record};
-  }
-  std::sort(items.begin(), items.end(), [](const SortItem& a, const SortItem& b) {
+  for (std::size_t i = 0; i < items.size(); ++i) items[i] = {KeyPrefix(recordAt(i)), static_cast<std::uint32_t>(i)};
+  std::sort(items.begin(), items.end(), [&](const SortItem& a, const SortItem& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    return std::memcmp(a.record + 8, b.record + 8, gedcom::kKeySize - 8) < 0;
+    const int rest = std::memcmp(recordAt(a.position) + 8, recordAt(b.position) + 8, gedcom::kKeySize - 8);
+    return rest != 0 ? rest < 0 : a.position < b.position;
   });
-  std::vector<unsigned char> sorted(std::size_t{kRecordSize} * items.size());
-  for (std::size_t i = 0; i < items.size(); ++i)
-    std::memcpy(&sorted[i * kRecordSize], items[i].record, kRecordSize);
-  std::memcpy(Item(1), sorted.data(), sorted.size());
+  std::vector<bool> placed(items.size(), false);
+  unsigned char held[kRecordSize];
+  for (std::size_t start = 0; start < items.size(); ++start) {
+    if (placed[start]) continue;
+    std::memcpy(held, recordAt(start), kRecordSize);
+    std::size_t target = start;
+    for (std::size_t source = items[target].position; source != start; source = items[target].position) {
+      std::memcpy(recordAt(target), recordAt(source), kRecordSize);
+      placed[target] = true;
+      target = source;
+    }
+    std::memcpy(recordAt(target), held, kRecordSize);
+    placed[target] = true;
+  }
   needsSort_ = false;
 }
 
@@ -76,13 +105,14 @@ std::int32_t WXREFIndex::FindKey(std::string_view identifier) {
   const Key key = MakeKey(identifier);
   if (key[0] == '\0' || Count() == 0) return 0;
   SortKeys();
+  const KeyWords wanted = WordsOf(reinterpret_cast<const unsigned char*>(key.data()));
   const unsigned char* first = Item(1);
   std::int32_t lo = 0;
   std::int32_t hi = Count() - 1;
   while (lo <= hi) {
     const std::int32_t mid = lo + (hi - lo) / 2;
-    const unsigned char* record = first + std::size_t{kRecordSize} * mid;
-    const int order = std::memcmp(record, key.data(), gedcom::kKeySize);
+    const unsigned char* record = first + std::size_t{kRecordSize} * static_cast<std::size_t>(mid);
+    const int order = Compare(WordsOf(record), wanted);
     if (order == 0) return OrdinalAt(mid + 1);
     if (order < 0) {
       lo = mid + 1;
