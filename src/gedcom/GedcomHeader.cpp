@@ -105,7 +105,7 @@ std::string_view SubmitterId(const WGEDTextMMF& text, const char* header) {
   if (header == nullptr) return id;
   ForEachRecordLine(text, header, [&](const char* line) {
     if (*line != '1' || LineTag(line, text.TextEnd()) != tag::kSubm) return true;
-    id = text.GetXRef(Advance(line, kValuePointerOffset, text.TextEnd()));
+    id = text.GetXRef(InLine(line, kValuePointerOffset, text.TextEnd()));
     return false;
   });
   return id;

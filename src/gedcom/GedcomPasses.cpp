@@ -1,6 +1,8 @@
 // The forward passes that open a GEDCOM file.
 #include "gedcom/GedcomPasses.h"
 
+#include <cstring>
+
 #include "gedcom/GedcomLines.h"
 #include "gedcom/GedcomScan.h"
 #include "gedcom/GedcomValues.h"
@@ -16,8 +18,11 @@ bool IsTrailer(const char* record, const char* end) {
 }
 
 // The identifier of a record line, looked for from its third byte on.
+// A record line as short as "0" has none, even when the next line has one.
 std::string_view RecordIdentifier(const WGEDTextMMF& text, const char* record) {
-  return text.GetXRef(Advance(record, 2, text.TextEnd()));
+  const char* from = Advance(record, 2, text.TextEnd());
+  if (FindBreak(record, from) < from) return {};
+  return text.GetXRef(from);
 }
 
 void LetEventsThrough(std::int32_t counted) {
@@ -39,6 +44,30 @@ std::int32_t ResolveLink(const WGEDTextMMF& text, const char* line, WXREFIndex& 
   return keys.FindKey(text.GetXRef(Advance(line, kLinkPointerOffset, text.TextEnd())));
 }
 
+// Calls visit(line) for the level-1 lines of the record at `record` that hold an '@', in order:
+// the only lines that can link. A record without indented lines is searched for '@' directly; one
+// with them is walked line by line, since an indented level-0 line ends it early.
+template <typename Visit>
+void ForEachLinkLine(const WGEDTextMMF& text, const char* record, Visit&& visit) {
+  const char* end = text.TextEnd();
+  const char* stop = FindRecordStart(record, end);
+  if (HasIndentedLine(record, stop)) {
+    ForEachRecordLine(text, record, [&](const char* line) {
+      if (*line == '1') visit(line);
+      return true;
+    });
+    return;
+  }
+  for (const char* p = FindBreak(record, stop); p < stop;) {
+    const auto* at = static_cast<const char*>(std::memchr(p, '@', static_cast<std::size_t>(stop - p)));
+    if (at == nullptr) return;
+    const char* line = at;
+    while (!IsBreak(line[-1])) --line;
+    if (*line == '1') visit(line);
+    p = FindBreak(at, stop);
+  }
+}
+
 bool IsLongLink(const char* line, const char* end, std::uint32_t tail) {
   return WordAt(line, kAfterTagOffset, end) == tail;
 }
@@ -47,8 +76,7 @@ void LinkIndividual(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_
   const char* end = text.TextEnd();
   const char* record = text.TextStart() + indexes.individuals->GetOffset(individual);
   WXREFIndex& families = indexes.Keys(kFamilies);
-  ForEachRecordLine(text, record, [&](const char* line) {
-    if (*line != '1') return true;
+  ForEachLinkLine(text, record, [&](const char* line) {
     const std::uint32_t lineTag = LineTag(line, end);
     const bool isFami = lineTag == tag::kFami;
     if (lineTag == tag::kFamc || (isFami && IsLongLink(line, end, tag::kLyC))) {
@@ -61,7 +89,6 @@ void LinkIndividual(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_
         indexes.individualLinks->AddSpouseFamily(individual, true, family);
       }
     }
-    return true;
   });
 }
 
@@ -70,16 +97,15 @@ void LinkFamily(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_t fa
   const char* record = text.TextStart() + indexes.Offsets(kFamilies).GetOffset(family);
   WXREFIndex& individuals = indexes.Keys(kIndividuals);
   std::int32_t childOrder = 0;
-  ForEachRecordLine(text, record, [&](const char* line) {
-    if (*line != '1') return true;
+  ForEachLinkLine(text, record, [&](const char* line) {
     const std::uint32_t lineTag = LineTag(line, end);
-    if (lineTag != tag::kHusb && lineTag != tag::kWife && lineTag != tag::kChil) return true;
+    if (lineTag != tag::kHusb && lineTag != tag::kWife && lineTag != tag::kChil) return;
     const std::int32_t individual = ResolveLink(text, line, individuals);
-    if (individual == 0) return true;
+    if (individual == 0) return;
     if (lineTag == tag::kChil) {
       indexes.familyLinks->AddChild(family, individual, childOrder++);
       indexes.individualLinks->AddParentFamily(individual, false, kMotherRelation, kFatherRelation, family);
-      return true;
+      return;
     }
     if (lineTag == tag::kHusb) {
       indexes.familyLinks->SetHusband(family, individual);
@@ -87,7 +113,6 @@ void LinkFamily(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_t fa
       indexes.familyLinks->SetWife(family, individual);
     }
     indexes.individualLinks->AddSpouseFamily(individual, false, family);
-    return true;
   });
 }
 
@@ -101,9 +126,10 @@ bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes) {
        record = text.NextRecord(record)) {
     if (CancelRequested()) return false;
     const std::string_view identifier = RecordIdentifier(text, record);
-    if (identifier.empty()) continue;
+    const int type = text.GetRecordType(record);
+    if (identifier.empty() || type == kTypeNone) continue;
     LetEventsThrough(++counted);
-    AddRecord(indexes, text.GetRecordType(record), record - text.TextStart(), identifier);
+    AddRecord(indexes, type, record - text.TextStart(), identifier);
   }
   if (CancelRequested()) return false;
   for (const auto& keys : indexes.keys) keys->SortKeys();

@@ -25,6 +25,16 @@ inline const char* Advance(const char* p, std::ptrdiff_t n, const char* end) {
   return end - p > n ? p + n : end;
 }
 
+// The place `offset` bytes into the line at `line`, but never past that line's CR or LF, so that a
+// short line never lends its value to the next one.
+inline const char* InLine(const char* line, std::ptrdiff_t offset, const char* end) {
+  const char* place = Advance(line, offset, end);
+  for (const char* p = line; p < place; ++p) {
+    if (*p == '\r' || *p == '\n') return p;
+  }
+  return place;
+}
+
 // The byte `offset` places after p, or 0 when that is at or past the end.
 inline char ByteAt(const char* p, std::ptrdiff_t offset, const char* end) {
   return p != nullptr && end - p > offset ? p[offset] : '\0';
@@ -82,6 +92,31 @@ inline const char* FindRecordStart(const char* p, const char* end) {
     if (*q == '0' && IsBreak(q[-1])) return q;
   }
   return end;
+}
+
+// True when some line in [begin, end) starts with a space or TAB: a byte directly after a CR or LF
+// at or after begin is one of them.
+inline bool HasIndentedLine(const char* begin, const char* end) {
+  if (begin >= end) return false;
+  const char* q = begin + 1;
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i space = _mm_set1_epi8(' ');
+  const __m128i tab = _mm_set1_epi8('\t');
+  while (end - q >= 16) {
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+    const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q - 1));
+    const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(before, cr), _mm_cmpeq_epi8(before, lf));
+    const __m128i blanks = _mm_or_si128(_mm_cmpeq_epi8(here, space), _mm_cmpeq_epi8(here, tab));
+    if (_mm_movemask_epi8(_mm_and_si128(breaks, blanks)) != 0) return true;
+    q += 16;
+  }
+#endif
+  for (; q < end; ++q) {
+    if ((*q == ' ' || *q == '\t') && IsBreak(q[-1])) return true;
+  }
+  return false;
 }
 
 // Past the spaces at p.

@@ -31,7 +31,7 @@ std::unique_ptr<WABSNote> WGEDCitation::GetNote() {
 
 std::unique_ptr<WABSSource> WGEDCitation::GetSource() {
   const WGEDTextMMF& text = collection_.Text();
-  const std::string_view pointer = text.GetXRef(Advance(line_, kValuePointerOffset, text.TextEnd()));
+  const std::string_view pointer = text.GetXRef(InLine(line_, kValuePointerOffset, text.TextEnd()));
   if (pointer.empty()) return std::make_unique<WGEDSource>(collection_, line_, false);
   return collection_.GetSource(collection_.FindSource(pointer));
 }

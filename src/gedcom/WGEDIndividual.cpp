@@ -137,7 +137,7 @@ const char* WGEDIndividual::At(std::uint32_t relative) const {
 
 std::string WGEDIndividual::GetIDText() {
   const WGEDTextMMF& text = collection_.Text();
-  return record_ != nullptr ? std::string(text.GetXRef(Advance(record_, 2, text.TextEnd()))) : std::string();
+  return record_ != nullptr ? std::string(text.GetXRef(InLine(record_, 2, text.TextEnd()))) : std::string();
 }
 
 std::string WGEDIndividual::GetRefNumber() {

@@ -45,7 +45,7 @@ std::unique_ptr<WABSNote> WGEDNote::FromRecord(const WGEDCollection& collection,
 std::unique_ptr<WABSNote> WGEDNote::Resolve(WGEDCollection& collection, const char* line) {
   if (line == nullptr) return nullptr;
   const WGEDTextMMF& text = collection.Text();
-  const std::string_view pointer = text.GetXRef(Advance(line, kLinkPointerOffset, text.TextEnd()));
+  const std::string_view pointer = text.GetXRef(InLine(line, kLinkPointerOffset, text.TextEnd()));
   if (!pointer.empty()) return collection.GetNote(collection.FindNote(pointer));
   auto note = std::make_unique<WABSNote>();
   AddItems(collection, *note, ItemsOf(text, line));

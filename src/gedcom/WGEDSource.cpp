@@ -75,7 +75,7 @@ std::string WGEDSource::FieldText(Field field) {
 std::int32_t WGEDSource::GetRepoIndex() {
   if (repo_ == nullptr) return 0;
   const WGEDTextMMF& text = collection_.Text();
-  return collection_.FindRepo(text.GetXRef(Advance(repo_, kValuePointerOffset, text.TextEnd())));
+  return collection_.FindRepo(text.GetXRef(InLine(repo_, kValuePointerOffset, text.TextEnd())));
 }
 
 std::string WGEDSource::GetAuthor() {

@@ -7,10 +7,6 @@ namespace kinshelf {
 
 WTextMMF::WTextMMF(const std::string& fileName) : WMMFReadOnly(fileName) {}
 
-const char* WTextMMF::NextLine(const char* pos, bool skipBlank) const {
-  return gedcom::NextLineAt(pos, TextEnd(), skipBlank);
-}
-
 const char* WTextMMF::NextRecord(const char* pos) const {
   if (pos == nullptr) return nullptr;
   const char* record = gedcom::FindRecordStart(pos, TextEnd());

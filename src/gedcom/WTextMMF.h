@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fileaccess/WMMFReadOnly.h"
+#include "gedcom/GedcomScan.h"
 
 namespace kinshelf {
 
@@ -22,7 +23,9 @@ class WTextMMF : public WMMFReadOnly {
 
   // The line after the one holding pos: past its CR or LF, and with skipBlank past every space,
   // TAB, CR and LF after it. nullptr for pos nullptr or when the text ends at any step.
-  const char* NextLine(const char* pos, bool skipBlank = true) const;
+  const char* NextLine(const char* pos, bool skipBlank = true) const {
+    return gedcom::NextLineAt(pos, TextEnd(), skipBlank);
+  }
   // The next record start after pos: the first '0' that directly follows a CR or LF at or after
   // pos. An indented level-0 line is not a record start. nullptr at the end of the text.
   const char* NextRecord(const char* pos) const;

@@ -2,10 +2,7 @@
 #include "gedcom/WXREFIndex.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "gedcom/ECompareError.h"
 
@@ -13,38 +10,22 @@ namespace kinshelf {
 
 namespace {
 
-// The first eight key bytes as one number that orders like the bytes do.
-std::uint64_t KeyPrefix(const unsigned char* key) {
-  std::uint64_t prefix;
-  std::memcpy(&prefix, key, sizeof prefix);
+constexpr std::array<char, gedcom::kKeySize - 8> kNoTail{};
+
+// Eight key bytes as one number that orders like the bytes do.
+std::uint64_t KeyWord(const char* key) {
+  std::uint64_t word;
+  std::memcpy(&word, key, sizeof word);
 #if !defined(__BYTE_ORDER__) || __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-  prefix = __builtin_bswap64(prefix);
+  word = __builtin_bswap64(word);
 #endif
-  return prefix;
-}
-
-struct SortItem {
-  std::uint64_t prefix;
-  std::uint32_t position;
-};
-
-// A stored key as four numbers that order like its bytes.
-using KeyWords = std::array<std::uint64_t, 4>;
-
-KeyWords WordsOf(const unsigned char* key) {
-  return {KeyPrefix(key), KeyPrefix(key + 8), KeyPrefix(key + 16), KeyPrefix(key + 24)};
-}
-
-int Compare(const KeyWords& a, const KeyWords& b) {
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
-  }
-  return 0;
+  return word;
 }
 
 }  // namespace
 
-WXREFIndex::WXREFIndex(std::int32_t capacity) : WABSArrayIndex(std::string(), false, kRecordSize, capacity) {}
+WXREFIndex::WXREFIndex(std::int32_t capacity)
+    : WABSArrayIndex(std::string(), false, sizeof(Entry), capacity) {}
 
 WXREFIndex::Key WXREFIndex::MakeKey(std::string_view identifier) {
   Key key{};
@@ -61,81 +42,102 @@ int WXREFIndex::CompareKeys(const char* a, const char* b) {
 void WXREFIndex::AddKey(std::string_view identifier) {
   const Key key = MakeKey(identifier);
   if (key[0] == '\0') return;
-  unsigned char record[kRecordSize];
-  std::memcpy(record, key.data(), key.size());
-  const std::int32_t ordinal = Count() + 1;
-  std::memcpy(record + gedcom::kKeySize, &ordinal, sizeof ordinal);
-  Add(record);
+  Tail tail;
+  std::memcpy(tail.data(), key.data() + 8, tail.size());
+  Entry entry{KeyWord(key.data()), Count() + 1, 0};
+  if (tail != kNoTail) {
+    tails_.push_back(tail);
+    entry.tail = static_cast<std::uint32_t>(tails_.size());
+  }
+  Add(&entry);
   if (Count() >= 2 && CompareKeys(lastKey_.data(), key.data()) > 0) needsSort_ = true;
   lastKey_ = key;
 }
 
+WXREFIndex::Entry WXREFIndex::EntryAt(std::int32_t place) const {
+  Entry entry;
+  std::memcpy(&entry, Item(place + 1), sizeof entry);
+  return entry;
+}
+
+int WXREFIndex::Compare(const Entry& entry, std::uint64_t prefix, const Tail& tail) const {
+  if (entry.prefix != prefix) return entry.prefix < prefix ? -1 : 1;
+  const Tail& entryTail = entry.tail == 0 ? kNoTail : tails_[entry.tail - 1];
+  return std::memcmp(entryTail.data(), tail.data(), tail.size());
+}
+
 void WXREFIndex::SortKeys() {
   if (!needsSort_) return;
-  const std::int32_t count = Count();
-  unsigned char* first = Item(1);
-  const auto recordAt = [first](std::size_t i) { return first + i * kRecordSize; };
-  // Sort small (prefix, position) pairs, then move the records into place along the cycles of the
-  // permutation: no second copy of the whole index.
-  std::vector<SortItem> items(static_cast<std::size_t>(count));
-  for (std::size_t i = 0; i < items.size(); ++i) items[i] = {KeyPrefix(recordAt(i)), static_cast<std::uint32_t>(i)};
-  std::sort(items.begin(), items.end(), [&](const SortItem& a, const SortItem& b) {
+  // The entries lie side by side in the store and are plain 16-byte values: sort them where they are.
+  auto* first = reinterpret_cast<Entry*>(Item(1));
+  std::sort(first, first + Count(), [this](const Entry& a, const Entry& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    const int rest = std::memcmp(recordAt(a.position) + 8, recordAt(b.position) + 8, gedcom::kKeySize - 8);
-    return rest != 0 ? rest < 0 : a.position < b.position;
+    const Tail& bTail = b.tail == 0 ? kNoTail : tails_[b.tail - 1];
+    const int order = Compare(a, b.prefix, bTail);
+    return order != 0 ? order < 0 : a.ordinal < b.ordinal;
   });
-  std::vector<bool> placed(items.size(), false);
-  unsigned char held[kRecordSize];
-  for (std::size_t start = 0; start < items.size(); ++start) {
-    if (placed[start]) continue;
-    std::memcpy(held, recordAt(start), kRecordSize);
-    std::size_t target = start;
-    for (std::size_t source = items[target].position; source != start; source = items[target].position) {
-      std::memcpy(recordAt(target), recordAt(source), kRecordSize);
-      placed[target] = true;
-      target = source;
-    }
-    std::memcpy(recordAt(target), held, kRecordSize);
-    placed[target] = true;
-  }
   needsSort_ = false;
 }
 
-std::int32_t WXREFIndex::FindKey(std::string_view identifier) {
-  const Key key = MakeKey(identifier);
-  if (key[0] == '\0' || Count() == 0) return 0;
-  SortKeys();
-  const KeyWords wanted = WordsOf(reinterpret_cast<const unsigned char*>(key.data()));
-  const unsigned char* first = Item(1);
+std::int32_t WXREFIndex::Search(std::uint64_t prefix, const Tail& tail) const {
+  const std::int32_t count = Count();
+  const std::int32_t hint = std::clamp(hint_, 0, count - 1);
+  const int atHint = Compare(EntryAt(hint), prefix, tail);
+  if (atHint == 0) return hint;
   std::int32_t lo = 0;
-  std::int32_t hi = Count() - 1;
+  std::int32_t hi = count - 1;
+  std::int32_t step = 1;
+  if (atHint < 0) {
+    lo = hint + 1;
+    while (lo + step - 1 < count && Compare(EntryAt(lo + step - 1), prefix, tail) < 0) {
+      lo += step;
+      step *= 2;
+    }
+    hi = std::min(count - 1, lo + step - 1);
+  } else {
+    hi = hint - 1;
+    while (hi - step + 1 >= 0 && Compare(EntryAt(hi - step + 1), prefix, tail) > 0) {
+      hi -= step;
+      step *= 2;
+    }
+    lo = std::max(0, hi - step + 1);
+  }
   while (lo <= hi) {
     const std::int32_t mid = lo + (hi - lo) / 2;
-    const unsigned char* record = first + std::size_t{kRecordSize} * static_cast<std::size_t>(mid);
-    const int order = Compare(WordsOf(record), wanted);
-    if (order == 0) return OrdinalAt(mid + 1);
+    const int order = Compare(EntryAt(mid), prefix, tail);
+    if (order == 0) return mid;
     if (order < 0) {
       lo = mid + 1;
     } else {
       hi = mid - 1;
     }
   }
-  return 0;
+  return -1;
 }
 
-std::string_view WXREFIndex::KeyAt(std::int32_t index) const {
-  const unsigned char* record = Item(index);
-  if (record == nullptr) return {};
-  const char* key = reinterpret_cast<const char*>(record);
-  return std::string_view(key, strnlen(key, gedcom::kKeySize));
+std::int32_t WXREFIndex::FindKey(std::string_view identifier) {
+  const Key key = MakeKey(identifier);
+  if (key[0] == '\0' || Count() == 0) return 0;
+  SortKeys();
+  Tail tail;
+  std::memcpy(tail.data(), key.data() + 8, tail.size());
+  const std::int32_t place = Search(KeyWord(key.data()), tail);
+  if (place < 0) return 0;
+  hint_ = place;
+  return EntryAt(place).ordinal;
+}
+
+std::string WXREFIndex::KeyAt(std::int32_t index) const {
+  if (!InRange(index)) return {};
+  const Entry entry = EntryAt(index - 1);
+  Key key{};
+  for (std::size_t i = 0; i < 8; ++i) key[i] = static_cast<char>(entry.prefix >> (56 - 8 * i));
+  if (entry.tail != 0) std::memcpy(key.data() + 8, tails_[entry.tail - 1].data(), sizeof(Tail));
+  return std::string(key.data(), strnlen(key.data(), key.size()));
 }
 
 std::int32_t WXREFIndex::OrdinalAt(std::int32_t index) const {
-  const unsigned char* record = Item(index);
-  if (record == nullptr) return 0;
-  std::int32_t ordinal;
-  std::memcpy(&ordinal, record + gedcom::kKeySize, sizeof ordinal);
-  return ordinal;
+  return InRange(index) ? EntryAt(index - 1).ordinal : 0;
 }
 
 }  // namespace kinshelf

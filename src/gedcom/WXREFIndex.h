@@ -2,11 +2,19 @@
 // for binary search. Keys are the first 31 bytes of an identifier (up to a NUL), zero-padded to 32,
 // and order as C strings do (byte-wise unsigned, a prefix first, case matters), so "I10" sorts
 // before "I2". Main thread only.
+//
+// One entry of the record array, 16 bytes: the first eight key bytes as a number that orders like
+// them, the ordinal, and for a key longer than eight bytes the 1-based place of its other 23 bytes
+// in a side table (0 for none). Keys of eight bytes or less (I123456, F1234) need nothing more, so
+// the array stays small and sorts in place. A lookup starts next to where the previous one ended,
+// since the links of a file mostly name records close to each other.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "fileaccess/WABSArrayIndex.h"
 #include "gedcom/GedcomFormat.h"
@@ -32,19 +40,31 @@ class WXREFIndex : public WABSArrayIndex {
   // True while keys arrived out of order and have not been sorted since.
   bool NeedsSort() const { return needsSort_; }
   // The key and the ordinal of entry `index` (1-based, in the current order); for tests and tools.
-  std::string_view KeyAt(std::int32_t index) const;
+  std::string KeyAt(std::int32_t index) const;
   std::int32_t OrdinalAt(std::int32_t index) const;
 
   // The key of an identifier: its first 31 bytes up to a NUL, zero-padded.
   static Key MakeKey(std::string_view identifier);
-  // Orders two stored keys like strcmp. Throws ECompareError when either is nullptr.
+  // Orders two keys like strcmp. Throws ECompareError when either is nullptr.
   static int CompareKeys(const char* a, const char* b);
 
  private:
-  static constexpr std::int32_t kRecordSize = gedcom::kKeySize + 4;
+  struct Entry {
+    std::uint64_t prefix;
+    std::int32_t ordinal;
+    std::uint32_t tail;
+  };
+  using Tail = std::array<char, gedcom::kKeySize - 8>;
 
+  Entry EntryAt(std::int32_t place) const;
+  int Compare(const Entry& entry, std::uint64_t prefix, const Tail& tail) const;
+  // The 0-based place of an entry with that key, or -1; gallops outward from the last place found.
+  std::int32_t Search(std::uint64_t prefix, const Tail& tail) const;
+
+  std::vector<Tail> tails_;
   Key lastKey_{};
   bool needsSort_ = false;
+  mutable std::int32_t hint_ = 0;
 };
 
 }  // namespace kinshelf

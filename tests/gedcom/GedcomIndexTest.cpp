@@ -146,6 +146,12 @@ TEST(IndexPass, TakesTheFirstRecordAsHeaderAndStopsAtTheTrailer) {
   EXPECT_EQ(gedcom->MarriageCount(), 1);
 }
 
+TEST(IndexPass, ABareZeroLineTakesNoIdentifierFromTheNextLine) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD", "0", "0 @N1@ NOTE x", "0 TRLR"}));
+  EXPECT_EQ(gedcom->NoteCount(), 1);
+  EXPECT_EQ(gedcom->IndividualCount(), 0);
+}
+
 TEST(IndexPass, CountsEachCategoryAndFindsKeysThatArrivedOutOfOrder) {
   LoadedGedcom gedcom(
       GedLines({"0 HEAD", "0 @I2@ INDI", "0 @I10@ INDI", "0 @I1@ INDI", "0 @N1@ NOTE x", "0 @S1@ SOUR",

@@ -1,0 +1,169 @@
+// Fuzz target: write the input to a file (the reader maps files), load it as a GEDCOM collection,
+// order the spouse families, and walk every individual, family, note, source and repository through
+// every getter. Nothing may fault or read past the mapping, whatever the bytes.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "fileaccess/WMMFError.h"
+#include "gedcom/WGEDCollection.h"
+#include "model/WABSAddress.h"
+#include "model/WABSCitation.h"
+#include "model/WABSIndividual.h"
+#include "model/WABSLDSEvent.h"
+#include "model/WABSMarriage.h"
+#include "model/WABSName.h"
+#include "model/WABSNote.h"
+#include "model/WABSPlace.h"
+#include "model/WABSRepo.h"
+#include "model/WABSSource.h"
+#include "model/WABSSubmitter.h"
+#include "model/WABSVitEvent.h"
+#include "model/WDate.h"
+#include "settings/WOptions.h"
+
+namespace {
+
+using namespace kinshelf;
+
+void Walk(WABSSource* source) {
+  if (source == nullptr) return;
+  source->GetRepoIndex();
+  source->GetFullText();
+  source->GetRecordText();
+  source->GetNote();
+  source->GetTextNote();
+  source->HasNote();
+  source->HasText();
+  source->HasRepo();
+}
+
+void Walk(WABSCitation* citation) {
+  if (citation == nullptr) return;
+  citation->CitationText();
+  Walk(citation->GetSource().get());
+}
+
+template <typename Item>
+void WalkCitations(Item& item, std::int32_t count) {
+  for (std::int32_t n = 0; n <= count + 1; ++n) Walk(item.GetCitation(n).get());
+}
+
+void Walk(WABSPlace* place) {
+  if (place == nullptr) return;
+  place->GetPlaceText();
+  WalkCitations(*place, place->CitationCount());
+  place->GetNote();
+}
+
+void Walk(WABSEvent* event) {
+  if (event == nullptr) return;
+  event->DateText();
+  event->GetDescription();
+  Walk(event->GetPlace().get());
+  WalkCitations(*event, event->CitationCount());
+  event->HasNote();
+  event->NoteText();
+}
+
+void WalkIndividual(WGEDCollection& collection, std::int32_t index) {
+  const std::unique_ptr<WABSIndividual> individual = collection.GetIndividual(index);
+  if (individual == nullptr) return;
+  individual->GetIDText();
+  individual->GetRefNumber();
+  individual->GetAFN();
+  individual->GetSex();
+  individual->GetChangedDate();
+  if (const auto name = individual->GetName()) {
+    name->GetSurname();
+    name->GetGivenNames();
+    name->GetPrefix();
+    name->GetSuffix();
+    WalkCitations(*name, name->CitationCount());
+    name->GetNote();
+  }
+  for (const EventKind kind :
+       {EventKind::kBirth, EventKind::kDeath, EventKind::kChristening, EventKind::kBurial}) {
+    Walk(individual->GetEvent(kind, 1).get());
+  }
+  for (std::int32_t n = 1; n <= individual->EventCount(EventKind::kOther); ++n) {
+    Walk(individual->GetEvent(EventKind::kOther, n).get());
+  }
+  for (const EventKind kind :
+       {EventKind::kLdsBaptism, EventKind::kLdsEndowment, EventKind::kLdsSealingToParents}) {
+    Walk(individual->GetLDSEvent(kind).get());
+  }
+  individual->GetParentFamilyEx(1);
+  WalkCitations(*individual, individual->CitationCount());
+  individual->NoteText();
+  individual->GetRecordText();
+  collection.IndividualSummaryText(index);
+}
+
+void WalkMarriage(WGEDCollection& collection, std::int32_t index) {
+  const std::unique_ptr<WABSMarriage> marriage = collection.GetMarriage(index);
+  if (marriage == nullptr) return;
+  marriage->SortChildren();
+  for (std::int32_t n = 0; n <= marriage->ChildCount() + 1; ++n) marriage->GetChild(n);
+  marriage->DateAndPlaceText();
+  Walk(marriage->GetSealing(1).get());
+  marriage->GetRecordText();
+  WalkCitations(*marriage, marriage->CitationCount());
+  marriage->NoteText();
+}
+
+void WalkCollection(WGEDCollection& collection) {
+  collection.LinkRecords();
+  collection.GetHeaderInfo();
+  collection.GetHeaderText();
+  if (const auto submitter = collection.GetSubmitter()) {
+    submitter->GetName();
+    submitter->GetAddressLine1();
+    submitter->GetAddressLine2();
+    submitter->GetAddressLine3();
+    submitter->GetCountry();
+    submitter->GetPhone();
+    submitter->GetEmail();
+    submitter->GetRecordText();
+  }
+  for (std::int32_t i = 0; i <= collection.IndividualCount() + 1; ++i) WalkIndividual(collection, i);
+  for (std::int32_t i = 0; i <= collection.MarriageCount() + 1; ++i) WalkMarriage(collection, i);
+  for (std::int32_t i = 0; i <= collection.NoteCount() + 1; ++i) collection.GetNote(i);
+  for (std::int32_t i = 0; i <= collection.SourceCount() + 1; ++i) Walk(collection.GetSource(i).get());
+  for (std::int32_t i = 0; i <= collection.RepoCount() + 1; ++i) {
+    if (const auto repo = collection.GetRepo(i)) {
+      repo->GetName();
+      repo->GetRecordText();
+      if (const auto address = repo->GetAddress()) {
+        address->GetAddress();
+        address->GetCity();
+        address->GetPhone();
+      }
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  char path[] = "/tmp/gedcom-fuzz-XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0) return 0;
+  const bool written = size == 0 || write(fd, data, size) == static_cast<ssize_t>(size);
+  close(fd);
+  if (written) {
+    WOptions options;
+    try {
+      WGEDCollection collection(path, options);
+      if (collection.Load()) WalkCollection(collection);
+    } catch (const WMMFError&) {
+      // An empty file cannot be mapped; that is the expected outcome.
+    }
+  }
+  unlink(path);
+  return 0;
+}

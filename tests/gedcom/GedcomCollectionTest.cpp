@@ -1,0 +1,172 @@
+// The collection: header rows and text, the character set and encoding, the submitter, getters at
+// and beyond the counts, the quick count, and the order of spouse families.
+#include "gedcom/WGEDCollection.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GedcomTestSupport.h"
+#include "fileaccess/WMMFError.h"
+
+namespace kinshelf {
+namespace {
+
+using test::GedLines;
+using test::LoadedGedcom;
+
+std::vector<std::string> Rows(const std::vector<GenHeaderRec>& rows) {
+  std::vector<std::string> texts;
+  for (const GenHeaderRec& row : rows) texts.push_back(row.caption + "=" + row.value);
+  return texts;
+}
+
+TEST(GetHeaderInfo, ListsTheHeaderLinesInTheirOrder) {
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD", "1 SOUR XYZ", "2 VERS 5.0", "2 NAME Builder", "2 CORP Firm", "3 ADDR Street",
+                "4 CONT Town", "1 DEST ANY", "1 DATE 1 JAN 2010", "2 TIME 10:00", "1 FILE a.ged", "1 GEDC",
+                "2 VERS 5.5", "2 FORM LINEAGE-LINKED", "1 CHAR ANSEL", "2 VERS 1", "0 TRLR"}));
+  EXPECT_EQ(
+      Rows(gedcom->GetHeaderInfo()),
+      (std::vector<std::string>{"Application=XYZ", "Application Version=5.0", "Application Name=Builder",
+                                "Application Corp.=Firm", "Application Address=Street", "Destination=ANY",
+                                "Date=1 JAN 2010 10:00", "File name=a.ged", "GEDC Version=5.5",
+                                "GEDC Form=LINEAGE-LINKED", "Char Set=ANSEL"}));
+}
+
+TEST(GetHeaderInfo, KeepsEveryRowBeyond256) {
+  std::string text = "0 HEAD\n";
+  for (int i = 0; i < 300; ++i) text += "1 DEST D" + std::to_string(i) + "\n";
+  LoadedGedcom gedcom(text + "0 TRLR\n");
+  const std::vector<GenHeaderRec> rows = gedcom->GetHeaderInfo();
+  ASSERT_EQ(rows.size(), 300u);
+  EXPECT_EQ(rows.back().value, "D299");
+}
+
+struct CharSetCase {
+  const char* name;
+  const char* charLine;
+  int characterSet;
+  TextEncoding encoding;
+  const char* converted;
+};
+
+class CharacterSet : public testing::TestWithParam<CharSetCase> {};
+
+TEST_P(CharacterSet, DecidesTheConversionAndTheEncoding) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD", GetParam().charLine, "0 @I1@ INDI",
+                                "1 NAME Ren\xE2"
+                                "e /X/",
+                                "0 TRLR"}));
+  EXPECT_EQ(gedcom->CharacterSet(), GetParam().characterSet);
+  EXPECT_EQ(gedcom->Encoding(), GetParam().encoding);
+  EXPECT_EQ(gedcom->GetIndividual(1)->GetName()->GetGivenNames(), GetParam().converted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, CharacterSet,
+    testing::Values(CharSetCase{"Ansel", "1 CHAR ANSEL", 1, TextEncoding::kWindows1252, "Ren\xE9"},
+                    CharSetCase{"AnselLowerCase", "1 CHAR ansel ", 1, TextEncoding::kWindows1252, "Ren\xE9"},
+                    CharSetCase{"Utf8", "1 CHAR UTF-8", 2, TextEncoding::kUtf8,
+                                "Ren\xE2"
+                                "e"},
+                    CharSetCase{"Unicode", "1 CHAR UNICODE", 0, TextEncoding::kUtf8OrWindows1252,
+                                "Ren\xE2"
+                                "e"},
+                    CharSetCase{"Ascii", "1 CHAR ASCII", 0, TextEncoding::kUtf8OrWindows1252,
+                                "Ren\xE2"
+                                "e"},
+                    CharSetCase{"NoCharLine", "1 SOUR X", 0, TextEncoding::kUtf8OrWindows1252,
+                                "Ren\xE2"
+                                "e"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GetHeaderText, AnLfFileGivesCrLfLineBreaks) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD", "1 CHAR UTF-8", "0 TRLR"}));
+  EXPECT_EQ(gedcom->GetHeaderText(), "0 HEAD\r\n1 CHAR UTF-8\r\n");
+  EXPECT_EQ(gedcom->GetExtraText(), "N/A");
+}
+
+TEST(GetSubmitter, FollowsTheFirstSubmLineOfTheHeader) {
+  const std::string records = GedLines({"0 @U1@ SUBM", "1 NAME Ann Lee", "1 ADDR 1 Road", "2 CONT Town",
+                                        "2 CTRY Land", "1 PHON 555", "1 EMAIL a@b.org", "0 TRLR"});
+  EXPECT_EQ(LoadedGedcom("0 HEAD\n" + records)->GetSubmitter(), nullptr);
+  EXPECT_EQ(LoadedGedcom("0 HEAD\n1 SUBM @U9@\n" + records)->GetSubmitter(), nullptr);
+  EXPECT_EQ(LoadedGedcom("0 HEAD\n1 SUBM\n2 NOTE @U1@\n" + records)->GetSubmitter(), nullptr);
+  LoadedGedcom gedcom("0 HEAD\n1 SUBM @U1@\n1 SUBM @U9@\n" + records);
+  const auto submitter = gedcom->GetSubmitter();
+  ASSERT_NE(submitter, nullptr);
+  EXPECT_EQ(submitter->GetName(), "Ann Lee");
+  EXPECT_EQ(submitter->GetAddressLine1(), "1 Road");
+  EXPECT_EQ(submitter->GetAddressLine2(), "Town");
+  EXPECT_EQ(submitter->GetAddressLine3(), "");
+  EXPECT_EQ(submitter->GetCountry(), "Land");
+  EXPECT_EQ(submitter->GetPhone(), "555");
+  EXPECT_EQ(submitter->GetEmail(), "a@b.org");
+}
+
+TEST(Getters, GiveNothingForZeroOrBeyondTheirCounts) {
+  LoadedGedcom gedcom(GedLines(
+      {"0 HEAD", "0 @I1@ INDI", "0 @F1@ FAM", "0 @N1@ NOTE n", "0 @R1@ REPO", "1 NAME R", "0 TRLR"}));
+  EXPECT_EQ(gedcom->GetIndividual(0), nullptr);
+  EXPECT_EQ(gedcom->GetIndividual(2), nullptr);
+  EXPECT_EQ(gedcom->GetMarriage(2), nullptr);
+  EXPECT_EQ(gedcom->GetNote(2), nullptr);
+  EXPECT_EQ(gedcom->GetSource(1), nullptr);
+  EXPECT_EQ(gedcom->GetRepo(2), nullptr);
+  ASSERT_NE(gedcom->GetRepo(1), nullptr);
+  EXPECT_EQ(gedcom->GetRepo(1)->GetName(), "R");
+  EXPECT_EQ(gedcom->FindRepo("R1"), 1);
+  EXPECT_EQ(gedcom->FindNote(""), 0);
+}
+
+TEST(Getters, NothingBeforeLoadAndAQuickCountWithoutIt) {
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD", "0 @I1@ INDI", "0 @I2@ INDI", "0 @F1@ FAM", "0 TRLR", "0 @I3@ INDI"}), false);
+  EXPECT_EQ(gedcom->CountIndividuals(), 2);
+  EXPECT_EQ(gedcom->IndividualCount(), 0);
+  EXPECT_EQ(gedcom->GetIndividual(1), nullptr);
+  EXPECT_TRUE(gedcom->GetHeaderInfo().empty());
+}
+
+TEST(WGEDCollection, AFileThatCannotBeMappedRaisesTheMappedFileError) {
+  test::ScratchFolder folder;
+  WOptions options;
+  EXPECT_THROW(WGEDCollection(folder.WriteFile("empty.ged", ""), options), WMMFError);
+  EXPECT_THROW(WGEDCollection(folder.Path("missing.ged"), options), WMMFError);
+}
+
+std::vector<std::int32_t> SpouseFamilies(WGEDCollection& collection, std::int32_t individual) {
+  const auto person = collection.GetIndividual(individual);
+  std::vector<std::int32_t> families;
+  for (std::int32_t n = 1; n <= person->SpouseFamilyCount(); ++n)
+    families.push_back(person->GetSpouseFamily(n));
+  return families;
+}
+
+TEST(LinkRecords, PutsUndatedMarriagesFirstThenTheDatedOnesByDate) {
+  LoadedGedcom gedcom(GedLines(
+      {"0 HEAD",         "0 @I1@ INDI", "1 FAMS @F1@",    "1 FAMS @F2@", "1 FAMS @F3@", "0 @I2@ INDI",
+       "1 NAME Zed /Z/", "0 @I3@ INDI", "1 NAME Amy /A/", "0 @F1@ FAM",  "1 HUSB @I1@", "1 MARR",
+       "2 DATE 1920",    "0 @F2@ FAM",  "1 HUSB @I1@",    "1 WIFE @I2@", "0 @F3@ FAM",  "1 HUSB @I1@",
+       "1 MARR",         "2 DATE 1910", "0 TRLR"}));
+  EXPECT_EQ(SpouseFamilies(*gedcom, 1), (std::vector<std::int32_t>{2, 3, 1}));
+}
+
+TEST(LinkRecords, OrdersMoreThan512SpouseFamilies) {
+  std::string text = "0 HEAD\n0 @I1@ INDI\n";
+  for (int f = 1; f <= 600; ++f) text += "1 FAMS @F" + std::to_string(f) + "@\n";
+  for (int f = 1; f <= 600; ++f) {
+    text +=
+        "0 @F" + std::to_string(f) + "@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE " + std::to_string(2600 - f) + "\n";
+  }
+  LoadedGedcom gedcom(text + "0 TRLR\n");
+  const std::vector<std::int32_t> families = SpouseFamilies(*gedcom, 1);
+  ASSERT_EQ(families.size(), 600u);
+  EXPECT_EQ(families.front(), 600);
+  EXPECT_EQ(families.back(), 1);
+}
+
+}  // namespace
+}  // namespace kinshelf
