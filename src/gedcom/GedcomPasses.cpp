@@ -49,9 +49,9 @@ std::int32_t ResolveLink(const WGEDTextMMF& text, const char* line, WXREFIndex& 
 // with them is walked line by line, since an indented level-0 line ends it early.
 template <typename Visit>
 void ForEachLinkLine(const WGEDTextMMF& text, const char* record, Visit&& visit) {
-  const char* end = text.TextEnd();
-  const char* stop = FindRecordStart(record, end);
-  if (HasIndentedLine(record, stop)) {
+  const RecordExtent extent = ScanRecord(record, text.TextEnd());
+  const char* stop = extent.stop;
+  if (extent.indented) {
     ForEachRecordLine(text, record, [&](const char* line) {
       if (*line == '1') visit(line);
       return true;

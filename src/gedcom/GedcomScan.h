@@ -94,29 +94,45 @@ inline const char* FindRecordStart(const char* p, const char* end) {
   return end;
 }
 
-// True when some line in [begin, end) starts with a space or TAB: a byte directly after a CR or LF
-// at or after begin is one of them.
-inline bool HasIndentedLine(const char* begin, const char* end) {
-  if (begin >= end) return false;
-  const char* q = begin + 1;
+// Where the record starting at `record` ends (the next record start, or the end) and whether a
+// line in it starts with a space or TAB, found in one pass.
+struct RecordExtent {
+  const char* stop;
+  bool indented;
+};
+
+inline RecordExtent ScanRecord(const char* record, const char* end) {
+  if (record >= end) return {end, false};
+  bool indented = false;
+  const char* q = record + 1;
 #if defined(__SSE2__)
   const __m128i cr = _mm_set1_epi8('\r');
   const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_set1_epi8('0');
   const __m128i space = _mm_set1_epi8(' ');
   const __m128i tab = _mm_set1_epi8('\t');
   while (end - q >= 16) {
     const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
     const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q - 1));
     const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(before, cr), _mm_cmpeq_epi8(before, lf));
+    const int starts = _mm_movemask_epi8(_mm_and_si128(breaks, _mm_cmpeq_epi8(here, zero)));
     const __m128i blanks = _mm_or_si128(_mm_cmpeq_epi8(here, space), _mm_cmpeq_epi8(here, tab));
-    if (_mm_movemask_epi8(_mm_and_si128(breaks, blanks)) != 0) return true;
+    int indents = _mm_movemask_epi8(_mm_and_si128(breaks, blanks));
+    if (starts != 0) {
+      const int at = __builtin_ctz(static_cast<unsigned>(starts));
+      indents &= (1 << at) - 1;
+      return {q + at, indented || indents != 0};
+    }
+    indented = indented || indents != 0;
     q += 16;
   }
 #endif
   for (; q < end; ++q) {
-    if ((*q == ' ' || *q == '\t') && IsBreak(q[-1])) return true;
+    if (!IsBreak(q[-1])) continue;
+    if (*q == '0') return {q, indented};
+    if (*q == ' ' || *q == '\t') indented = true;
   }
-  return false;
+  return {end, indented};
 }
 
 // Past the spaces at p.

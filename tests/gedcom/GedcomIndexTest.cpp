@@ -190,6 +190,14 @@ TEST(LinkPasses, LongFormsLinkAndPointersToMissingRecordsAreIgnored) {
   EXPECT_EQ(family->SpouseCount(), 0);
 }
 
+TEST(LinkPasses, IndentedLinesLinkAndAnIndentedLevelZeroLineEndsTheWalk) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @I1@ INDI", "  1 FAMS @F1@", "  0 @X1@ _MARK", "1 FAMS @F2@",
+                                "0 @F1@ FAM", "0 @F2@ FAM", "0 TRLR"}));
+  const auto individual = gedcom->GetIndividual(1);
+  ASSERT_EQ(individual->SpouseFamilyCount(), 1);
+  EXPECT_EQ(individual->GetSpouseFamily(1), 1);
+}
+
 TEST(LinkPasses, ChildrenAreListedInTheOrderOfTheChilLines) {
   LoadedGedcom gedcom(
       GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMC @F1@", "0 @I2@ INDI", "1 FAMC @F1@", "0 @I3@ INDI",
