@@ -74,7 +74,9 @@ class HeaderRows {
   std::string TimeAfter(const char* line) const {
     const char* next = text_.NextLine(line);
     if (next == nullptr || LineTag(next, text_.TextEnd()) != tag::kTime) return {};
-    return " " + Value(next);
+    std::string time(1, ' ');
+    time += Value(next);
+    return time;
   }
 
   void Add(std::string_view caption, const char* line, const std::string& suffix) {

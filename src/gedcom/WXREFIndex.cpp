@@ -81,27 +81,13 @@ void WXREFIndex::SortKeys() {
 
 std::int32_t WXREFIndex::Search(std::uint64_t prefix, const Tail& tail) const {
   const std::int32_t count = Count();
+  // Links mostly name the record found last or the one after it; anything else is searched whole.
   const std::int32_t hint = std::clamp(hint_, 0, count - 1);
   const int atHint = Compare(EntryAt(hint), prefix, tail);
   if (atHint == 0) return hint;
+  if (atHint < 0 && hint + 1 < count && Compare(EntryAt(hint + 1), prefix, tail) == 0) return hint + 1;
   std::int32_t lo = 0;
   std::int32_t hi = count - 1;
-  std::int32_t step = 1;
-  if (atHint < 0) {
-    lo = hint + 1;
-    while (lo + step - 1 < count && Compare(EntryAt(lo + step - 1), prefix, tail) < 0) {
-      lo += step;
-      step *= 2;
-    }
-    hi = std::min(count - 1, lo + step - 1);
-  } else {
-    hi = hint - 1;
-    while (hi - step + 1 >= 0 && Compare(EntryAt(hi - step + 1), prefix, tail) > 0) {
-      hi -= step;
-      step *= 2;
-    }
-    lo = std::max(0, hi - step + 1);
-  }
   while (lo <= hi) {
     const std::int32_t mid = lo + (hi - lo) / 2;
     const int order = Compare(EntryAt(mid), prefix, tail);

@@ -6,8 +6,8 @@
 // One entry of the record array, 16 bytes: the first eight key bytes as a number that orders like
 // them, the ordinal, and for a key longer than eight bytes the 1-based place of its other 23 bytes
 // in a side table (0 for none). Keys of eight bytes or less (I123456, F1234) need nothing more, so
-// the array stays small and sorts in place. A lookup starts next to where the previous one ended,
-// since the links of a file mostly name records close to each other.
+// the array stays small and sorts in place. A lookup first tries where the previous one ended and
+// the entry after it, since the links of a file mostly name the same or the next record.
 #pragma once
 
 #include <array>
@@ -58,7 +58,7 @@ class WXREFIndex : public WABSArrayIndex {
 
   Entry EntryAt(std::int32_t place) const;
   int Compare(const Entry& entry, std::uint64_t prefix, const Tail& tail) const;
-  // The 0-based place of an entry with that key, or -1; gallops outward from the last place found.
+  // The 0-based place of an entry with that key, or -1; tries the last place found and the next first.
   std::int32_t Search(std::uint64_t prefix, const Tail& tail) const;
 
   std::vector<Tail> tails_;
