@@ -35,7 +35,8 @@ std::string_view WGEDTextMMF::GetXRef(const char* pos) const {
   if (open >= end || *open != '@') return {};
   const char* close = FindAtOrBreak(open + 1, end);
   if (close >= end || *close != '@') return {};
-  return std::string_view(open + 1, static_cast<std::size_t>(close - open - 1));
+  const std::string_view identifier(open + 1, static_cast<std::size_t>(close - open - 1));
+  return identifier.substr(0, identifier.find('\0'));
 }
 
 const char* WGEDTextMMF::SkipToken(const char* pos) const {

@@ -21,7 +21,8 @@ class WGEDTextMMF : public WTextMMF {
   // The header: the first '0' anywhere in the text, or nullptr.
   const char* FindHeader() const;
   // The cross-reference identifier of the line holding pos, as written: the text between its first
-  // two '@'. Empty (none) when the line has fewer than two '@' or they are adjacent.
+  // two '@', up to a NUL. Empty (none) when the line has fewer than two '@' or nothing comes
+  // between them.
   std::string_view GetXRef(const char* pos) const;
   // The start of the next token: past the bytes at pos that are not space, CR or LF, then, unless
   // a line break was reached, past the spaces after them. nullptr for nullptr.

@@ -152,6 +152,14 @@ TEST(IndexPass, ABareZeroLineTakesNoIdentifierFromTheNextLine) {
   EXPECT_EQ(gedcom->IndividualCount(), 0);
 }
 
+TEST(IndexPass, AnIdentifierStartingWithNulIsNoIdentifierAndLeavesTheOthersInStep) {
+  LoadedGedcom gedcom(std::string("0 HEAD\n0 @I1@ INDI\n0 @\0X@ INDI\n0 @I3@ INDI\n1 NAME C\n0 TRLR\n", 59));
+  EXPECT_EQ(gedcom->IndividualCount(), 2);
+  const auto third = gedcom->GetIndividual(gedcom->FindIndividual("I3"));
+  ASSERT_NE(third, nullptr);
+  EXPECT_EQ(third->GetIDText(), "I3");
+}
+
 TEST(IndexPass, CountsEachCategoryAndFindsKeysThatArrivedOutOfOrder) {
   LoadedGedcom gedcom(
       GedLines({"0 HEAD", "0 @I2@ INDI", "0 @I10@ INDI", "0 @I1@ INDI", "0 @N1@ NOTE x", "0 @S1@ SOUR",
