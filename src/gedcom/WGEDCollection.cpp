@@ -8,6 +8,7 @@
 #include "gedcom/GedcomHeader.h"
 #include "gedcom/GedcomPasses.h"
 #include "gedcom/GedcomValues.h"
+#include "gedcom/PageWarmer.h"
 #include "gedcom/WGEDIndividual.h"
 #include "gedcom/WGEDMarriage.h"
 #include "gedcom/WGEDNote.h"
@@ -188,7 +189,10 @@ std::string WGEDCollection::GetExtraText() {
 
 bool WGEDCollection::Load() {
   indexes_ = std::make_unique<GedcomIndexes>(text_->Size());
-  if (!CancelRequested()) IndexRecords(*text_, *indexes_);
+  if (!CancelRequested()) {
+    const PageWarmer warmer(text_->TextStart(), text_->TextEnd());
+    IndexRecords(*text_, *indexes_);
+  }
   if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
   SetCharacterSet(static_cast<std::uint8_t>(DetectCharSet(*text_, indexes_->header)));
   return !CancelRequested();

@@ -9,6 +9,7 @@
 
 #include "GedcomTestSupport.h"
 #include "fileaccess/WMMFError.h"
+#include "gedcom/PageWarmer.h"
 
 namespace kinshelf {
 namespace {
@@ -135,6 +136,21 @@ TEST(WGEDCollection, AFileThatCannotBeMappedRaisesTheMappedFileError) {
   WOptions options;
   EXPECT_THROW(WGEDCollection(folder.WriteFile("empty.ged", ""), options), WMMFError);
   EXPECT_THROW(WGEDCollection(folder.Path("missing.ged"), options), WMMFError);
+}
+
+TEST(WGEDCollection, ALargeFileLoadsWhileItsPagesAreWarmedAhead) {
+  std::string text = "0 HEAD\n";
+  const int people = 60000;
+  for (int i = 1; i <= people; ++i) {
+    text += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME Person " + std::to_string(i) + " /Name/\n1 NOTE " +
+            std::string(100, 'n') + "\n1 FAMC @F" + std::to_string((i + 1) / 2) + "@\n";
+  }
+  for (int f = 1; f <= people / 2; ++f) text += "0 @F" + std::to_string(f) + "@ FAM\n";
+  LoadedGedcom gedcom(text + "0 TRLR\n");
+  ASSERT_GT(text.size(), static_cast<std::size_t>(PageWarmer::kMinimumSize));
+  EXPECT_EQ(gedcom->IndividualCount(), people);
+  EXPECT_EQ(gedcom->MarriageCount(), people / 2);
+  EXPECT_EQ(gedcom->GetMarriage(people / 2)->ChildCount(), 2);
 }
 
 std::vector<std::int32_t> SpouseFamilies(WGEDCollection& collection, std::int32_t individual) {
