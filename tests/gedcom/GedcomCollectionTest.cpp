@@ -1,9 +1,13 @@
 // The collection: header rows and text, the character set and encoding, the submitter, getters at
-// and beyond the counts, the quick count, and the order of spouse families.
+// and beyond the counts, the quick count, the file facts, and the order of spouse families.
 #include "gedcom/WGEDCollection.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -129,6 +133,16 @@ TEST(Getters, NothingBeforeLoadAndAQuickCountWithoutIt) {
   EXPECT_EQ(gedcom->IndividualCount(), 0);
   EXPECT_EQ(gedcom->GetIndividual(1), nullptr);
   EXPECT_TRUE(gedcom->GetHeaderInfo().empty());
+}
+
+TEST(WGEDCollection, FileFactsForDisplay) {
+  LoadedGedcom gedcom("0 HEAD\n0 TRLR\n");
+  setenv("TZ", "UTC", 1);
+  tzset();
+  const timespec times[2] = {{999184020, 0}, {999184020, 0}};  // 30 Aug 2001 15:07 UTC
+  ASSERT_EQ(utimensat(AT_FDCWD, gedcom.Path().c_str(), times, 0), 0);
+  EXPECT_EQ(gedcom->GetFileDateText(), "30 Aug 2001, 3:07 PM");
+  EXPECT_EQ(gedcom->GetFileSizeText(), "14");
 }
 
 TEST(WGEDCollection, AFileThatCannotBeMappedRaisesTheMappedFileError) {
