@@ -57,7 +57,12 @@ int FormatCodeFromExtension(std::string_view extension) {
 
 bool IsUnicodeGedcom(const std::string& fullPath) {
   const std::string start = FirstBytes(fullPath, 3);
-  return start.size() >= 2 && start[0] == '\xff' && start[1] == '\xfe';
+  if (start.size() < 2) return false;
+  const bool littleEndianMark = start[0] == '\xff' && start[1] == '\xfe';
+  // A big-endian mark, or a zero byte among the first two (a text GEDCOM file never has one),
+  // is UTF-16 too; read as 8-bit text it would look like a file without any record.
+  const bool otherUtf16 = (start[0] == '\xfe' && start[1] == '\xff') || start[0] == '\0' || start[1] == '\0';
+  return littleEndianMark || otherUtf16;
 }
 
 int PafVersion(const std::string& fullPath) {

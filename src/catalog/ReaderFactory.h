@@ -29,8 +29,9 @@ inline constexpr int kPafUnrecognised = 0;
 // .xxx are GEDCOM, .paf is PAF, and so on; anything else is kUnknown.
 int FormatCodeFromExtension(std::string_view extension);
 
-// True when the file starts with FF FE, the UTF-16 little-endian byte order mark; false when it
-// cannot be read.
+// True when the file starts with FF FE, the UTF-16 little-endian byte order mark, or is UTF-16
+// otherwise (the big-endian mark FE FF, or a zero byte among its first two); false when it cannot
+// be read.
 bool IsUnicodeGedcom(const std::string& fullPath);
 
 // 300, 400 or 500 by the signature in bytes 4 to 11; kPafUnrecognised otherwise or when the file

@@ -145,7 +145,10 @@ void WMMF::Flush() {
 void WMMF::Grow(std::int64_t size) {
   RequireWritable();
   if (size <= capacity_) return;
-  const std::int64_t target = size > kMaxSize - growth_ ? kMaxSize : size + growth_;
+  // Half the capacity at least: a fixed step would remap a large store once per step, and the
+  // index arrays of a large file grow to tens of megabytes.
+  const std::int64_t extra = std::max(growth_, capacity_ / 2);
+  const std::int64_t target = size > kMaxSize - extra ? kMaxSize : size + extra;
   if (inMemory_ && target < kMemoryLimit) {
     buffer_.resize(static_cast<std::size_t>(target), 0);
     base_ = buffer_.data();

@@ -73,7 +73,8 @@ class WMMF {
   const std::string& FileName();
   // Schedules the writing of a mapped view to its file; nothing in memory. Throws WMMFError step 5.
   void Flush();
-  // Makes room for at least `size` bytes plus the growth step; nothing when there is room already.
+  // Makes room for at least `size` bytes plus the growth step or half the capacity, whichever is
+  // larger; nothing when there is room already.
   // A heap buffer that would reach kMemoryLimit moves to the file. Throws std::logic_error on a
   // read-only store, WMMFError 1 or 7 when the file can't be created, written or opened, 8 when it
   // can't be extended, 9 when the larger view can't be mapped, 5 or 6 when the old view can't be

@@ -45,8 +45,6 @@ class WABSCollection {
   static constexpr std::uint8_t kCharSetOther = 0;
   static constexpr std::uint8_t kCharSetAnsel = 1;
   static constexpr std::uint8_t kCharSetUtf8 = 2;
-  // GetHeaderInfo gives at most this many rows.
-  static constexpr std::size_t kMaxHeaderRecords = 256;
   // Relation codes 0 to 36: six kinds of parent and child, each natural, adopted, step, god,
   // foster and other.
   static constexpr std::array<std::string_view, 37> kRelationNames{
@@ -90,7 +88,7 @@ class WABSCollection {
   virtual std::int32_t MarriageCount() = 0;
   virtual std::int32_t NoteCount() = 0;
   virtual std::int32_t SourceCount() = 0;
-  // The header as caption and value rows, at most kMaxHeaderRecords of them.
+  // The header as caption and value rows, every one of them in file order.
   virtual std::vector<GenHeaderRec> GetHeaderInfo() = 0;
   // The header as text (empty where the format has no text form).
   virtual std::string GetHeaderText() = 0;

@@ -67,6 +67,17 @@ TEST(ReaderFactoryTest, CollectionOrTheErrorText) {
   EXPECT_EQ(CreateCollection(utf16, error, 0, options), nullptr);
   EXPECT_EQ(error, "Error: Cannot read unicode GEDCOM file\r" + utf16);
 
+  for (const std::string& wide : {std::string("\xfe\xff\0"
+                                              "0",
+                                              4),
+                                  std::string("0\0 \0H\0", 6),
+                                  std::string("\0"
+                                              "0\0 ",
+                                              4)}) {
+    EXPECT_EQ(CreateCollection(folder.WriteFile("other.ged", wide), error, 0, options), nullptr);
+    EXPECT_EQ(error.rfind("Error: Cannot read unicode GEDCOM file\r", 0), 0u);
+  }
+
   const auto marked = folder.WriteFile("marked.GED",
                                        "\xef\xbb\xbf"
                                        "0 HEAD\n0 TRLR\n");
