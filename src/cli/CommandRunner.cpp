@@ -32,8 +32,9 @@ void WriteCommandHelp(std::ostream& out, const CommandSpec& declared) {
   std::vector<std::string> names;
   std::size_t width = std::string("-h, --help").size();
   for (const auto& option : declared.options) {
-    std::string name = "    --" + std::string(option.name);
-    if (!option.valueName.empty()) name += " " + std::string(option.valueName);
+    std::string name = "    --";
+    name += option.name;
+    if (!option.valueName.empty()) name.append(" ").append(option.valueName);
     width = std::max(width, name.size());
     names.push_back(name);
   }

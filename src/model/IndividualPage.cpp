@@ -91,7 +91,8 @@ class PageBuilder {
     if (date == nullptr || !date->IsValid()) return {};
     WDateDiff difference;
     if (!reference_ || !difference.Compute(&*reference_, date)) return "-----";
-    std::string age = (date->Compare(&*reference_) < 0 ? "-" : "") + std::to_string(difference.Years());
+    std::string age = date->Compare(&*reference_) < 0 ? "-" : "";
+    age += std::to_string(difference.Years());
     return referenceIsChristening_ ? "[" + age + "]" : age;
   }
 

@@ -36,7 +36,8 @@ int WDateDiff::Years() const {
 }
 
 std::string WDateDiff::YearsText() const {
-  return (exact_ ? "" : "~") + std::to_string(Years());
+  std::string text = exact_ ? "" : "~";
+  return text += std::to_string(Years());
 }
 
 }  // namespace kinshelf
