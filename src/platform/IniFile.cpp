@@ -67,12 +67,14 @@ IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path
 }
 
 void IniFile::SetText(std::string_view text) {
+  // CR LF, LF and a lone CR all end a line, so that no value read keeps a line break it could
+  // not be written back with.
   while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines_.emplace_back(line);
+    const auto end = text.find_first_of("\r\n");
+    lines_.emplace_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
   }
 }
 

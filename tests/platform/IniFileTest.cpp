@@ -40,6 +40,16 @@ TEST(IniFileTest, WritesKeepCommentsAndUnknownKeys) {
   EXPECT_EQ(again.ReadString("Kinshelf", "FontZoom", ""), "9");
 }
 
+TEST(IniFileTest, EveryLineBreakEndsALineSoValuesCanBeWrittenBack) {
+  IniFile ini("a.ini", "[General]\rUseLDS=T\rFontSize=8\r\n[Kinshelf]\nFontZoom=9 x\ry=1");
+  EXPECT_EQ(ini.ReadString("General", "UseLDS", "F"), "T");
+  EXPECT_EQ(ini.ReadString("General", "FontSize", ""), "8");
+  EXPECT_EQ(ini.ReadString("Kinshelf", "FontZoom", ""), "9 x");
+  EXPECT_EQ(ini.ReadString("Kinshelf", "y", ""), "1");
+  ini.WriteString("Kinshelf", "FontZoom", ini.ReadString("Kinshelf", "FontZoom", ""));
+  EXPECT_EQ(ini.Text(), "[General]\nUseLDS=T\nFontSize=8\n[Kinshelf]\nFontZoom=9 x\ny=1\n");
+}
+
 TEST(IniFileTest, RefusesLineBreaksThatWouldCorruptTheFile) {
   test::ScratchFolder folder;
   IniFile ini(folder.Path("a.ini"));
