@@ -13,13 +13,21 @@ namespace {
 constexpr int kBusyAttempts = 8;
 constexpr auto kBusyPause = std::chrono::milliseconds(10);
 
+// SQLite's message with the database file's name before it, so that every error says which catalog
+// it is about.
+std::string ErrorText(sqlite3* db) {
+  const char* file = sqlite3_db_filename(db, "main");
+  const std::string message = sqlite3_errmsg(db);
+  return file != nullptr && *file != '\0' ? std::string(file) + ": " + message : message;
+}
+
 }  // namespace
 
 SqlStatement::SqlStatement(sqlite3* db, std::string_view sql) : db_(db) {
   if (db_ == nullptr) throw WFileStoreError("Cannot perform this operation on a closed database");
   if (sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
                          &statement_, nullptr) != SQLITE_OK) {
-    throw WFileStoreError(sqlite3_errmsg(db_));
+    throw WFileStoreError(ErrorText(db_));
   }
 }
 
@@ -34,19 +42,19 @@ SqlStatement& SqlStatement::Reset() {
 }
 
 SqlStatement& SqlStatement::Bind(int index, std::int64_t value) {
-  if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) throw WFileStoreError(sqlite3_errmsg(db_));
+  if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) throw WFileStoreError(ErrorText(db_));
   return *this;
 }
 
 SqlStatement& SqlStatement::Bind(int index, double value) {
-  if (sqlite3_bind_double(statement_, index, value) != SQLITE_OK) throw WFileStoreError(sqlite3_errmsg(db_));
+  if (sqlite3_bind_double(statement_, index, value) != SQLITE_OK) throw WFileStoreError(ErrorText(db_));
   return *this;
 }
 
 SqlStatement& SqlStatement::Bind(int index, std::string_view text) {
   if (sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) !=
       SQLITE_OK) {
-    throw WFileStoreError(sqlite3_errmsg(db_));
+    throw WFileStoreError(ErrorText(db_));
   }
   return *this;
 }
@@ -58,7 +66,7 @@ bool SqlStatement::Step() {
     if (result == SQLITE_DONE) return false;
     const bool busy = result == SQLITE_BUSY || result == SQLITE_LOCKED;
     if (!busy || attempt >= kBusyAttempts) {
-      const std::string message = sqlite3_errmsg(db_);
+      const std::string message = ErrorText(db_);
       sqlite3_reset(statement_);
       throw WFileStoreError(message);
     }

@@ -2,8 +2,10 @@
 #include "catalog/WFileStore.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <optional>
+#include <thread>
 
 #include "catalog/CatalogSchema.h"
 #include "catalog/ListingQuery.h"
@@ -19,6 +21,8 @@ namespace kinshelf {
 namespace {
 
 constexpr int kVersionThousandths = 2003;
+constexpr auto kCommitPatience = std::chrono::seconds(5);
+constexpr auto kCommitPause = std::chrono::milliseconds(10);
 
 // The stored version in thousandths; an empty text is 2.001. Nothing when it is not a decimal number.
 std::optional<long long> VersionThousandths(const std::string& stored) {
@@ -51,8 +55,6 @@ WFileStore::WFileStore(const std::string& baseName) : baseName_(baseName) {
     }
   } else {
     Create();
-    Open();
-    SetValue("Version", std::string(kVersion));
   }
   BeginTransaction();
   CommitTransaction();
@@ -70,36 +72,36 @@ std::string WFileStore::DefaultBaseName() {
   return platform::JoinPath(folder, "Catalog");
 }
 
-void WFileStore::Open() {
+void WFileStore::Open(int flags, const char* failure) {
   sqlite3* db = nullptr;
-  const int result = sqlite3_open_v2(FileName().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  const int result = sqlite3_open_v2(FileName().c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (result != SQLITE_OK) {
     db_.reset();
-    throw WFileStoreError("Cannot open file " + FileName());
+    throw WFileStoreError(failure + FileName());
   }
 }
 
+void WFileStore::Open() {
+  Open(SQLITE_OPEN_READWRITE, "Cannot open file ");
+}
+
 void WFileStore::Create() {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(FileName().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-      SQLITE_OK) {
-    sqlite3_close_v2(db);
-    throw WFileStoreError("Cannot create file " + FileName());
-  }
-  // One transaction, so that a failure leaves no half-made schema behind.
-  std::string script = "BEGIN TRANSACTION;";
-  for (const auto statement : schema::kCreateStatements) script += statement;
-  script += "COMMIT TRANSACTION;";
-  char* message = nullptr;
-  if (sqlite3_exec(db, script.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-    const std::string text = message != nullptr ? message : "Cannot create file " + FileName();
-    sqlite3_free(message);
-    sqlite3_close_v2(db);
+  Open(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, "Cannot create file ");
+  // The schema and the version row in one transaction, so that a failure or a crash never leaves a
+  // catalog that a later start would take for an old version.
+  try {
+    BeginTransaction();
+    for (const auto statement : schema::kCreateStatements) ExecuteScript(statement);
+    SetValue("Version", std::string(kVersion));
+    CommitTransaction();
+  } catch (...) {
+    transactionDepth_ = 0;
+    statements_.clear();
+    db_.reset();
     platform::RemoveFile(FileName());
-    throw WFileStoreError(text);
+    throw;
   }
-  sqlite3_close_v2(db);
 }
 
 void WFileStore::Upgrade() {
@@ -129,6 +131,10 @@ void WFileStore::Execute(std::string_view sql) {
   Statement(sql)->Run();
 }
 
+void WFileStore::ExecuteScript(std::string_view sql) {
+  SqlStatement(db_.get(), sql).Run();
+}
+
 SqlStatement::Lease WFileStore::Statement(std::string_view sql) {
   auto found = statements_.find(sql);
   if (found == statements_.end()) {
@@ -144,8 +150,30 @@ void WFileStore::BeginTransaction() {
 
 void WFileStore::CommitTransaction() {
   if (transactionDepth_ == 0) return;
-  if (transactionDepth_ == 1) Execute("COMMIT TRANSACTION;");
+  if (transactionDepth_ == 1) CommitOutermost();
   --transactionDepth_;
+}
+
+void WFileStore::CommitOutermost() {
+  // Another program reading the catalog can hold a commit up for a while; waiting for it is better
+  // than losing a whole search. A commit that still fails is rolled back, so that the store never
+  // stays inside a transaction that no later commit would end.
+  const auto giveUp = std::chrono::steady_clock::now() + kCommitPatience;
+  for (;;) {
+    try {
+      Execute("COMMIT TRANSACTION;");
+      return;
+    } catch (const WFileStoreError&) {
+      const bool stillOpen = sqlite3_get_autocommit(db_.get()) == 0;
+      if (stillOpen && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(kCommitPause);
+        continue;
+      }
+      transactionDepth_ = 0;
+      if (stillOpen) sqlite3_exec(db_.get(), "ROLLBACK TRANSACTION;", nullptr, nullptr, nullptr);
+      throw;
+    }
+  }
 }
 
 std::int32_t WFileStore::CountByKind(int kind) {

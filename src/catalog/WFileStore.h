@@ -37,7 +37,8 @@ class WFileStore {
   // The database file's path.
   std::string FileName() const { return baseName_ + ".sdb"; }
 
-  // Transactions nest by counting: only the outermost begin and commit reach SQLite.
+  // Transactions nest by counting: only the outermost begin and commit reach SQLite. An outermost
+  // commit that fails, after waiting up to 5 s for other readers, is rolled back and throws.
   void BeginTransaction();
   void CommitTransaction();
 
@@ -81,10 +82,14 @@ class WFileStore {
   SqlStatement::Lease Statement(std::string_view sql);
 
  private:
+  void Open(int flags, const char* failure);
   void Open();
   void Create();
+  void CommitOutermost();
   void Upgrade();
   void Execute(std::string_view sql);
+  // Runs a statement once, without keeping it for reuse.
+  void ExecuteScript(std::string_view sql);
 
   struct CloseDatabase {
     void operator()(sqlite3* db) const;
