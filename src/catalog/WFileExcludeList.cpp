@@ -50,7 +50,7 @@ WFileExcludeList::WFileExcludeList(std::string fileName) : fileName_(std::move(f
 
 WFileExcludeList::~WFileExcludeList() {
   try {
-    Save();
+    if (changed_) Save();
   } catch (const std::exception&) {
     // Documented: a holder that must know about a failed save calls Save() itself.
   }
@@ -69,26 +69,39 @@ void WFileExcludeList::EnsureFileExists(const std::string& fileName) {
 
 void WFileExcludeList::Load() {
   items_ = ParseExcludeXml(ReadWholeFile(fileName_), fileName_);
+  changed_ = false;
 }
 
-void WFileExcludeList::Save() const {
+void WFileExcludeList::Save() {
   platform::ReplaceFileAtomically(fileName_, RenderExcludeXml(items_));
+  changed_ = false;
 }
 
 void WFileExcludeList::AddFolder(std::string path, bool sub) {
   items_.push_back(WFileExcludeItem{true, std::move(path), sub});
+  changed_ = true;
 }
 
 void WFileExcludeList::AddFile(std::string path) {
   items_.push_back(WFileExcludeItem{false, std::move(path), false});
+  changed_ = true;
 }
 
 WFileExcludeItem* WFileExcludeList::Item(int index) {
-  return InRange(index) ? &items_[index - 1] : nullptr;
+  if (!InRange(index)) return nullptr;
+  changed_ = true;
+  return &items_[index - 1];
 }
 
 void WFileExcludeList::Remove(int index) {
-  if (InRange(index)) items_.erase(items_.begin() + (index - 1));
+  if (!InRange(index)) return;
+  items_.erase(items_.begin() + (index - 1));
+  changed_ = true;
+}
+
+void WFileExcludeList::Clear() {
+  items_.clear();
+  changed_ = true;
 }
 
 bool WFileExcludeList::IsFolderExcluded(std::string_view folder, bool& sub) const {

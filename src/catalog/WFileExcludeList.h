@@ -15,8 +15,10 @@ class WFileExcludeList {
   // Remembers the name and loads the file. Throws std::runtime_error naming the file when it cannot be
   // read or is not well-formed, so a damaged list is never silently replaced by an empty one.
   explicit WFileExcludeList(std::string fileName);
-  // Saves the list. A destructor must not throw, so a failed save is dropped here: a holder that needs
-  // to know calls Save() itself before letting the list go.
+  // Saves the list when it was changed since it was loaded or saved, so that a holder that only read
+  // it never writes back an old copy over another program's edits. A destructor must not throw, so a
+  // failed save is dropped here: a holder that needs to know calls Save() itself before letting the
+  // list go.
   ~WFileExcludeList();
   WFileExcludeList(const WFileExcludeList&) = delete;
   WFileExcludeList& operator=(const WFileExcludeList&) = delete;
@@ -33,18 +35,20 @@ class WFileExcludeList {
   // they were.
   void Load();
   // Writes every entry, replacing the file atomically. Throws std::runtime_error naming the file.
-  void Save() const;
+  void Save();
+  // Whether the entries were changed since the last Load or Save.
+  bool Changed() const { return changed_; }
 
   void AddFolder(std::string path, bool sub);
   void AddFile(std::string path);
 
   int Count() const { return static_cast<int>(items_.size()); }
   // The entry at a 1-based index, or nullptr outside 1..Count(). The list keeps it; the pointer is valid
-  // until the next Load, Add, Remove or Clear.
+  // until the next Load, Add, Remove or Clear. The entry may be edited, so the list counts as changed.
   WFileExcludeItem* Item(int index);
   // Removes the entry at a 1-based index; does nothing outside 1..Count().
   void Remove(int index);
-  void Clear() { items_.clear(); }
+  void Clear();
   const std::vector<WFileExcludeItem>& Items() const { return items_; }
 
   // Whether the search skips the folder; `sub` tells whether its subfolders are skipped too (false when
@@ -58,6 +62,7 @@ class WFileExcludeList {
 
   std::string fileName_;
   std::vector<WFileExcludeItem> items_;
+  bool changed_ = false;
 };
 
 }  // namespace kinshelf

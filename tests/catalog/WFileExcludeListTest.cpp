@@ -53,6 +53,21 @@ TEST_F(WFileExcludeListTest, DestructionSavesTheList) {
   EXPECT_EQ(WFileExcludeList(file).Count(), 1);
 }
 
+// A long-lived holder that only reads the list (a search) must not write its old copy back over
+// an entry another program added meanwhile.
+TEST_F(WFileExcludeListTest, UnchangedListIsNotWrittenBack) {
+  const std::string file = EmptyFile();
+  {
+    WFileExcludeList reader(file);
+    WFileExcludeList editor(file);
+    editor.AddFolder("/added", true);
+    EXPECT_TRUE(editor.Changed());
+    editor.Save();
+    EXPECT_FALSE(reader.Changed());
+  }
+  EXPECT_EQ(WFileExcludeList(file).Items(), (Items{{true, "/added", true}}));
+}
+
 TEST_F(WFileExcludeListTest, FailedSaveOnDestructionIsDropped) {
   const std::string file = folder_.WriteFile("gone/Exclude.xml", RenderExcludeXml({}));
   EXPECT_NO_THROW({
