@@ -123,14 +123,15 @@ void CatalogSearch::OnFileMatch(const std::string& folder, const TFoundEntry& en
 }
 
 void CatalogSearch::Record(const std::string& fullPath, int kind, const TFoundEntry& entry) {
+  // Gone or unreadable since the folder was listed: there is nothing true to record.
+  const auto& status = entry.Status();
+  if (!status) return;
   const std::int32_t id = store_.FindFileID(fullPath);
-  const auto record = id != 0 ? store_.GetFile(id) : store_.NewFile(fullPath, kind);
-  if (const auto& status = entry.Status()) {
-    if (status->created) record->SetCreated(*status->created);
-    record->SetModified(status->modified);
-    // A file found again may have changed; its row shows what is on disk now.
-    record->SetSize(status->size);
-  }
+  const auto record = id != 0 ? store_.GetFile(id) : store_.NewFile(fullPath, kind, *status);
+  if (status->created) record->SetCreated(*status->created);
+  record->SetModified(status->modified);
+  // A file found again may have changed; its row shows what is on disk now.
+  record->SetSize(status->size);
   record->SetTmpFlag(1);
   const bool inserted = record->FileID() == 0;
   const bool changed = record->Dirty();

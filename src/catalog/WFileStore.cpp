@@ -198,6 +198,13 @@ std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath,
   return std::make_unique<WFileStoreFile>(*this, kind, fullPath);
 }
 
+std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, int kind,
+                                                   const platform::FileStatus& status) {
+  cachedFileID_ = -1;
+  cachedFile_.reset();
+  return std::make_unique<WFileStoreFile>(*this, kind, fullPath, status);
+}
+
 std::unique_ptr<WFileStoreFile> WFileStore::GetFile(std::int32_t fileID) {
   cachedFileID_ = -1;
   cachedFile_.reset();

@@ -48,6 +48,9 @@ class WFileStore {
   std::int32_t FindFileID(const std::string& fullPath);
   // A new, unsaved record for a file on disk. Empties the record cache.
   std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, int kind);
+  // The same with the file's status already read.
+  std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, int kind,
+                                          const platform::FileStatus& status);
   // A record loaded from its row, owned by the caller. Empties the record cache.
   std::unique_ptr<WFileStoreFile> GetFile(std::int32_t fileID);
   // The store's own cached record for the id, loaded only when the id differs from the cached one.

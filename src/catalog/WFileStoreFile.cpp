@@ -37,6 +37,13 @@ WFileStoreFile::WFileStoreFile(WFileStore& store, int kind, const std::string& f
   SetKind(kind);
 }
 
+WFileStoreFile::WFileStoreFile(WFileStore& store, int kind, const std::string& fullPath,
+                               const platform::FileStatus& status)
+    : store_(store) {
+  SetFromPath(fullPath, status);
+  SetKind(kind);
+}
+
 WFileStoreFile::WFileStoreFile(WFileStore& store, std::int32_t fileID) : store_(store), fileID_(fileID) {
   LoadFromStore();
 }
@@ -52,6 +59,15 @@ void WFileStoreFile::SetFromPath(const std::string& fullPath) {
   if (!platform::FileExists(fullPath)) return;
   const auto status = platform::StatusOf(fullPath);
   SetSize(status ? status->size : -1);
+  SetNameParts(fullPath);
+}
+
+void WFileStoreFile::SetFromPath(const std::string& fullPath, const platform::FileStatus& status) {
+  SetSize(status.size);
+  SetNameParts(fullPath);
+}
+
+void WFileStoreFile::SetNameParts(const std::string& fullPath) {
   const auto parts = platform::SplitPath(fullPath);
   SetDrive(parts.drive);
   SetPath(parts.folder);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileInfo.h"
+
 namespace kinshelf {
 
 class WFileStore;
@@ -15,6 +17,8 @@ class WFileStoreFile {
   // A new record for a file on disk, not yet in the table (FileID 0): its size and location come
   // from the path (nothing when no file is there), its kind is given.
   WFileStoreFile(WFileStore& store, int kind, const std::string& fullPath);
+  // The same with the file's status already read.
+  WFileStoreFile(WFileStore& store, int kind, const std::string& fullPath, const platform::FileStatus& status);
   // The record of an existing row; a missing row loads as an empty record with that id.
   // Throws WFileStoreError when the statement fails.
   WFileStoreFile(WFileStore& store, std::int32_t fileID);
@@ -22,6 +26,9 @@ class WFileStoreFile {
   // Takes size, drive, folder and name from the file at the path; does nothing when there is no
   // file there. The size is -1 when it cannot be read.
   void SetFromPath(const std::string& fullPath);
+  // The same from a status already read, so that a caller that has one (the search) needs no
+  // lookup by full path, which can fail where reading relative to the folder did not.
+  void SetFromPath(const std::string& fullPath, const platform::FileStatus& status);
 
   // Each setter stores the value and marks the record dirty only when the value differs.
   void SetDrive(const std::string& value);
@@ -69,6 +76,7 @@ class WFileStoreFile {
   template <typename T>
   void Change(T& field, const T& value);
   void BindColumns(class SqlStatement& statement) const;
+  void SetNameParts(const std::string& fullPath);
 
   bool dirty_ = false;
   WFileStore& store_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -159,6 +160,31 @@ TEST_F(CatalogSearchTest, SizesAndDatesComeFromTheDisk) {
   EXPECT_EQ(rows.at("big/huge.ged")->Size(), (5LL << 30) + 3);
   EXPECT_EQ(rows.at("small.paf")->Size(), 5);
   EXPECT_DOUBLE_EQ(rows.at("small.paf")->Modified(), 37143.0 + (1 * 3600 + 46 * 60 + 40) / 86400.0);
+}
+
+// The walk reads folders relative to their parents, so it reaches files whose full path is longer
+// than the system takes in one call; their rows must still hold the right name, folder and size.
+TEST_F(CatalogSearchTest, FileBelowTheFullPathLimitIsRecordedWhole) {
+  std::string relative;
+  int fd = ::open(root_.c_str(), O_RDONLY | O_DIRECTORY);
+  for (int level = 0; level < 24; ++level) {
+    const std::string name(200, static_cast<char>('a' + level));
+    ASSERT_EQ(::mkdirat(fd, name.c_str(), 0755), 0);
+    const int next = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+    ::close(fd);
+    fd = next;
+    relative += name + "/";
+  }
+  const int file = ::openat(fd, "deep.ged", O_WRONLY | O_CREAT, 0644);
+  ASSERT_EQ(::write(file, "0 HEAD\n", 7), 7);
+  ::close(file);
+  ::close(fd);
+  Search();
+  Search();
+  const auto rows = Rows();
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows.begin()->first, relative + "deep.ged");
+  EXPECT_EQ(rows.begin()->second->Size(), 7);
 }
 
 TEST_F(CatalogSearchTest, SecondSearchKeepsIdsAndBookmarks) {
