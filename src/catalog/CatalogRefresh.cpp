@@ -40,6 +40,7 @@ void CatalogRefresh::RefreshOne(std::int32_t fileID, Result& result) {
   ++result.checked;
   const auto record = store_.GetFile(fileID);
   const auto status = platform::StatusOf(record->FullPath());
+  if (!status && !platform::PathIsGone(record->FullPath())) return;
   if (!status || (status->attributes & platform::attr::kArchive) == 0) {
     store_.DeleteFileRow(fileID);
     ++result.removed;

@@ -42,5 +42,9 @@ std::optional<FileStatus> StatusAt(int folderFd, const char* name);
 bool FileExists(const std::string& path);
 // A folder (or a link to one) exists at the path.
 bool DirectoryExists(const std::string& path);
+// Nothing is at the path any more: it, or a folder on the way, is not there. False when the path
+// cannot be looked at for another reason (no permission, an input/output error, a dropped network
+// drive, a name too long), so that such a file is never taken for deleted.
+bool PathIsGone(const std::string& path);
 
 }  // namespace kinshelf::platform

@@ -68,6 +68,19 @@ TEST_F(CatalogRefreshTest, GoneFilesLoseTheirRowsChangedOnesAreRewritten) {
   EXPECT_EQ(gone, store_.GetFile(gone)->FileID());
 }
 
+// Only a file that is known to be gone loses its row: one that cannot be looked at now (here a
+// name too long for the system; likewise no permission or a dropped network drive) keeps it.
+TEST_F(CatalogRefreshTest, UnreachableFileKeepsItsRow) {
+  const std::string tooLong = folder_.Path(std::string(5000, 'x') + ".ged");
+  const auto unreachable = test::AddRow(store_, tooLong, kind::kGedcom);
+  const auto gone = test::AddRow(store_, folder_.Path("no/such/folder.ged"), kind::kGedcom);
+  const auto result = CatalogRefresh(store_, *All()).Run();
+  EXPECT_EQ(result.removed, 1);
+  EXPECT_NE(store_.FindFileID(tooLong), 0);
+  EXPECT_EQ(store_.FindFileID(folder_.Path("no/such/folder.ged")), 0);
+  EXPECT_NE(unreachable, gone);
+}
+
 TEST_F(CatalogRefreshTest, CancelStopsWithinTwentyFilesAndKeepsTheWorkDone) {
   for (int i = 0; i < 100; ++i) Catalogue("f" + std::to_string(100 + i) + ".ged", "x");
   for (int i = 0; i < 100; ++i) std::filesystem::remove(folder_.Path("f" + std::to_string(100 + i) + ".ged"));
