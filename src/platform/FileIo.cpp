@@ -58,29 +58,64 @@ bool RemoveFile(const std::string& path) {
   return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
+namespace {
+
+// More links in a row than this is a loop.
+constexpr int kMaxLinkHops = 40;
+
+// The path a chain of symbolic links ends at, so that a replaced file keeps its link and the new
+// bytes go where the link points. A dangling link ends at its missing target.
+std::string FollowLinks(std::string path) {
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::vector<char> target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0 || static_cast<std::size_t>(length) >= target.size()) return path;
+    const std::string next(target.data(), static_cast<std::size_t>(length));
+    path = next.front() == '/' ? next : JoinPath(FolderPart(path), next);
+  }
+  return path;
+}
+
+[[noreturn]] void FailWrite(const char* what, const std::string& path) {
+  throw std::runtime_error(std::string("Cannot ") + what + " " + path + ": " + std::strerror(errno));
+}
+
+// A device or a pipe cannot be replaced by renaming; its reader takes the bytes as they come.
+void WriteInPlace(const std::string& path, const std::string& shown, std::string_view bytes) {
+  FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  if (!fd.IsOpen() || !WriteAll(fd.Get(), bytes.data(), bytes.size()) || !fd.Close()) FailWrite("write", shown);
+}
+
+}  // namespace
+
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string folder(FolderPart(ExpandPath(path)));
+  const std::string target = FollowLinks(ExpandPath(path));
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(target, path, bytes);
   std::string hidden(".");
-  hidden.append(FileNamePart(path)).append(".XXXXXX");
-  std::string pattern = JoinPath(folder, hidden);
+  hidden.append(FileNamePart(target)).append(".XXXXXX");
+  std::string pattern = JoinPath(FolderPart(target), hidden);
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   FileDescriptor fd(mkostemp(name.data(), O_CLOEXEC));
   const bool created = fd.IsOpen();
   const auto fail = [&](const char* what) {
-    const std::string reason = std::strerror(errno);
+    const int reason = errno;
     if (created) ::unlink(name.data());
-    throw std::runtime_error(std::string("Cannot ") + what + " " + path + ": " + reason);
+    errno = reason;
+    FailWrite(what, path);
   };
   if (!created) fail("write");
-  struct stat old {};
-  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   if (fchmod(fd.Get(), mode) != 0 || !WriteAll(fd.Get(), bytes.data(), bytes.size()) ||
       fsync(fd.Get()) != 0) {
     fail("write");
   }
   if (!fd.Close()) fail("write");
-  if (::rename(name.data(), path.c_str()) != 0) fail("replace");
+  if (::rename(name.data(), target.c_str()) != 0) fail("replace");
 }
 
 }  // namespace kinshelf::platform
