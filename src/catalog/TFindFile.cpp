@@ -107,7 +107,7 @@ void TFindFile::Walk() {
     level_ = 0;
     target_ = &target;
     auto reader = platform::DirectoryReader::OpenPath(target.Path);
-    startDevice_ = reader.Device();
+    startMount_ = reader.Mount();
     SearchFolder(target.Path, reader);
   }
 }
@@ -156,7 +156,7 @@ void TFindFile::SearchSubfolders(const std::string& folder, const platform::Dire
   for (const auto& entry : entries) {
     if (aborted_) return;
     if (entry.type != platform::EntryType::kDirectory) continue;
-    if (!startDevice_ || reader.DeviceOf(entry.name) != startDevice_) continue;
+    if (!startMount_ || reader.MountOf(entry.name) != startMount_) continue;
     auto subfolder = platform::DirectoryReader::OpenSubfolder(reader, entry.name);
     SearchFolder(folder + entry.name + "/", subfolder);
   }

@@ -117,7 +117,7 @@ class TFindFile {
 
   std::unique_ptr<TTargetSearch> run_;
   const TTargetFolder* target_ = nullptr;
-  std::optional<std::uint64_t> startDevice_;
+  std::optional<std::uint64_t> startMount_;
   int level_ = 0;
 
   std::atomic<bool> busy_{false};

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -12,6 +13,15 @@ namespace kinshelf::platform {
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// The mount id where the kernel tells it; the device number otherwise, which is the same test except
+// on file systems with subvolumes.
+std::optional<std::uint64_t> MountIdAt(int folderFd, const char* name, int flags) {
+  struct statx info {};
+  if (statx(folderFd, name, flags, STATX_MNT_ID, &info) != 0) return std::nullopt;
+  if ((info.stx_mask & STATX_MNT_ID) != 0) return info.stx_mnt_id;
+  return makedev(info.stx_dev_major, info.stx_dev_minor);
+}
 
 EntryType TypeOfMode(mode_t mode) {
   if (S_ISREG(mode)) return EntryType::kRegular;
@@ -83,18 +93,14 @@ int DirectoryReader::Descriptor() const {
   return dir_ ? dirfd(dir_.get()) : -1;
 }
 
-std::optional<std::uint64_t> DirectoryReader::Device() const {
-  struct stat info {};
-  if (!dir_ || fstat(Descriptor(), &info) != 0) return std::nullopt;
-  return static_cast<std::uint64_t>(info.st_dev);
+std::optional<std::uint64_t> DirectoryReader::Mount() const {
+  if (!dir_) return std::nullopt;
+  return MountIdAt(Descriptor(), "", AT_EMPTY_PATH);
 }
 
-std::optional<std::uint64_t> DirectoryReader::DeviceOf(const std::string& name) const {
-  struct stat info {};
-  if (!dir_ || fstatat(Descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
-    return std::nullopt;
-  }
-  return static_cast<std::uint64_t>(info.st_dev);
+std::optional<std::uint64_t> DirectoryReader::MountOf(const std::string& name) const {
+  if (!dir_) return std::nullopt;
+  return MountIdAt(Descriptor(), name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT);
 }
 
 std::optional<DirectoryEntry> DirectoryReader::Next() {

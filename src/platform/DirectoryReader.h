@@ -40,10 +40,11 @@ class DirectoryReader {
   bool IsOpen() const { return dir_ != nullptr; }
   // The folder's descriptor, for calls relative to it; -1 when closed.
   int Descriptor() const;
-  // The file system the folder lives on; nothing when it cannot be read.
-  std::optional<std::uint64_t> Device() const;
-  // The file system of the entry `name` itself (links not followed, automounts not triggered).
-  std::optional<std::uint64_t> DeviceOf(const std::string& name) const;
+  // The mount the folder lives on; nothing when it cannot be read. Mounts, not devices: the
+  // subvolumes of one mounted btrfs file system have devices of their own but are one mount.
+  std::optional<std::uint64_t> Mount() const;
+  // The mount of the entry `name` itself (links not followed, automounts not triggered).
+  std::optional<std::uint64_t> MountOf(const std::string& name) const;
 
   // The next entry other than "." and ".."; nothing at the end, on an error or when closed. An entry
   // whose type the file system leaves unknown costs one fstatat; one that vanished is left out.

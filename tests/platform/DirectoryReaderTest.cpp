@@ -75,19 +75,20 @@ TEST(DirectoryReaderTest, MissingFolderIsClosedAndEmpty) {
   auto reader = DirectoryReader::OpenPath(folder.Path("missing"));
   EXPECT_FALSE(reader.IsOpen());
   EXPECT_FALSE(reader.Next());
-  EXPECT_FALSE(reader.Device());
+  EXPECT_FALSE(reader.Mount());
   EXPECT_FALSE(reader.OpenFile("x").IsOpen());
   EXPECT_FALSE(DirectoryReader::OpenPath(folder.WriteFile("file", "x")).IsOpen());
 }
 
-TEST(DirectoryReaderTest, DevicesOfFolderAndEntriesAgree) {
+TEST(DirectoryReaderTest, MountsOfFolderAndEntriesAgree) {
   test::ScratchFolder folder;
   folder.MakeFolder("sub");
   const auto reader = DirectoryReader::OpenPath(folder.Path());
-  ASSERT_TRUE(reader.Device());
-  EXPECT_EQ(reader.DeviceOf("sub"), reader.Device());
-  EXPECT_EQ(reader.DeviceOf("sub"), StatusOf(folder.Path("sub"))->device);
-  EXPECT_FALSE(reader.DeviceOf("missing"));
+  ASSERT_TRUE(reader.Mount());
+  EXPECT_EQ(reader.MountOf("sub"), reader.Mount());
+  EXPECT_FALSE(reader.MountOf("missing"));
+  const auto root = DirectoryReader::OpenPath("/");
+  EXPECT_NE(root.MountOf("proc"), root.Mount());
 }
 
 TEST(DirectoryReaderTest, FilesOpenWithoutFollowingLinksOrBlockingOnFifos) {
