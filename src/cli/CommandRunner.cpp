@@ -2,6 +2,8 @@
 #include "cli/CommandRunner.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 
 #include "cli/Commands.h"
@@ -52,15 +54,29 @@ const Command* FindCommand(const std::vector<std::unique_ptr<Command>>& commands
   return nullptr;
 }
 
+// Output that did not reach its file (a full disk, a closed pipe) makes the command fail: a script
+// must not take a cut-off listing for a whole one.
+bool OutputWritten(CommandIo& io, const std::string& name) {
+  errno = 0;
+  io.out.flush();
+  if (io.out) return true;
+  const int reason = errno;
+  io.err << kProgram << ' ' << name << ": cannot write the output";
+  if (reason != 0) io.err << ": " << std::strerror(reason);
+  io.err << '\n';
+  return false;
+}
+
 int RunOne(Command& command, const std::vector<std::string>& arguments, CommandIo& io) {
   const std::string name(command.Spec().name);
   try {
     const ParsedArgs args = ParsedArgs::Parse(command.Spec(), arguments);
     if (args.Help()) {
       WriteCommandHelp(io.out, command.Spec());
-      return 0;
+      return OutputWritten(io, name) ? 0 : 1;
     }
-    return command.Run(args, io);
+    const int status = command.Run(args, io);
+    return OutputWritten(io, name) ? status : 1;
   } catch (const UsageError& error) {
     io.err << kProgram << ' ' << name << ": " << error.what() << "\nTry '" << kProgram << ' ' << name
            << " --help' for more information.\n";

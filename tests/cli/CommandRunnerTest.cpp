@@ -1,5 +1,6 @@
 // The dispatcher: help, unknown commands and options, and exit statuses.
 #include "CliTestSupport.h"
+#include "cli/CommandRunner.h"
 #include "cli/Commands.h"
 
 namespace kinshelf::test {
@@ -40,7 +41,7 @@ TEST_F(CommandRunnerTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Run({"list", "--sort", "colour"}).status, 2);
   EXPECT_EQ(Run({"list", "--kinds", "gedcom,word"}).status, 2);
   EXPECT_EQ(Run({"list", "--format", "xml"}).status, 2);
-  EXPECT_EQ(Run({"counts", "--format", "csv"}).status, 2);
+  EXPECT_EQ(Run({"show", "--format", "csv", "tree.ged"}).status, 2);
   EXPECT_EQ(Run({"list", "extra"}).status, 2);
   EXPECT_EQ(Run({"list", "--desc=yes"}).status, 2);
 }
@@ -50,6 +51,15 @@ TEST_F(CommandRunnerTest, FailureExitsWithOneAndNamesTheProblem) {
   const auto result = Run({"counts"});
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find("Catalog.sdb"), std::string::npos) << result.err;
+}
+
+// A full disk or a closed pipe: the listing never arrived, so the command must not report success.
+TEST_F(CommandRunnerTest, OutputThatCannotBeWrittenIsAFailure) {
+  std::ostream broken(nullptr);
+  std::ostringstream err;
+  cli::CommandIo io{broken, err, false};
+  EXPECT_EQ(cli::RunCommand({"counts"}, io), 1);
+  EXPECT_NE(err.str().find("kinshelf counts: cannot write the output"), std::string::npos) << err.str();
 }
 
 }  // namespace
