@@ -12,13 +12,24 @@
 
 namespace kinshelf::cli {
 
+namespace {
+
+// The reader's refusal on one terminal line that names the file: its line break (made for a
+// message box) would send the cursor back over the text.
+std::string OneLineError(std::string error, const std::string& path) {
+  if (const auto lineBreak = error.find('\r'); lineBreak != std::string::npos) error.replace(lineBreak, 1, ": ");
+  return error.find(path) != std::string::npos ? error : path + ": " + error;
+}
+
+}  // namespace
+
 GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
   const std::string full = platform::ExpandPath(path);
   if (!platform::FileExists(full)) throw std::runtime_error("The file " + full + " does not exist");
   const auto start = std::chrono::steady_clock::now();
   std::string error;
   collection_ = CreateCollection(full, error, 0, options);
-  if (collection_ == nullptr) throw std::runtime_error(error);
+  if (collection_ == nullptr) throw std::runtime_error(OneLineError(error, full));
   ClearCancel();
   if (!collection_->Load()) throw std::runtime_error("Cannot read " + full);
   collection_->LinkRecords();

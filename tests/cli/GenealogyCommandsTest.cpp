@@ -42,6 +42,19 @@ TEST_F(GenealogyCommandsTest, ShowGivesHeaderSubmitterAndStatistics) {
   EXPECT_NE(text.find("Individuals  4\n"), std::string::npos) << text;
 }
 
+// Bytes of the file must not drive the terminal: an escape sequence shows as text, and a line break
+// inside a value does not break the table's line.
+TEST_F(GenealogyCommandsTest, TextOutputShowsControlCharactersVisibly) {
+  const auto file = home_.WriteFile("odd.ged",
+                                    "0 HEAD\n1 SOUR \x1b[31mRED\n1 SUBM @U1@\n0 @U1@ SUBM\n1 NAME Ann\n"
+                                    "1 ADDR Road\n2 CONT\n2 CONT Town\n0 TRLR\n");
+  const auto result = Run({"show", file});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out.find('\x1b'), std::string::npos);
+  EXPECT_EQ(result.out.find('\r'), std::string::npos);
+  EXPECT_NE(result.out.find("^[[31mRED"), std::string::npos) << result.out;
+}
+
 TEST_F(GenealogyCommandsTest, PeopleInIndexOrderWithAFilter) {
   auto result = Run({"people", "--format", "json", "--name", "smith", File()});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -51,6 +64,10 @@ TEST_F(GenealogyCommandsTest, PeopleInIndexOrderWithAFilter) {
       << result.out;
   EXPECT_NE(result.out.find("\"name\": \"Åsa /Smith/ [I3]\""), std::string::npos);
   EXPECT_EQ(result.out.find("Mary"), std::string::npos);
+  result = Run({"people", "--format", "csv", "--name", "smith", File()});
+  EXPECT_EQ(result.out.substr(0, result.out.find("\r\n", 30) + 2),
+            "index,id,name,birth,death\r\n1,I1,John /Smith/ [I1],\"1 Jan 1900, Boston\",\"1970, \"\r\n")
+      << result.out;
 }
 
 TEST_F(GenealogyCommandsTest, PersonListsFactsWithAgesAndRelations) {
@@ -107,10 +124,13 @@ TEST_F(GenealogyCommandsTest, UnreadableFilesGiveTheFactorysMessage) {
                                                                      "0\0",
                                                                      4))});
   EXPECT_EQ(result.status, 1);
-  EXPECT_NE(result.err.find("Error: Cannot read unicode GEDCOM file"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("Error: Cannot read unicode GEDCOM file: " + home_.Path("wide.ged")),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(result.err.find('\r'), std::string::npos);
   result = Run({"show", home_.WriteFile("tree.ftw", "x")});
   EXPECT_EQ(result.status, 1);
-  EXPECT_NE(result.err.find("Unknown file format"), std::string::npos);
+  EXPECT_NE(result.err.find(home_.Path("tree.ftw") + ": Unknown file format"), std::string::npos) << result.err;
   EXPECT_EQ(Run({"show", home_.Path("missing.ged")}).status, 1);
   result = Run({"person", File(), "I99"});
   EXPECT_EQ(result.status, 1);
