@@ -7,6 +7,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
 #include "cli/Session.h"
+#include "cli/TerminalText.h"
 #include "cli/TextTable.h"
 #include "model/FamilyPage.h"
 
@@ -72,8 +73,10 @@ void WriteText(const FamilyPage& page, GenealogyFile& file, std::ostream& out) {
   table.AddRow(PanelCells(file, "Spouse's mother", page.spouseMother));
   for (const auto& child : page.children) table.AddRow(PanelCells(file, "Child", child));
   table.Write(out);
-  out << "\nMarriage: " << file.Utf8(page.marriageDate)
-      << (page.marriagePlace.empty() ? "" : ", " + file.Utf8(page.marriagePlace)) << '\n';
+  out << "\nMarriage: "
+      << TerminalText(file.Utf8(page.marriageDate) +
+                      (page.marriagePlace.empty() ? "" : ", " + file.Utf8(page.marriagePlace)))
+      << '\n';
 }
 
 class FamilyCommand : public Command {

@@ -4,6 +4,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
 #include "cli/Session.h"
+#include "cli/TerminalText.h"
 #include "cli/TextTable.h"
 #include "model/IndividualPage.h"
 #include "text/ByteText.h"
@@ -39,8 +40,9 @@ std::string Cell(GenealogyFile& file, const std::string& text) {
 }
 
 void WriteText(const IndividualPage& page, GenealogyFile& file, std::ostream& out) {
-  out << "Individual " << page.index << " (" << file.Utf8(page.id) << ")  Sex: " << page.sex
-      << "  Modified: " << file.Utf8(page.modified) << "\n\n";
+  out << TerminalText("Individual " + std::to_string(page.index) + " (" + file.Utf8(page.id) +
+                      ")  Sex: " + page.sex + "  Modified: " + file.Utf8(page.modified))
+      << "\n\n";
   using Align = TextTable::Align;
   TextTable table({"Fact", "Date", "Place", "Age", "Description"},
                   {Align::kLeft, Align::kLeft, Align::kLeft, Align::kRight, Align::kLeft});

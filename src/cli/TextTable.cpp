@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cli/TerminalText.h"
 #include "text/Utf8.h"
 
 namespace kinshelf::cli {
@@ -12,6 +13,7 @@ TextTable::TextTable(std::vector<std::string> headers, std::vector<Align> alignm
 
 void TextTable::AddRow(std::vector<std::string> cells) {
   cells.resize(headers_.size());
+  for (auto& cell : cells) cell = TerminalText(cell);
   rows_.push_back(std::move(cells));
 }
 

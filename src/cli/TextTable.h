@@ -13,6 +13,7 @@ class TextTable {
 
   // The header row, one alignment per column.
   TextTable(std::vector<std::string> headers, std::vector<Align> alignments);
+  // Adds a row; line breaks and tabs in a cell become blanks and other control characters show as ^X.
   void AddRow(std::vector<std::string> cells);
   // Writes the header, a rule of dashes, and every row; the last column is never padded.
   void Write(std::ostream& out) const;
