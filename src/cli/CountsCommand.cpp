@@ -7,6 +7,7 @@
 #include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "text/CountFormat.h"
+#include "text/CsvField.h"
 
 namespace kinshelf::cli {
 
@@ -17,7 +18,7 @@ class CountsCommand : public Command {
   const CommandSpec& Spec() const override { return spec_; }
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
-    const OutputFormat format = FormatOf(args, false);
+    const OutputFormat format = FormatOf(args, true);
     Session session;
     std::vector<std::pair<std::string, std::int64_t>> counts;
     std::int64_t total = 0;
@@ -32,6 +33,12 @@ class CountsCommand : public Command {
       json.EndObject().Key("total").Number(total).EndObject();
       return 0;
     }
+    if (format == OutputFormat::kCsv) {
+      io.out << "kind,files\r\n";
+      for (const auto& [name, count] : counts) io.out << CsvField(name) << ',' << count << "\r\n";
+      io.out << "Total," << total << "\r\n";
+      return 0;
+    }
     TextTable table({"Kind", "Files"}, {TextTable::Align::kLeft, TextTable::Align::kRight});
     for (const auto& [name, count] : counts) table.AddRow({name, FormatCount(count)});
     table.AddRow({"Total", FormatCount(total)});
@@ -44,7 +51,7 @@ class CountsCommand : public Command {
                     "",
                     "count the catalogued files of each kind",
                     "Shows the number of catalogued files of each kind and the total.",
-                    {kFormatOptionNoCsv},
+                    {kFormatOption},
                     0,
                     0};
 };

@@ -7,6 +7,7 @@
 #include "cli/TextTable.h"
 #include "model/WABSIndividual.h"
 #include "platform/AsciiCase.h"
+#include "text/CsvField.h"
 
 namespace kinshelf::cli {
 
@@ -62,6 +63,14 @@ void Write(const std::vector<PersonLine>& lines, OutputFormat format, std::ostre
     json.EndArray();
     return;
   }
+  if (format == OutputFormat::kCsv) {
+    out << "index,id,name,birth,death\r\n";
+    for (const auto& line : lines) {
+      out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ',' << CsvField(line.birth)
+          << ',' << CsvField(line.death) << "\r\n";
+    }
+    return;
+  }
   using Align = TextTable::Align;
   TextTable table({"Index", "ID", "Name", "Birth", "Death"},
                   {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
@@ -75,7 +84,7 @@ class PeopleCommand : public Command {
   const CommandSpec& Spec() const override { return spec_; }
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
-    const OutputFormat format = FormatOf(args, false);
+    const OutputFormat format = FormatOf(args, true);
     Session session;
     GenealogyFile file(args.Positional()[0], session.Options());
     Write(Lines(file, args.Value("name")), format, io.out);
@@ -89,7 +98,7 @@ class PeopleCommand : public Command {
       "list the individuals of a genealogy file",
       "Lists every individual of a GEDCOM file in index order: index, identifier, name with "
       "identifier, birth and death (date, place).",
-      {{"name", "TEXT", "only individuals whose name contains TEXT (any case)"}, kFormatOptionNoCsv},
+      {{"name", "TEXT", "only individuals whose name contains TEXT (any case)"}, kFormatOption},
       1,
       1};
 };

@@ -152,6 +152,10 @@ TEST_F(ListCommandTest, CountsInTheSidePanelOrder) {
   const auto text = Run({"counts"}).out;
   EXPECT_NE(text.find("Gedcom                    2"), std::string::npos) << text;
   EXPECT_NE(text.find("Total                     3"), std::string::npos) << text;
+  const auto csv = Run({"counts", "--format", "csv"}).out;
+  EXPECT_EQ(csv.rfind("kind,files\r\nLegacy,0\r\nRootsMagic,0\r\n", 0), 0u) << csv;
+  EXPECT_NE(csv.find("\r\nFamily Tree Maker,0\r\n"), std::string::npos) << csv;
+  EXPECT_EQ(csv.substr(csv.size() - 9), "Total,3\r\n");
 }
 
 }  // namespace
