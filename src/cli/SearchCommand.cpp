@@ -136,11 +136,12 @@ class SearchCommand : public Command {
       "find the genealogy files and record them in the catalog",
       "Searches the named folders, or else the drives selected last time (on the first run every hard "
       "drive), "
-      "for genealogy files and records them in the catalog. Rows of files not found again are removed unless "
-      "the existing catalog is kept. Hidden folders and the excluded folders and files are left out. Ctrl-C "
+      "for genealogy files and records them in the catalog. Unless the existing catalog is kept, the catalog "
+      "then holds what this search found: rows of files not found again are removed, those outside the "
+      "searched folders included, bookmarks and all. Hidden folders and the excluded folders and files are left out. Ctrl-C "
       "stops the search: what was found is kept and nothing is removed.",
       {{"keep", "", "keep the rows of files not found again (the default is the last choice)"},
-       {"no-keep", "", "remove the rows of files not found again"},
+       {"no-keep", "", "remove the rows of files not found again, wherever they are"},
        {"kinds", "LIST",
         "look for these kinds only: legacy, rootsmagic, paf, gedcom, ftm, aq, hft, tmg, genbox"},
        {"list-drives", "", "list the drives, marking those searched when no folder is named, and stop"},
