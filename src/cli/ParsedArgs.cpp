@@ -14,6 +14,11 @@ const OptionSpec* FindOption(const CommandSpec& declared, std::string_view name)
   return nullptr;
 }
 
+// A negative number is a value ("settings FNValue -5"), never an option: no option is a digit.
+bool IsNegativeNumber(const std::string& argument) {
+  return argument.size() >= 2 && argument[0] == '-' && argument[1] >= '0' && argument[1] <= '9';
+}
+
 }  // namespace
 
 ParsedArgs ParsedArgs::Parse(const CommandSpec& declared, const std::vector<std::string>& arguments) {
@@ -21,7 +26,7 @@ ParsedArgs ParsedArgs::Parse(const CommandSpec& declared, const std::vector<std:
   bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+    if (optionsEnded || argument.size() < 2 || argument[0] != '-' || IsNegativeNumber(argument)) {
       parsed.positional_.push_back(argument);
     } else if (argument == "--") {
       optionsEnded = true;

@@ -24,6 +24,8 @@ TEST_F(SettingsCommandTest, WritingOneKeyWritesEveryRowAndKeepsForeignLines) {
   EXPECT_NE(ini.find("[Help]\nDispInitHelp="), std::string::npos);
   EXPECT_EQ(std::count(ini.begin(), ini.end(), '='), 1 + 139 + 49);
   EXPECT_EQ(Run({"settings", "FONTZOOM"}).out, "12\n");
+  ASSERT_EQ(Run({"settings", "FNValue", "-5"}).status, 0);
+  EXPECT_EQ(Run({"settings", "FNValue"}).out, "-5\n");
 }
 
 TEST_F(SettingsCommandTest, ListsEverySettingWithItsSection) {
