@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "fileaccess/LittleEndian.h"
 
@@ -45,6 +46,21 @@ std::array<unsigned char, WLinkArray::kBlockSize> BlockWith(const WLinkArray::Li
   std::array<unsigned char, WLinkArray::kBlockSize> block{};
   WriteLink(block.data(), link);
   return block;
+}
+
+// How many links of the block are in use before its first empty one.
+std::int32_t LeadingLinks(const unsigned char* bytes) {
+  std::int32_t used = 0;
+  while (used < WLinkArray::kLinksPerBlock && LoadInt(bytes + used * kLinkSize + kKeyOffset) != 0) ++used;
+  return used;
+}
+
+// True when every link of the block from `slot` on is empty.
+bool EmptyFrom(const unsigned char* bytes, std::int32_t slot) {
+  for (; slot < WLinkArray::kLinksPerBlock; ++slot) {
+    if (LoadInt(bytes + slot * kLinkSize + kKeyOffset) != 0) return false;
+  }
+  return true;
 }
 
 // The next block after `bytes`, 0 at the end of the chain (or a next index outside the array).
@@ -90,6 +106,11 @@ auto* LinkAt(Array& blocks, std::int32_t chain, std::int32_t n) {
 
 WLinkArray::WLinkArray(std::int32_t capacity) : WABSArrayIndex(std::string(), false, kBlockSize, capacity) {}
 
+void WLinkArray::Clear() {
+  WABSArrayIndex::Clear();
+  Forget();
+}
+
 std::int32_t WLinkArray::NewChain(std::int32_t key, std::int32_t order, std::int32_t first,
                                   std::int32_t second) {
   return Add(BlockWith({key, first, second, order}).data());
@@ -98,8 +119,22 @@ std::int32_t WLinkArray::NewChain(std::int32_t key, std::int32_t order, std::int
 std::int32_t WLinkArray::AddLink(std::int32_t chain, bool allowDuplicate, std::int32_t key,
                                  std::int32_t order, std::int32_t first, std::int32_t second) {
   const Link value{key, first, second, order};
+  // A link with key 0 stays empty, so the end of the chain does not move; the walk handles it.
+  if (key != 0) {
+    if (ChainEnd* end = EndOf(chain)) return AddAtEnd(*end, allowDuplicate, value);
+  }
+  std::int32_t passed = 0;
+  const std::int32_t result = AddByWalk(chain, allowDuplicate, value, passed);
+  if (passed >= kLongChainBlocks) {
+    if (std::optional<ChainEnd> end = ReadEnd(chain)) ends_[chain] = std::move(*end);
+  }
+  return result;
+}
+
+std::int32_t WLinkArray::AddByWalk(std::int32_t chain, bool allowDuplicate, const Link& value,
+                                   std::int32_t& passed) {
   std::int32_t block = InRange(chain) ? chain : 0;
-  for (std::int32_t steps = 0; block != 0 && steps < Count(); ++steps) {
+  for (passed = 0; block != 0 && passed < Count(); ++passed) {
     unsigned char* bytes = Item(block);
     for (int i = 0; i < kLinksPerBlock; ++i) {
       unsigned char* link = bytes + i * kLinkSize;
@@ -108,8 +143,8 @@ std::int32_t WLinkArray::AddLink(std::int32_t chain, bool allowDuplicate, std::i
         WriteLink(link, value);
         return 1;
       }
-      if (!allowDuplicate && linkKey == key) {
-        StoreInt(link + kOrderOffset, order);
+      if (!allowDuplicate && linkKey == value.key) {
+        StoreInt(link + kOrderOffset, value.order);
         return 0;
       }
     }
@@ -124,18 +159,71 @@ std::int32_t WLinkArray::AddLink(std::int32_t chain, bool allowDuplicate, std::i
   return 0;
 }
 
+std::int32_t WLinkArray::AddAtEnd(ChainEnd& end, bool allowDuplicate, const Link& value) {
+  if (!allowDuplicate) {
+    if (const auto found = end.firstOf.find(value.key); found != end.firstOf.end()) {
+      StoreInt(Item(found->second.block) + found->second.slot * kLinkSize + kOrderOffset, value.order);
+      return 0;
+    }
+  }
+  Place place{end.block, end.filled};
+  if (end.filled == kLinksPerBlock) {
+    place = {Add(BlockWith(value).data()), 0};
+    StoreInt(Item(end.block) + kNextOffset, place.block);
+    end.block = place.block;
+    end.filled = 0;
+  } else {
+    WriteLink(Item(place.block) + place.slot * kLinkSize, value);
+  }
+  ++end.filled;
+  end.firstOf.emplace(value.key, place);
+  return 1;
+}
+
+WLinkArray::ChainEnd* WLinkArray::EndOf(std::int32_t chain) {
+  const auto found = ends_.find(chain);
+  if (found == ends_.end()) return nullptr;
+  const unsigned char* bytes = Item(found->second.block);
+  if (bytes != nullptr && NextBlock(*this, bytes) == 0 && LeadingLinks(bytes) == found->second.filled &&
+      EmptyFrom(bytes, found->second.filled)) {
+    return &found->second;
+  }
+  ends_.erase(found);
+  return nullptr;
+}
+
+std::optional<WLinkArray::ChainEnd> WLinkArray::ReadEnd(std::int32_t chain) const {
+  ChainEnd end;
+  std::int32_t block = InRange(chain) ? chain : 0;
+  for (std::int32_t steps = 0; block != 0 && steps < Count(); ++steps) {
+    const unsigned char* bytes = Item(block);
+    const std::int32_t used = LeadingLinks(bytes);
+    const std::int32_t next = NextBlock(*this, bytes);
+    if (used < kLinksPerBlock && (next != 0 || !EmptyFrom(bytes, used))) return std::nullopt;
+    for (std::int32_t slot = 0; slot < used; ++slot)
+      end.firstOf.emplace(LoadInt(bytes + slot * kLinkSize + kKeyOffset), Place{block, slot});
+    if (next == 0) {
+      end.block = block;
+      end.filled = used;
+      return end;
+    }
+    block = next;
+  }
+  return std::nullopt;
+}
+
 std::int32_t WLinkArray::LinkKey(std::int32_t chain, std::int32_t n) const {
-  const unsigned char* link = LinkAt(*this, chain, n);
+  const unsigned char* link = ReadAt(chain, n);
   return link == nullptr ? 0 : LoadInt(link + kKeyOffset);
 }
 
 std::int32_t WLinkArray::LinkOrder(std::int32_t chain, std::int32_t n) const {
-  const unsigned char* link = LinkAt(*this, chain, n);
+  const unsigned char* link = ReadAt(chain, n);
   return link == nullptr ? 0 : LoadInt(link + kOrderOffset);
 }
 
 std::optional<WLinkArray::Link> WLinkArray::GetLink(std::int32_t chain, std::int32_t n) const {
-  const unsigned char* link = LinkAt(*this, chain, n);
+  const unsigned char* link = ReadAt(chain, n);
   if (link == nullptr) return std::nullopt;
   return ReadLink(link);
 }
@@ -145,16 +233,19 @@ bool WLinkArray::SetLink(std::int32_t chain, std::int32_t n, std::int32_t first,
   unsigned char* link = LinkAt(*this, chain, n);
   if (link == nullptr) return false;
   WriteKeyAndValues(link, key, first, second);
+  Forget();
   return true;
 }
 
 bool WLinkArray::ReplaceKey(std::int32_t chain, std::int32_t key, std::int32_t first, std::int32_t second,
                             std::int32_t newKey) {
-  return Walk(*this, chain, [&](std::int32_t, unsigned char* link) {
-           if (LoadInt(link + kKeyOffset) != key) return false;
-           WriteKeyAndValues(link, newKey, first, second);
-           return true;
-         }) != 0;
+  const bool found = Walk(*this, chain, [&](std::int32_t, unsigned char* link) {
+                       if (LoadInt(link + kKeyOffset) != key) return false;
+                       WriteKeyAndValues(link, newKey, first, second);
+                       return true;
+                     }) != 0;
+  if (found) Forget();
+  return found;
 }
 
 std::int32_t WLinkArray::Position(std::int32_t chain, std::int32_t key) const {
@@ -178,6 +269,54 @@ void WLinkArray::StoreLinks(std::int32_t chain, const std::vector<Link>& links) 
     WriteLink(link, links[index]);
     return index + 1 == links.size();
   });
+  Forget();
+}
+
+const unsigned char* WLinkArray::ReadAt(std::int32_t chain, std::int32_t n) const {
+  if (n < 1 || !InRange(chain)) return nullptr;
+  const std::int32_t ordinal = (n - 1) / kLinksPerBlock;
+  if (ordinal >= Count()) return nullptr;  // as far as a walk goes before it takes the chain for a loop
+  Cursor at = StartFor(chain, ordinal);
+  for (; at.ordinal < ordinal; ++at.ordinal) {
+    const unsigned char* bytes = Item(at.block);
+    if (LeadingLinks(bytes) < kLinksPerBlock) return nullptr;
+    at.block = NextBlock(*this, bytes);
+    if (at.block == 0) return nullptr;
+  }
+  const std::int32_t slot = (n - 1) % kLinksPerBlock;
+  const unsigned char* bytes = Item(at.block);
+  if (LeadingLinks(bytes) <= slot) return nullptr;
+  Remember(at);
+  return bytes + slot * kLinkSize;
+}
+
+WLinkArray::Cursor WLinkArray::StartFor(std::int32_t chain, std::int32_t ordinal) const {
+  Cursor start{chain, 0, chain, 0};
+  for (const Cursor& cursor : cursors_) {
+    if (cursor.chain == chain && cursor.ordinal <= ordinal && cursor.ordinal > start.ordinal &&
+        InRange(cursor.block)) {
+      start = cursor;
+    }
+  }
+  return start;
+}
+
+void WLinkArray::Remember(const Cursor& cursor) const {
+  Cursor* slot = &cursors_.front();
+  for (Cursor& kept : cursors_) {
+    if (kept.chain == cursor.chain) {
+      slot = &kept;
+      break;
+    }
+    if (kept.used < slot->used) slot = &kept;
+  }
+  *slot = cursor;
+  slot->used = ++reads_;
+}
+
+void WLinkArray::Forget() {
+  if (!ends_.empty()) ends_ = decltype(ends_)();  // a fresh map also gives back the buckets
+  cursors_.fill(Cursor{});
 }
 
 }  // namespace kinshelf

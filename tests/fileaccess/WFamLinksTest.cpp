@@ -115,6 +115,33 @@ TEST(WFamLinksTest, SortsEveryChildOfALargeFamilyKeepingEqualOrdersAsAdded) {
               families.ChildOrder(1, static_cast<std::int32_t>(i + 1)));
 }
 
+TEST(WFamLinksTest, ChildrenOfLargeFamiliesAddedTwiceStayOnceInTheirFirstPlaces) {
+  // As a reader links them: each child once from its own record, then again, with its place among
+  // the family's children as order value, in another order.
+  constexpr std::int32_t kChildren = 1500;
+  WFamLinks families(2);
+  for (std::int32_t child = 1; child <= kChildren; ++child) {
+    families.AddChild(1, child, 0);
+    families.AddChild(2, kChildren + child, 0);
+  }
+  std::vector<std::int32_t> firstPlaces;
+  for (std::int32_t child = 1; child <= kChildren; ++child) firstPlaces.push_back(child);
+  for (std::int32_t k = 0; k < kChildren; ++k) {
+    const std::int32_t child = (k * 7) % kChildren + 1;  // every child once, 7 apart
+    families.AddChild(1, child, k);
+  }
+  EXPECT_EQ(families.ChildCount(1), kChildren);
+  EXPECT_EQ(families.ChildCount(2), kChildren);
+  EXPECT_EQ(ChildrenOf(families, 1), firstPlaces);
+  for (std::int32_t n = 1; n <= kChildren; ++n) {
+    EXPECT_EQ(families.Child(2, n), kChildren + n);
+    EXPECT_EQ((families.ChildOrder(1, n) * 7) % kChildren + 1, n);
+  }
+  families.SortChildren(1, true);
+  for (std::int32_t n = 1; n <= kChildren; ++n)
+    ASSERT_EQ(families.Child(1, n), ((n - 1) * 7) % kChildren + 1);
+}
+
 TEST(WFamLinksTest, AChildCountAbove65535DoesNotWrap) {
   WFamLinks families(1);
   families.AddChild(1, 1, 0);

@@ -1,9 +1,12 @@
 // The link array: block layout, positions along a chain of several blocks, the duplicate rule,
-// rewriting links, chains out of range and damaged chains that loop.
+// rewriting links, chains out of range and damaged chains that loop; long chains, whose remembered
+// ends and read cursors must give what walking them gives.
 #include "fileaccess/WLinkArray.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 #include "fileaccess/LittleEndian.h"
@@ -20,6 +23,54 @@ std::int32_t ChainOf(WLinkArray& links, std::int32_t count) {
   const std::int32_t chain = links.NewChain(1, 10, 0, 0);
   for (std::int32_t key = 2; key <= count; ++key) links.AddLink(chain, false, key, key * 10, 0, 0);
   return chain;
+}
+
+// What a chain holds by the rules alone: links in the order added, a key already there (unless
+// duplicates are allowed) only taking the new order value at its first link.
+class ChainModel {
+ public:
+  std::int32_t Add(bool allowDuplicate, const WLinkArray::Link& link) {
+    if (!allowDuplicate) {
+      const auto found = std::find_if(links_.begin(), links_.end(),
+                                      [&](const WLinkArray::Link& kept) { return kept.key == link.key; });
+      if (found != links_.end()) {
+        found->order = link.order;
+        return 0;
+      }
+    }
+    links_.push_back(link);
+    return 1;
+  }
+  std::vector<WLinkArray::Link>& Links() { return links_; }
+  std::int32_t Position(std::int32_t key) const {
+    for (std::size_t i = 0; i < links_.size(); ++i) {
+      if (links_[i].key == key) return static_cast<std::int32_t>(i + 1);
+    }
+    return 0;
+  }
+
+ private:
+  std::vector<WLinkArray::Link> links_;
+};
+
+// Every position of the chain, and one past it, reads as the model says.
+void ExpectChainAsModel(const WLinkArray& links, std::int32_t chain, ChainModel& model) {
+  const std::vector<WLinkArray::Link>& expected = model.Links();
+  for (std::size_t i = 0; i <= expected.size(); ++i) {
+    const auto n = static_cast<std::int32_t>(i + 1);
+    const std::optional<WLinkArray::Link> link = links.GetLink(chain, n);
+    if (i == expected.size()) {
+      EXPECT_FALSE(link.has_value()) << n;
+      EXPECT_EQ(links.LinkKey(chain, n), 0);
+      continue;
+    }
+    ASSERT_TRUE(link.has_value()) << n;
+    EXPECT_EQ(link->key, expected[i].key) << n;
+    EXPECT_EQ(link->first, expected[i].first) << n;
+    EXPECT_EQ(link->second, expected[i].second) << n;
+    EXPECT_EQ(links.LinkOrder(chain, n), expected[i].order) << n;
+  }
+  EXPECT_EQ(links.Links(chain).size(), expected.size());
 }
 
 TEST(WLinkArrayTest, BlocksHoldThreeLinksAndTheNextBlockLittleEndian) {
@@ -135,6 +186,105 @@ TEST(WLinkArrayTest, StoreLinksRewritesThePositionsItHas) {
   EXPECT_EQ(links.LinkOrder(chain, 1), 3);
   EXPECT_EQ(links.LinkKey(chain, 2), 8);
   EXPECT_EQ(links.LinkKey(chain, 3), 3);
+}
+
+TEST(WLinkArrayTest, LongInterleavedChainsFollowTheDuplicateRuleAndReadInAnyOrder) {
+  WLinkArray links(4);
+  std::mt19937 random(7);
+  constexpr int kChains = 6;  // more than the cursors kept
+  std::vector<std::int32_t> chains;
+  std::vector<ChainModel> models(kChains);
+  for (int c = 0; c < kChains; ++c) {
+    chains.push_back(links.NewChain(1000 * c + 1, 0, c, 0));
+    models[c].Add(true, {1000 * c + 1, c, 0, 0});
+  }
+  for (std::int32_t step = 1; step <= 6000; ++step) {
+    const auto c = static_cast<std::size_t>(random() % kChains);
+    const WLinkArray::Link link{
+        1000 * static_cast<std::int32_t>(c) + 1 + static_cast<std::int32_t>(random() % 700), step, -step,
+        static_cast<std::int32_t>(random() % 50)};
+    const bool allowDuplicate = random() % 4 == 0;
+    ASSERT_EQ(links.AddLink(chains[c], allowDuplicate, link.key, link.order, link.first, link.second),
+              models[c].Add(allowDuplicate, link))
+        << step;
+  }
+  for (std::size_t n = 1; n <= 700; ++n) {  // position by position, the chains in turn
+    for (int c = 0; c < kChains; ++c) {
+      const std::vector<WLinkArray::Link>& expected = models[c].Links();
+      const std::int32_t key = n <= expected.size() ? expected[n - 1].key : 0;
+      ASSERT_EQ(links.LinkKey(chains[c], static_cast<std::int32_t>(n)), key) << c << " " << n;
+    }
+  }
+  for (int c = 0; c < kChains; ++c) {
+    ExpectChainAsModel(links, chains[c], models[c]);
+    for (std::int32_t n = static_cast<std::int32_t>(models[c].Links().size()); n >= 1; n -= 97)
+      EXPECT_EQ(links.LinkKey(chains[c], n), models[c].Links()[static_cast<std::size_t>(n - 1)].key);
+    EXPECT_EQ(links.Position(chains[c], 1000 * c + 350), models[c].Position(1000 * c + 350));
+  }
+}
+
+TEST(WLinkArrayTest, RewritingALongChainIsSeenByTheLinksAddedAfter) {
+  WLinkArray links(8);
+  ChainModel model;
+  const std::int32_t chain = links.NewChain(1, 10, 0, 0);
+  model.Add(false, {1, 0, 0, 10});
+  for (std::int32_t key = 2; key <= 40; ++key) {
+    links.AddLink(chain, false, key, key * 10, 0, 0);
+    model.Add(false, {key, 0, 0, key * 10});
+  }
+  EXPECT_TRUE(links.ReplaceKey(chain, 5, 0, 0, 500));
+  model.Links()[4].key = 500;
+  EXPECT_EQ(links.AddLink(chain, false, 5, 1, 0, 0), model.Add(false, {5, 0, 0, 1}));
+  EXPECT_EQ(links.AddLink(chain, false, 500, 2, 0, 0), model.Add(false, {500, 0, 0, 2}));
+  std::vector<WLinkArray::Link> reversed(model.Links().rbegin(), model.Links().rend());
+  links.StoreLinks(chain, reversed);
+  model.Links() = reversed;
+  EXPECT_EQ(links.AddLink(chain, false, 40, 3, 0, 0), model.Add(false, {40, 0, 0, 3}));
+  EXPECT_EQ(links.AddLink(chain, false, 41, 4, 0, 0), model.Add(false, {41, 0, 0, 4}));
+  EXPECT_TRUE(links.SetLink(chain, 2, 7, 8, 77));
+  model.Links()[1] = {77, 7, 8, model.Links()[1].order};
+  EXPECT_EQ(links.AddLink(chain, false, 77, 5, 0, 0), model.Add(false, {77, 0, 0, 5}));
+  ExpectChainAsModel(links, chain, model);
+}
+
+TEST(WLinkArrayTest, LinksAddedFromALaterBlockOfALongChainAreSeenFromItsFirst) {
+  WLinkArray links(8);
+  const std::int32_t chain = ChainOf(links, 20);  // blocks 1 to 7, the last holding two links
+  const std::int32_t later = 5;
+  EXPECT_EQ(links.AddLink(later, false, 21, 210, 0, 0), 1);  // fills the last block
+  EXPECT_EQ(links.AddLink(chain, false, 21, 211, 0, 0), 0);
+  EXPECT_EQ(links.AddLink(later, false, 22, 220, 0, 0), 1);  // starts a new block
+  EXPECT_EQ(links.AddLink(chain, false, 22, 221, 0, 0), 0);
+  EXPECT_EQ(links.AddLink(chain, false, 23, 230, 0, 0), 1);
+  EXPECT_EQ(links.Links(chain).size(), 23u);
+  EXPECT_EQ(links.LinkOrder(chain, 21), 211);
+  EXPECT_EQ(links.LinkOrder(chain, 22), 221);
+  EXPECT_EQ(links.LinkKey(chain, 23), 23);
+}
+
+TEST(WLinkArrayTest, ALinkEmptiedInALongChainEndsItForReadsAndAddsAfter) {
+  WLinkArray links(8);
+  const std::int32_t chain = ChainOf(links, 20);
+  for (std::int32_t n = 1; n <= 20; ++n) ASSERT_EQ(links.LinkKey(chain, n), n);
+  EXPECT_TRUE(links.SetLink(chain, 5, 0, 0, 0));
+  EXPECT_EQ(links.LinkKey(chain, 20), 0);
+  EXPECT_EQ(links.LinkKey(chain, 4), 4);
+  EXPECT_EQ(links.Links(chain).size(), 4u);
+  EXPECT_EQ(links.AddLink(chain, false, 20, 7, 0, 0), 1);  // into the emptied link: 20 is out of reach
+  EXPECT_EQ(links.LinkKey(chain, 5), 20);
+  EXPECT_EQ(links.LinkOrder(chain, 20), 200);
+}
+
+TEST(WLinkArrayTest, ALongChainDamagedIntoALoopEndsTheWalksToo) {
+  WLinkArray links(12);
+  const std::int32_t chain = ChainOf(links, 30);  // ten full blocks
+  EXPECT_EQ(links.LinkKey(chain, 30), 30);
+  StoreUint32LE(links.Item(10) + 48, 1);  // the last block leads back to the first
+  EXPECT_EQ(links.AddLink(chain, false, 99, 0, 0, 0), 0);
+  EXPECT_EQ(links.LinkKey(chain, 31), 0);
+  EXPECT_EQ(links.LinkKey(chain, 1000), 0);
+  EXPECT_EQ(links.Position(chain, 99), 0);
+  EXPECT_EQ(links.Links(chain).size(), 30u);
 }
 
 }  // namespace
