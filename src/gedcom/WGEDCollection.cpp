@@ -1,10 +1,13 @@
 // A GEDCOM file opened as a genealogy collection.
 #include "gedcom/WGEDCollection.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <optional>
 #include <utility>
 
+#include "gedcom/ExchangeSortOrder.h"
 #include "gedcom/GedcomHeader.h"
 #include "gedcom/GedcomPasses.h"
 #include "gedcom/GedcomValues.h"
@@ -44,6 +47,42 @@ int CompareDates(const WDate* a, const WDate* b) {
 
 const WDate* ValidDate(const WDate* date) {
   return date != nullptr && date->IsValid() ? date : nullptr;
+}
+
+// The other spouse's name in upper case, found once.
+const std::string& SpouseName(WGEDCollection& collection, std::int32_t individual, FamilyOrderKey& key) {
+  if (!key.spouseName) {
+    const std::int32_t spouse = key.marriage != nullptr ? key.marriage->OtherSpouse(individual) : 0;
+    key.spouseName = UpperCaseText(collection.ShortNameText(spouse), collection.Encoding());
+  }
+  return *key.spouseName;
+}
+
+// Each family's rank by the other spouse's name: equal names share one, a later name has a higher one.
+std::vector<std::int64_t> NameRanks(WGEDCollection& collection, std::int32_t individual,
+                                    std::vector<FamilyOrderKey>& keys) {
+  std::vector<std::string> names;
+  names.reserve(keys.size());
+  for (FamilyOrderKey& key : keys) names.push_back(SpouseName(collection, individual, key));
+  std::vector<std::size_t> sorted(names.size());
+  std::iota(sorted.begin(), sorted.end(), std::size_t{0});
+  std::sort(sorted.begin(), sorted.end(),
+            [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+  std::vector<std::int64_t> ranks(names.size());
+  for (std::size_t k = 1; k < sorted.size(); ++k) {
+    const bool later = names[sorted[k - 1]] < names[sorted[k]];
+    ranks[sorted[k]] = ranks[sorted[k - 1]] + (later ? 1 : 0);
+  }
+  return ranks;
+}
+
+// The families in the order given as their places.
+std::vector<std::int32_t> InOrder(const std::vector<std::int32_t>& families,
+                                  const std::vector<std::size_t>& order) {
+  std::vector<std::int32_t> ordered;
+  ordered.reserve(order.size());
+  for (const std::size_t place : order) ordered.push_back(families[place]);
+  return ordered;
 }
 
 // "dd mmm yyyy, h:mm AM/PM" of a local date-time value.
@@ -100,16 +139,16 @@ void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int
     if (key.marriage != nullptr) key.date = ValidDate(key.marriage->Date());
     keys.push_back(std::move(key));
   }
-  const auto spouseName = [&](FamilyOrderKey& key) -> const std::string& {
-    if (!key.spouseName) {
-      const std::int32_t spouse = key.marriage != nullptr ? key.marriage->OtherSpouse(individual) : 0;
-      key.spouseName = UpperCaseText(ShortNameText(spouse), Encoding());
-    }
-    return *key.spouseName;
-  };
+  // Without dates the names alone decide, which is a strict weak ordering, so the exchange sort's
+  // order can be found without its n²/2 comparisons. Dates are compared in a way that is not one
+  // (ABT ties with both CIR and EST, which do not tie with each other), so with them it runs.
+  if (std::none_of(keys.begin(), keys.end(), [](const FamilyOrderKey& key) { return key.date != nullptr; })) {
+    families = InOrder(families, ExchangeSortOrder(NameRanks(*this, individual, keys)));
+    return;
+  }
   const auto after = [&](FamilyOrderKey& a, FamilyOrderKey& b) {
     const int order = CompareDates(a.date, b.date);
-    return order != 0 ? order > 0 : spouseName(a) > spouseName(b);
+    return order != 0 ? order > 0 : SpouseName(*this, individual, a) > SpouseName(*this, individual, b);
   };
   for (std::size_t i = 0; i < families.size(); ++i) {
     for (std::size_t j = i + 1; j < families.size(); ++j) {

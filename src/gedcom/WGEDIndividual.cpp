@@ -312,17 +312,32 @@ std::unique_ptr<WABSCitation> WGEDIndividual::GetCitation(std::int32_t n) {
 }
 
 std::unique_ptr<WABSNote> WGEDIndividual::GetNote() {
-  std::unique_ptr<WABSNote> note = WGEDNote::Resolve(collection_, At(summary_.note));
-  if (note == nullptr || (summary_.flags & kMoreNotes) == 0) return note;
-  const char* first = At(summary_.note);
-  const char* end = collection_.Text().TextEnd();
-  ForEachRecordLine(collection_.Text(), first, [&](const char* line) {
-    if (*line != '1' || LineTag(line, end) != tag::kNote) return true;
-    if (const std::unique_ptr<WABSNote> more = WGEDNote::Resolve(collection_, line))
-      note->AddLine(JoinedLines(*more));
-    return true;
+  const std::vector<const char*> lines = NoteLines();
+  std::unique_ptr<WABSNote> note;
+  if (lines.empty()) return note;
+  // Each note's walk goes on past the NOTE lines after it, so they are resolved together, in one pass.
+  WGEDNote::ResolveEach(collection_, lines, [&note](std::size_t i, std::unique_ptr<WABSNote> resolved) {
+    if (i == 0) {
+      note = std::move(resolved);
+    } else if (note != nullptr && resolved != nullptr) {
+      note->AddLine(JoinedLines(*resolved));
+    }
   });
   return note;
+}
+
+std::vector<const char*> WGEDIndividual::NoteLines() const {
+  std::vector<const char*> lines;
+  const char* first = At(summary_.note);
+  if (first == nullptr) return lines;
+  lines.push_back(first);
+  if ((summary_.flags & kMoreNotes) == 0) return lines;
+  const char* end = collection_.Text().TextEnd();
+  ForEachRecordLine(collection_.Text(), first, [&](const char* line) {
+    if (*line == '1' && LineTag(line, end) == tag::kNote) lines.push_back(line);
+    return true;
+  });
+  return lines;
 }
 
 std::string WGEDIndividual::GetRecordText() {

@@ -61,6 +61,8 @@ class WGEDIndividual : public WABSIndividual {
   const char* At(std::uint32_t relative) const;
   const gedcom::CitationLines& Citations();
   const std::vector<const char*>& OtherEvents();
+  // The cached first NOTE line and, when the summary saw more, every later level-1 NOTE line.
+  std::vector<const char*> NoteLines() const;
 
   WGEDCollection& collection_;
   const char* record_ = nullptr;

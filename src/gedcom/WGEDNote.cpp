@@ -1,8 +1,11 @@
 // The notes of a GEDCOM file.
 #include "gedcom/WGEDNote.h"
 
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "gedcom/GedcomFormat.h"
 #include "gedcom/GedcomScan.h"
@@ -24,6 +27,88 @@ std::vector<std::string> ItemsOf(const WGEDTextMMF& text, const char* line) {
   return text.GetMultiLineValue(Advance(line, kTagOffset, text.TextEnd()));
 }
 
+// The identifier a note line's value points to; empty for an inline note.
+std::string_view PointerOf(const WGEDTextMMF& text, const char* line) {
+  return text.GetXRef(InLine(line, kLinkPointerOffset, text.TextEnd()));
+}
+
+using NoteLines = std::span<const char* const>;
+
+// The walks of the inline notes met so far, each taking the NOTE lines one level below its own
+// until a line ends it. Walks open at the same level end at the same line and take the same lines,
+// so they share one list: a walk is that list from the length it had when the walk opened. This
+// keeps a line's cost independent of the number of walks it belongs to.
+class NoteWalks {
+ public:
+  // The next line of the text: ends the walks of a deeper level and, unless it is a NOTE line, those
+  // of its own level; a NOTE line goes to the walks one level above it.
+  void Take(int level, bool isNote, const char* line) {
+    while (!open_.empty() && Ends(groups_[open_.back()].level, level, isNote)) open_.pop_back();
+    if (!isNote) return;
+    for (auto group = open_.rbegin(); group != open_.rend(); ++group) {
+      if (std::int64_t{groups_[*group].level} + 1 != level) continue;
+      groups_[*group].lines.push_back(line);
+      return;
+    }
+  }
+  // Opens a walk at `level` after the line that Take was just given; returns its number.
+  std::size_t Open(int level) {
+    if (open_.empty() || groups_[open_.back()].level != level) {
+      open_.push_back(groups_.size());
+      groups_.push_back({level, {}});
+    }
+    walks_.push_back({open_.back(), groups_[open_.back()].lines.size()});
+    return walks_.size() - 1;
+  }
+  bool AnyOpen() const { return !open_.empty(); }
+  // The deeper NOTE lines that walk `walk` took, in file order.
+  NoteLines LinesOf(std::size_t walk) const {
+    const Walk& taken = walks_[walk];
+    return NoteLines(groups_[taken.group].lines).subspan(taken.start);
+  }
+
+ private:
+  struct Group {
+    int level;
+    std::vector<const char*> lines;
+  };
+  struct Walk {
+    std::size_t group;
+    std::size_t start;
+  };
+
+  static bool Ends(int walkLevel, int level, bool isNote) {
+    return level < walkLevel || (level == walkLevel && !isNote);
+  }
+
+  std::vector<Group> groups_;
+  std::vector<std::size_t> open_;  // the groups whose walks go on, by rising level, one per level
+  std::vector<Walk> walks_;
+};
+
+std::unique_ptr<WABSNote> InlineNote(const WGEDCollection& collection, const char* line,
+                                     NoteLines deeperNotes) {
+  auto note = std::make_unique<WABSNote>();
+  AddItems(collection, *note, ItemsOf(collection.Text(), line));
+  for (const char* deeper : deeperNotes) AddItems(collection, *note, ItemsOf(collection.Text(), deeper));
+  return note;
+}
+
+// Reads the text once from the first of `lines` until every line is met and every walk has ended;
+// walkOf[i] becomes the walk of lines[i] when that is an inline note.
+void RunWalks(const WGEDTextMMF& text, const std::vector<const char*>& lines, NoteWalks& walks,
+              std::vector<std::optional<std::size_t>>& walkOf) {
+  std::size_t next = 0;
+  for (const char* p = lines.empty() ? nullptr : lines.front();
+       p != nullptr && (next < lines.size() || walks.AnyOpen()); p = text.NextLine(p)) {
+    const int level = GetLevel(text, p);
+    walks.Take(level, LineTag(p, text.TextEnd()) == tag::kNote, p);
+    for (; next < lines.size() && lines[next] == p; ++next) {
+      if (PointerOf(text, p).empty()) walkOf[next] = walks.Open(level);
+    }
+  }
+}
+
 }  // namespace
 
 std::unique_ptr<WABSNote> WGEDNote::FromRecord(const WGEDCollection& collection, const char* record) {
@@ -43,20 +128,27 @@ std::unique_ptr<WABSNote> WGEDNote::FromRecord(const WGEDCollection& collection,
 }
 
 std::unique_ptr<WABSNote> WGEDNote::Resolve(WGEDCollection& collection, const char* line) {
-  if (line == nullptr) return nullptr;
-  const WGEDTextMMF& text = collection.Text();
-  const std::string_view pointer = text.GetXRef(InLine(line, kLinkPointerOffset, text.TextEnd()));
-  if (!pointer.empty()) return collection.GetNote(collection.FindNote(pointer));
-  auto note = std::make_unique<WABSNote>();
-  AddItems(collection, *note, ItemsOf(text, line));
-  const int level = GetLevel(text, line);
-  for (const char* p = text.NextLine(line); p != nullptr; p = text.NextLine(p)) {
-    const int subLevel = GetLevel(text, p);
-    const bool isNote = LineTag(p, text.TextEnd()) == tag::kNote;
-    if (subLevel < level || (subLevel == level && !isNote)) break;
-    if (subLevel == level + 1 && isNote) AddItems(collection, *note, ItemsOf(text, p));
-  }
+  std::unique_ptr<WABSNote> note;
+  if (line == nullptr) return note;
+  ResolveEach(collection, {line},
+              [&note](std::size_t, std::unique_ptr<WABSNote> resolved) { note = std::move(resolved); });
   return note;
+}
+
+void WGEDNote::ResolveEach(WGEDCollection& collection, const std::vector<const char*>& lines,
+                           const NoteVisit& visit) {
+  const WGEDTextMMF& text = collection.Text();
+  NoteWalks walks;
+  std::vector<std::optional<std::size_t>> walkOf(lines.size());
+  RunWalks(text, lines, walks, walkOf);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view pointer = PointerOf(text, lines[i]);
+    if (!pointer.empty()) {
+      visit(i, collection.GetNote(collection.FindNote(pointer)));
+    } else {
+      visit(i, InlineNote(collection, lines[i], walkOf[i] ? walks.LinesOf(*walkOf[i]) : NoteLines()));
+    }
+  }
 }
 
 }  // namespace kinshelf
