@@ -269,6 +269,10 @@ TextEncoding WGEDCollection::Encoding() const {
   }
 }
 
+void WGEDCollection::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const {
+  text_->ReadDate(date, line, fromNextLine, CharacterSet() == kCharSetAnsel);
+}
+
 std::string WGEDCollection::ConvertText(std::string_view text) const {
   return gedcom::ConvertText(CharacterSet(), text);
 }

@@ -63,6 +63,9 @@ class WGEDCollection : public WABSCollection {
   const WGEDTextMMF& Text() const { return *text_; }
   // A text of the file in Encoding().
   std::string ConvertText(std::string_view text) const;
+  // The date of the DATE line at `line` (or the line after it) into `date` when that is still empty;
+  // its text is converted from ANSEL only in an ANSEL file, as every other text is.
+  void ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const;
   // A raw record text in Encoding(), with CR LF line breaks where the file uses LF.
   std::string ConvertRecordText(std::string_view text) const;
   // The number of repository records.

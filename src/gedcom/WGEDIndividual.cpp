@@ -170,7 +170,7 @@ const WDate* WGEDIndividual::GetChangedDate() {
     const WGEDTextMMF& text = collection_.Text();
     ForEachSubLine(text, At(summary_.change), false, [&](const char* line) {
       if (LineTag(line, text.TextEnd()) != tag::kDate) return true;
-      text.ReadDate(changedDate_, line, false);
+      collection_.ReadDate(changedDate_, line, false);
       return false;
     });
   }

@@ -68,7 +68,7 @@ void WGEDLDSEvent::LoadDate() {
   std::unique_ptr<WDate> date;
   const char* end = collection_.Text().TextEnd();
   if (date_ != nullptr) {
-    collection_.Text().ReadDate(date, date_, false);
+    collection_.ReadDate(date, date_, false);
   } else if (const std::string_view status = ValueAfterTag(status_, end); !status.empty()) {
     date = std::make_unique<WDate>(TrimShortText(status));
   } else if (const std::string_view qualifier = ValueAfterTag(qualifier_, end); !qualifier.empty()) {

@@ -47,7 +47,7 @@ WGEDMarriage::WGEDMarriage(WGEDCollection& collection, std::int32_t index)
 void WGEDMarriage::LoadDate() {
   if (marriage_ == nullptr) return;
   std::unique_ptr<WDate> date;
-  collection_.Text().ReadDate(date, marriage_, true);
+  collection_.ReadDate(date, marriage_, true);
   SetDate(std::move(date));
 }
 

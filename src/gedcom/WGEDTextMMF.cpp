@@ -81,11 +81,13 @@ std::string WGEDTextMMF::GetRecordText(const char* pos) const {
   return std::string(pos, static_cast<std::size_t>(stop - pos));
 }
 
-void WGEDTextMMF::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const {
+void WGEDTextMMF::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine,
+                           bool ansel) const {
   if (date != nullptr) return;
   const char* dateLine = fromNextLine ? NextLine(line) : line;
   if (dateLine == nullptr || LineTag(dateLine, TextEnd()) != tag::kDate) return;
-  date = std::make_unique<WDate>(GetTrimmedValue(*this, Advance(dateLine, kAfterTagOffset, TextEnd())));
+  const std::string value = GetTrimmedValue(*this, Advance(dateLine, kAfterTagOffset, TextEnd()));
+  date = std::make_unique<WDate>(ansel ? WDate(value) : WDate::FromConvertedText(value));
 }
 
 std::vector<std::string> WGEDTextMMF::GetMultiLineValue(const char* pos) const {

@@ -59,7 +59,7 @@ WGEDVitEvent::WGEDVitEvent(WGEDCollection& collection, const char* line)
 
 void WGEDVitEvent::LoadDate() {
   std::unique_ptr<WDate> date;
-  collection_.Text().ReadDate(date, date_, false);
+  collection_.ReadDate(date, date_, false);
   SetDate(std::move(date));
 }
 

@@ -117,7 +117,7 @@ WDate::WDate(std::string_view text, const platform::DateTimeParts& today) {
   if (text == kToday) {
     SetToday(today);
   } else {
-    Parse(text);
+    Parse(text, true);
   }
 }
 
@@ -147,8 +147,17 @@ void WDate::SetToday(const platform::DateTimeParts& today) {
   first_.valid = true;
 }
 
-void WDate::Parse(std::string_view text) {
-  text_ = AnselToAnsi(platform::UpperAsciiText(text));
+WDate WDate::FromConvertedText(std::string_view text) {
+  if (text.empty() || text == kToday) return WDate(text);
+  WDate date;
+  date.empty_ = false;
+  date.Parse(text, false);
+  return date;
+}
+
+void WDate::Parse(std::string_view text, bool fromAnsel) {
+  text_ = platform::UpperAsciiText(text);
+  if (fromAnsel) text_ = AnselToAnsi(text_);
   const DatePhrase phrase = InterpretDateTokens(DateTokens::Split(text_));
   qualifier_ = phrase.qualifier;
   secondQualifier_ = phrase.secondQualifier;

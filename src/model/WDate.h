@@ -30,6 +30,10 @@ class WDate {
   // "TODAY" a text-only date.
   WDate(std::string_view text, const platform::DateTimeParts& today);
 
+  // The same for a text already in its file's own encoding (a GEDCOM file in UTF-8 or ANSI): upper-cased
+  // but not converted from ANSEL, whose table would garble its letters.
+  static WDate FromConvertedText(std::string_view text);
+
   // A date with the given parts, text and flags, for dates decoded from binary forms. The date is not
   // empty; with textOnly it shows and compares as text.
   static WDate FromParts(const DateRec& first, const DateRec& second, int qualifier, int secondQualifier,
@@ -68,7 +72,8 @@ class WDate {
  private:
   WDate() = default;
   void SetToday(const platform::DateTimeParts& today);
-  void Parse(std::string_view text);
+  // `fromAnsel`: convert the upper-cased text from ANSEL before interpreting it.
+  void Parse(std::string_view text, bool fromAnsel);
   int CompareStandard(const WDate& other) const;
 
   std::string text_;
