@@ -7,8 +7,16 @@
 #include <utility>
 
 #include "gedcom/WGEDCollection.h"
+#include "model/CancelFlag.h"
+#include "model/WABSIndividual.h"
+#include "model/WABSMarriage.h"
+#include "model/WABSNote.h"
+#include "model/WABSRepo.h"
+#include "model/WABSSource.h"
+#include "model/WABSSubmitter.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileIo.h"
+#include "platform/MappingGuard.h"
 #include "platform/Paths.h"
 
 namespace kinshelf {
@@ -45,6 +53,68 @@ std::string FirstBytes(const std::string& fullPath, std::size_t size) {
 std::string_view SignatureText(std::string_view bytes) {
   return bytes.substr(0, bytes.find('\0'));
 }
+
+// A GEDCOM collection that stops reading a file another process shortens under it, and says so.
+// The lost bytes read as zeros (see platform::MappingGuard), so nothing built from them can be
+// trusted, and every record scan would run on through the zeros to the end of the mapping. So the
+// first lost page cancels Load; Load and LinkRecords then throw std::runtime_error naming the file,
+// and so does every record getter once pages are lost.
+class CheckedGedcomCollection final : public WGEDCollection {
+ public:
+  using WGEDCollection::WGEDCollection;
+
+  bool Load() override {
+    platform::MappingGuard::SetDamageHook(&RequestCancel);
+    bool loaded = false;
+    try {
+      loaded = WGEDCollection::Load();
+    } catch (...) {
+      platform::MappingGuard::SetDamageHook(nullptr);
+      throw;
+    }
+    platform::MappingGuard::SetDamageHook(nullptr);
+    if (Text().Damaged()) ThrowChanged();
+    return loaded;
+  }
+
+  void LinkRecords() override {
+    WGEDCollection::LinkRecords();
+    if (Text().Damaged()) ThrowChanged();
+  }
+
+  std::unique_ptr<WABSIndividual> GetIndividual(std::int32_t index) override {
+    RequireNoLostPages();
+    return WGEDCollection::GetIndividual(index);
+  }
+  std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) override {
+    RequireNoLostPages();
+    return WGEDCollection::GetMarriage(index);
+  }
+  std::unique_ptr<WABSSubmitter> GetSubmitter() override {
+    RequireNoLostPages();
+    return WGEDCollection::GetSubmitter();
+  }
+  std::unique_ptr<WABSNote> GetNote(std::int32_t index) override {
+    RequireNoLostPages();
+    return WGEDCollection::GetNote(index);
+  }
+  std::unique_ptr<WABSSource> GetSource(std::int32_t index) override {
+    RequireNoLostPages();
+    return WGEDCollection::GetSource(index);
+  }
+  std::unique_ptr<WABSRepo> GetRepo(std::int32_t index) override {
+    RequireNoLostPages();
+    return WGEDCollection::GetRepo(index);
+  }
+
+ private:
+  void RequireNoLostPages() const {
+    if (Text().LostPages()) ThrowChanged();
+  }
+  [[noreturn]] void ThrowChanged() const {
+    throw std::runtime_error(FilePath() + ": the file changed while it was being read");
+  }
+};
 
 }  // namespace
 
@@ -86,7 +156,7 @@ std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, st
       return nullptr;
     }
     try {
-      return std::make_unique<WGEDCollection>(fullPath, options);
+      return std::make_unique<CheckedGedcomCollection>(fullPath, options);
     } catch (const std::runtime_error& failure) {
       error = failure.what();
       return nullptr;

@@ -81,6 +81,10 @@ class WMMF {
   // released. The store stays usable after a failure.
   void Grow(std::int64_t size);
 
+ protected:
+  // The mapping of a mapped store; empty while the store lives in memory.
+  const platform::MappedView& View() const { return view_; }
+
  private:
   platform::FileDescriptor CreateBackingFile();
   platform::FileDescriptor CreateTemporaryFile();

@@ -9,4 +9,12 @@ std::span<const unsigned char> WMMFReadOnly::Bytes() const {
   return {Memory(), static_cast<std::size_t>(Size())};
 }
 
+bool WMMFReadOnly::Damaged() const {
+  return View().Damaged();
+}
+
+bool WMMFReadOnly::LostPages() const {
+  return View().LostPages();
+}
+
 }  // namespace kinshelf

@@ -17,8 +17,15 @@ class WMMFReadOnly : public WMMF {
   explicit WMMFReadOnly(const std::string& fileName);
 
   // Exactly the bytes of the file as mapped, [Memory(), End()). Valid for the life of the object.
-  // Another process may still shorten the file; touching pages past its new end then faults.
+  // Another process may still shorten the file; bytes past its new end then read as zeros, and
+  // Damaged() tells.
   std::span<const unsigned char> Bytes() const;
+  // True when the file was shortened after mapping, so that some bytes may have read as zeros
+  // instead of the file's. A reader asks once it has read what it needs. Any thread.
+  bool Damaged() const;
+  // True once a read went past the shortened file's new end: from that page on, every byte reads
+  // as zero. Cheap enough to ask before every record. Any thread.
+  bool LostPages() const;
 };
 
 }  // namespace kinshelf

@@ -1,7 +1,11 @@
 // One mapping of a whole file into memory, unmapped when it goes out of scope.
 #include "platform/MappedView.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 
 namespace kinshelf::platform {
 
@@ -11,6 +15,8 @@ MappedView& MappedView::operator=(MappedView&& other) noexcept {
     base_ = std::exchange(other.base_, nullptr);
     length_ = std::exchange(other.length_, 0);
     writable_ = other.writable_;
+    guard_ = std::move(other.guard_);
+    file_ = std::move(other.file_);
   }
   return *this;
 }
@@ -30,7 +36,23 @@ MappedView MappedView::Map(int fd, std::size_t length, bool writable) {
   view.base_ = static_cast<unsigned char*>(base);
   view.length_ = length;
   view.writable_ = writable;
+  if (writable) return view;
+  view.guard_ = MappingGuard::Guard(base, length);
+  view.file_ = FileDescriptor(fcntl(fd, F_DUPFD_CLOEXEC, 0));
+  if (!view.guard_.IsGuarding() || !view.file_.IsOpen()) {
+    // A view that could fault on a shortened file is not handed out.
+    const int error = errno;
+    view.Release();
+    errno = error;
+  }
   return view;
+}
+
+bool MappedView::Damaged() const {
+  if (writable_ || base_ == nullptr) return false;
+  if (LostPages()) return true;
+  struct stat status {};
+  return fstat(file_.Get(), &status) == 0 && static_cast<std::size_t>(status.st_size) < length_;
 }
 
 bool MappedView::Flush() const {
@@ -42,6 +64,9 @@ bool MappedView::Flush() const {
 int MappedView::Release() {
   if (base_ == nullptr) return 0;
   const bool flushed = Flush();
+  // The guard goes first: once unmapped, the range may be handed to another mapping.
+  guard_.Release();
+  file_.Close();
   const bool unmapped = munmap(base_, length_) == 0;
   base_ = nullptr;
   length_ = 0;

@@ -1,9 +1,12 @@
 // One mapping of a whole file into memory, unmapped when it goes out of scope.
-// A view belongs to one thread.
+// A view belongs to one thread; other threads may read its bytes while it lives.
 #pragma once
 
 #include <cstddef>
 #include <utility>
+
+#include "platform/FileDescriptor.h"
+#include "platform/MappingGuard.h"
 
 namespace kinshelf::platform {
 
@@ -13,14 +16,17 @@ class MappedView {
   MappedView(MappedView&& other) noexcept
       : base_(std::exchange(other.base_, nullptr)),
         length_(std::exchange(other.length_, 0)),
-        writable_(other.writable_) {}
+        writable_(other.writable_),
+        guard_(std::move(other.guard_)),
+        file_(std::move(other.file_)) {}
   MappedView& operator=(MappedView&& other) noexcept;
   MappedView(const MappedView&) = delete;
   MappedView& operator=(const MappedView&) = delete;
   ~MappedView();
 
   // Maps `length` bytes of the open file from offset 0 with the random-access hint. A writable view
-  // is shared with the file; a read-only view is private, so that nothing can write through it.
+  // is shared with the file; a read-only view is private, so that nothing can write through it, and
+  // guarded (see MappingGuard), so that reading it never faults when the file is shortened.
   // Returns an empty view and leaves errno set on failure (a zero length always fails).
   static MappedView Map(int fd, std::size_t length, bool writable);
 
@@ -28,6 +34,13 @@ class MappedView {
   std::size_t Length() const { return length_; }
   bool IsMapped() const { return base_ != nullptr; }
   bool IsWritable() const { return writable_; }
+  // True once a read of a read-only view touched a page past the end of its shortened file: from
+  // that page on, the view reads zeros. One atomic load; any thread.
+  bool LostPages() const { return guard_.Damaged(); }
+  // True when the file of a read-only view was shortened after mapping: LostPages(), or the file is
+  // now shorter than the view, whose last page then reads zeros past the new end. False for a
+  // writable or empty view. Asks the system for the file's size; any thread.
+  bool Damaged() const;
 
   // Writes a writable view back to its file; true on success or when there is nothing to write.
   bool Flush() const;
@@ -39,6 +52,9 @@ class MappedView {
   unsigned char* base_ = nullptr;
   std::size_t length_ = 0;
   bool writable_ = false;
+  MappingGuard guard_;
+  // A read-only view's own descriptor of its file, to tell whether the file got shorter.
+  FileDescriptor file_;
 };
 
 }  // namespace kinshelf::platform

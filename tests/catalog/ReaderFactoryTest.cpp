@@ -1,9 +1,22 @@
-// Choosing the reader for a file: format codes, the UTF-16 refusal and the PAF signature.
+// Choosing the reader for a file: format codes, the UTF-16 refusal, the PAF signature, and a GEDCOM
+// file that another process shortens while it is read.
 #include "catalog/ReaderFactory.h"
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
+#include "model/CancelFlag.h"
 #include "model/WABSCollection.h"
+#include "model/WABSIndividual.h"
+#include "model/WABSMarriage.h"
+#include "model/WABSNote.h"
+#include "model/WABSRepo.h"
+#include "model/WABSSource.h"
+#include "model/WABSSubmitter.h"
 #include "settings/WOptions.h"
 #include "support/ScratchFolder.h"
 
@@ -92,6 +105,89 @@ TEST(ReaderFactoryTest, CollectionOrTheErrorText) {
   EXPECT_EQ(error, "Unknown PAF file format");
   EXPECT_EQ(CreateCollection(folder.WriteFile("empty.ged", ""), error, 0, options), nullptr);
   EXPECT_NE(error.find("empty.ged"), std::string::npos) << error;
+}
+
+// A GEDCOM file of many pages: a header, `count` individuals and a trailer.
+std::string ManyIndividuals(int count) {
+  std::string text = "0 HEAD\n1 CHAR UTF-8\n";
+  for (int n = 1; n <= count; ++n) {
+    text += "0 @I" + std::to_string(n) + "@ INDI\n1 NAME Person " + std::to_string(n) +
+            " /Family/\n1 BIRT\n2 DATE 1 JAN 1800\n2 PLAC Somewhere\n";
+  }
+  return text + "0 TRLR\n";
+}
+
+// The message of the std::runtime_error that `action` throws; empty when it throws none.
+template <typename Action>
+std::string FailureOf(Action&& action) {
+  try {
+    action();
+  } catch (const std::runtime_error& failure) {
+    return failure.what();
+  }
+  return {};
+}
+
+TEST(ReaderFactoryTest, AnIntactGedcomFileLoadsAndLinks) {
+  test::ScratchFolder folder;
+  WOptions options;
+  std::string error;
+  const auto collection =
+      CreateCollection(folder.WriteFile("many.ged", ManyIndividuals(500)), error, 0, options);
+  ASSERT_NE(collection, nullptr) << error;
+  EXPECT_TRUE(collection->Load());
+  collection->LinkRecords();
+  EXPECT_EQ(collection->IndividualCount(), 500);
+}
+
+TEST(ReaderFactoryTest, AGedcomFileShortenedBeforeLoadingFailsTheLoadNamingTheFile) {
+  test::ScratchFolder folder;
+  WOptions options;
+  std::string error;
+  const std::string path = folder.WriteFile("many.ged", ManyIndividuals(500));
+  const auto collection = CreateCollection(path, error, 0, options);
+  ASSERT_NE(collection, nullptr) << error;
+  ASSERT_EQ(truncate(path.c_str(), 100), 0);
+  ClearCancel();
+  EXPECT_EQ(FailureOf([&] { collection->Load(); }), path + ": the file changed while it was being read");
+  // The damage stopped the passes at their next record instead of letting each scan the zeros.
+  EXPECT_TRUE(CancelRequested());
+  ClearCancel();
+}
+
+TEST(ReaderFactoryTest, AGedcomFileShortenedAfterLoadingFailsTheLinking) {
+  test::ScratchFolder folder;
+  WOptions options;
+  std::string error;
+  const std::string path = folder.WriteFile("many.ged", ManyIndividuals(500));
+  const auto collection = CreateCollection(path, error, 0, options);
+  ASSERT_NE(collection, nullptr) << error;
+  ASSERT_TRUE(collection->Load());
+  ASSERT_EQ(truncate(path.c_str(), 5000), 0);
+  EXPECT_EQ(FailureOf([&] { collection->LinkRecords(); }),
+            path + ": the file changed while it was being read");
+}
+
+TEST(ReaderFactoryTest, OnceAReadHitsTheLostEndOfAGedcomFileNoMoreRecordsAreHandedOut) {
+  test::ScratchFolder folder;
+  WOptions options;
+  std::string error;
+  const std::string path = folder.WriteFile("many.ged", ManyIndividuals(500));
+  const auto collection = CreateCollection(path, error, 0, options);
+  ASSERT_NE(collection, nullptr) << error;
+  ASSERT_TRUE(collection->Load());
+  collection->LinkRecords();
+  ASSERT_EQ(truncate(path.c_str(), 100), 0);
+  const auto last = collection->GetIndividual(500);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->GetIDText(), "");
+  const std::string changed = path + ": the file changed while it was being read";
+  EXPECT_EQ(FailureOf([&] { collection->GetIndividual(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection->GetMarriage(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection->GetNote(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection->GetSource(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection->GetRepo(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection->GetSubmitter(); }), changed);
 }
 
 }  // namespace

@@ -1,0 +1,144 @@
+// Read-only views of files that another process shortens while they are mapped: reads past the new
+// end give zeros instead of a bus error, and the view tells that it is damaged.
+#include "platform/MappedView.h"
+
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "platform/FileIo.h"
+#include "support/ScratchFolder.h"
+
+namespace kinshelf::platform {
+namespace {
+
+const std::size_t kPage = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+constexpr std::size_t kPages = 4;
+
+// Reads through a volatile pointer, so that every read really touches the mapping.
+unsigned char ByteAt(const MappedView& view, std::size_t offset) {
+  const volatile unsigned char* bytes = view.Base();
+  return bytes[offset];
+}
+
+class ReadOnlyViewTest : public testing::Test {
+ protected:
+  void SetUp() override { path_ = folder_.WriteFile("pages.ged", std::string(kPages * kPage, 'x')); }
+
+  MappedView MapFile() const {
+    const FileDescriptor fd = OpenExistingFile(path_, false);
+    return MappedView::Map(fd.Get(), kPages * kPage, false);
+  }
+
+  // Changes the size through a descriptor of its own, as another process would.
+  void ResizeBehindTheView(std::size_t size) const {
+    const FileDescriptor other(open(path_.c_str(), O_WRONLY | O_CLOEXEC));
+    ASSERT_TRUE(other.IsOpen());
+    ASSERT_EQ(ftruncate(other.Get(), static_cast<off_t>(size)), 0);
+  }
+
+  test::ScratchFolder folder_;
+  std::string path_;
+};
+
+TEST_F(ReadOnlyViewTest, AnIntactViewReadsTheFileAndIsNotDamaged) {
+  const MappedView view = MapFile();
+  ASSERT_TRUE(view.IsMapped());
+  for (std::size_t offset = 0; offset < kPages * kPage; offset += kPage / 2)
+    EXPECT_EQ(ByteAt(view, offset), 'x');
+  EXPECT_EQ(ByteAt(view, kPages * kPage - 1), 'x');
+  EXPECT_FALSE(view.Damaged());
+}
+
+TEST_F(ReadOnlyViewTest, ReadsPastTheNewEndOfAShortenedFileGiveZeros) {
+  const MappedView view = MapFile();
+  ASSERT_TRUE(view.IsMapped());
+  ResizeBehindTheView(kPage);
+  EXPECT_EQ(ByteAt(view, 0), 'x');
+  EXPECT_EQ(ByteAt(view, kPage - 1), 'x');
+  EXPECT_EQ(ByteAt(view, 2 * kPage + 5), 0);
+  EXPECT_EQ(ByteAt(view, kPage), 0);
+  EXPECT_EQ(ByteAt(view, kPages * kPage - 1), 0);
+  EXPECT_TRUE(view.Damaged());
+}
+
+TEST_F(ReadOnlyViewTest, ReadsOnAnotherThreadSurviveTooAndDamageTheView) {
+  const MappedView view = MapFile();
+  ASSERT_TRUE(view.IsMapped());
+  ResizeBehindTheView(kPage);
+  unsigned char read = 'x';
+  std::thread reader([&] { read = ByteAt(view, 3 * kPage); });
+  reader.join();
+  EXPECT_EQ(read, 0);
+  EXPECT_TRUE(view.Damaged());
+}
+
+std::atomic<int> damageCalls{0};
+
+void CountDamage() {
+  damageCalls.fetch_add(1);
+}
+
+TEST_F(ReadOnlyViewTest, TheDamageHookHearsOfEveryFaultUntilItIsRemoved) {
+  const MappedView view = MapFile();
+  ASSERT_TRUE(view.IsMapped());
+  ResizeBehindTheView(kPage);
+  damageCalls = 0;
+  MappingGuard::SetDamageHook(&CountDamage);
+  EXPECT_EQ(ByteAt(view, 2 * kPage), 0);
+  EXPECT_EQ(ByteAt(view, kPage), 0);
+  MappingGuard::SetDamageHook(nullptr);
+  EXPECT_EQ(damageCalls, 2);
+}
+
+TEST_F(ReadOnlyViewTest, AFileShortenedWithinItsLastPageDamagesTheViewWithoutAFault) {
+  const MappedView view = MapFile();
+  ASSERT_TRUE(view.IsMapped());
+  ResizeBehindTheView((kPages - 1) * kPage + 10);
+  EXPECT_EQ(ByteAt(view, (kPages - 1) * kPage + 9), 'x');
+  EXPECT_EQ(ByteAt(view, (kPages - 1) * kPage + 10), 0);
+  EXPECT_TRUE(view.Damaged());
+}
+
+TEST_F(ReadOnlyViewTest, AFileThatGrowsLeavesTheViewIntact) {
+  const MappedView view = MapFile();
+  ASSERT_TRUE(view.IsMapped());
+  ResizeBehindTheView((kPages + 1) * kPage);
+  EXPECT_EQ(ByteAt(view, kPages * kPage - 1), 'x');
+  EXPECT_FALSE(view.Damaged());
+}
+
+TEST_F(ReadOnlyViewTest, AMovedViewKeepsItsDamage) {
+  MappedView view = MapFile();
+  ASSERT_TRUE(view.IsMapped());
+  ResizeBehindTheView(kPage);
+  EXPECT_EQ(ByteAt(view, 2 * kPage), 0);
+  const MappedView moved = std::move(view);
+  EXPECT_TRUE(moved.Damaged());
+  EXPECT_FALSE(view.Damaged());
+}
+
+TEST_F(ReadOnlyViewTest, ANewViewAfterADamagedOneStartsIntact) {
+  {
+    const MappedView damaged = MapFile();
+    ResizeBehindTheView(kPage);
+    EXPECT_EQ(ByteAt(damaged, 2 * kPage), 0);
+  }
+  path_ = folder_.WriteFile("again.ged", std::string(kPages * kPage, 'y'));
+  // More views than there are guards, one after the other: released views give their guard back.
+  for (int round = 0; round <= MappingGuard::kCapacity; ++round) {
+    const MappedView view = MapFile();
+    ASSERT_TRUE(view.IsMapped()) << "round " << round;
+    EXPECT_EQ(ByteAt(view, 2 * kPage), 'y');
+    EXPECT_FALSE(view.Damaged());
+  }
+}
+
+}  // namespace
+}  // namespace kinshelf::platform
