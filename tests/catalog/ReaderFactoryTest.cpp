@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -128,66 +129,57 @@ std::string FailureOf(Action&& action) {
   return {};
 }
 
-TEST(ReaderFactoryTest, AnIntactGedcomFileLoadsAndLinks) {
-  test::ScratchFolder folder;
-  WOptions options;
-  std::string error;
-  const auto collection =
-      CreateCollection(folder.WriteFile("many.ged", ManyIndividuals(500)), error, 0, options);
-  ASSERT_NE(collection, nullptr) << error;
-  EXPECT_TRUE(collection->Load());
-  collection->LinkRecords();
-  EXPECT_EQ(collection->IndividualCount(), 500);
+// A collection of a GEDCOM file of many pages, made but not loaded, for shortening the file under it.
+class ManyPagesGedcomTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    collection_ = CreateCollection(path_, error, 0, options_);
+    ASSERT_NE(collection_, nullptr) << error;
+  }
+
+  test::ScratchFolder folder_;
+  WOptions options_;
+  const std::string path_ = folder_.WriteFile("many.ged", ManyIndividuals(500));
+  std::unique_ptr<WABSCollection> collection_;
+};
+
+TEST_F(ManyPagesGedcomTest, AnIntactGedcomFileLoadsAndLinks) {
+  EXPECT_TRUE(collection_->Load());
+  collection_->LinkRecords();
+  EXPECT_EQ(collection_->IndividualCount(), 500);
 }
 
-TEST(ReaderFactoryTest, AGedcomFileShortenedBeforeLoadingFailsTheLoadNamingTheFile) {
-  test::ScratchFolder folder;
-  WOptions options;
-  std::string error;
-  const std::string path = folder.WriteFile("many.ged", ManyIndividuals(500));
-  const auto collection = CreateCollection(path, error, 0, options);
-  ASSERT_NE(collection, nullptr) << error;
-  ASSERT_EQ(truncate(path.c_str(), 100), 0);
+TEST_F(ManyPagesGedcomTest, AGedcomFileShortenedBeforeLoadingFailsTheLoadNamingTheFile) {
+  ASSERT_EQ(truncate(path_.c_str(), 100), 0);
   ClearCancel();
-  EXPECT_EQ(FailureOf([&] { collection->Load(); }), path + ": the file changed while it was being read");
+  EXPECT_EQ(FailureOf([&] { collection_->Load(); }), path_ + ": the file changed while it was being read");
   // The damage stopped the passes at their next record instead of letting each scan the zeros.
   EXPECT_TRUE(CancelRequested());
   ClearCancel();
 }
 
-TEST(ReaderFactoryTest, AGedcomFileShortenedAfterLoadingFailsTheLinking) {
-  test::ScratchFolder folder;
-  WOptions options;
-  std::string error;
-  const std::string path = folder.WriteFile("many.ged", ManyIndividuals(500));
-  const auto collection = CreateCollection(path, error, 0, options);
-  ASSERT_NE(collection, nullptr) << error;
-  ASSERT_TRUE(collection->Load());
-  ASSERT_EQ(truncate(path.c_str(), 5000), 0);
-  EXPECT_EQ(FailureOf([&] { collection->LinkRecords(); }),
-            path + ": the file changed while it was being read");
+TEST_F(ManyPagesGedcomTest, AGedcomFileShortenedAfterLoadingFailsTheLinking) {
+  ASSERT_TRUE(collection_->Load());
+  ASSERT_EQ(truncate(path_.c_str(), 5000), 0);
+  EXPECT_EQ(FailureOf([&] { collection_->LinkRecords(); }),
+            path_ + ": the file changed while it was being read");
 }
 
-TEST(ReaderFactoryTest, OnceAReadHitsTheLostEndOfAGedcomFileNoMoreRecordsAreHandedOut) {
-  test::ScratchFolder folder;
-  WOptions options;
-  std::string error;
-  const std::string path = folder.WriteFile("many.ged", ManyIndividuals(500));
-  const auto collection = CreateCollection(path, error, 0, options);
-  ASSERT_NE(collection, nullptr) << error;
-  ASSERT_TRUE(collection->Load());
-  collection->LinkRecords();
-  ASSERT_EQ(truncate(path.c_str(), 100), 0);
-  const auto last = collection->GetIndividual(500);
+TEST_F(ManyPagesGedcomTest, OnceAReadHitsTheLostEndOfAGedcomFileNoMoreRecordsAreHandedOut) {
+  ASSERT_TRUE(collection_->Load());
+  collection_->LinkRecords();
+  ASSERT_EQ(truncate(path_.c_str(), 100), 0);
+  const auto last = collection_->GetIndividual(500);
   ASSERT_NE(last, nullptr);
   EXPECT_EQ(last->GetIDText(), "");
-  const std::string changed = path + ": the file changed while it was being read";
-  EXPECT_EQ(FailureOf([&] { collection->GetIndividual(1); }), changed);
-  EXPECT_EQ(FailureOf([&] { collection->GetMarriage(1); }), changed);
-  EXPECT_EQ(FailureOf([&] { collection->GetNote(1); }), changed);
-  EXPECT_EQ(FailureOf([&] { collection->GetSource(1); }), changed);
-  EXPECT_EQ(FailureOf([&] { collection->GetRepo(1); }), changed);
-  EXPECT_EQ(FailureOf([&] { collection->GetSubmitter(); }), changed);
+  const std::string changed = path_ + ": the file changed while it was being read";
+  EXPECT_EQ(FailureOf([&] { collection_->GetIndividual(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection_->GetMarriage(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection_->GetNote(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection_->GetSource(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection_->GetRepo(1); }), changed);
+  EXPECT_EQ(FailureOf([&] { collection_->GetSubmitter(); }), changed);
 }
 
 }  // namespace
