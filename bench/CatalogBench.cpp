@@ -7,7 +7,7 @@
 #include <string>
 
 #include "catalog/FileKinds.h"
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 
 namespace kinshelf {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "model/WDate.h"
-#include "model/WDateDiff.h"
+#include "model/dates/WDate.h"
+#include "model/dates/WDateDiff.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/ExcludeMatcher.h"
-#include "catalog/ExcludeXml.h"
+#include "catalog/exclusions/ExcludeMatcher.h"
+#include "catalog/exclusions/ExcludeXml.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

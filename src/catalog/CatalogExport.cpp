@@ -1,7 +1,7 @@
 // The listing as comma-separated text.
 #include "catalog/CatalogExport.h"
 
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 #include "fileaccess/WVersionMMF.h"
 #include "platform/FileIo.h"

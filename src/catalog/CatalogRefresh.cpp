@@ -1,8 +1,8 @@
 // The refresh of a listing.
 #include "catalog/CatalogRefresh.h"
 
-#include "catalog/TransactionScope.h"
-#include "catalog/WFileStore.h"
+#include "catalog/store/TransactionScope.h"
+#include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 #include "platform/FileInfo.h"
 #include "platform/ProcessEvents.h"

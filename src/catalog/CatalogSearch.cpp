@@ -6,9 +6,9 @@
 
 #include "catalog/FileKindRecognition.h"
 #include "catalog/SearchDrives.h"
-#include "catalog/TransactionScope.h"
-#include "catalog/WFileExcludeList.h"
-#include "catalog/WFileStore.h"
+#include "catalog/exclusions/WFileExcludeList.h"
+#include "catalog/store/TransactionScope.h"
+#include "catalog/store/WFileStore.h"
 #include "platform/Paths.h"
 #include "platform/ProcessEvents.h"
 #include "settings/WOptions.h"

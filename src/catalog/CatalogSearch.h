@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "catalog/FileKinds.h"
-#include "catalog/TFindFile.h"
+#include "catalog/findfile/TFindFile.h"
 
 namespace kinshelf {
 

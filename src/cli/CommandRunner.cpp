@@ -6,7 +6,7 @@
 #include <cstring>
 #include <exception>
 
-#include "cli/Commands.h"
+#include "cli/commands/Commands.h"
 
 namespace kinshelf::cli {
 

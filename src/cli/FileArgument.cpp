@@ -4,7 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "platform/Paths.h"
 
 namespace kinshelf::cli {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 
 namespace kinshelf::cli {

@@ -1,8 +1,8 @@
 // What every command has at hand, made as the program's start-up makes it.
 #include "cli/Session.h"
 
-#include "catalog/ProgramDiscovery.h"
-#include "catalog/WFileExcludeList.h"
+#include "catalog/exclusions/WFileExcludeList.h"
+#include "catalog/programs/ProgramDiscovery.h"
 
 namespace kinshelf::cli {
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf::cli {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numeric>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 #include "gedcom/ExchangeSortOrder.h"
@@ -19,9 +20,10 @@
 #include "gedcom/WGEDSource.h"
 #include "gedcom/WGEDSubmitter.h"
 #include "model/CancelFlag.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 #include "platform/DateTime.h"
 #include "platform/FileInfo.h"
+#include "platform/MappingGuard.h"
 #include "text/CatalogDateFormat.h"
 #include "text/CountFormat.h"
 
@@ -96,6 +98,15 @@ std::string FileDateText(double value) {
   return text;
 }
 
+// While it lives, damage to a guarded mapping sets the cancel flag.
+class CancelOnDamage {
+ public:
+  CancelOnDamage() { platform::MappingGuard::SetDamageHook(&RequestCancel); }
+  ~CancelOnDamage() { platform::MappingGuard::SetDamageHook(nullptr); }
+  CancelOnDamage(const CancelOnDamage&) = delete;
+  CancelOnDamage& operator=(const CancelOnDamage&) = delete;
+};
+
 }  // namespace
 
 WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
@@ -128,6 +139,7 @@ void WGEDCollection::LinkRecords() {
       [this](std::int32_t individual, std::vector<std::int32_t>& families) {
         OrderFamilies(individual, families);
       });
+  if (text_->Damaged()) ThrowChanged();
 }
 
 void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families) {
@@ -161,16 +173,19 @@ void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int
 }
 
 std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(std::int32_t index) {
+  RequireNoLostPages();
   if (index < 1 || index > IndividualCount()) return nullptr;
   return std::make_unique<WGEDIndividual>(*this, index);
 }
 
 std::unique_ptr<WABSMarriage> WGEDCollection::GetMarriage(std::int32_t index) {
+  RequireNoLostPages();
   if (index < 1 || index > MarriageCount()) return nullptr;
   return std::make_unique<WGEDMarriage>(*this, index);
 }
 
 std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() {
+  RequireNoLostPages();
   if (indexes_ == nullptr) return nullptr;
   const std::int32_t other = Find(kOthers, SubmitterId(*text_, indexes_->header));
   const char* record = RecordPosition(kOthers, other);
@@ -178,16 +193,19 @@ std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() {
 }
 
 std::unique_ptr<WABSNote> WGEDCollection::GetNote(std::int32_t index) {
+  RequireNoLostPages();
   const char* record = RecordPosition(kNotes, index);
   return record != nullptr ? WGEDNote::FromRecord(*this, record) : nullptr;
 }
 
 std::unique_ptr<WABSSource> WGEDCollection::GetSource(std::int32_t index) {
+  RequireNoLostPages();
   const char* record = RecordPosition(kSources, index);
   return record != nullptr ? std::make_unique<WGEDSource>(*this, record, true) : nullptr;
 }
 
 std::unique_ptr<WABSRepo> WGEDCollection::GetRepo(std::int32_t index) {
+  RequireNoLostPages();
   const char* record = RecordPosition(kRepositories, index);
   return record != nullptr ? std::make_unique<WGEDRepo>(*this, record) : nullptr;
 }
@@ -227,6 +245,9 @@ std::string WGEDCollection::GetExtraText() {
 }
 
 bool WGEDCollection::Load() {
+  // The first page lost to a file shortened under the mapping cancels the passes: every scan would
+  // otherwise run on through the zeros to the end of the mapping.
+  const CancelOnDamage cancelOnDamage;
   indexes_ = std::make_unique<GedcomIndexes>(text_->Size());
   if (!CancelRequested()) {
     const PageWarmer warmer(text_->TextStart(), text_->TextEnd());
@@ -234,7 +255,16 @@ bool WGEDCollection::Load() {
   }
   if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
   SetCharacterSet(static_cast<std::uint8_t>(DetectCharSet(*text_, indexes_->header)));
+  if (text_->Damaged()) ThrowChanged();
   return !CancelRequested();
+}
+
+void WGEDCollection::RequireNoLostPages() const {
+  if (text_->LostPages()) ThrowChanged();
+}
+
+void WGEDCollection::ThrowChanged() const {
+  throw std::runtime_error(FilePath() + ": the file changed while it was being read");
 }
 
 std::int32_t WGEDCollection::FindIndividual(std::string_view id) {

@@ -10,6 +10,10 @@
 //  3. Linked: LinkRecords put every individual's spouse families in marriage-date order.
 //  4. Every object handed out holds positions into the mapping and must be freed before the
 //     collection.
+//  5. A file shortened by another program while it is read reads as zeros past its new end (see
+//     platform::MappingGuard), so nothing built from it can be trusted: the first lost page cancels
+//     Load, and Load, LinkRecords and every record getter then throw std::runtime_error
+//     "PATH: the file changed while it was being read".
 #pragma once
 
 #include <cstdint>
@@ -78,6 +82,10 @@ class WGEDCollection : public WABSCollection {
  private:
   std::int32_t CountOf(gedcom::Category category) const;
   std::int32_t Find(gedcom::Category category, std::string_view id);
+  // Throws std::runtime_error "PATH: the file changed while it was being read" once pages of the
+  // mapping were lost to a file shortened under it.
+  void RequireNoLostPages() const;
+  [[noreturn]] void ThrowChanged() const;
   void OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families);
 
   std::unique_ptr<WGEDTextMMF> text_;

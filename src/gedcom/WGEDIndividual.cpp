@@ -10,7 +10,7 @@
 #include "gedcom/WGEDName.h"
 #include "gedcom/WGEDNote.h"
 #include "gedcom/WGEDVitEvent.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 
 namespace kinshelf {
 

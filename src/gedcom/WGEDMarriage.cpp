@@ -6,7 +6,7 @@
 #include "gedcom/WGEDCollection.h"
 #include "gedcom/WGEDLDSEvent.h"
 #include "gedcom/WGEDNote.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf {

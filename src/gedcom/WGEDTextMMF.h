@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gedcom/WTextMMF.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 
 namespace kinshelf {
 

@@ -5,7 +5,7 @@
 #include "gedcom/WGEDCollection.h"
 #include "gedcom/WGEDNote.h"
 #include "gedcom/WGEDPlace.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 
 namespace kinshelf {
 

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 
 namespace kinshelf {
 

@@ -2,7 +2,7 @@
 #include "model/ItemTexts.h"
 
 #include "model/WABSNote.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 
 namespace kinshelf {
 

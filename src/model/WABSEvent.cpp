@@ -5,7 +5,7 @@
 #include "model/WABSCitation.h"
 #include "model/WABSNote.h"
 #include "model/WABSPlace.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 
 namespace kinshelf {
 

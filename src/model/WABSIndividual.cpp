@@ -8,8 +8,8 @@
 #include "model/WABSName.h"
 #include "model/WABSNote.h"
 #include "model/WABSVitEvent.h"
-#include "model/WDate.h"
-#include "model/WDateDiff.h"
+#include "model/dates/WDate.h"
+#include "model/dates/WDateDiff.h"
 #include "platform/DateTime.h"
 #include "settings/WOptions.h"
 

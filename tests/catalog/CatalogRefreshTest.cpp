@@ -7,11 +7,11 @@
 
 #include <filesystem>
 
-#include "support/CatalogTestSupport.h"
 #include "catalog/FileKinds.h"
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 #include "platform/ProcessEvents.h"
+#include "support/CatalogTestSupport.h"
 #include "support/ScratchFolder.h"
 
 namespace kinshelf {

@@ -12,14 +12,14 @@
 #include <map>
 #include <set>
 
-#include "support/CatalogTestSupport.h"
 #include "catalog/FileKinds.h"
-#include "catalog/WFileExcludeList.h"
-#include "catalog/WFileStore.h"
+#include "catalog/exclusions/WFileExcludeList.h"
+#include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 #include "platform/FileIo.h"
 #include "platform/ProcessEvents.h"
 #include "settings/WOptions.h"
+#include "support/CatalogTestSupport.h"
 #include "support/ScratchFolder.h"
 
 namespace kinshelf {

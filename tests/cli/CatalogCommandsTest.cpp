@@ -5,7 +5,7 @@
 
 #include "CliTestSupport.h"
 #include "catalog/FileKinds.h"
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 
 namespace kinshelf::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "support/ScratchFolder.h"
 
 namespace kinshelf::test {

@@ -1,7 +1,7 @@
 // The dispatcher: help, unknown commands and options, and exit statuses.
 #include "CliTestSupport.h"
 #include "cli/CommandRunner.h"
-#include "cli/Commands.h"
+#include "cli/commands/Commands.h"
 
 namespace kinshelf::test {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "CliTestSupport.h"
 #include "catalog/FileKinds.h"
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "platform/DateTime.h"
 #include "platform/Paths.h"
 #include "support/CatalogTestSupport.h"

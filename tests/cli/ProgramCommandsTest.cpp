@@ -6,7 +6,7 @@
 
 #include "CliTestSupport.h"
 #include "catalog/FileKinds.h"
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 #include "support/FakeProgram.h"
 
 namespace kinshelf::test {

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "catalog/ReaderFactory.h"
-#include "model/FamilyPage.h"
-#include "model/IndividualPage.h"
+#include "readers/ReaderFactory.h"
+#include "model/pages/FamilyPage.h"
+#include "model/pages/IndividualPage.h"
 #include "model/WABSCollection.h"
 #include "model/WABSIndividual.h"
 #include "settings/WOptions.h"

@@ -14,7 +14,7 @@
 #include "model/WABSSource.h"
 #include "model/WABSSubmitter.h"
 #include "model/WABSVitEvent.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf::test {

@@ -12,7 +12,7 @@
 #include "model/WABSNote.h"
 #include "model/WABSPlace.h"
 #include "model/WABSVitEvent.h"
-#include "model/WDate.h"
+#include "model/dates/WDate.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf {

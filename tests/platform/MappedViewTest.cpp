@@ -1,5 +1,5 @@
-// Read-only views of files that another process shortens while they are mapped: reads past the new
-// end give zeros instead of a bus error, and the view tells that it is damaged.
+// Views of mapped files: writable views reach the file, an empty file cannot be mapped, and a
+// read-only view of a file another process shortens reads zeros past the new end and says it is damaged.
 #include "platform/MappedView.h"
 
 #include <fcntl.h>
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 #include <string>
 #include <thread>
 
@@ -138,6 +139,25 @@ TEST_F(ReadOnlyViewTest, ANewViewAfterADamagedOneStartsIntact) {
     EXPECT_EQ(ByteAt(view, 2 * kPage), 'y');
     EXPECT_FALSE(view.Damaged());
   }
+}
+
+TEST(MappedViewTest, WritableViewReachesTheFile) {
+  test::ScratchFolder folder;
+  const auto path = folder.WriteFile("m", "hello");
+  {
+    const auto fd = OpenExistingFile(path, true);
+    MappedView view = MappedView::Map(fd.Get(), 5, true);
+    ASSERT_TRUE(view.IsMapped());
+    std::memcpy(view.Base(), "HELLO", 5);
+    EXPECT_EQ(view.Release(), 0);
+  }
+  EXPECT_EQ(test::ReadFile(path), "HELLO");
+}
+
+TEST(MappedViewTest, ZeroLengthCannotBeMapped) {
+  test::ScratchFolder folder;
+  const auto fd = OpenExistingFile(folder.WriteFile("empty", ""), false);
+  EXPECT_FALSE(MappedView::Map(fd.Get(), 0, false).IsMapped());
 }
 
 }  // namespace

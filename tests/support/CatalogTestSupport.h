@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/WFileStore.h"
+#include "catalog/store/WFileStore.h"
 
 namespace kinshelf::test {
 

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "CompiledLocale.h"
+#include "support/CompiledLocale.h"
 
 namespace kinshelf {
 namespace {

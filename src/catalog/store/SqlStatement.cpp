@@ -1,0 +1,98 @@
+// A prepared SQLite statement with positional parameters and the busy retry.
+#include "catalog/store/SqlStatement.h"
+
+#include <chrono>
+#include <thread>
+
+#include "catalog/store/WFileStoreError.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr int kBusyAttempts = 8;
+constexpr auto kBusyPause = std::chrono::milliseconds(10);
+
+// SQLite's message with the database file's name before it, so that every error says which catalog
+// it is about.
+std::string ErrorText(sqlite3* db) {
+  const char* file = sqlite3_db_filename(db, "main");
+  const std::string message = sqlite3_errmsg(db);
+  return file != nullptr && *file != '\0' ? std::string(file) + ": " + message : message;
+}
+
+}  // namespace
+
+SqlStatement::SqlStatement(sqlite3* db, std::string_view sql) : db_(db) {
+  if (db_ == nullptr) throw WFileStoreError("Cannot perform this operation on a closed database");
+  if (sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                         &statement_, nullptr) != SQLITE_OK) {
+    throw WFileStoreError(ErrorText(db_));
+  }
+}
+
+SqlStatement::~SqlStatement() {
+  sqlite3_finalize(statement_);
+}
+
+SqlStatement& SqlStatement::Reset() {
+  sqlite3_reset(statement_);
+  sqlite3_clear_bindings(statement_);
+  return *this;
+}
+
+SqlStatement& SqlStatement::Bind(int index, std::int64_t value) {
+  if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) throw WFileStoreError(ErrorText(db_));
+  return *this;
+}
+
+SqlStatement& SqlStatement::Bind(int index, double value) {
+  if (sqlite3_bind_double(statement_, index, value) != SQLITE_OK) throw WFileStoreError(ErrorText(db_));
+  return *this;
+}
+
+SqlStatement& SqlStatement::Bind(int index, std::string_view text) {
+  if (sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) !=
+      SQLITE_OK) {
+    throw WFileStoreError(ErrorText(db_));
+  }
+  return *this;
+}
+
+bool SqlStatement::Step() {
+  for (int attempt = 1;; ++attempt) {
+    const int result = sqlite3_step(statement_);
+    if (result == SQLITE_ROW) return true;
+    if (result == SQLITE_DONE) return false;
+    const bool busy = result == SQLITE_BUSY || result == SQLITE_LOCKED;
+    if (!busy || attempt >= kBusyAttempts) {
+      const std::string message = ErrorText(db_);
+      sqlite3_reset(statement_);
+      throw WFileStoreError(message);
+    }
+    sqlite3_reset(statement_);
+    std::this_thread::sleep_for(kBusyPause);
+  }
+}
+
+void SqlStatement::Run() {
+  while (Step()) {
+  }
+}
+
+std::int64_t SqlStatement::ColumnInt(int column) const {
+  return sqlite3_column_int64(statement_, column);
+}
+
+double SqlStatement::ColumnDouble(int column) const {
+  return sqlite3_column_double(statement_, column);
+}
+
+std::string SqlStatement::ColumnText(int column) const {
+  const auto* text = sqlite3_column_text(statement_, column);
+  if (text == nullptr) return {};
+  return std::string(reinterpret_cast<const char*>(text),
+                     static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)));
+}
+
+}  // namespace kinshelf

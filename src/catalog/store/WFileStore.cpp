@@ -1,0 +1,317 @@
+// The catalog store on the SQLite C API.
+#include "catalog/store/WFileStore.h"
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <optional>
+#include <thread>
+
+#include "catalog/store/CatalogSchema.h"
+#include "catalog/store/ListingQuery.h"
+#include "catalog/store/WFileStoreError.h"
+#include "fileaccess/WIntArray.h"
+#include "platform/FileInfo.h"
+#include "platform/FileIo.h"
+#include "platform/Paths.h"
+#include "platform/UserFolders.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr int kVersionThousandths = 2003;
+constexpr auto kCommitPatience = std::chrono::seconds(5);
+constexpr auto kCommitPause = std::chrono::milliseconds(10);
+
+// The stored version in thousandths; an empty text is 2.001. Nothing when it is not a decimal number.
+std::optional<long long> VersionThousandths(const std::string& stored) {
+  if (stored.empty()) return 2001;
+  std::string_view text(stored);
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  double value = 0;
+  const auto* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  // Older steps do nothing, so a walk from far below may start at 2000; the small bias keeps
+  // 2.001 from becoming 2000.999.
+  const double thousandths = std::floor(value * 1000.0 + 1e-6);
+  return thousandths < 2000 ? 2000 : static_cast<long long>(std::fmin(thousandths, 1e15));
+}
+
+}  // namespace
+
+WFileStore::WFileStore(const std::string& baseName) : baseName_(baseName) {
+  if (platform::FileExists(FileName())) {
+    Open();
+    try {
+      Upgrade();
+    } catch (const WFileStoreError& error) {
+      // SQLite's own messages do not say which file they are about.
+      const std::string message = error.what();
+      if (message.find(FileName()) != std::string::npos) throw;
+      throw WFileStoreError(FileName() + ": " + message);
+    }
+  } else {
+    Create();
+  }
+  BeginTransaction();
+  CommitTransaction();
+}
+
+WFileStore::~WFileStore() = default;
+
+void WFileStore::CloseDatabase::operator()(sqlite3* db) const {
+  sqlite3_close_v2(db);
+}
+
+std::string WFileStore::DefaultBaseName() {
+  const std::string folder = platform::CatalogFolder();
+  platform::ForceDirectories(folder);
+  return platform::JoinPath(folder, "Catalog");
+}
+
+void WFileStore::Open(int flags, const char* failure) {
+  sqlite3* db = nullptr;
+  const int result = sqlite3_open_v2(FileName().c_str(), &db, flags, nullptr);
+  db_.reset(db);
+  if (result != SQLITE_OK) {
+    db_.reset();
+    throw WFileStoreError(failure + FileName());
+  }
+}
+
+void WFileStore::Open() {
+  Open(SQLITE_OPEN_READWRITE, "Cannot open file ");
+}
+
+void WFileStore::Create() {
+  Open(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, "Cannot create file ");
+  // The schema and the version row in one transaction, so that a failure or a crash never leaves a
+  // catalog that a later start would take for an old version.
+  try {
+    BeginTransaction();
+    for (const auto statement : schema::kCreateStatements) ExecuteScript(statement);
+    SetValue("Version", std::string(kVersion));
+    CommitTransaction();
+  } catch (...) {
+    transactionDepth_ = 0;
+    statements_.clear();
+    db_.reset();
+    platform::RemoveFile(FileName());
+    throw;
+  }
+}
+
+void WFileStore::Upgrade() {
+  const std::string stored = GetValue("Version");
+  if (stored.size() == kVersion.size() && sqlite3_strnicmp(stored.c_str(), kVersion.data(), 5) == 0) return;
+  const auto start = VersionThousandths(stored);
+  if (!start || *start > kVersionThousandths) {
+    throw WFileStoreError("The catalog " + FileName() + " holds version \"" + stored +
+                          "\", which this program cannot read; the file was left unchanged.");
+  }
+  // All steps in one transaction, so that an interrupted upgrade can simply run again.
+  BeginTransaction();
+  for (long long step = *start; step <= kVersionThousandths; ++step) {
+    if (step == 2001) {
+      Execute(schema::kAddTmpFlag);
+      Execute(schema::kAddFileVer);
+    } else if (step == 2002) {
+      Execute(schema::kAddCrc32);
+    } else if (step == kVersionThousandths) {
+      SetValue("Version", std::string(kVersion));
+    }
+  }
+  CommitTransaction();
+}
+
+void WFileStore::Execute(std::string_view sql) {
+  Statement(sql)->Run();
+}
+
+void WFileStore::ExecuteScript(std::string_view sql) {
+  SqlStatement(db_.get(), sql).Run();
+}
+
+SqlStatement::Lease WFileStore::Statement(std::string_view sql) {
+  auto found = statements_.find(sql);
+  if (found == statements_.end()) {
+    found = statements_.emplace(std::string(sql), std::make_unique<SqlStatement>(db_.get(), sql)).first;
+  }
+  return SqlStatement::Lease(*found->second);
+}
+
+void WFileStore::BeginTransaction() {
+  if (transactionDepth_ == 0) Execute("BEGIN DEFERRED TRANSACTION;");
+  ++transactionDepth_;
+}
+
+void WFileStore::CommitTransaction() {
+  if (transactionDepth_ == 0) return;
+  if (transactionDepth_ == 1) CommitOutermost();
+  --transactionDepth_;
+}
+
+void WFileStore::CommitOutermost() {
+  // Another program reading the catalog can hold a commit up for a while; waiting for it is better
+  // than losing a whole search. A commit that still fails is rolled back, so that the store never
+  // stays inside a transaction that no later commit would end.
+  const auto giveUp = std::chrono::steady_clock::now() + kCommitPatience;
+  for (;;) {
+    try {
+      Execute("COMMIT TRANSACTION;");
+      return;
+    } catch (const WFileStoreError&) {
+      const bool stillOpen = sqlite3_get_autocommit(db_.get()) == 0;
+      if (stillOpen && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(kCommitPause);
+        continue;
+      }
+      transactionDepth_ = 0;
+      if (stillOpen) sqlite3_exec(db_.get(), "ROLLBACK TRANSACTION;", nullptr, nullptr, nullptr);
+      throw;
+    }
+  }
+}
+
+std::int32_t WFileStore::CountByKind(int kind) {
+  const auto count = Statement("select count(*) from Files where type=?;");
+  count->Bind(1, static_cast<std::int64_t>(kind));
+  return count->Step() ? static_cast<std::int32_t>(count->ColumnInt(0)) : 0;
+}
+
+std::int32_t WFileStore::FindFileID(const std::string& fullPath) {
+  const auto parts = platform::SplitPath(fullPath);
+  // Linux file names are case-sensitive: two files whose names differ only in case are two rows.
+  const auto find = Statement(
+      "SELECT FileID FROM Files WHERE path=? COLLATE BINARY and Name=? COLLATE BINARY and Drive=? COLLATE "
+      "BINARY;");
+  find->Bind(1, parts.folder).Bind(2, parts.baseName + parts.extension).Bind(3, parts.drive);
+  return find->Step() ? static_cast<std::int32_t>(find->ColumnInt(0)) : 0;
+}
+
+std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, int kind) {
+  cachedFileID_ = -1;
+  cachedFile_.reset();
+  return std::make_unique<WFileStoreFile>(*this, kind, fullPath);
+}
+
+std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, int kind,
+                                                   const platform::FileStatus& status) {
+  cachedFileID_ = -1;
+  cachedFile_.reset();
+  return std::make_unique<WFileStoreFile>(*this, kind, fullPath, status);
+}
+
+std::unique_ptr<WFileStoreFile> WFileStore::GetFile(std::int32_t fileID) {
+  cachedFileID_ = -1;
+  cachedFile_.reset();
+  return std::make_unique<WFileStoreFile>(*this, fileID);
+}
+
+WFileStoreFile& WFileStore::GetCachedFile(std::int32_t fileID) {
+  if (cachedFile_ == nullptr || cachedFileID_ != fileID) {
+    cachedFile_ = std::make_unique<WFileStoreFile>(*this, fileID);
+    cachedFileID_ = fileID;
+  }
+  return *cachedFile_;
+}
+
+void WFileStore::DeleteFileRow(std::int32_t fileID) {
+  const auto remove = Statement("DELETE FROM Files where FileID=?;");
+  remove->Bind(1, static_cast<std::int64_t>(fileID)).Run();
+}
+
+std::int64_t WFileStore::DeleteFolderRows(const std::string& folder) {
+  // A byte-wise prefix test on the row's folder with a separator after it: the folder itself and
+  // everything below it match, /data never takes /data2 along, and no character has a pattern
+  // meaning.
+  const std::string exact(platform::WithoutTrailingSeparator(folder));
+  const std::string prefix = exact == "/" ? exact : exact + platform::kSeparator;
+  const auto remove =
+      Statement("delete from Files where substr(CAST(Drive||Path||'/' AS BLOB),1,?)=CAST(? AS BLOB);");
+  remove->Bind(1, static_cast<std::int64_t>(prefix.size())).Bind(2, prefix).Run();
+  return sqlite3_changes64(db_.get());
+}
+
+void WFileStore::ResetTmpFlag(std::int32_t value) {
+  const auto reset = Statement("update Files set TmpFlag=?1 where TmpFlag<>?1;");
+  reset->Bind(1, static_cast<std::int64_t>(value)).Run();
+}
+
+std::int64_t WFileStore::DeleteByTmpFlag(std::int32_t value) {
+  const auto sweep = Statement("Delete from files where TmpFlag=?;");
+  sweep->Bind(1, static_cast<std::int64_t>(value)).Run();
+  return sqlite3_changes64(db_.get());
+}
+
+bool WFileStore::KeyExists(const std::string& key) {
+  const auto find = Statement("SELECT KeyStr FROM General WHERE KeyStr=?;");
+  return find->Bind(1, key).Step();
+}
+
+std::string WFileStore::GetValue(const std::string& key) {
+  const auto find = Statement("SELECT ValueStr FROM General WHERE KeyStr=?;");
+  return find->Bind(1, key).Step() ? find->ColumnText(0) : std::string();
+}
+
+void WFileStore::SetValue(const std::string& key, const std::string& value) {
+  const auto write = Statement(KeyExists(key) ? "UPDATE General SET ValueStr=? WHERE KeyStr=?;"
+                                              : "INSERT INTO General (ValueStr,KeyStr) VALUES (?,?);");
+  write->Bind(1, value).Bind(2, key).Run();
+}
+
+std::unique_ptr<WIntArray> WFileStore::GetIterator(int listType, const std::string& nameFilter,
+                                                   bool showGenbox, bool showTMG, bool showHFT, bool showAQ,
+                                                   bool showFTM, bool showGEDCOM, bool showPAF,
+                                                   bool showRootsMagic, bool showLegacy, bool ascending,
+                                                   int sortColumn, bool bookmarksOnly) {
+  auto list = std::make_unique<WIntArray>(std::string(), 0);
+  ListingQuery query;
+  switch (listType) {
+    case 1: {
+      KindSet shown{};
+      shown[kind::kGenbox] = showGenbox;
+      shown[kind::kMasterGenealogist] = showTMG;
+      shown[kind::kHeritage] = showHFT;
+      shown[kind::kAncestralQuest] = showAQ;
+      shown[kind::kFamilyTreeMaker] = showFTM;
+      shown[kind::kGedcom] = showGEDCOM;
+      shown[kind::kPaf] = showPAF;
+      shown[kind::kRootsMagic] = showRootsMagic;
+      shown[kind::kLegacy] = showLegacy;
+      query = BuildListingQuery(nameFilter, shown, ascending, sortColumn, bookmarksOnly);
+      break;
+    }
+    case 2:
+      query.sql = "SELECT PersonID FROM persons;";
+      break;
+    case 3:
+      query.sql = "SELECT PersonID FROM persons order by Given;";
+      break;
+    case 4:
+      query.sql = "SELECT PersonID FROM persons order by surname;";
+      break;
+    default:
+      return list;
+  }
+  BeginTransaction();
+  try {
+    // Not kept for reuse: the filters make too many different texts.
+    SqlStatement select(db_.get(), query.sql);
+    if (!query.namePattern.empty()) select.Bind(1, query.namePattern);
+    while (select.Step()) {
+      const auto id = select.ColumnInt(0);
+      if (id > 0) list->AddValue(static_cast<std::int32_t>(id));
+    }
+  } catch (...) {
+    CommitTransaction();
+    throw;
+  }
+  CommitTransaction();
+  return list;
+}
+
+}  // namespace kinshelf

@@ -1,0 +1,111 @@
+// The catalog store: one SQLite database that records every genealogy file found on the computer,
+// one row per file. It creates the file and its schema on first use, upgrades older files in place,
+// and answers the few queries the program needs. Single-threaded: every caller is on one thread.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "catalog/store/SqlStatement.h"
+#include "catalog/store/WFileStoreFile.h"
+
+namespace kinshelf {
+
+class WIntArray;
+
+class WFileStore {
+ public:
+  // The version this program writes and reads.
+  static constexpr std::string_view kVersion = "2.003";
+
+  // Opens baseName + ".sdb", creating it with the full schema when it does not exist, upgrading an
+  // older one in place. Throws WFileStoreError: "Cannot open file %s", "Cannot create file %s",
+  // SQLite's message, or a refusal naming the file and its version when the file was written by a
+  // newer program (such a file is left untouched).
+  explicit WFileStore(const std::string& baseName);
+  ~WFileStore();
+  WFileStore(const WFileStore&) = delete;
+  WFileStore& operator=(const WFileStore&) = delete;
+
+  // The base name of the catalog in the user's catalog folder, creating the folders on the way.
+  static std::string DefaultBaseName();
+  // The database file's path.
+  std::string FileName() const { return baseName_ + ".sdb"; }
+
+  // Transactions nest by counting: only the outermost begin and commit reach SQLite. An outermost
+  // commit that fails, after waiting up to 5 s for other readers, is rolled back and throws.
+  void BeginTransaction();
+  void CommitTransaction();
+
+  // The number of rows of a kind.
+  std::int32_t CountByKind(int kind);
+  // The id of the row for that file, or 0. Paths compare byte for byte, as file names do here.
+  std::int32_t FindFileID(const std::string& fullPath);
+  // A new, unsaved record for a file on disk. Empties the record cache.
+  std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, int kind);
+  // The same with the file's status already read.
+  std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, int kind,
+                                          const platform::FileStatus& status);
+  // A record loaded from its row, owned by the caller. Empties the record cache.
+  std::unique_ptr<WFileStoreFile> GetFile(std::int32_t fileID);
+  // The store's own cached record for the id, loaded only when the id differs from the cached one.
+  // Valid until the next NewFile, GetFile or GetCachedFile for another id.
+  WFileStoreFile& GetCachedFile(std::int32_t fileID);
+
+  void DeleteFileRow(std::int32_t fileID);
+  // Deletes the rows of the files in that folder and in every folder below it, nothing else;
+  // returns how many.
+  std::int64_t DeleteFolderRows(const std::string& folder);
+  // Sets every search mark to `value` before a search.
+  void ResetTmpFlag(std::int32_t value);
+  // Deletes every row whose search mark is still `value` after a search; returns how many.
+  std::int64_t DeleteByTmpFlag(std::int32_t value);
+
+  bool KeyExists(const std::string& key);
+  // The value of a key of the store's own table; empty when absent.
+  std::string GetValue(const std::string& key);
+  void SetValue(const std::string& key, const std::string& value);
+
+  // The ids of the listed rows in display order, as a new list owned by the caller. List type 1
+  // lists catalogued files with the filters and the sort column (1 Name, 2 Type, 3 Size,
+  // 4 Last Modified Date, 5 Full Path); types 2 to 4 list the persons table; others list nothing.
+  // The name filter is a case-insensitive substring in which "%" and "_" keep their LIKE meaning.
+  std::unique_ptr<WIntArray> GetIterator(int listType, const std::string& nameFilter, bool showGenbox,
+                                         bool showTMG, bool showHFT, bool showAQ, bool showFTM,
+                                         bool showGEDCOM, bool showPAF, bool showRootsMagic, bool showLegacy,
+                                         bool ascending, int sortColumn, bool bookmarksOnly);
+
+  sqlite3* Database() const { return db_.get(); }
+  // The prepared statement for the text, kept for reuse; reset when the lease ends.
+  SqlStatement::Lease Statement(std::string_view sql);
+
+ private:
+  void Open(int flags, const char* failure);
+  void Open();
+  void Create();
+  void CommitOutermost();
+  void Upgrade();
+  void Execute(std::string_view sql);
+  // Runs a statement once, without keeping it for reuse.
+  void ExecuteScript(std::string_view sql);
+
+  struct CloseDatabase {
+    void operator()(sqlite3* db) const;
+  };
+
+  std::string baseName_;
+  // Declared before the statements, so that they are finalized before the connection closes; an
+  // open transaction is rolled back by the close.
+  std::unique_ptr<sqlite3, CloseDatabase> db_;
+  int transactionDepth_ = 0;
+  std::int32_t cachedFileID_ = -1;
+  std::unique_ptr<WFileStoreFile> cachedFile_;
+  std::map<std::string, std::unique_ptr<SqlStatement>, std::less<>> statements_;
+};
+
+}  // namespace kinshelf

@@ -1,0 +1,97 @@
+// kinshelf exclusions: shows the exclusion list as the search dialog lists it, and edits it.
+#include <charconv>
+
+#include "catalog/exclusions/ExcludeChoice.h"
+#include "catalog/exclusions/WFileExcludeList.h"
+#include "cli/JsonWriter.h"
+#include "cli/OutputFormat.h"
+#include "cli/Session.h"
+#include "cli/TextTable.h"
+#include "cli/commands/Commands.h"
+#include "platform/FileInfo.h"
+#include "platform/Paths.h"
+
+namespace kinshelf::cli {
+
+namespace {
+
+int EntryNumber(const std::string& text, const WFileExcludeList& list) {
+  int number = 0;
+  const auto* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  if (error != std::errc() || stop != end)
+    throw UsageError("--remove needs an entry number, not \"" + text + "\"");
+  if (number < 1 || number > list.Count()) throw std::runtime_error("there is no entry " + text);
+  return number;
+}
+
+void Edit(const ParsedArgs& args, WFileExcludeList& list) {
+  if (args.Has("clear")) list.Clear();
+  if (const auto number = args.Value("remove")) list.Remove(EntryNumber(*number, list));
+  if (const auto folder = args.Value("add")) {
+    const std::string path(platform::WithoutTrailingSeparator(platform::ExpandPath(*folder)));
+    if (!platform::DirectoryExists(path)) throw std::runtime_error("Please enter a valid folder: " + *folder);
+    list.AddFolder(path, !args.Has("no-subfolders"));
+  }
+}
+
+void Write(const WFileExcludeList& list, OutputFormat format, std::ostream& out) {
+  if (format == OutputFormat::kJson) {
+    JsonWriter json(out);
+    json.BeginArray();
+    std::int64_t index = 0;
+    for (const auto& item : list.Items()) {
+      json.BeginObject().Key("index").Number(++index).Key("is_path").Bool(item.IsPath);
+      json.Key("path").String(item.Path).Key("sub").Bool(item.Sub).EndObject();
+    }
+    json.EndArray();
+    return;
+  }
+  if (list.Count() == 0) {
+    out << "No folders or files are excluded.\n";
+    return;
+  }
+  TextTable table({"#", "Entry"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+  int index = 0;
+  for (const auto& item : list.Items()) table.AddRow({std::to_string(++index), ExcludeEntryLine(item)});
+  table.Write(out);
+}
+
+class ExclusionsCommand : public Command {
+ public:
+  const CommandSpec& Spec() const override { return spec_; }
+
+  int Run(const ParsedArgs& args, CommandIo& io) override {
+    const OutputFormat format = FormatOf(args, false);
+    if (args.Has("no-subfolders") && !args.Has("add")) throw UsageError("--no-subfolders goes with --add");
+    Session session;
+    WFileExcludeList list(WFileExcludeList::DefaultFileName());
+    const bool edits = args.Has("clear") || args.Has("remove") || args.Has("add");
+    Edit(args, list);
+    if (edits) list.Save();
+    Write(list, format, io.out);
+    return 0;
+  }
+
+ private:
+  CommandSpec spec_{"exclusions",
+                    "",
+                    "show and edit the folders and files the search leaves out",
+                    "Lists the exclusion entries, numbered from 1. The options edit the list first, in this "
+                    "order: --clear, --remove, --add.",
+                    {{"add", "FOLDER", "exclude FOLDER and its subfolders"},
+                     {"no-subfolders", "", "with --add: exclude the folder's own files only"},
+                     {"remove", "N", "remove entry N"},
+                     {"clear", "", "remove every entry"},
+                     kFormatOptionNoCsv},
+                    0,
+                    0};
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeExclusionsCommand() {
+  return std::make_unique<ExclusionsCommand>();
+}
+
+}  // namespace kinshelf::cli

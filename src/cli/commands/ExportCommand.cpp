@@ -1,0 +1,48 @@
+// kinshelf export: writes the listing as comma-separated text to a file.
+#include "catalog/CatalogExport.h"
+#include "cli/ListingFilter.h"
+#include "cli/Session.h"
+#include "cli/commands/Commands.h"
+#include "fileaccess/WIntArray.h"
+#include "text/CountFormat.h"
+
+namespace kinshelf::cli {
+
+namespace {
+
+class ExportCommand : public Command {
+ public:
+  ExportCommand() { spec_.options = ListingOptions(); }
+
+  const CommandSpec& Spec() const override { return spec_; }
+
+  int Run(const ParsedArgs& args, CommandIo& io) override {
+    const ListingFilter filter = ListingFilterOf(args);
+    Session session;
+    const auto ids = ListFiles(session.Store(), filter);
+    const std::string& file = args.Positional()[0];
+    ExportCatalogCsv(file, session.Store(), *ids, session.Options());
+    io.out << "Exported " << FormatCount(ids->Count()) << (ids->Count() == 1 ? " file" : " files") << " to "
+           << file << '\n';
+    return 0;
+  }
+
+ private:
+  CommandSpec spec_{
+      "export",
+      "FILE",
+      "write the listing as comma-separated text",
+      "Writes the files of the listing the filters select (all files by default), in its order, to "
+      "FILE as comma-separated text: name, file type, size, modified date and folder.",
+      {},
+      1,
+      1};
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeExportCommand() {
+  return std::make_unique<ExportCommand>();
+}
+
+}  // namespace kinshelf::cli

@@ -1,0 +1,99 @@
+// kinshelf open: starts the genealogy program of a catalogued file on it, or opens its folder.
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+#include "catalog/programs/ProgramAssociations.h"
+#include "catalog/programs/ProgramDiscovery.h"
+#include "catalog/store/WFileStoreFile.h"
+#include "cli/FileArgument.h"
+#include "cli/Session.h"
+#include "cli/commands/Commands.h"
+#include "platform/FileInfo.h"
+#include "platform/Paths.h"
+
+namespace kinshelf::cli {
+
+namespace {
+
+// What the user can do about a catalogued file that is gone: look in its folder, or search again.
+std::string NotFoundMessage(const std::string& path, const std::string& folder, std::int32_t id) {
+  if (platform::DirectoryExists(folder)) {
+    return path + " was not found. Its folder " + folder + " still exists; run 'kinshelf open --folder " +
+           std::to_string(id) + "' or 'kinshelf search'";
+  }
+  return path + " was not found. Its folder " + folder + " no longer exists; run 'kinshelf search'";
+}
+
+// The kind's program, looking for installed programs first when none is set, as start-up does.
+std::string ProgramFor(Session& session, int kind) {
+  const int setting = ProgramSettingForKind(kind);
+  if (setting < 0) throw std::runtime_error("no program opens files of kind " + std::to_string(kind));
+  WOptions& options = session.Options();
+  const auto id = static_cast<opt::Catalog>(setting);
+  if (options.GetString(id).empty() && DiscoverPrograms(options)) options.Save();
+  std::string program = options.GetString(id);
+  if (program.empty()) {
+    throw std::runtime_error("no program is set for " + WFileStoreFile::KindDisplayName(kind) +
+                             " files: set one with 'kinshelf settings " +
+                             std::string(ProgramSettingKey(kind)) + " PROGRAM'");
+  }
+  return program;
+}
+
+// `error` is the errno of a failed start.
+void Report(bool started, int error, const std::string& program, const std::string& target,
+            std::ostream& out) {
+  if (!started) {
+    const std::string through = IsWindowsProgram(program) ? " through wine" : "";
+    throw std::runtime_error("cannot start " + program + through + ": " + std::strerror(error));
+  }
+  out << "Started " << program << " on " << target << '\n';
+}
+
+class OpenCommand : public Command {
+ public:
+  const CommandSpec& Spec() const override { return spec_; }
+
+  int Run(const ParsedArgs& args, CommandIo& io) override {
+    Session session;
+    const auto record = session.Store().GetFile(CatalogFileId(session.Store(), args.Positional()[0]));
+    const std::string path = record->FullPath();
+    const std::string folder(platform::FolderPart(path));
+    if (args.Has("folder")) {
+      if (!platform::DirectoryExists(folder))
+        throw std::runtime_error("the folder " + folder + " no longer exists; run 'kinshelf search'");
+      const bool started = OpenFolder(folder);
+      const int error = errno;
+      Report(started, error, "xdg-open", folder, io.out);
+      return 0;
+    }
+    if (!platform::FileExists(path))
+      throw std::runtime_error(NotFoundMessage(path, folder, record->FileID()));
+    const std::string program = ProgramFor(session, record->Kind());
+    const bool started = LaunchProgram(program, path);
+    const int error = errno;
+    Report(started, error, program, path, io.out);
+    return 0;
+  }
+
+ private:
+  CommandSpec spec_{"open",
+                    "ID|PATH",
+                    "open a catalogued file in its genealogy program",
+                    "Starts the genealogy program set for the file's kind on a catalogued file, given by "
+                    "its catalog id (as 'kinshelf list' shows it) or its path. Windows programs (.exe) "
+                    "are started through wine. When no program is set yet, the installed programs are "
+                    "looked for first, as 'kinshelf programs' does.",
+                    {{"folder", "", "open the file's folder in the file browser instead"}},
+                    1,
+                    1};
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeOpenCommand() {
+  return std::make_unique<OpenCommand>();
+}
+
+}  // namespace kinshelf::cli

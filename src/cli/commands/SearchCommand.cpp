@@ -1,0 +1,159 @@
+// kinshelf search: the catalog search of the chosen folders or drives.
+#include "catalog/CatalogSearch.h"
+#include "catalog/SearchDrives.h"
+#include "catalog/exclusions/WFileExcludeList.h"
+#include "catalog/store/WFileStoreFile.h"
+#include "cli/Interruption.h"
+#include "cli/JsonWriter.h"
+#include "cli/ListingFilter.h"
+#include "cli/OutputFormat.h"
+#include "cli/ProgressLine.h"
+#include "cli/Session.h"
+#include "cli/TextTable.h"
+#include "cli/commands/Commands.h"
+#include "platform/FileInfo.h"
+#include "platform/Paths.h"
+#include "settings/WOptions.h"
+#include "text/CountFormat.h"
+
+namespace kinshelf::cli {
+
+namespace {
+
+std::vector<SearchDrive> DriveLines(WOptions& options) {
+  return SearchDriveLines(platform::ListDrives(), options.GetString(opt::searchdrives),
+                          options.GetBool(opt::FirstTime));
+}
+
+void WriteDrives(const std::vector<SearchDrive>& drives, OutputFormat format, std::ostream& out) {
+  if (format == OutputFormat::kJson) {
+    JsonWriter json(out);
+    json.BeginArray();
+    for (const auto& drive : drives) {
+      json.BeginObject().Key("root").String(drive.root).Key("line").String(drive.line);
+      json.Key("checked").Bool(drive.checked).EndObject();
+    }
+    json.EndArray();
+    return;
+  }
+  for (const auto& drive : drives) out << (drive.checked ? "* " : "  ") << drive.line << '\n';
+  out << "(* searched when no folder is named)\n";
+}
+
+// The folders named on the command line, or else the checked drives.
+std::vector<std::string> Roots(const ParsedArgs& args, const std::vector<SearchDrive>& drives) {
+  std::vector<std::string> roots;
+  for (const auto& argument : args.Positional()) {
+    const std::string root = platform::ExpandPath(argument);
+    if (!platform::DirectoryExists(root)) throw std::runtime_error(root + " is not a folder");
+    roots.push_back(root);
+  }
+  if (!roots.empty()) return roots;
+  for (const auto& drive : drives) {
+    if (drive.checked) roots.push_back(drive.root);
+  }
+  if (roots.empty()) {
+    throw std::runtime_error("no drive is selected: name the folders to search (kinshelf search FOLDER...)");
+  }
+  return roots;
+}
+
+void WriteText(const CatalogSearch::Result& result, std::ostream& out) {
+  out << "Files processed:        " << FormatCount(result.processed)
+      << "\nGenealogy files found:  " << FormatCount(result.found)
+      << "\nRows added:             " << FormatCount(result.added)
+      << "\nRows updated:           " << FormatCount(result.updated)
+      << "\nRows removed:           " << FormatCount(result.removed) << "\n\n";
+  TextTable table({"Kind", "Found"}, {TextTable::Align::kLeft, TextTable::Align::kRight});
+  for (const auto& info : kFileKinds) {
+    table.AddRow(
+        {std::string(info.displayName), FormatCount(result.perKind[static_cast<std::size_t>(info.code)])});
+  }
+  table.Write(out);
+  if (result.cancelled) out << "\nCancelled: what was found is kept, and no row was removed.\n";
+}
+
+void WriteJson(const CatalogSearch::Result& result, std::ostream& out) {
+  JsonWriter json(out);
+  json.BeginObject().Key("processed").Number(result.processed).Key("found").Number(result.found);
+  json.Key("added").Number(result.added).Key("updated").Number(result.updated);
+  json.Key("removed").Number(result.removed).Key("cancelled").Bool(result.cancelled);
+  json.Key("kinds").BeginObject();
+  for (const auto& info : kFileKinds) {
+    json.Key(info.displayName).Number(result.perKind[static_cast<std::size_t>(info.code)]);
+  }
+  json.EndObject().EndObject();
+}
+
+CatalogSearch::Result RunWithProgress(CatalogSearch& search, const std::vector<std::string>& roots,
+                                      CommandIo& io) {
+  Interruption interruption;
+  ProgressLine progress(
+      io,
+      [&] {
+        if (interruption.Requested()) search.Cancel();
+      },
+      [&] {
+        const auto& counts = search.Progress();
+        return "Processed " + FormatCount(counts.processed) + ", found " + FormatCount(counts.found) + ": " +
+               search.CurrentFolder();
+      });
+  return search.Run(roots);
+}
+
+class SearchCommand : public Command {
+ public:
+  const CommandSpec& Spec() const override { return spec_; }
+
+  int Run(const ParsedArgs& args, CommandIo& io) override {
+    if (args.Has("keep") && args.Has("no-keep"))
+      throw UsageError("--keep and --no-keep cannot be used together");
+    const OutputFormat format = FormatOf(args, false);
+    Session session;
+    const auto drives = DriveLines(session.Options());
+    if (args.Has("list-drives")) {
+      WriteDrives(drives, format, io.out);
+      return 0;
+    }
+    WFileExcludeList exclusions(WFileExcludeList::DefaultFileName());
+    CatalogSearch search(session.Store(), session.Options(), exclusions);
+    if (const auto kinds = args.Value("kinds")) search.kinds = KindsOf(*kinds);
+    if (args.Has("keep")) search.keepExisting = true;
+    if (args.Has("no-keep")) search.keepExisting = false;
+    const auto result = RunWithProgress(search, Roots(args, drives), io);
+    if (format == OutputFormat::kJson) {
+      WriteJson(result, io.out);
+    } else {
+      WriteText(result, io.out);
+    }
+    return result.cancelled ? kInterruptedStatus : 0;
+  }
+
+ private:
+  CommandSpec spec_{
+      "search",
+      "[FOLDER...]",
+      "find the genealogy files and record them in the catalog",
+      "Searches the named folders, or else the drives selected last time (on the first run every hard "
+      "drive), "
+      "for genealogy files and records them in the catalog. Unless the existing catalog is kept, the catalog "
+      "then holds what this search found: rows of files not found again are removed, those outside the "
+      "searched folders included, bookmarks and all. Hidden folders and the excluded folders and files are left out. Ctrl-C "
+      "stops the search: what was found is kept and nothing is removed.",
+      {{"keep", "", "keep the rows of files not found again (the default is the last choice)"},
+       {"no-keep", "", "remove the rows of files not found again, wherever they are"},
+       {"kinds", "LIST",
+        "look for these kinds only: legacy, rootsmagic, paf, gedcom, ftm, aq, hft, tmg, genbox"},
+       {"list-drives", "", "list the drives, marking those searched when no folder is named, and stop"},
+       kFormatOptionNoCsv},
+      0,
+      -1};
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeSearchCommand() {
+  return std::make_unique<SearchCommand>();
+}
+
+}  // namespace kinshelf::cli

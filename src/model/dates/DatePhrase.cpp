@@ -1,0 +1,167 @@
+// The meaning of a date phrase's tokens.
+#include "model/dates/DatePhrase.h"
+
+#include <optional>
+#include <string_view>
+
+#include "model/dates/DateWords.h"
+
+namespace kinshelf {
+
+namespace {
+
+// Numbers from here on can only be month words (and so make the date text-only).
+constexpr std::int32_t kMonthWordsFrom = 3000;
+constexpr std::int32_t kYearsFrom = 32;
+constexpr std::int32_t kLargestField = 0xFFFF;
+
+// The value of an all-digit token. Tokens hold at most seven digits, so it fits.
+std::optional<std::int32_t> NumberOf(std::string_view token) {
+  if (token.empty()) return std::nullopt;
+  std::int32_t value = 0;
+  for (char c : token) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
+  return value >= low && value <= high;
+}
+
+// Which elements the part being read token by token has already taken.
+struct Taken {
+  bool day = false;
+  bool month = false;
+  bool year = false;
+};
+
+class PhraseReader {
+ public:
+  explicit PhraseReader(const DateTokens& tokens) : tokens_(tokens) {}
+  DatePhrase Read();
+
+ private:
+  bool AtEnd() const { return position_ >= tokens_.Count(); }
+  std::string_view Current() const { return tokens_.Text(position_); }
+  std::optional<std::int32_t> NumericAt(std::size_t index) const;
+  void TakeQualifier(std::uint8_t& qualifier);
+  void ReadPart(DateRec& part);
+  bool ReadNumericRun(DateRec& part);
+  void ReadTokenByToken(DateRec& part);
+  bool TakeToken(DateRec& part, Taken& taken);
+  bool TakeYear(DateRec& part, Taken& taken, std::int32_t year);
+  bool Fits(std::int32_t value);
+
+  const DateTokens& tokens_;
+  std::size_t position_ = 0;
+  DatePhrase phrase_;
+};
+
+DatePhrase PhraseReader::Read() {
+  TakeQualifier(phrase_.qualifier);
+  ReadPart(phrase_.first);
+  if (phrase_.textOnly) return phrase_;
+  TakeQualifier(phrase_.secondQualifier);
+  ReadPart(phrase_.second);
+  return phrase_;
+}
+
+// The value of a token marked numeric, so only tokens split at separators count.
+std::optional<std::int32_t> PhraseReader::NumericAt(std::size_t index) const {
+  if (!tokens_.Numeric(index)) return std::nullopt;
+  return NumberOf(tokens_.Text(index));
+}
+
+void PhraseReader::TakeQualifier(std::uint8_t& qualifier) {
+  const int code = AtEnd() ? 0 : QualifierCode(Current());
+  if (code == 0) return;
+  qualifier = static_cast<std::uint8_t>(code);
+  ++position_;
+}
+
+void PhraseReader::ReadPart(DateRec& part) {
+  part = DateRec{};
+  if (AtEnd()) return;
+  if (const int calendar = CalendarCode(Current()); calendar >= 0) {
+    part.calendar = static_cast<std::uint8_t>(calendar);
+    ++position_;
+  }
+  if (!ReadNumericRun(part)) ReadTokenByToken(part);
+}
+
+// Month, day and year, or month and year, as all-digit tokens in a row.
+bool PhraseReader::ReadNumericRun(DateRec& part) {
+  const auto first = NumericAt(position_);
+  const auto second = NumericAt(position_ + 1);
+  if (!first || !second) return false;
+  const auto third = NumericAt(position_ + 2);
+  const std::int32_t day = third ? *second : 0;
+  const std::int32_t year = third ? *third : *second;
+  position_ += third ? 3 : 2;
+  if (!Fits(*first) || !Fits(day) || !Fits(year)) return true;
+  part.month = static_cast<std::uint16_t>(*first);
+  part.day = static_cast<std::uint16_t>(day);
+  part.year = static_cast<std::uint16_t>(year);
+  part.valid = InRange(*first, 1, 12) && (!third || InRange(day, 1, 31));
+  return true;
+}
+
+void PhraseReader::ReadTokenByToken(DateRec& part) {
+  Taken taken;
+  while (!AtEnd() && QualifierCode(Current()) == 0) {
+    if (!TakeToken(part, taken)) return;
+    part.valid = true;
+    ++position_;
+  }
+}
+
+// False when the token ends the part: it would set an element twice (it is left for the next part),
+// or it is no word of the date (the date becomes text-only).
+bool PhraseReader::TakeToken(DateRec& part, Taken& taken) {
+  const auto number = NumberOf(Current());
+  if (!number || *number >= kMonthWordsFrom) {
+    if (taken.month) return false;
+    const int month = MonthNumber(part.calendar, Current());
+    if (month == 0) {
+      phrase_.textOnly = true;
+      return false;
+    }
+    part.month = static_cast<std::uint16_t>(month);
+    taken.month = true;
+    return true;
+  }
+  if (*number >= kYearsFrom) return TakeYear(part, taken, *number);
+  if (!taken.day) {
+    part.day = static_cast<std::uint16_t>(*number);
+    taken.day = true;
+    return true;
+  }
+  if (taken.month || *number >= 13) return TakeYear(part, taken, *number);
+  part.month = static_cast<std::uint16_t>(*number);
+  taken.month = true;
+  return true;
+}
+
+bool PhraseReader::TakeYear(DateRec& part, Taken& taken, std::int32_t year) {
+  if (taken.year) return false;
+  part.year = static_cast<std::uint16_t>(year);
+  taken.year = true;
+  return true;
+}
+
+// Parts hold 16-bit numbers; a larger one is kept as text rather than wrapped into another date.
+bool PhraseReader::Fits(std::int32_t value) {
+  if (value <= kLargestField) return true;
+  phrase_.textOnly = true;
+  return false;
+}
+
+}  // namespace
+
+DatePhrase InterpretDateTokens(const DateTokens& tokens) {
+  return PhraseReader(tokens).Read();
+}
+
+}  // namespace kinshelf

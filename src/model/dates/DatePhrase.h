@@ -1,0 +1,28 @@
+// The meaning of a date phrase's tokens: an opening keyword, a first part, a keyword between the
+// parts and a second part.
+#pragma once
+
+#include <cstdint>
+
+#include "model/dates/DateTokens.h"
+#include "model/dates/WDate.h"
+
+namespace kinshelf {
+
+struct DatePhrase {
+  std::uint8_t qualifier = 0;
+  std::uint8_t secondQualifier = 0;
+  DateRec first;
+  DateRec second;
+  // A word that is no keyword, calendar escape or month of its calendar, or a number too large for
+  // its 16-bit field, was met; the parts hold what was read before it.
+  bool textOnly = false;
+};
+
+// Reads a part from the tokens: a calendar escape; then three numeric tokens as month, day and year,
+// or two as month and year; else tokens one by one up to a keyword, numbers of 32 to 2999 being
+// years, smaller ones days and then months, other words months of the part's calendar. A token that
+// would set an element a second time ends the part and starts the next one.
+DatePhrase InterpretDateTokens(const DateTokens& tokens);
+
+}  // namespace kinshelf

@@ -1,0 +1,59 @@
+// A genealogy file opened for a command.
+#include "readers/GenealogyFile.h"
+
+#include <charconv>
+#include <chrono>
+#include <stdexcept>
+
+#include "model/CancelFlag.h"
+#include "platform/FileInfo.h"
+#include "platform/Paths.h"
+#include "readers/ReaderFactory.h"
+
+namespace kinshelf {
+
+namespace {
+
+// The reader's refusal on one terminal line that names the file: its line break (made for a
+// message box) would send the cursor back over the text.
+std::string OneLineError(std::string error, const std::string& path) {
+  if (const auto lineBreak = error.find('\r'); lineBreak != std::string::npos) error.replace(lineBreak, 1, ": ");
+  return error.find(path) != std::string::npos ? error : path + ": " + error;
+}
+
+}  // namespace
+
+GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
+  const std::string full = platform::ExpandPath(path);
+  if (!platform::FileExists(full)) throw std::runtime_error("The file " + full + " does not exist");
+  const auto start = std::chrono::steady_clock::now();
+  std::string error;
+  collection_ = CreateCollection(full, error, 0, options);
+  if (collection_ == nullptr) throw std::runtime_error(OneLineError(error, full));
+  ClearCancel();
+  if (!collection_->Load()) throw std::runtime_error("Cannot read " + full);
+  collection_->LinkRecords();
+  loadSeconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::string GenealogyFile::Utf8(std::string_view text) const {
+  return ToDisplayUtf8(text, collection_->Encoding());
+}
+
+std::int32_t GenealogyFile::FindIndividual(const std::string& who) {
+  std::int32_t index = 0;
+  const auto* end = who.data() + who.size();
+  const auto [stop, failure] = std::from_chars(who.data(), end, index);
+  if (failure == std::errc() && stop == end) {
+    if (index >= 1 && index <= collection_->IndividualCount()) return index;
+    throw std::runtime_error("there is no individual " + who + " (the file has " +
+                             std::to_string(collection_->IndividualCount()) + ")");
+  }
+  std::string_view id(who);
+  if (id.size() >= 2 && id.front() == '@' && id.back() == '@') id = id.substr(1, id.size() - 2);
+  index = collection_->FindIndividual(id);
+  if (index == 0) throw std::runtime_error("there is no individual with the identifier " + who);
+  return index;
+}
+
+}  // namespace kinshelf

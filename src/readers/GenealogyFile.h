@@ -1,0 +1,36 @@
+// A genealogy file opened for a command: chosen by the reader factory, loaded, linked and timed,
+// with its texts turned into UTF-8 for output.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/WABSCollection.h"
+
+namespace kinshelf {
+
+class WOptions;
+
+class GenealogyFile {
+ public:
+  // Opens and loads the file. Throws std::runtime_error with the factory's message, or naming the
+  // file when it cannot be read.
+  GenealogyFile(const std::string& path, const WOptions& options);
+
+  WABSCollection& Collection() { return *collection_; }
+  // Seconds the load took.
+  double LoadSeconds() const { return loadSeconds_; }
+  // A text of the file in UTF-8.
+  std::string Utf8(std::string_view text) const;
+  // The individual named by a 1-based index or by an identifier (@I12@ or I12). Throws
+  // std::runtime_error naming it when there is no such individual.
+  std::int32_t FindIndividual(const std::string& who);
+
+ private:
+  std::unique_ptr<WABSCollection> collection_;
+  double loadSeconds_ = 0;
+};
+
+}  // namespace kinshelf

@@ -1,0 +1,104 @@
+// Choosing the reader for a file.
+#include "readers/ReaderFactory.h"
+
+#include <array>
+#include <cstring>
+#include <stdexcept>
+#include <utility>
+
+#include "gedcom/WGEDCollection.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileIo.h"
+#include "platform/Paths.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, int>, 10> kFormatCodes{{
+    {".ged", format::kGedcom},
+    {".sub", format::kGedcom},
+    {".xxx", format::kGedcom},
+    {".paf", format::kPaf},
+    {".ftw", format::kFamilyTreeMaker},
+    {".fbk", format::kFamilyTreeMaker},
+    {".tmg", format::kTmg},
+    {".pjc", format::kMasterGenealogistProject},
+    {".rmg", format::kRootsMagic},
+    {".rmgc", format::kRootsMagic},
+}};
+
+// Bytes of the PAF signature: two texts of at most four characters, each ending at its first zero.
+constexpr std::size_t kSignatureStart = 4;
+constexpr std::size_t kSignatureLength = 8;
+
+// Up to `size` bytes from the start of the file; fewer (or none) when it is shorter or unreadable.
+std::string FirstBytes(const std::string& fullPath, std::size_t size) {
+  const auto fd = platform::OpenExistingFile(fullPath, false);
+  if (!fd.IsOpen()) return {};
+  std::string bytes(size, '\0');
+  const auto read = platform::ReadAt(fd.Get(), bytes.data(), size, 0);
+  bytes.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+  return bytes;
+}
+
+std::string_view SignatureText(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
+
+}  // namespace
+
+int FormatCodeFromExtension(std::string_view extension) {
+  for (const auto& [known, code] : kFormatCodes) {
+    if (platform::EqualsIgnoringAsciiCase(extension, known)) return code;
+  }
+  return format::kUnknown;
+}
+
+bool IsUnicodeGedcom(const std::string& fullPath) {
+  const std::string start = FirstBytes(fullPath, 3);
+  if (start.size() < 2) return false;
+  const bool littleEndianMark = start[0] == '\xff' && start[1] == '\xfe';
+  // A big-endian mark, or a zero byte among the first two (a text GEDCOM file never has one),
+  // is UTF-16 too; read as 8-bit text it would look like a file without any record.
+  const bool otherUtf16 = (start[0] == '\xfe' && start[1] == '\xff') || start[0] == '\0' || start[1] == '\0';
+  return littleEndianMark || otherUtf16;
+}
+
+int PafVersion(const std::string& fullPath) {
+  const std::string bytes = FirstBytes(fullPath, kSignatureStart + kSignatureLength);
+  if (bytes.size() < kSignatureStart + kSignatureLength) return kPafUnrecognised;
+  const auto first = SignatureText(std::string_view(bytes).substr(kSignatureStart, 4));
+  const auto second = SignatureText(std::string_view(bytes).substr(kSignatureStart + 4, 4));
+  if (second == "300") return 300;
+  if (second == "400") return 400;
+  if (second == "PAF" && first == "500") return 500;
+  return kPafUnrecognised;
+}
+
+std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, std::string& error,
+                                                 int formatCode, const WOptions& options) {
+  error.clear();
+  if (formatCode == format::kUnknown) formatCode = FormatCodeFromExtension(platform::ExtensionPart(fullPath));
+  if (formatCode == format::kGedcom) {
+    if (IsUnicodeGedcom(fullPath)) {
+      error = "Error: Cannot read unicode GEDCOM file\r" + fullPath;
+      return nullptr;
+    }
+    try {
+      return std::make_unique<WGEDCollection>(fullPath, options);
+    } catch (const std::runtime_error& failure) {
+      error = failure.what();
+      return nullptr;
+    }
+  }
+  if (formatCode == format::kPaf) {
+    error = PafVersion(fullPath) == kPafUnrecognised ? "Unknown PAF file format"
+                                                     : "Reading PAF files is not supported";
+    return nullptr;
+  }
+  error = "Unknown file format";
+  return nullptr;
+}
+
+}  // namespace kinshelf
