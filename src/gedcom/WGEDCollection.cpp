@@ -111,7 +111,7 @@ class CancelOnDamage {
 
 WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
     : WABSCollection(fileName, options), text_(std::make_unique<WGEDTextMMF>(fileName)) {
-  SetKind(kKindGedcom);
+  SetKind(CollectionKind::kGedcom);
 }
 
 WGEDCollection::~WGEDCollection() = default;

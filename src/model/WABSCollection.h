@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/CollectionKind.h"
 #include "model/GenHeaderRec.h"
 #include "model/TextEncoding.h"
 
@@ -37,10 +38,6 @@ class WOptions;
 
 class WABSCollection {
  public:
-  // What Kind() tells.
-  static constexpr std::uint8_t kKindBase = 0;
-  static constexpr std::uint8_t kKindGedcom = 1;
-  static constexpr std::uint8_t kKindPaf = 2;
   // What CharacterSet() tells: the character set a GEDCOM header declares.
   static constexpr std::uint8_t kCharSetOther = 0;
   static constexpr std::uint8_t kCharSetAnsel = 1;
@@ -55,7 +52,7 @@ class WABSCollection {
       "Dau-God",    "Dau-Fst",    "Dau-Oth",    "Child",      "Child-Ado",  "Child-Ste",  "Child-God",
       "Child-Fst",  "Child-Oth"};
 
-  // Keeps the path and a reference to the settings, which must outlive the collection. Kind 0,
+  // Keeps the path and a reference to the settings, which must outlive the collection. Kind kBase,
   // character set ANSEL, reader marker 0, no display order.
   WABSCollection(std::string filePath, const WOptions& options);
   WABSCollection(const WABSCollection&) = delete;
@@ -148,7 +145,7 @@ class WABSCollection {
   // Drops the order; positions are indexes again.
   void FreeDisplayOrder() { displayOrder_.reset(); }
 
-  std::uint8_t Kind() const { return kind_; }
+  CollectionKind Kind() const { return kind_; }
   std::uint8_t CharacterSet() const { return characterSet_; }
   std::uint8_t ReaderMarker() const { return readerMarker_; }
   const std::string& FilePath() const { return filePath_; }
@@ -156,7 +153,7 @@ class WABSCollection {
   const WOptions& Options() const { return options_; }
 
  protected:
-  void SetKind(std::uint8_t kind) { kind_ = kind; }
+  void SetKind(CollectionKind kind) { kind_ = kind; }
   void SetCharacterSet(std::uint8_t characterSet) { characterSet_ = characterSet; }
   void SetReaderMarker(std::uint8_t marker) { readerMarker_ = marker; }
 
@@ -171,7 +168,7 @@ class WABSCollection {
   std::uint8_t readerMarker_ = 0;
   std::optional<std::vector<std::int32_t>> displayOrder_;
   std::string filePath_;
-  std::uint8_t kind_ = kKindBase;
+  CollectionKind kind_ = CollectionKind::kBase;
   std::uint8_t characterSet_ = kCharSetAnsel;
   const WOptions& options_;
 };

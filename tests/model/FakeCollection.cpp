@@ -246,7 +246,7 @@ class Marriage : public WABSMarriage {
 
 FakeCollection::FakeCollection(const WOptions& options, TextEncoding encoding)
     : WABSCollection("/fake/tree.ged", options), encoding_(encoding) {
-  SetKind(kKindGedcom);
+  SetKind(CollectionKind::kGedcom);
 }
 
 std::int32_t FakeCollection::AddPerson(FakePerson person) {

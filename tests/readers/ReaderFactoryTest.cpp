@@ -97,7 +97,7 @@ TEST(ReaderFactoryTest, CollectionOrTheErrorText) {
                                        "0 HEAD\n0 TRLR\n");
   auto collection = CreateCollection(marked, error, 0, options);
   ASSERT_NE(collection, nullptr) << error;
-  EXPECT_EQ(collection->Kind(), WABSCollection::kKindGedcom);
+  EXPECT_EQ(collection->Kind(), CollectionKind::kGedcom);
   EXPECT_NE(CreateCollection(folder.WriteFile("a.sub", "0 HEAD\n"), error, 0, options), nullptr);
 
   EXPECT_EQ(CreateCollection(folder.WriteFile("a.rmg", "x"), error, 0, options), nullptr);

@@ -103,7 +103,7 @@ class PageBuilder {
 
   void AddIdentity() {
     FactRow row;
-    row.caption = collection_.Kind() == WABSCollection::kKindGedcom ? "REF/AFN/Custom" : "RIN/AFN/Custom";
+    row.caption = collection_.Kind() == CollectionKind::kGedcom ? "REF/AFN/Custom" : "RIN/AFN/Custom";
     row.description = person_.GetIDText() + " / " + person_.GetAFN() + " / " + person_.GetRefNumber();
     row.sources = person_.CitationsText();
     row.notes = person_.NoteText();
