@@ -34,7 +34,7 @@ class TempCatalog {
 void Fill(WFileStore& store, std::int64_t rows) {
   store.BeginTransaction();
   for (std::int64_t i = 0; i < rows; ++i) {
-    auto record = store.NewFile("", static_cast<int>(kind::kGedcom + i % 5));
+    auto record = store.NewFile("", static_cast<FileKind>(KindCode(FileKind::kGedcom) + i % 5));
     record->SetDrive("/");
     record->SetPath("home/user/genealogy/folder" + std::to_string(i % 997));
     record->SetName("family" + std::to_string((i * 7919) % rows) + ".ged");
@@ -60,10 +60,10 @@ BENCHMARK(BM_Insert100kInOneTransaction)->Unit(benchmark::kMillisecond);
 void BM_List100kBySortColumn(benchmark::State& state) {
   TempCatalog catalog;
   Fill(catalog.Store(), 100000);
-  const int column = static_cast<int>(state.range(0));
+  ListingFilter filter;
+  filter.sortColumn = static_cast<ListingColumn>(state.range(0));
   for (auto _ : state) {
-    const auto ids = catalog.Store().GetIterator(1, "", true, true, true, true, true, true, true, true, true,
-                                                 true, column, false);
+    const auto ids = catalog.Store().List(filter);
     benchmark::DoNotOptimize(ids->Count());
   }
   state.SetItemsProcessed(state.iterations() * 100000);
@@ -73,9 +73,10 @@ BENCHMARK(BM_List100kBySortColumn)->DenseRange(1, 5)->Unit(benchmark::kMilliseco
 void BM_List100kWithNameFilter(benchmark::State& state) {
   TempCatalog catalog;
   Fill(catalog.Store(), 100000);
+  ListingFilter filter;
+  filter.name = "ly12";
   for (auto _ : state) {
-    const auto ids = catalog.Store().GetIterator(1, "ly12", true, true, true, true, true, true, true, true,
-                                                 true, true, 1, false);
+    const auto ids = catalog.Store().List(filter);
     benchmark::DoNotOptimize(ids->Count());
   }
 }

@@ -18,16 +18,16 @@ namespace kinshelf {
 namespace {
 
 // The setting that says whether the search looks for a kind.
-constexpr std::array<std::pair<int, opt::Catalog>, 9> kSearchSettings{{
-    {kind::kLegacy, opt::SearchFTLeg},
-    {kind::kRootsMagic, opt::SearchFTRM},
-    {kind::kPaf, opt::SearchFTPAF},
-    {kind::kGedcom, opt::SearchFTGED},
-    {kind::kFamilyTreeMaker, opt::SearchFTFTM},
-    {kind::kAncestralQuest, opt::SearchFTAQ},
-    {kind::kHeritage, opt::SearchFTHFT},
-    {kind::kMasterGenealogist, opt::SearchFTTMG},
-    {kind::kGenbox, opt::SearchFTGenbox},
+constexpr std::array<std::pair<FileKind, opt::Catalog>, 9> kSearchSettings{{
+    {FileKind::kLegacy, opt::SearchFTLeg},
+    {FileKind::kRootsMagic, opt::SearchFTRM},
+    {FileKind::kPaf, opt::SearchFTPAF},
+    {FileKind::kGedcom, opt::SearchFTGED},
+    {FileKind::kFamilyTreeMaker, opt::SearchFTFTM},
+    {FileKind::kAncestralQuest, opt::SearchFTAQ},
+    {FileKind::kHeritage, opt::SearchFTHFT},
+    {FileKind::kMasterGenealogist, opt::SearchFTTMG},
+    {FileKind::kGenbox, opt::SearchFTGenbox},
 }};
 
 bool IsHiddenFolder(const std::string& folder) {
@@ -39,9 +39,7 @@ bool IsHiddenFolder(const std::string& folder) {
 
 CatalogSearch::CatalogSearch(WFileStore& store, WOptions& options, const WFileExcludeList& exclusions)
     : store_(store), options_(options), exclusions_(exclusions) {
-  kinds = KindSet{};
-  for (const auto& [code, setting] : kSearchSettings)
-    kinds[static_cast<std::size_t>(code)] = options_.GetBool(setting);
+  for (const auto& [kind, setting] : kSearchSettings) kinds[kind] = options_.GetBool(setting);
   keepExisting = options_.GetBool(opt::FileSKeep);
   engine_.OnFolderChange = [this](TFindFile&, const std::string& folder, TFolderIgnore& ignore) {
     OnFolderChange(folder, ignore);
@@ -53,8 +51,7 @@ CatalogSearch::CatalogSearch(WFileStore& store, WOptions& options, const WFileEx
 
 void CatalogSearch::StoreSettings(const std::vector<std::string>& roots) {
   options_.SetString(opt::searchdrives, JoinRoots(roots));
-  for (const auto& [code, setting] : kSearchSettings)
-    options_.SetBool(setting, kinds[static_cast<std::size_t>(code)]);
+  for (const auto& [kind, setting] : kSearchSettings) options_.SetBool(setting, kinds[kind]);
   options_.SetBool(opt::FileSKeep, keepExisting);
   options_.Save();
 }
@@ -115,14 +112,14 @@ void CatalogSearch::OnFileMatch(const std::string& folder, const TFoundEntry& en
   const std::string& name = entry.Name();
   const std::string fullPath = folder + name;
   if (exclusions_.IsFileExcluded(fullPath)) return;
-  const int kind = RecogniseKind(name, fullPath, kinds);
-  if (kind == 0) return;
+  const FileKind kind = RecogniseKind(name, fullPath, kinds);
+  if (kind == FileKind::kUnknown) return;
   ++result_.found;
-  ++result_.perKind[static_cast<std::size_t>(kind)];
+  ++result_.perKind[static_cast<std::size_t>(KindCode(kind))];
   Record(fullPath, kind, entry);
 }
 
-void CatalogSearch::Record(const std::string& fullPath, int kind, const TFoundEntry& entry) {
+void CatalogSearch::Record(const std::string& fullPath, FileKind kind, const TFoundEntry& entry) {
   // Gone or unreadable since the folder was listed: there is nothing true to record.
   const auto& status = entry.Status();
   if (!status) return;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "catalog/FileKinds.h"
+#include "catalog/KindSet.h"
 #include "catalog/findfile/TFindFile.h"
 
 namespace kinshelf {
@@ -38,7 +39,9 @@ class CatalogSearch {
     std::int64_t updated = 0;
     std::int64_t removed = 0;
     bool cancelled = false;
-    std::array<std::int64_t, 10> perKind{};  // found files by kind code
+    std::array<std::int64_t, kFileKinds.size() + 1> perKind{};  // found files by kind code
+
+    std::int64_t Found(FileKind kind) const { return perKind[static_cast<std::size_t>(KindCode(kind))]; }
   };
 
   // The store, settings and list stay the caller's and must outlive the search. The kind flags and
@@ -63,7 +66,7 @@ class CatalogSearch {
   void StoreSettings(const std::vector<std::string>& roots);
   void OnFolderChange(const std::string& folder, TFolderIgnore& ignore);
   void OnFileMatch(const std::string& folder, const TFoundEntry& entry);
-  void Record(const std::string& fullPath, int kind, const TFoundEntry& entry);
+  void Record(const std::string& fullPath, FileKind kind, const TFoundEntry& entry);
   bool IsStartFolder(const std::string& folder) const;
 
   WFileStore& store_;

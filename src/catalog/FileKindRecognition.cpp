@@ -17,15 +17,15 @@ constexpr std::size_t kJetSignatureOffset = 4;
 constexpr std::size_t kJetHeaderLength = 16;
 
 constexpr std::array<KindRule, 9> kRules{{
-    {kind::kLegacy, "fdb", true},
-    {kind::kRootsMagic, "rmg,rmgc", false},
-    {kind::kPaf, "paf", false},
-    {kind::kGedcom, "ged", false},
-    {kind::kFamilyTreeMaker, "ftw,fbk,ftm,ftmb", false},
-    {kind::kAncestralQuest, "aq", false},
-    {kind::kHeritage, "zed", false},
-    {kind::kMasterGenealogist, "pjc", false},
-    {kind::kGenbox, "gdb", true},
+    {FileKind::kLegacy, "fdb", true},
+    {FileKind::kRootsMagic, "rmg,rmgc", false},
+    {FileKind::kPaf, "paf", false},
+    {FileKind::kGedcom, "ged", false},
+    {FileKind::kFamilyTreeMaker, "ftw,fbk,ftm,ftmb", false},
+    {FileKind::kAncestralQuest, "aq", false},
+    {FileKind::kHeritage, "zed", false},
+    {FileKind::kMasterGenealogist, "pjc", false},
+    {FileKind::kGenbox, "gdb", true},
 }};
 
 bool ListHas(std::string_view list, std::string_view extension) {
@@ -42,14 +42,14 @@ bool ListHas(std::string_view list, std::string_view extension) {
 
 const std::array<KindRule, 9>& KindRules() { return kRules; }
 
-int RecogniseKind(std::string_view fileName, const std::string& fullPath, const KindSet& enabled) {
+FileKind RecogniseKind(std::string_view fileName, const std::string& fullPath, const KindSet& enabled) {
   const auto dotted = platform::ExtensionPart(fileName);
-  if (dotted.size() < 2) return 0;
+  if (dotted.size() < 2) return FileKind::kUnknown;
   const auto extension = dotted.substr(1);
-  int found = 0;
+  FileKind found = FileKind::kUnknown;
   for (const auto& rule : kRules) {
-    if (!enabled[static_cast<std::size_t>(rule.kind)] || !ListHas(rule.extensions, extension)) continue;
-    if (rule.kind == kind::kGenbox && fileName == "GeoDB.gdb") continue;
+    if (!enabled[rule.kind] || !ListHas(rule.extensions, extension)) continue;
+    if (rule.kind == FileKind::kGenbox && fileName == "GeoDB.gdb") continue;
     if (rule.needsJetHeader && !IsJetDatabase(fullPath)) continue;
     found = rule.kind;
   }

@@ -5,9 +5,9 @@
 
 namespace kinshelf {
 
-const FileKindInfo* FindKind(int code) {
+const FileKindInfo* FindKind(FileKind kind) {
   for (const auto& info : kFileKinds) {
-    if (info.code == code) return &info;
+    if (info.kind == kind) return &info;
   }
   return nullptr;
 }
@@ -17,13 +17,6 @@ const FileKindInfo* FindKindByCommandName(std::string_view name) {
     if (platform::EqualsIgnoringAsciiCase(info.commandName, name)) return &info;
   }
   return nullptr;
-}
-
-KindSet AllKinds() {
-  KindSet set{};
-  set.fill(true);
-  set[0] = false;
-  return set;
 }
 
 }  // namespace kinshelf

@@ -28,7 +28,7 @@ GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
   if (!platform::FileExists(full)) throw std::runtime_error("The file " + full + " does not exist");
   const auto start = std::chrono::steady_clock::now();
   std::string error;
-  collection_ = CreateCollection(full, error, 0, options);
+  collection_ = CreateCollection(full, error, ReaderFormat::kUnknown, options);
   if (collection_ == nullptr) throw std::runtime_error(OneLineError(error, full));
   ClearCancel();
   if (!collection_->Load()) throw std::runtime_error("Cannot read " + full);

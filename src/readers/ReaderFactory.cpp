@@ -15,17 +15,17 @@ namespace kinshelf {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, int>, 10> kFormatCodes{{
-    {".ged", format::kGedcom},
-    {".sub", format::kGedcom},
-    {".xxx", format::kGedcom},
-    {".paf", format::kPaf},
-    {".ftw", format::kFamilyTreeMaker},
-    {".fbk", format::kFamilyTreeMaker},
-    {".tmg", format::kTmg},
-    {".pjc", format::kMasterGenealogistProject},
-    {".rmg", format::kRootsMagic},
-    {".rmgc", format::kRootsMagic},
+constexpr std::array<std::pair<std::string_view, ReaderFormat>, 10> kFormatCodes{{
+    {".ged", ReaderFormat::kGedcom},
+    {".sub", ReaderFormat::kGedcom},
+    {".xxx", ReaderFormat::kGedcom},
+    {".paf", ReaderFormat::kPaf},
+    {".ftw", ReaderFormat::kFamilyTreeMaker},
+    {".fbk", ReaderFormat::kFamilyTreeMaker},
+    {".tmg", ReaderFormat::kTmg},
+    {".pjc", ReaderFormat::kMasterGenealogistProject},
+    {".rmg", ReaderFormat::kRootsMagic},
+    {".rmgc", ReaderFormat::kRootsMagic},
 }};
 
 // Bytes of the PAF signature: two texts of at most four characters, each ending at its first zero.
@@ -48,11 +48,11 @@ std::string_view SignatureText(std::string_view bytes) {
 
 }  // namespace
 
-int FormatCodeFromExtension(std::string_view extension) {
+ReaderFormat FormatCodeFromExtension(std::string_view extension) {
   for (const auto& [known, code] : kFormatCodes) {
     if (platform::EqualsIgnoringAsciiCase(extension, known)) return code;
   }
-  return format::kUnknown;
+  return ReaderFormat::kUnknown;
 }
 
 bool IsUnicodeGedcom(const std::string& fullPath) {
@@ -77,10 +77,10 @@ int PafVersion(const std::string& fullPath) {
 }
 
 std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, std::string& error,
-                                                 int formatCode, const WOptions& options) {
+                                                 ReaderFormat format, const WOptions& options) {
   error.clear();
-  if (formatCode == format::kUnknown) formatCode = FormatCodeFromExtension(platform::ExtensionPart(fullPath));
-  if (formatCode == format::kGedcom) {
+  if (format == ReaderFormat::kUnknown) format = FormatCodeFromExtension(platform::ExtensionPart(fullPath));
+  if (format == ReaderFormat::kGedcom) {
     if (IsUnicodeGedcom(fullPath)) {
       error = "Error: Cannot read unicode GEDCOM file\r" + fullPath;
       return nullptr;
@@ -92,7 +92,7 @@ std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, st
       return nullptr;
     }
   }
-  if (formatCode == format::kPaf) {
+  if (format == ReaderFormat::kPaf) {
     error = PafVersion(fullPath) == kPafUnrecognised ? "Unknown PAF file format"
                                                      : "Reading PAF files is not supported";
     return nullptr;

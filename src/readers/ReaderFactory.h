@@ -6,28 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "readers/ReaderFormat.h"
+
 namespace kinshelf {
 
 class WABSCollection;
 class WOptions;
 
-// Reader format codes of extensions.
-namespace format {
-inline constexpr int kUnknown = 0;
-inline constexpr int kGedcom = 1;
-inline constexpr int kPaf = 2;
-inline constexpr int kFamilyTreeMaker = 4;
-inline constexpr int kTmg = 5;
-inline constexpr int kMasterGenealogistProject = 6;
-inline constexpr int kRootsMagic = 7;
-}  // namespace format
-
 // PAF versions the signature tells.
 inline constexpr int kPafUnrecognised = 0;
 
-// The format code of an extension (dot included), compared without regard to case: .ged, .sub and
-// .xxx are GEDCOM, .paf is PAF, and so on; anything else is kUnknown.
-int FormatCodeFromExtension(std::string_view extension);
+// The format of an extension (dot included), compared without regard to case: .ged, .sub and .xxx
+// are GEDCOM, .paf is PAF, and so on; anything else is kUnknown.
+ReaderFormat FormatCodeFromExtension(std::string_view extension);
 
 // True when the file starts with FF FE, the UTF-16 little-endian byte order mark, or is UTF-16
 // otherwise (the big-endian mark FE FF, or a zero byte among its first two); false when it cannot
@@ -40,12 +31,12 @@ int PafVersion(const std::string& fullPath);
 
 // A new, not yet loaded collection for the file, owned by the caller, or nullptr with `error` set:
 // "Error: Cannot read unicode GEDCOM file" + CR + path, "Unknown PAF file format" or
-// "Unknown file format". A format code of 0 means: decide by the extension. The collection reads
+// "Unknown file format". ReaderFormat::kUnknown means: decide by the extension. The collection reads
 // its texts' settings from `options`, which must outlive it. Never throws for an unreadable or
 // unusable file; a GEDCOM file that cannot be mapped is reported with the mapping's message. A GEDCOM
 // file shortened by another program while it is read makes Load, LinkRecords and the record getters
 // throw std::runtime_error "PATH: the file changed while it was being read".
 std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, std::string& error,
-                                                 int formatCode, const WOptions& options);
+                                                 ReaderFormat format, const WOptions& options);
 
 }  // namespace kinshelf

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/CatalogTestSupport.h"
 #include "catalog/FileKinds.h"
 #include "fileaccess/WIntArray.h"
 #include "platform/DateTime.h"
 #include "settings/WOptions.h"
+#include "support/CatalogTestSupport.h"
 #include "support/ScratchFolder.h"
 
 namespace kinshelf {
@@ -32,8 +32,8 @@ TEST_F(CatalogExportTest, EmptyListingIsTheHeaderAlone) {
 
 TEST_F(CatalogExportTest, LinesFollowTheListingAndKeepFiveFields) {
   const double date = platform::EncodeDateTime({2001, 8, 30, 14, 7, 9, 0});
-  test::AddRow(store_, "/data/Smith, John.ged", kind::kGedcom, 1234567, date);
-  test::AddRow(store_, "/data/a \"b\"/x.paf", kind::kPaf, 5, date);
+  test::AddRow(store_, "/data/Smith, John.ged", FileKind::kGedcom, 1234567, date);
+  test::AddRow(store_, "/data/a \"b\"/x.paf", FileKind::kPaf, 5, date);
   options_.SetInt(opt::DateOpt, 6);
   options_.SetInt(opt::DateSep, 2);
   options_.SetInt(opt::DateTimeOpt, 2);
@@ -48,7 +48,7 @@ TEST_F(CatalogExportTest, LinesFollowTheListingAndKeepFiveFields) {
 TEST_F(CatalogExportTest, LargeListingsPassThroughTheScratchFile) {
   store_.BeginTransaction();
   for (int i = 0; i < 7000; ++i)
-    test::AddRow(store_, "/some/rather/long/folder/name/file" + std::to_string(i) + ".ged", kind::kGedcom, i,
+    test::AddRow(store_, "/some/rather/long/folder/name/file" + std::to_string(i) + ".ged", FileKind::kGedcom, i,
                  40000);
   store_.CommitTransaction();
   const std::string text = CatalogCsvText(store_, *All(), options_);

@@ -24,7 +24,7 @@ class CatalogRefreshTest : public testing::Test {
 
   // Catalogs a real file as a search would.
   std::int32_t Catalogue(const std::string& name, const std::string& content) {
-    auto record = store_.NewFile(folder_.WriteFile(name, content), kind::kGedcom);
+    auto record = store_.NewFile(folder_.WriteFile(name, content), FileKind::kGedcom);
     record->SaveToStore();
     return record->FileID();
   }
@@ -72,8 +72,8 @@ TEST_F(CatalogRefreshTest, GoneFilesLoseTheirRowsChangedOnesAreRewritten) {
 // name too long for the system; likewise no permission or a dropped network drive) keeps it.
 TEST_F(CatalogRefreshTest, UnreachableFileKeepsItsRow) {
   const std::string tooLong = folder_.Path(std::string(5000, 'x') + ".ged");
-  const auto unreachable = test::AddRow(store_, tooLong, kind::kGedcom);
-  const auto gone = test::AddRow(store_, folder_.Path("no/such/folder.ged"), kind::kGedcom);
+  const auto unreachable = test::AddRow(store_, tooLong, FileKind::kGedcom);
+  const auto gone = test::AddRow(store_, folder_.Path("no/such/folder.ged"), FileKind::kGedcom);
   const auto result = CatalogRefresh(store_, *All()).Run();
   EXPECT_EQ(result.removed, 1);
   EXPECT_NE(store_.FindFileID(tooLong), 0);
@@ -92,7 +92,7 @@ TEST_F(CatalogRefreshTest, CancelStopsWithinTwentyFilesAndKeepsTheWorkDone) {
   const auto result = refresh.Run();
   EXPECT_TRUE(result.cancelled);
   EXPECT_EQ(result.removed, 59);
-  EXPECT_EQ(store_.CountByKind(kind::kGedcom), 41);
+  EXPECT_EQ(store_.CountByKind(FileKind::kGedcom), 41);
   EXPECT_NE(sqlite3_get_autocommit(store_.Database()), 0);
 }
 

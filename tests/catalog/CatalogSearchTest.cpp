@@ -139,14 +139,14 @@ TEST_F(CatalogSearchTest, RecordsExactlyTheGenealogyFilesAndLeavesTheTrapsOut) {
                                             std::string("names/bad\xff\xfe name.ged")}));
   EXPECT_EQ(result.found, 20);
   EXPECT_EQ(result.added, 20);
-  EXPECT_EQ(result.perKind[kind::kGedcom], 7);
-  EXPECT_EQ(result.perKind[kind::kFamilyTreeMaker], 4);
-  EXPECT_EQ(result.perKind[kind::kGenbox], 2);
+  EXPECT_EQ(result.Found(FileKind::kGedcom), 7);
+  EXPECT_EQ(result.Found(FileKind::kFamilyTreeMaker), 4);
+  EXPECT_EQ(result.Found(FileKind::kGenbox), 2);
   EXPECT_FALSE(result.cancelled);
   const auto rows = Rows();
-  EXPECT_EQ(rows.at("kinds/legacy.fdb")->Kind(), kind::kLegacy);
+  EXPECT_EQ(rows.at("kinds/legacy.fdb")->Kind(), FileKind::kLegacy);
   EXPECT_EQ(rows.at("kinds/legacy.fdb")->Size(), static_cast<std::int64_t>(kJet.size()));
-  EXPECT_EQ(rows.at("kinds/c.RMGC")->Kind(), kind::kRootsMagic);
+  EXPECT_EQ(rows.at("kinds/c.RMGC")->Kind(), FileKind::kRootsMagic);
 }
 
 TEST_F(CatalogSearchTest, SizesAndDatesComeFromTheDisk) {
@@ -245,8 +245,8 @@ TEST_F(CatalogSearchTest, WholeSearchIsOneTransaction) {
 
 TEST_F(CatalogSearchTest, RunStoresItsChoicesInTheSettings) {
   CatalogSearch search(store_, options_, exclusions_);
-  search.kinds = KindSet{};
-  search.kinds[kind::kGedcom] = true;
+  search.kinds = KindSet();
+  search.kinds[FileKind::kGedcom] = true;
   search.keepExisting = true;
   Put("a.ged");
   Put("b.paf");

@@ -16,7 +16,7 @@ struct KindCase {
   const char* label;
   const char* name;
   std::string content;
-  int kind;
+  FileKind kind;
 };
 
 class RecogniseKindTest : public testing::TestWithParam<KindCase> {};
@@ -25,54 +25,54 @@ TEST_P(RecogniseKindTest, GivesTheKind) {
   test::ScratchFolder folder;
   const auto& row = GetParam();
   const auto path = folder.WriteFile(row.name, row.content);
-  EXPECT_EQ(RecogniseKind(row.name, path, AllKinds()), row.kind);
+  EXPECT_EQ(RecogniseKind(row.name, path, KindSet::All()), row.kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RecogniseKindTest,
-    testing::Values(KindCase{"GedcomLower", "tree.ged", "0 HEAD", kind::kGedcom},
-                    KindCase{"GedcomUpper", "tree.GED", "0 HEAD", kind::kGedcom},
-                    KindCase{"RootsMagicBoth", "a.rmgc", "", kind::kRootsMagic},
-                    KindCase{"Paf", "a.PaF", "", kind::kPaf},
-                    KindCase{"FamilyTreeMaker", "a.ftmb", "", kind::kFamilyTreeMaker},
-                    KindCase{"AncestralQuest", "a.aq", "", kind::kAncestralQuest},
-                    KindCase{"Heritage", "a.zed", "", kind::kHeritage},
-                    KindCase{"MasterGenealogist", "a.PJC", "", kind::kMasterGenealogist},
-                    KindCase{"LegacyWithJetHeader", "a.fdb", kJetHeader, kind::kLegacy},
+    testing::Values(KindCase{"GedcomLower", "tree.ged", "0 HEAD", FileKind::kGedcom},
+                    KindCase{"GedcomUpper", "tree.GED", "0 HEAD", FileKind::kGedcom},
+                    KindCase{"RootsMagicBoth", "a.rmgc", "", FileKind::kRootsMagic},
+                    KindCase{"Paf", "a.PaF", "", FileKind::kPaf},
+                    KindCase{"FamilyTreeMaker", "a.ftmb", "", FileKind::kFamilyTreeMaker},
+                    KindCase{"AncestralQuest", "a.aq", "", FileKind::kAncestralQuest},
+                    KindCase{"Heritage", "a.zed", "", FileKind::kHeritage},
+                    KindCase{"MasterGenealogist", "a.PJC", "", FileKind::kMasterGenealogist},
+                    KindCase{"LegacyWithJetHeader", "a.fdb", kJetHeader, FileKind::kLegacy},
                     KindCase{"LegacyHeaderInCapitals", "a.FDB",
                              std::string("\x00\x01\x00\x00", 4) + "STANDARD JET DB" + std::string(8, '\0'),
-                             kind::kLegacy},
-                    KindCase{"FdbWithoutJetHeader", "a.fdb", "Firebird database file", 0},
-                    KindCase{"FdbOfSixteenBytes", "a.fdb", kJetHeader.substr(0, 16), 0},
-                    KindCase{"FdbOfSeventeenBytes", "a.fdb", kJetHeader.substr(0, 17), kind::kLegacy},
-                    KindCase{"EmptyFdb", "a.fdb", "", 0},
-                    KindCase{"GenboxWithJetHeader", "family.gdb", kJetHeader, kind::kGenbox},
-                    KindCase{"GeoDbIsNeverGenbox", "GeoDB.gdb", kJetHeader, 0},
-                    KindCase{"GeoDbOtherCaseIsGenbox", "geodb.gdb", kJetHeader, kind::kGenbox},
-                    KindCase{"NoDot", "ged", "0 HEAD", 0},
-                    KindCase{"TrailingDot", "tree.", "", 0},
-                    KindCase{"Decoy", "tree.ged.bak", "0 HEAD", 0},
-                    KindCase{"LongerExtension", "notes.gedcom", "", 0}),
+                             FileKind::kLegacy},
+                    KindCase{"FdbWithoutJetHeader", "a.fdb", "Firebird database file", FileKind::kUnknown},
+                    KindCase{"FdbOfSixteenBytes", "a.fdb", kJetHeader.substr(0, 16), FileKind::kUnknown},
+                    KindCase{"FdbOfSeventeenBytes", "a.fdb", kJetHeader.substr(0, 17), FileKind::kLegacy},
+                    KindCase{"EmptyFdb", "a.fdb", "", FileKind::kUnknown},
+                    KindCase{"GenboxWithJetHeader", "family.gdb", kJetHeader, FileKind::kGenbox},
+                    KindCase{"GeoDbIsNeverGenbox", "GeoDB.gdb", kJetHeader, FileKind::kUnknown},
+                    KindCase{"GeoDbOtherCaseIsGenbox", "geodb.gdb", kJetHeader, FileKind::kGenbox},
+                    KindCase{"NoDot", "ged", "0 HEAD", FileKind::kUnknown},
+                    KindCase{"TrailingDot", "tree.", "", FileKind::kUnknown},
+                    KindCase{"Decoy", "tree.ged.bak", "0 HEAD", FileKind::kUnknown},
+                    KindCase{"LongerExtension", "notes.gedcom", "", FileKind::kUnknown}),
     [](const testing::TestParamInfo<KindCase>& info) { return std::string(info.param.label); });
 
 TEST(RecogniseKindTest, OnlyEnabledKindsAreRecognised) {
   test::ScratchFolder folder;
   const auto path = folder.WriteFile("a.ged", "0 HEAD");
-  KindSet enabled = AllKinds();
-  enabled[kind::kGedcom] = false;
-  EXPECT_EQ(RecogniseKind("a.ged", path, enabled), 0);
+  KindSet enabled = KindSet::All();
+  enabled[FileKind::kGedcom] = false;
+  EXPECT_EQ(RecogniseKind("a.ged", path, enabled), FileKind::kUnknown);
 }
 
 TEST(RecogniseKindTest, RulesCoverEachKindOnceInTheirOrder) {
   KindSet seen{};
   for (const auto& rule : KindRules()) {
-    EXPECT_FALSE(seen[static_cast<std::size_t>(rule.kind)]);
-    seen[static_cast<std::size_t>(rule.kind)] = true;
-    EXPECT_EQ(rule.needsJetHeader, rule.kind == kind::kLegacy || rule.kind == kind::kGenbox);
+    EXPECT_FALSE(seen[rule.kind]);
+    seen[rule.kind] = true;
+    EXPECT_EQ(rule.needsJetHeader, rule.kind == FileKind::kLegacy || rule.kind == FileKind::kGenbox);
   }
-  EXPECT_EQ(seen, AllKinds());
-  EXPECT_EQ(KindRules().front().kind, kind::kLegacy);
-  EXPECT_EQ(KindRules().back().kind, kind::kGenbox);
+  EXPECT_EQ(seen, KindSet::All());
+  EXPECT_EQ(KindRules().front().kind, FileKind::kLegacy);
+  EXPECT_EQ(KindRules().back().kind, FileKind::kGenbox);
 }
 
 TEST(IsJetDatabaseTest, RealJetFilesAreRecognised) {

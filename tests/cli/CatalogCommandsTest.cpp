@@ -18,7 +18,7 @@ class CatalogCommandsTest : public CliTest {
     std::vector<std::string> paths;
     for (const auto& name : names) {
       paths.push_back(home_.WriteFile("tree/" + name, "0 HEAD\n"));
-      store->NewFile(paths.back(), kind::kGedcom)->SaveToStore();
+      store->NewFile(paths.back(), FileKind::kGedcom)->SaveToStore();
     }
     return paths;
   }

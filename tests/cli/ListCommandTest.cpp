@@ -31,8 +31,8 @@ TEST_F(ListCommandTest, JsonCarriesEveryFieldAndExactBytes) {
   const double modified = platform::EncodeDateTime({2001, 8, 30, 14, 7, 9, 0});
   {
     auto store = OpenCatalog();
-    AddRow(*store, "/data/O'Brien, \"Tree\".ged", kind::kGedcom, 5LL << 30, modified, true);
-    AddRow(*store, std::string("/data/bad\xff.paf"), kind::kPaf, 10, 0);
+    AddRow(*store, "/data/O'Brien, \"Tree\".ged", FileKind::kGedcom, 5LL << 30, modified, true);
+    AddRow(*store, std::string("/data/bad\xff.paf"), FileKind::kPaf, 10, 0);
   }
   const auto result = Run({"list", "--format", "json", "--sort", "size"});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -68,8 +68,8 @@ TEST_F(ListCommandTest, JsonCarriesEveryFieldAndExactBytes) {
 TEST_F(ListCommandTest, CsvQuotesOnlyWhatNeedsIt) {
   {
     auto store = OpenCatalog();
-    AddRow(*store, "/data/O'Brien, \"Tree\".ged", kind::kGedcom, 1, 0);
-    AddRow(*store, "/data/plain.ged", kind::kGedcom, 2, 0);
+    AddRow(*store, "/data/O'Brien, \"Tree\".ged", FileKind::kGedcom, 1, 0);
+    AddRow(*store, "/data/plain.ged", FileKind::kGedcom, 2, 0);
   }
   const auto result = Run({"list", "--format", "csv"});
   EXPECT_EQ(result.out,
@@ -82,10 +82,10 @@ TEST_F(ListCommandTest, TextTableShowsFlagsAndMarksExistingFiles) {
   const auto real = home_.WriteFile("tree/Åström.ged", "0 HEAD\n");
   {
     auto store = OpenCatalog();
-    auto record = store->NewFile(real, kind::kGedcom);
+    auto record = store->NewFile(real, FileKind::kGedcom);
     record->SetBookmark(true);
     record->SaveToStore();
-    AddRow(*store, "/gone/missing.ged", kind::kGedcom, 3, 0);
+    AddRow(*store, "/gone/missing.ged", FileKind::kGedcom, 3, 0);
   }
   const auto result = Run({"list"});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -100,7 +100,7 @@ TEST_F(ListCommandTest, FiltersAndSortingOnThousandsOfRows) {
     auto store = OpenCatalog();
     store->BeginTransaction();
     for (int i = 0; i < 3000; ++i) {
-      const int kind = i % 3 == 0 ? kind::kGedcom : (i % 3 == 1 ? kind::kPaf : kind::kLegacy);
+      const FileKind kind = i % 3 == 0 ? FileKind::kGedcom : (i % 3 == 1 ? FileKind::kPaf : FileKind::kLegacy);
       const std::string name = (i % 100 == 0 ? "it's_" : "n") + std::to_string(i) + (i % 7 == 0 ? "%x" : "");
       AddRow(*store, "/d" + std::to_string(i % 10) + "/" + name + ".ged", kind, 3000 - i, 40000 + i,
              i % 5 == 0);
@@ -125,7 +125,7 @@ TEST_F(ListCommandTest, JsonReadsBackWithPythonSurrogateEscape) {
   const std::string name = std::string("Fam\xc3\xadlia \xe2\x80\x94 \xff\xc3(\x01.ged");
   {
     auto store = OpenCatalog();
-    AddRow(*store, "/data/" + name, kind::kGedcom, 1, 0);
+    AddRow(*store, "/data/" + name, FileKind::kGedcom, 1, 0);
   }
   const auto json = home_.WriteFile("out.json", Run({"list", "--format", "json"}).out);
   const auto expected = home_.WriteFile("expected.bin", "/data/" + name);
@@ -139,9 +139,9 @@ TEST_F(ListCommandTest, JsonReadsBackWithPythonSurrogateEscape) {
 TEST_F(ListCommandTest, CountsInTheSidePanelOrder) {
   {
     auto store = OpenCatalog();
-    AddRow(*store, "/a.ged", kind::kGedcom, 1, 0);
-    AddRow(*store, "/b.ged", kind::kGedcom, 1, 0);
-    AddRow(*store, "/c.pjc", kind::kMasterGenealogist, 1, 0);
+    AddRow(*store, "/a.ged", FileKind::kGedcom, 1, 0);
+    AddRow(*store, "/b.ged", FileKind::kGedcom, 1, 0);
+    AddRow(*store, "/c.pjc", FileKind::kMasterGenealogist, 1, 0);
   }
   const auto json = Run({"counts", "--format", "json"}).out;
   EXPECT_EQ(

@@ -16,7 +16,7 @@ class ProgramCommandsTest : public CliTest {
  protected:
   // Catalogs a file of the kind at `relative` in the home folder; the file itself is written only
   // when `onDisk`. Returns its path.
-  std::string Catalogue(const std::string& relative, int kind, bool onDisk = true) {
+  std::string Catalogue(const std::string& relative, FileKind kind, bool onDisk = true) {
     const auto store = OpenCatalog();
     const std::string path = home_.WriteFile(relative, "0 HEAD\n");
     store->NewFile(path, kind)->SaveToStore();
@@ -32,7 +32,7 @@ class ProgramCommandsTest : public CliTest {
 
 TEST_F(ProgramCommandsTest, OpenByIdOrPathStartsTheKindsProgramOnTheFile) {
   const FakeProgram program(home_, "bin/viewer");
-  const std::string file = Catalogue("My Trees/Smith & \"Jones\"; $(id).ged", kind::kGedcom);
+  const std::string file = Catalogue("My Trees/Smith & \"Jones\"; $(id).ged", FileKind::kGedcom);
   ASSERT_EQ(Run({"settings", "AppGed", program.Path()}).status, 0);
   const auto result = Run({"open", "1"});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -47,7 +47,7 @@ TEST_F(ProgramCommandsTest, OpenByIdOrPathStartsTheKindsProgramOnTheFile) {
 TEST_F(ProgramCommandsTest, OpenLooksForTheProgramFirstWhenNoneIsSet) {
   const FakeProgram wine(home_, "bin/wine");
   const std::string legacy = home_.WriteFile("prefix/drive_c/legacy/legacy.exe", "MZ");
-  const std::string file = Catalogue("trees/family.fdb", kind::kLegacy);
+  const std::string file = Catalogue("trees/family.fdb", FileKind::kLegacy);
   const auto result = Run({"open", "1"});
   ASSERT_EQ(result.status, 0) << result.err;
   std::string winePath = "Z:" + file;
@@ -57,7 +57,7 @@ TEST_F(ProgramCommandsTest, OpenLooksForTheProgramFirstWhenNoneIsSet) {
 }
 
 TEST_F(ProgramCommandsTest, MissingFileNamesItsFolderAndWhatToDo) {
-  const std::string file = Catalogue("trees/gone.ged", kind::kGedcom, false);
+  const std::string file = Catalogue("trees/gone.ged", FileKind::kGedcom, false);
   auto result = Run({"open", "1"});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "kinshelf open: " + file + " was not found. Its folder " + home_.Path("trees") +
@@ -70,7 +70,7 @@ TEST_F(ProgramCommandsTest, MissingFileNamesItsFolderAndWhatToDo) {
 }
 
 TEST_F(ProgramCommandsTest, KindWithoutProgramNamesTheSettingToFill) {
-  Catalogue("trees/family.fdb", kind::kLegacy);
+  Catalogue("trees/family.fdb", FileKind::kLegacy);
   const auto result = Run({"open", "1"});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err,
@@ -80,7 +80,7 @@ TEST_F(ProgramCommandsTest, KindWithoutProgramNamesTheSettingToFill) {
 }
 
 TEST_F(ProgramCommandsTest, FailuresToStartOrFindAreErrors) {
-  Catalogue("trees/a.ged", kind::kGedcom);
+  Catalogue("trees/a.ged", FileKind::kGedcom);
   Run({"settings", "AppGed", "/no/such/program"});
   auto result = Run({"open", "1"});
   EXPECT_EQ(result.status, 1);
@@ -99,7 +99,7 @@ TEST_F(ProgramCommandsTest, FailuresToStartOrFindAreErrors) {
 
 TEST_F(ProgramCommandsTest, FolderOptionOpensTheFilesFolder) {
   const FakeProgram xdgOpen(home_, "bin/xdg-open");
-  Catalogue("trees/a.ged", kind::kGedcom);
+  Catalogue("trees/a.ged", FileKind::kGedcom);
   const auto result = Run({"open", "--folder", "1"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, "Started xdg-open on " + home_.Path("trees") + "\n");

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "readers/ReaderFactory.h"
-#include "model/pages/FamilyPage.h"
-#include "model/pages/IndividualPage.h"
 #include "model/WABSCollection.h"
 #include "model/WABSIndividual.h"
+#include "model/pages/FamilyPage.h"
+#include "model/pages/IndividualPage.h"
+#include "readers/ReaderFactory.h"
 #include "settings/WOptions.h"
 #include "support/ScratchFolder.h"
 
@@ -44,7 +44,7 @@ class SampleFilesTest : public testing::TestWithParam<std::string> {};
 TEST_P(SampleFilesTest, LoadsAndEveryPageCanBeBuilt) {
   WOptions options;
   std::string error;
-  auto collection = CreateCollection(GetParam(), error, 0, options);
+  auto collection = CreateCollection(GetParam(), error, ReaderFormat::kUnknown, options);
   if (IsUtf16(GetParam())) {
     EXPECT_EQ(collection, nullptr);
     EXPECT_EQ(error, "Error: Cannot read unicode GEDCOM file\r" + GetParam());

@@ -25,17 +25,17 @@ namespace kinshelf {
 namespace {
 
 TEST(ReaderFactoryTest, FormatCodesOfExtensions) {
-  EXPECT_EQ(FormatCodeFromExtension(".ged"), format::kGedcom);
-  EXPECT_EQ(FormatCodeFromExtension(".GED"), format::kGedcom);
-  EXPECT_EQ(FormatCodeFromExtension(".sub"), format::kGedcom);
-  EXPECT_EQ(FormatCodeFromExtension(".xxx"), format::kGedcom);
-  EXPECT_EQ(FormatCodeFromExtension(".Paf"), format::kPaf);
-  EXPECT_EQ(FormatCodeFromExtension(".fbk"), format::kFamilyTreeMaker);
-  EXPECT_EQ(FormatCodeFromExtension(".tmg"), format::kTmg);
-  EXPECT_EQ(FormatCodeFromExtension(".pjc"), format::kMasterGenealogistProject);
-  EXPECT_EQ(FormatCodeFromExtension(".rmgc"), format::kRootsMagic);
-  EXPECT_EQ(FormatCodeFromExtension(".gedcom"), format::kUnknown);
-  EXPECT_EQ(FormatCodeFromExtension(""), format::kUnknown);
+  EXPECT_EQ(FormatCodeFromExtension(".ged"), ReaderFormat::kGedcom);
+  EXPECT_EQ(FormatCodeFromExtension(".GED"), ReaderFormat::kGedcom);
+  EXPECT_EQ(FormatCodeFromExtension(".sub"), ReaderFormat::kGedcom);
+  EXPECT_EQ(FormatCodeFromExtension(".xxx"), ReaderFormat::kGedcom);
+  EXPECT_EQ(FormatCodeFromExtension(".Paf"), ReaderFormat::kPaf);
+  EXPECT_EQ(FormatCodeFromExtension(".fbk"), ReaderFormat::kFamilyTreeMaker);
+  EXPECT_EQ(FormatCodeFromExtension(".tmg"), ReaderFormat::kTmg);
+  EXPECT_EQ(FormatCodeFromExtension(".pjc"), ReaderFormat::kMasterGenealogistProject);
+  EXPECT_EQ(FormatCodeFromExtension(".rmgc"), ReaderFormat::kRootsMagic);
+  EXPECT_EQ(FormatCodeFromExtension(".gedcom"), ReaderFormat::kUnknown);
+  EXPECT_EQ(FormatCodeFromExtension(""), ReaderFormat::kUnknown);
 }
 
 TEST(ReaderFactoryTest, PafVersionFromTheSignature) {
@@ -78,7 +78,7 @@ TEST(ReaderFactoryTest, CollectionOrTheErrorText) {
   const auto utf16 = folder.WriteFile("wide.ged", std::string("\xff\xfe"
                                                               "0\0 \0",
                                                               6));
-  EXPECT_EQ(CreateCollection(utf16, error, 0, options), nullptr);
+  EXPECT_EQ(CreateCollection(utf16, error, ReaderFormat::kUnknown, options), nullptr);
   EXPECT_EQ(error, "Error: Cannot read unicode GEDCOM file\r" + utf16);
 
   for (const std::string& wide : {std::string("\xfe\xff\0"
@@ -88,23 +88,23 @@ TEST(ReaderFactoryTest, CollectionOrTheErrorText) {
                                   std::string("\0"
                                               "0\0 ",
                                               4)}) {
-    EXPECT_EQ(CreateCollection(folder.WriteFile("other.ged", wide), error, 0, options), nullptr);
+    EXPECT_EQ(CreateCollection(folder.WriteFile("other.ged", wide), error, ReaderFormat::kUnknown, options), nullptr);
     EXPECT_EQ(error.rfind("Error: Cannot read unicode GEDCOM file\r", 0), 0u);
   }
 
   const auto marked = folder.WriteFile("marked.GED",
                                        "\xef\xbb\xbf"
                                        "0 HEAD\n0 TRLR\n");
-  auto collection = CreateCollection(marked, error, 0, options);
+  auto collection = CreateCollection(marked, error, ReaderFormat::kUnknown, options);
   ASSERT_NE(collection, nullptr) << error;
   EXPECT_EQ(collection->Kind(), CollectionKind::kGedcom);
-  EXPECT_NE(CreateCollection(folder.WriteFile("a.sub", "0 HEAD\n"), error, 0, options), nullptr);
+  EXPECT_NE(CreateCollection(folder.WriteFile("a.sub", "0 HEAD\n"), error, ReaderFormat::kUnknown, options), nullptr);
 
-  EXPECT_EQ(CreateCollection(folder.WriteFile("a.rmg", "x"), error, 0, options), nullptr);
+  EXPECT_EQ(CreateCollection(folder.WriteFile("a.rmg", "x"), error, ReaderFormat::kUnknown, options), nullptr);
   EXPECT_EQ(error, "Unknown file format");
-  EXPECT_EQ(CreateCollection(folder.WriteFile("b.paf", std::string(12, 'x')), error, 0, options), nullptr);
+  EXPECT_EQ(CreateCollection(folder.WriteFile("b.paf", std::string(12, 'x')), error, ReaderFormat::kUnknown, options), nullptr);
   EXPECT_EQ(error, "Unknown PAF file format");
-  EXPECT_EQ(CreateCollection(folder.WriteFile("empty.ged", ""), error, 0, options), nullptr);
+  EXPECT_EQ(CreateCollection(folder.WriteFile("empty.ged", ""), error, ReaderFormat::kUnknown, options), nullptr);
   EXPECT_NE(error.find("empty.ged"), std::string::npos) << error;
 }
 
@@ -134,7 +134,7 @@ class ManyPagesGedcomTest : public testing::Test {
  protected:
   void SetUp() override {
     std::string error;
-    collection_ = CreateCollection(path_, error, 0, options_);
+    collection_ = CreateCollection(path_, error, ReaderFormat::kUnknown, options_);
     ASSERT_NE(collection_, nullptr) << error;
   }
 

@@ -49,7 +49,7 @@ int StatementTrace::CountStartingWith(const std::string& start) const {
   return count;
 }
 
-std::int32_t AddRow(WFileStore& store, const std::string& fullPath, int kind, std::int64_t size,
+std::int32_t AddRow(WFileStore& store, const std::string& fullPath, FileKind kind, std::int64_t size,
                     double modified, bool bookmark) {
   auto record = store.NewFile(fullPath, kind);
   const auto parts = platform::SplitPath(fullPath);

@@ -29,7 +29,7 @@ class StatementTrace {
 };
 
 // Inserts a row as a search would, for a file that need not exist; returns its id.
-std::int32_t AddRow(WFileStore& store, const std::string& fullPath, int kind, std::int64_t size = 0,
+std::int32_t AddRow(WFileStore& store, const std::string& fullPath, FileKind kind, std::int64_t size = 0,
                     double modified = 0, bool bookmark = false);
 
 }  // namespace kinshelf::test

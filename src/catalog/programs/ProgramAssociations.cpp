@@ -33,9 +33,10 @@ constexpr std::array<Association, 9> kAssociations{{
     {opt::App2, "Genbox"},
 }};
 
-const Association* AssociationOf(int kind) {
-  if (kind < 1 || kind > static_cast<int>(kAssociations.size())) return nullptr;
-  return &kAssociations[static_cast<std::size_t>(kind - 1)];
+const Association* AssociationOf(FileKind kind) {
+  const int code = KindCode(kind);
+  if (code < 1 || code > static_cast<int>(kAssociations.size())) return nullptr;
+  return &kAssociations[static_cast<std::size_t>(code - 1)];
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
@@ -50,39 +51,39 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
 
 }  // namespace
 
-int ProgramSettingForKind(int kind) {
+int ProgramSettingForKind(FileKind kind) {
   const Association* association = AssociationOf(kind);
   return association == nullptr ? -1 : association->setting;
 }
 
-std::string ProgramNameForKind(int kind) {
+std::string ProgramNameForKind(FileKind kind) {
   const Association* association = AssociationOf(kind);
   return association == nullptr ? std::string() : std::string(association->name);
 }
 
-std::string_view ProgramSettingKey(int kind) {
+std::string_view ProgramSettingKey(FileKind kind) {
   const Association* association = AssociationOf(kind);
   if (association == nullptr) return {};
   return opt::CatalogRows()[static_cast<std::size_t>(association->setting - opt::kCatalogFirst)].key;
 }
 
-bool PedoraEnabled(const std::string& appPedora, bool fileExists, int kind, const std::string& extension,
+bool PedoraEnabled(const std::string& appPedora, bool fileExists, FileKind kind, const std::string& extension,
                    bool current) {
   if (appPedora.empty()) return true;
   if (!fileExists) return false;
   switch (kind) {
-    case kind::kAncestralQuest:
-    case kind::kHeritage:
-    case kind::kGenbox:
+    case FileKind::kAncestralQuest:
+    case FileKind::kHeritage:
+    case FileKind::kGenbox:
       return false;
-    case kind::kFamilyTreeMaker:
+    case FileKind::kFamilyTreeMaker:
       return !ContainsIgnoringCase(extension, "ftm");
-    case kind::kRootsMagic:
+    case FileKind::kRootsMagic:
       return !ContainsIgnoringCase(extension, "rmgc");
-    case kind::kGedcom:
-    case kind::kLegacy:
-    case kind::kPaf:
-    case kind::kMasterGenealogist:
+    case FileKind::kGedcom:
+    case FileKind::kLegacy:
+    case FileKind::kPaf:
+    case FileKind::kMasterGenealogist:
       return true;
     default:
       return current;

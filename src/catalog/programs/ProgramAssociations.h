@@ -5,26 +5,29 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/FileKinds.h"
+
 namespace kinshelf {
 
 // The viewer's product page, offered when the viewer is not installed.
 inline constexpr std::string_view kPedoraWebPage = "https://www.orrinvale.com/pedora";
 
 // The catalog setting (an opt::Catalog id) that holds the program for files of the kind; -1 for
-// codes outside 1..9.
-int ProgramSettingForKind(int kind);
-// The program's name as "Open file with " shows it ("Gedcom", "Heritage", "TMG"); empty for codes
-// outside 1..9.
-std::string ProgramNameForKind(int kind);
-// The key of that setting in the settings file ("AppGed"); empty for codes outside 1..9.
-std::string_view ProgramSettingKey(int kind);
+// kUnknown and codes outside 1..9.
+int ProgramSettingForKind(FileKind kind);
+// The program's name as "Open file with " shows it ("Gedcom", "Heritage", "TMG"); empty for
+// kUnknown and codes outside 1..9.
+std::string ProgramNameForKind(FileKind kind);
+// The key of that setting in the settings file ("AppGed"); empty for kUnknown and codes outside
+// 1..9.
+std::string_view ProgramSettingKey(FileKind kind);
 
 // Whether "View with Pedora" is enabled for the selected file. With no viewer set it is enabled,
 // so that the user can be offered the product page; a missing file disables it; otherwise the kind
 // decides, and the extension (compared without regard to ASCII case) for Family Tree Maker ("ftm"
-// files are not viewable) and RootsMagic ("rmgc" files are not). Kind 0 or an unknown kind keeps
+// files are not viewable) and RootsMagic ("rmgc" files are not). kUnknown or an unknown code keeps
 // `current`.
-bool PedoraEnabled(const std::string& appPedora, bool fileExists, int kind, const std::string& extension,
+bool PedoraEnabled(const std::string& appPedora, bool fileExists, FileKind kind, const std::string& extension,
                    bool current);
 
 // A Windows program, to be started through Wine: its name ends in ".exe" in any case.

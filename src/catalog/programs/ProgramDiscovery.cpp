@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/programs/ProgramAssociations.h"
 #include "platform/FileInfo.h"
 #include "platform/Launcher.h"
 #include "platform/Paths.h"
@@ -159,6 +160,14 @@ bool DiscoverPrograms(WOptions& options, const ProgramEnvironment& environment) 
   }
   if (empty(opt::AppGed)) fill(opt::AppGed, platform::FindInSearchPath(kGramps, environment.searchPath));
   return filled;
+}
+
+std::string ProgramForKind(WOptions& options, FileKind kind, const ProgramEnvironment& environment) {
+  const int setting = ProgramSettingForKind(kind);
+  if (setting < 0) return {};
+  const auto id = static_cast<opt::Catalog>(setting);
+  if (options.GetString(id).empty() && DiscoverPrograms(options, environment)) options.Save();
+  return options.GetString(id);
 }
 
 }  // namespace kinshelf

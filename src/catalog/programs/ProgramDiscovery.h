@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "catalog/FileKinds.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf {
@@ -36,5 +37,11 @@ struct ProgramEnvironment {
 // setting was filled. Reads system.reg at most once, and only when a probe needs it.
 bool DiscoverPrograms(WOptions& options,
                       const ProgramEnvironment& environment = ProgramEnvironment::Current());
+
+// The program set for files of the kind. When none is set yet, first looks for the installed
+// programs as DiscoverPrograms does and saves the settings when it filled any, as start-up does.
+// Empty when no program is found, and for a kind no program opens.
+std::string ProgramForKind(WOptions& options, FileKind kind,
+                           const ProgramEnvironment& environment = ProgramEnvironment::Current());
 
 }  // namespace kinshelf

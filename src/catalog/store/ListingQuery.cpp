@@ -5,15 +5,15 @@ namespace kinshelf {
 
 namespace {
 
-std::string OrderClause(bool ascending, int sortColumn) {
+std::string OrderClause(bool ascending, ListingColumn sortColumn) {
   switch (sortColumn) {
-    case 2:
+    case ListingColumn::kType:
       return ascending ? " order by Type" : " order by Type DESC";
-    case 3:
+    case ListingColumn::kSize:
       return ascending ? " order by Size" : " order by Size DESC";
-    case 4:
+    case ListingColumn::kModified:
       return ascending ? " order by FLastMod" : " order by FLastMod DESC";
-    case 5:
+    case ListingColumn::kFullPath:
       return ascending ? " order by drive,Path" : " order by drive DESC,Path DESC";
     default:
       return ascending ? " order by name" : " order by name DESC";
@@ -22,24 +22,23 @@ std::string OrderClause(bool ascending, int sortColumn) {
 
 }  // namespace
 
-ListingQuery BuildListingQuery(const std::string& nameFilter, const KindSet& shown, bool ascending,
-                               int sortColumn, bool bookmarksOnly) {
+ListingQuery BuildListingQuery(const ListingFilter& filter) {
   std::string condition;
-  for (const auto& kind : kFileKinds) {
-    if (shown[static_cast<std::size_t>(kind.code)]) continue;
-    const std::string test = "(Type<>" + std::to_string(kind.code) + ") ";
+  for (const auto& info : kFileKinds) {
+    if (filter.kinds[info.kind]) continue;
+    const std::string test = "(Type<>" + std::to_string(KindCode(info.kind)) + ") ";
     condition += condition.empty() ? " " + test : "AND " + test;
   }
-  if (bookmarksOnly) condition += condition.empty() ? " BookMark=1 " : " and BookMark=1 ";
+  if (filter.bookmarksOnly) condition += condition.empty() ? " BookMark=1 " : " and BookMark=1 ";
   if (!condition.empty()) condition = " where " + condition;
 
   ListingQuery query;
-  if (!nameFilter.empty()) {
+  if (!filter.name.empty()) {
     // The filter is bound, never spliced into the text, so quotes in it need no care.
     condition += condition.empty() ? " Where (name like ?) " : "AND (name like ?) ";
-    query.namePattern = "%" + nameFilter + "%";
+    query.namePattern = "%" + filter.name + "%";
   }
-  query.sql = "SELECT FileID FROM files" + condition + OrderClause(ascending, sortColumn) + ";";
+  query.sql = "SELECT FileID FROM files" + condition + OrderClause(filter.ascending, filter.sortColumn) + ";";
   return query;
 }
 

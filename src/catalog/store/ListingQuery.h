@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "catalog/FileKinds.h"
+#include "catalog/store/ListingFilter.h"
 
 namespace kinshelf {
 
@@ -14,9 +14,8 @@ struct ListingQuery {
 };
 
 // The statement listing the ids of the shown kinds, optionally bookmarked rows only and names
-// containing the filter, in the order of the sort column (1 Name, 2 Type, 3 Size,
-// 4 Last Modified Date, 5 Full Path; others sort by name).
-ListingQuery BuildListingQuery(const std::string& nameFilter, const KindSet& shown, bool ascending,
-                               int sortColumn, bool bookmarksOnly);
+// containing the filter, in the order of the sort column (a number outside the columns sorts by
+// name).
+ListingQuery BuildListingQuery(const ListingFilter& filter);
 
 }  // namespace kinshelf

@@ -176,9 +176,9 @@ void WFileStore::CommitOutermost() {
   }
 }
 
-std::int32_t WFileStore::CountByKind(int kind) {
+std::int32_t WFileStore::CountByKind(FileKind kind) {
   const auto count = Statement("select count(*) from Files where type=?;");
-  count->Bind(1, static_cast<std::int64_t>(kind));
+  count->Bind(1, static_cast<std::int64_t>(KindCode(kind)));
   return count->Step() ? static_cast<std::int32_t>(count->ColumnInt(0)) : 0;
 }
 
@@ -192,13 +192,13 @@ std::int32_t WFileStore::FindFileID(const std::string& fullPath) {
   return find->Step() ? static_cast<std::int32_t>(find->ColumnInt(0)) : 0;
 }
 
-std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, int kind) {
+std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, FileKind kind) {
   cachedFileID_ = -1;
   cachedFile_.reset();
   return std::make_unique<WFileStoreFile>(*this, kind, fullPath);
 }
 
-std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, int kind,
+std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, FileKind kind,
                                                    const platform::FileStatus& status) {
   cachedFileID_ = -1;
   cachedFile_.reset();
@@ -263,40 +263,43 @@ void WFileStore::SetValue(const std::string& key, const std::string& value) {
   write->Bind(1, value).Bind(2, key).Run();
 }
 
+std::unique_ptr<WIntArray> WFileStore::List(const ListingFilter& filter) {
+  return ListIds(BuildListingQuery(filter));
+}
+
 std::unique_ptr<WIntArray> WFileStore::GetIterator(int listType, const std::string& nameFilter,
                                                    bool showGenbox, bool showTMG, bool showHFT, bool showAQ,
                                                    bool showFTM, bool showGEDCOM, bool showPAF,
                                                    bool showRootsMagic, bool showLegacy, bool ascending,
                                                    int sortColumn, bool bookmarksOnly) {
-  auto list = std::make_unique<WIntArray>(std::string(), 0);
-  ListingQuery query;
   switch (listType) {
     case 1: {
-      KindSet shown{};
-      shown[kind::kGenbox] = showGenbox;
-      shown[kind::kMasterGenealogist] = showTMG;
-      shown[kind::kHeritage] = showHFT;
-      shown[kind::kAncestralQuest] = showAQ;
-      shown[kind::kFamilyTreeMaker] = showFTM;
-      shown[kind::kGedcom] = showGEDCOM;
-      shown[kind::kPaf] = showPAF;
-      shown[kind::kRootsMagic] = showRootsMagic;
-      shown[kind::kLegacy] = showLegacy;
-      query = BuildListingQuery(nameFilter, shown, ascending, sortColumn, bookmarksOnly);
-      break;
+      ListingFilter filter{nameFilter, KindSet(), bookmarksOnly, static_cast<ListingColumn>(sortColumn),
+                           ascending};
+      filter.kinds[FileKind::kGenbox] = showGenbox;
+      filter.kinds[FileKind::kMasterGenealogist] = showTMG;
+      filter.kinds[FileKind::kHeritage] = showHFT;
+      filter.kinds[FileKind::kAncestralQuest] = showAQ;
+      filter.kinds[FileKind::kFamilyTreeMaker] = showFTM;
+      filter.kinds[FileKind::kGedcom] = showGEDCOM;
+      filter.kinds[FileKind::kPaf] = showPAF;
+      filter.kinds[FileKind::kRootsMagic] = showRootsMagic;
+      filter.kinds[FileKind::kLegacy] = showLegacy;
+      return List(filter);
     }
     case 2:
-      query.sql = "SELECT PersonID FROM persons;";
-      break;
+      return ListIds({"SELECT PersonID FROM persons;", ""});
     case 3:
-      query.sql = "SELECT PersonID FROM persons order by Given;";
-      break;
+      return ListIds({"SELECT PersonID FROM persons order by Given;", ""});
     case 4:
-      query.sql = "SELECT PersonID FROM persons order by surname;";
-      break;
+      return ListIds({"SELECT PersonID FROM persons order by surname;", ""});
     default:
-      return list;
+      return std::make_unique<WIntArray>(std::string(), 0);
   }
+}
+
+std::unique_ptr<WIntArray> WFileStore::ListIds(const ListingQuery& query) {
+  auto list = std::make_unique<WIntArray>(std::string(), 0);
   BeginTransaction();
   try {
     // Not kept for reuse: the filters make too many different texts.

@@ -11,12 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/store/ListingFilter.h"
 #include "catalog/store/SqlStatement.h"
 #include "catalog/store/WFileStoreFile.h"
 
 namespace kinshelf {
 
 class WIntArray;
+struct ListingQuery;
 
 class WFileStore {
  public:
@@ -43,13 +45,13 @@ class WFileStore {
   void CommitTransaction();
 
   // The number of rows of a kind.
-  std::int32_t CountByKind(int kind);
+  std::int32_t CountByKind(FileKind kind);
   // The id of the row for that file, or 0. Paths compare byte for byte, as file names do here.
   std::int32_t FindFileID(const std::string& fullPath);
   // A new, unsaved record for a file on disk. Empties the record cache.
-  std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, int kind);
+  std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, FileKind kind);
   // The same with the file's status already read.
-  std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, int kind,
+  std::unique_ptr<WFileStoreFile> NewFile(const std::string& fullPath, FileKind kind,
                                           const platform::FileStatus& status);
   // A record loaded from its row, owned by the caller. Empties the record cache.
   std::unique_ptr<WFileStoreFile> GetFile(std::int32_t fileID);
@@ -71,10 +73,12 @@ class WFileStore {
   std::string GetValue(const std::string& key);
   void SetValue(const std::string& key, const std::string& value);
 
+  // The ids of the catalogued files the filter lists, in its order, as a new list owned by the
+  // caller.
+  std::unique_ptr<WIntArray> List(const ListingFilter& filter);
   // The ids of the listed rows in display order, as a new list owned by the caller. List type 1
-  // lists catalogued files with the filters and the sort column (1 Name, 2 Type, 3 Size,
-  // 4 Last Modified Date, 5 Full Path); types 2 to 4 list the persons table; others list nothing.
-  // The name filter is a case-insensitive substring in which "%" and "_" keep their LIKE meaning.
+  // lists catalogued files as List does, with one flag per kind and the sort column's number;
+  // types 2 to 4 list the persons table; others list nothing.
   std::unique_ptr<WIntArray> GetIterator(int listType, const std::string& nameFilter, bool showGenbox,
                                          bool showTMG, bool showHFT, bool showAQ, bool showFTM,
                                          bool showGEDCOM, bool showPAF, bool showRootsMagic, bool showLegacy,
@@ -93,6 +97,8 @@ class WFileStore {
   void Execute(std::string_view sql);
   // Runs a statement once, without keeping it for reuse.
   void ExecuteScript(std::string_view sql);
+  // The positive ids the query's first column gives, in its order.
+  std::unique_ptr<WIntArray> ListIds(const ListingQuery& query);
 
   struct CloseDatabase {
     void operator()(sqlite3* db) const;

@@ -32,12 +32,13 @@ std::string ExtensionOf(const std::string& name) {
 
 }  // namespace
 
-WFileStoreFile::WFileStoreFile(WFileStore& store, int kind, const std::string& fullPath) : store_(store) {
+WFileStoreFile::WFileStoreFile(WFileStore& store, FileKind kind, const std::string& fullPath)
+    : store_(store) {
   SetFromPath(fullPath);
   SetKind(kind);
 }
 
-WFileStoreFile::WFileStoreFile(WFileStore& store, int kind, const std::string& fullPath,
+WFileStoreFile::WFileStoreFile(WFileStore& store, FileKind kind, const std::string& fullPath,
                                const platform::FileStatus& status)
     : store_(store) {
   SetFromPath(fullPath, status);
@@ -77,7 +78,7 @@ void WFileStoreFile::SetNameParts(const std::string& fullPath) {
 void WFileStoreFile::SetDrive(const std::string& value) {
   Change(drive_, value);
 }
-void WFileStoreFile::SetKind(int value) {
+void WFileStoreFile::SetKind(FileKind value) {
   Change(kind_, value);
 }
 void WFileStoreFile::SetName(const std::string& value) {
@@ -107,7 +108,7 @@ void WFileStoreFile::LoadFromStore() {
   select->Bind(1, static_cast<std::int64_t>(fileID_));
   if (select->Step()) {
     drive_ = select->ColumnText(0);
-    kind_ = static_cast<int>(select->ColumnInt(1));
+    kind_ = static_cast<FileKind>(select->ColumnInt(1));
     name_ = select->ColumnText(2);
     path_ = select->ColumnText(3);
     inds_ = static_cast<std::int32_t>(select->ColumnInt(4));
@@ -126,7 +127,7 @@ void WFileStoreFile::LoadFromStore() {
 
 void WFileStoreFile::BindColumns(SqlStatement& statement) const {
   statement.Bind(1, drive_)
-      .Bind(2, static_cast<std::int64_t>(kind_))
+      .Bind(2, static_cast<std::int64_t>(KindCode(kind_)))
       .Bind(3, name_)
       .Bind(4, path_)
       .Bind(5, static_cast<std::int64_t>(inds_))
@@ -168,7 +169,7 @@ std::string WFileStoreFile::FullPath() const {
   return platform::JoinPath(platform::JoinPath(drive_, path_), name_);
 }
 
-std::string WFileStoreFile::KindDisplayName(int kind) {
+std::string WFileStoreFile::KindDisplayName(FileKind kind) {
   const FileKindInfo* info = FindKind(kind);
   return info == nullptr ? std::string() : std::string(info->displayName);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "catalog/FileKinds.h"
 #include "platform/FileInfo.h"
 
 namespace kinshelf {
@@ -16,9 +17,10 @@ class WFileStoreFile {
  public:
   // A new record for a file on disk, not yet in the table (FileID 0): its size and location come
   // from the path (nothing when no file is there), its kind is given.
-  WFileStoreFile(WFileStore& store, int kind, const std::string& fullPath);
+  WFileStoreFile(WFileStore& store, FileKind kind, const std::string& fullPath);
   // The same with the file's status already read.
-  WFileStoreFile(WFileStore& store, int kind, const std::string& fullPath, const platform::FileStatus& status);
+  WFileStoreFile(WFileStore& store, FileKind kind, const std::string& fullPath,
+                 const platform::FileStatus& status);
   // The record of an existing row; a missing row loads as an empty record with that id.
   // Throws WFileStoreError when the statement fails.
   WFileStoreFile(WFileStore& store, std::int32_t fileID);
@@ -32,7 +34,7 @@ class WFileStoreFile {
 
   // Each setter stores the value and marks the record dirty only when the value differs.
   void SetDrive(const std::string& value);
-  void SetKind(int value);
+  void SetKind(FileKind value);
   void SetName(const std::string& value);
   void SetPath(const std::string& value);
   void SetSize(std::int64_t value);
@@ -53,7 +55,7 @@ class WFileStoreFile {
   bool Dirty() const { return dirty_; }
   std::int32_t FileID() const { return fileID_; }
   const std::string& Drive() const { return drive_; }
-  int Kind() const { return kind_; }
+  FileKind Kind() const { return kind_; }
   const std::string& Name() const { return name_; }
   // The extension without its dot, as of the last load; empty when the name has no dot.
   const std::string& Ext() const { return ext_; }
@@ -69,8 +71,8 @@ class WFileStoreFile {
   std::uint32_t Crc32() const { return crc32_; }
   const std::string& FileVer() const { return fileVer_; }
 
-  // The display name of a kind code; empty for codes outside 1..9.
-  static std::string KindDisplayName(int kind);
+  // The display name of a kind; empty for kUnknown and codes outside 1..9.
+  static std::string KindDisplayName(FileKind kind);
 
  private:
   template <typename T>
@@ -83,7 +85,7 @@ class WFileStoreFile {
   std::string fileVer_;
   std::int32_t fileID_ = 0;
   std::string drive_;
-  int kind_ = 0;
+  FileKind kind_ = FileKind::kUnknown;
   std::string name_;
   std::string ext_;
   std::string path_;

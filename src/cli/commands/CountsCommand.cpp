@@ -23,7 +23,7 @@ class CountsCommand : public Command {
     std::vector<std::pair<std::string, std::int64_t>> counts;
     std::int64_t total = 0;
     for (const auto& info : kFileKinds) {
-      counts.emplace_back(WFileStoreFile::KindDisplayName(info.code), session.Store().CountByKind(info.code));
+      counts.emplace_back(WFileStoreFile::KindDisplayName(info.kind), session.Store().CountByKind(info.kind));
       total += counts.back().second;
     }
     if (format == OutputFormat::kJson) {

@@ -1,6 +1,6 @@
 // kinshelf export: writes the listing as comma-separated text to a file.
 #include "catalog/CatalogExport.h"
-#include "cli/ListingFilter.h"
+#include "cli/ListingOptions.h"
 #include "cli/Session.h"
 #include "cli/commands/Commands.h"
 #include "fileaccess/WIntArray.h"
@@ -19,7 +19,7 @@ class ExportCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const ListingFilter filter = ListingFilterOf(args);
     Session session;
-    const auto ids = ListFiles(session.Store(), filter);
+    const auto ids = session.Store().List(filter);
     const std::string& file = args.Positional()[0];
     ExportCatalogCsv(file, session.Store(), *ids, session.Options());
     io.out << "Exported " << FormatCount(ids->Count()) << (ids->Count() == 1 ? " file" : " files") << " to "

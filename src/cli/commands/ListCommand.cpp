@@ -4,7 +4,7 @@
 
 #include "catalog/store/WFileStoreFile.h"
 #include "cli/JsonWriter.h"
-#include "cli/ListingFilter.h"
+#include "cli/ListingOptions.h"
 #include "cli/OutputFormat.h"
 #include "cli/Session.h"
 #include "cli/TextTable.h"
@@ -33,7 +33,7 @@ std::optional<std::string> IsoDate(double value) {
 struct Row {
   std::int32_t id;
   std::string name;
-  int kind;
+  FileKind kind;
   std::int64_t size;
   double modified;
   double created;
@@ -80,7 +80,7 @@ void WriteCsv(std::ostream& out, const std::vector<Row>& rows) {
   out << "id,name,kind,kind_code,size,modified,created,path,bookmark,exists\r\n";
   for (const auto& row : rows) {
     out << row.id << ',' << CsvField(row.name) << ',' << CsvField(WFileStoreFile::KindDisplayName(row.kind))
-        << ',' << row.kind << ',' << row.size << ',' << IsoDate(row.modified).value_or("") << ','
+        << ',' << KindCode(row.kind) << ',' << row.size << ',' << IsoDate(row.modified).value_or("") << ','
         << IsoDate(row.created).value_or("") << ',' << CsvField(row.path) << ','
         << (row.bookmark ? "true" : "false") << ',' << (row.exists ? "true" : "false") << "\r\n";
   }
@@ -100,7 +100,7 @@ void WriteJson(std::ostream& out, const std::vector<Row>& rows) {
   json.BeginArray();
   for (const auto& row : rows) {
     json.BeginObject().Key("id").Number(row.id).Key("name").String(row.name);
-    json.Key("kind").String(WFileStoreFile::KindDisplayName(row.kind)).Key("kind_code").Number(row.kind);
+    json.Key("kind").String(WFileStoreFile::KindDisplayName(row.kind)).Key("kind_code").Number(KindCode(row.kind));
     json.Key("size").Number(row.size);
     WriteDate(json, "modified", row.modified);
     WriteDate(json, "created", row.created);
@@ -123,7 +123,7 @@ class ListCommand : public Command {
     const ListingFilter filter = ListingFilterOf(args);
     const OutputFormat format = FormatOf(args);
     Session session;
-    const auto ids = ListFiles(session.Store(), filter);
+    const auto ids = session.Store().List(filter);
     std::vector<Row> rows;
     rows.reserve(static_cast<std::size_t>(ids->Count()));
     for (std::int32_t i = 1; i <= ids->Count(); ++i)

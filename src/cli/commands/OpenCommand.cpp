@@ -26,13 +26,10 @@ std::string NotFoundMessage(const std::string& path, const std::string& folder, 
 }
 
 // The kind's program, looking for installed programs first when none is set, as start-up does.
-std::string ProgramFor(Session& session, int kind) {
-  const int setting = ProgramSettingForKind(kind);
-  if (setting < 0) throw std::runtime_error("no program opens files of kind " + std::to_string(kind));
-  WOptions& options = session.Options();
-  const auto id = static_cast<opt::Catalog>(setting);
-  if (options.GetString(id).empty() && DiscoverPrograms(options)) options.Save();
-  std::string program = options.GetString(id);
+std::string ProgramFor(Session& session, FileKind kind) {
+  if (ProgramSettingForKind(kind) < 0)
+    throw std::runtime_error("no program opens files of kind " + std::to_string(KindCode(kind)));
+  std::string program = ProgramForKind(session.Options(), kind);
   if (program.empty()) {
     throw std::runtime_error("no program is set for " + WFileStoreFile::KindDisplayName(kind) +
                              " files: set one with 'kinshelf settings " +

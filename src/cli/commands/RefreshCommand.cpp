@@ -2,7 +2,7 @@
 #include "catalog/CatalogRefresh.h"
 #include "cli/Interruption.h"
 #include "cli/JsonWriter.h"
-#include "cli/ListingFilter.h"
+#include "cli/ListingOptions.h"
 #include "cli/OutputFormat.h"
 #include "cli/ProgressLine.h"
 #include "cli/Session.h"
@@ -39,7 +39,7 @@ class RefreshCommand : public Command {
     const ListingFilter filter = ListingFilterOf(args);
     const OutputFormat format = FormatOf(args, false);
     Session session;
-    const auto ids = ListFiles(session.Store(), filter);
+    const auto ids = session.Store().List(filter);
     CatalogRefresh refresh(session.Store(), *ids);
     Interruption interruption;
     CatalogRefresh::Result result;

@@ -5,7 +5,7 @@
 #include "catalog/store/WFileStoreFile.h"
 #include "cli/Interruption.h"
 #include "cli/JsonWriter.h"
-#include "cli/ListingFilter.h"
+#include "cli/ListingOptions.h"
 #include "cli/OutputFormat.h"
 #include "cli/ProgressLine.h"
 #include "cli/Session.h"
@@ -67,7 +67,7 @@ void WriteText(const CatalogSearch::Result& result, std::ostream& out) {
   TextTable table({"Kind", "Found"}, {TextTable::Align::kLeft, TextTable::Align::kRight});
   for (const auto& info : kFileKinds) {
     table.AddRow(
-        {std::string(info.displayName), FormatCount(result.perKind[static_cast<std::size_t>(info.code)])});
+        {std::string(info.displayName), FormatCount(result.Found(info.kind))});
   }
   table.Write(out);
   if (result.cancelled) out << "\nCancelled: what was found is kept, and no row was removed.\n";
@@ -80,7 +80,7 @@ void WriteJson(const CatalogSearch::Result& result, std::ostream& out) {
   json.Key("removed").Number(result.removed).Key("cancelled").Bool(result.cancelled);
   json.Key("kinds").BeginObject();
   for (const auto& info : kFileKinds) {
-    json.Key(info.displayName).Number(result.perKind[static_cast<std::size_t>(info.code)]);
+    json.Key(info.displayName).Number(result.Found(info.kind));
   }
   json.EndObject().EndObject();
 }

@@ -20,29 +20,29 @@ using test::ScratchFolder;
 
 TEST(ProgramAssociationsTest, EveryKindHasItsSettingAndName) {
   struct Row {
-    int kind;
+    FileKind kind;
     int setting;
     std::string_view name;
     std::string_view key;
   };
   const Row rows[] = {
-      {0, -1, "", ""},
-      {kind::kAncestralQuest, opt::AppAQ, "Ancestral Quest", "AppAQ"},
-      {kind::kFamilyTreeMaker, opt::AppFTM, "Family Tree Maker", "AppFTM"},
-      {kind::kGedcom, opt::AppGed, "Gedcom", "AppGed"},
-      {kind::kHeritage, opt::AppHFT, "Heritage", "AppHFT"},
-      {kind::kLegacy, opt::AppLeg, "Legacy", "AppLeg"},
-      {kind::kPaf, opt::AppPAF, "PAF", "AppPAF"},
-      {kind::kRootsMagic, opt::AppRM, "RootsMagic", "AppRM"},
-      {kind::kMasterGenealogist, opt::AppTMG, "TMG", "AppTMG"},
-      {kind::kGenbox, opt::App2, "Genbox", "App2"},
-      {10, -1, "", ""},
-      {-1, -1, "", ""},
+      {FileKind::kUnknown, -1, "", ""},
+      {FileKind::kAncestralQuest, opt::AppAQ, "Ancestral Quest", "AppAQ"},
+      {FileKind::kFamilyTreeMaker, opt::AppFTM, "Family Tree Maker", "AppFTM"},
+      {FileKind::kGedcom, opt::AppGed, "Gedcom", "AppGed"},
+      {FileKind::kHeritage, opt::AppHFT, "Heritage", "AppHFT"},
+      {FileKind::kLegacy, opt::AppLeg, "Legacy", "AppLeg"},
+      {FileKind::kPaf, opt::AppPAF, "PAF", "AppPAF"},
+      {FileKind::kRootsMagic, opt::AppRM, "RootsMagic", "AppRM"},
+      {FileKind::kMasterGenealogist, opt::AppTMG, "TMG", "AppTMG"},
+      {FileKind::kGenbox, opt::App2, "Genbox", "App2"},
+      {static_cast<FileKind>(10), -1, "", ""},
+      {static_cast<FileKind>(-1), -1, "", ""},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(ProgramSettingForKind(row.kind), row.setting) << row.kind;
-    EXPECT_EQ(ProgramNameForKind(row.kind), row.name) << row.kind;
-    EXPECT_EQ(ProgramSettingKey(row.kind), row.key) << row.kind;
+    EXPECT_EQ(ProgramSettingForKind(row.kind), row.setting) << KindCode(row.kind);
+    EXPECT_EQ(ProgramNameForKind(row.kind), row.name) << KindCode(row.kind);
+    EXPECT_EQ(ProgramSettingKey(row.kind), row.key) << KindCode(row.kind);
   }
 }
 
@@ -51,30 +51,30 @@ TEST(ProgramAssociationsTest, PedoraIsEnabledByKindExtensionAndPresence) {
     const char* rule;
     std::string appPedora;
     bool fileExists;
-    int kind;
+    FileKind kind;
     std::string extension;
     bool current;
     bool enabled;
   };
   const std::string pedora = "/opt/pedora.exe";
   const Row rows[] = {
-      {"no viewer: offer it", "", false, kind::kGenbox, "gdb", false, true},
-      {"missing file", pedora, false, kind::kGedcom, "ged", true, false},
-      {"Ancestral Quest", pedora, true, kind::kAncestralQuest, "aq", true, false},
-      {"Heritage", pedora, true, kind::kHeritage, "zed", true, false},
-      {"Genbox", pedora, true, kind::kGenbox, "gdb", true, false},
-      {"Family Tree Maker ftm", pedora, true, kind::kFamilyTreeMaker, "ftm", true, false},
-      {"Family Tree Maker FTMB", pedora, true, kind::kFamilyTreeMaker, "FTMB", true, false},
-      {"Family Tree Maker ftw", pedora, true, kind::kFamilyTreeMaker, "ftw", false, true},
-      {"RootsMagic rmgc", pedora, true, kind::kRootsMagic, "rmgc", true, false},
-      {"RootsMagic RMGC with dot", pedora, true, kind::kRootsMagic, ".RMGC", true, false},
-      {"RootsMagic rmg", pedora, true, kind::kRootsMagic, "rmg", false, true},
-      {"GEDCOM", pedora, true, kind::kGedcom, "ged", false, true},
-      {"Legacy", pedora, true, kind::kLegacy, "fdb", false, true},
-      {"PAF", pedora, true, kind::kPaf, "paf", false, true},
-      {"TMG", pedora, true, kind::kMasterGenealogist, "pjc", false, true},
-      {"kind 0 keeps enabled", pedora, true, 0, "", true, true},
-      {"kind 0 keeps disabled", pedora, true, 0, "", false, false},
+      {"no viewer: offer it", "", false, FileKind::kGenbox, "gdb", false, true},
+      {"missing file", pedora, false, FileKind::kGedcom, "ged", true, false},
+      {"Ancestral Quest", pedora, true, FileKind::kAncestralQuest, "aq", true, false},
+      {"Heritage", pedora, true, FileKind::kHeritage, "zed", true, false},
+      {"Genbox", pedora, true, FileKind::kGenbox, "gdb", true, false},
+      {"Family Tree Maker ftm", pedora, true, FileKind::kFamilyTreeMaker, "ftm", true, false},
+      {"Family Tree Maker FTMB", pedora, true, FileKind::kFamilyTreeMaker, "FTMB", true, false},
+      {"Family Tree Maker ftw", pedora, true, FileKind::kFamilyTreeMaker, "ftw", false, true},
+      {"RootsMagic rmgc", pedora, true, FileKind::kRootsMagic, "rmgc", true, false},
+      {"RootsMagic RMGC with dot", pedora, true, FileKind::kRootsMagic, ".RMGC", true, false},
+      {"RootsMagic rmg", pedora, true, FileKind::kRootsMagic, "rmg", false, true},
+      {"GEDCOM", pedora, true, FileKind::kGedcom, "ged", false, true},
+      {"Legacy", pedora, true, FileKind::kLegacy, "fdb", false, true},
+      {"PAF", pedora, true, FileKind::kPaf, "paf", false, true},
+      {"TMG", pedora, true, FileKind::kMasterGenealogist, "pjc", false, true},
+      {"kind 0 keeps enabled", pedora, true, FileKind::kUnknown, "", true, true},
+      {"kind 0 keeps disabled", pedora, true, FileKind::kUnknown, "", false, false},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(PedoraEnabled(row.appPedora, row.fileExists, row.kind, row.extension, row.current), row.enabled)

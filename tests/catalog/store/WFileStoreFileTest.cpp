@@ -23,24 +23,24 @@ class WFileStoreFileTest : public testing::Test {
 
 TEST_F(WFileStoreFileTest, NewRecordTakesItsPartsFromTheFile) {
   const auto path = folder_.WriteFile("sub/tree.GED", "0 HEAD\n");
-  auto record = store_.NewFile(path, kind::kGedcom);
+  auto record = store_.NewFile(path, FileKind::kGedcom);
   EXPECT_EQ(record->FileID(), 0);
   EXPECT_EQ(record->Drive(), "/");
   EXPECT_EQ(record->Name(), "tree.GED");
   EXPECT_EQ(record->Size(), 7);
-  EXPECT_EQ(record->Kind(), kind::kGedcom);
+  EXPECT_EQ(record->Kind(), FileKind::kGedcom);
   EXPECT_EQ(record->FullPath(), path);
 }
 
 TEST_F(WFileStoreFileTest, MissingFileGivesAnEmptyRecordWithItsKind) {
-  auto record = store_.NewFile(folder_.Path("none.ged"), kind::kGedcom);
+  auto record = store_.NewFile(folder_.Path("none.ged"), FileKind::kGedcom);
   EXPECT_EQ(record->Name(), "");
   EXPECT_EQ(record->Size(), 0);
-  EXPECT_EQ(record->Kind(), kind::kGedcom);
+  EXPECT_EQ(record->Kind(), FileKind::kGedcom);
 }
 
 TEST_F(WFileStoreFileTest, NewRecordSavedTwiceIsInsertedOnce) {
-  auto record = store_.NewFile(folder_.WriteFile("a.ged", "x"), kind::kGedcom);
+  auto record = store_.NewFile(folder_.WriteFile("a.ged", "x"), FileKind::kGedcom);
   test::StatementTrace trace(store_.Database());
   record->SaveToStore();
   record->SaveToStore();
@@ -51,7 +51,7 @@ TEST_F(WFileStoreFileTest, NewRecordSavedTwiceIsInsertedOnce) {
 }
 
 TEST_F(WFileStoreFileTest, UnchangedValuesCauseNoUpdate) {
-  const auto id = test::AddRow(store_, "/data/a.ged", kind::kGedcom, 10, 40000.5, true);
+  const auto id = test::AddRow(store_, "/data/a.ged", FileKind::kGedcom, 10, 40000.5, true);
   auto record = store_.GetFile(id);
   record->SetName("a.ged");
   record->SetSize(10);
@@ -64,7 +64,7 @@ TEST_F(WFileStoreFileTest, UnchangedValuesCauseNoUpdate) {
 }
 
 TEST_F(WFileStoreFileTest, ChangeRewritesTheRowAndStampsIt) {
-  const auto id = test::AddRow(store_, "/data/a.ged", kind::kGedcom, 10, 40000.5);
+  const auto id = test::AddRow(store_, "/data/a.ged", FileKind::kGedcom, 10, 40000.5);
   auto record = store_.GetFile(id);
   record->SetTmpFlag(1);
   EXPECT_TRUE(record->Dirty());
@@ -78,7 +78,7 @@ TEST_F(WFileStoreFileTest, ChangeRewritesTheRowAndStampsIt) {
 }
 
 TEST_F(WFileStoreFileTest, BookmarkColumnOtherThanOneLoadsFalseAndIsWrittenAsZero) {
-  const auto id = test::AddRow(store_, "/a.ged", kind::kGedcom);
+  const auto id = test::AddRow(store_, "/a.ged", FileKind::kGedcom);
   test::QueryFile(File(), "UPDATE Files SET Bookmark=2;");
   auto record = store_.GetFile(id);
   EXPECT_FALSE(record->Bookmark());
@@ -90,13 +90,13 @@ TEST_F(WFileStoreFileTest, BookmarkColumnOtherThanOneLoadsFalseAndIsWrittenAsZer
 TEST_F(WFileStoreFileTest, SizesAboveFourGibibytesAreKeptWhole) {
   const auto path = folder_.WriteFile("big.ged", "");
   ASSERT_TRUE(platform::ResizeFile(platform::OpenExistingFile(path, true).Get(), 3LL << 30));
-  auto record = store_.NewFile(path, kind::kGedcom);
+  auto record = store_.NewFile(path, FileKind::kGedcom);
   record->SaveToStore();
   EXPECT_EQ(store_.GetFile(record->FileID())->Size(), 3LL << 30);
 }
 
 TEST_F(WFileStoreFileTest, NameWithoutDotHasNoExtensionAndRootFilesHaveNoFolder) {
-  const auto id = test::AddRow(store_, "/README", kind::kGedcom);
+  const auto id = test::AddRow(store_, "/README", FileKind::kGedcom);
   const auto record = store_.GetFile(id);
   EXPECT_EQ(record->Ext(), "");
   EXPECT_EQ(record->Path(), "");
@@ -113,7 +113,7 @@ TEST_F(WFileStoreFileTest, MissingRowLoadsEmptyAndItsUpdateTouchesNothing) {
 }
 
 TEST_F(WFileStoreFileTest, ChecksumIsCarriedUnchanged) {
-  const auto id = test::AddRow(store_, "/a.ged", kind::kGedcom);
+  const auto id = test::AddRow(store_, "/a.ged", FileKind::kGedcom);
   test::QueryFile(File(), "UPDATE Files SET crc32=4294967295;");
   auto record = store_.GetFile(id);
   EXPECT_EQ(record->Crc32(), 4294967295u);
@@ -123,20 +123,20 @@ TEST_F(WFileStoreFileTest, ChecksumIsCarriedUnchanged) {
 }
 
 TEST(FileKindsTest, DisplayNamesAndCommandNames) {
-  EXPECT_EQ(WFileStoreFile::KindDisplayName(kind::kAncestralQuest), "Ancestral Quest");
-  EXPECT_EQ(WFileStoreFile::KindDisplayName(kind::kGedcom), "Gedcom");
-  EXPECT_EQ(WFileStoreFile::KindDisplayName(kind::kMasterGenealogist), "TMG");
-  EXPECT_EQ(WFileStoreFile::KindDisplayName(0), "");
-  EXPECT_EQ(WFileStoreFile::KindDisplayName(10), "");
+  EXPECT_EQ(WFileStoreFile::KindDisplayName(FileKind::kAncestralQuest), "Ancestral Quest");
+  EXPECT_EQ(WFileStoreFile::KindDisplayName(FileKind::kGedcom), "Gedcom");
+  EXPECT_EQ(WFileStoreFile::KindDisplayName(FileKind::kMasterGenealogist), "TMG");
+  EXPECT_EQ(WFileStoreFile::KindDisplayName(FileKind::kUnknown), "");
+  EXPECT_EQ(WFileStoreFile::KindDisplayName(static_cast<FileKind>(10)), "");
   // Every code 1..9 appears exactly once in the table.
   KindSet seen{};
   for (const auto& info : kFileKinds) {
-    EXPECT_FALSE(seen[static_cast<std::size_t>(info.code)]) << info.code;
-    seen[static_cast<std::size_t>(info.code)] = true;
+    EXPECT_FALSE(seen[info.kind]) << KindCode(info.kind);
+    seen[info.kind] = true;
     EXPECT_EQ(FindKindByCommandName(info.commandName), &info);
   }
-  EXPECT_EQ(seen, AllKinds());
-  EXPECT_EQ(FindKindByCommandName("GEDCOM")->code, kind::kGedcom);
+  EXPECT_EQ(seen, KindSet::All());
+  EXPECT_EQ(FindKindByCommandName("GEDCOM")->kind, FileKind::kGedcom);
   EXPECT_EQ(FindKindByCommandName("gedcomx"), nullptr);
 }
 

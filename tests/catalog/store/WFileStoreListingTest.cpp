@@ -13,11 +13,11 @@ namespace {
 class GetIteratorTest : public testing::Test {
  protected:
   GetIteratorTest() : store_(folder_.Path("Catalog")) {
-    ids_.push_back(test::AddRow(store_, "/b/O'Brien family.ged", kind::kGedcom, 300, 40003, true));
-    ids_.push_back(test::AddRow(store_, "/a/100% \"Smith\".paf", kind::kPaf, 100, 40001));
-    ids_.push_back(test::AddRow(store_, "/c/smith_jones.FDB", kind::kLegacy, 200, 40002));
-    ids_.push_back(test::AddRow(store_, "/a/Åström.ged", kind::kGedcom, 50, 40000));
-    ids_.push_back(test::AddRow(store_, std::string("/a/bad\xff\xfe.ged"), kind::kGedcom, 10, 39999));
+    ids_.push_back(test::AddRow(store_, "/b/O'Brien family.ged", FileKind::kGedcom, 300, 40003, true));
+    ids_.push_back(test::AddRow(store_, "/a/100% \"Smith\".paf", FileKind::kPaf, 100, 40001));
+    ids_.push_back(test::AddRow(store_, "/c/smith_jones.FDB", FileKind::kLegacy, 200, 40002));
+    ids_.push_back(test::AddRow(store_, "/a/Åström.ged", FileKind::kGedcom, 50, 40000));
+    ids_.push_back(test::AddRow(store_, std::string("/a/bad\xff\xfe.ged"), FileKind::kGedcom, 10, 39999));
   }
 
   std::vector<std::int32_t> List(const std::string& filter, bool ascending, int column,

@@ -80,7 +80,7 @@ TEST_F(WFileStoreTest, SecondOpenChangesNothing) {
   {
     WFileStore store(Base());
     test::StatementTrace trace(store.Database());
-    EXPECT_EQ(store.CountByKind(kind::kGedcom), 0);
+    EXPECT_EQ(store.CountByKind(FileKind::kGedcom), 0);
     EXPECT_EQ(trace.CountStartingWith("ALTER"), 0);
   }
   EXPECT_EQ(test::ReadFile(File()), before);
@@ -147,8 +147,8 @@ TEST_F(WFileStoreTest, CannotCreateInAMissingFolder) {
 
 TEST_F(WFileStoreTest, FindFileIdComparesPathsByteForByte) {
   WFileStore store(Base());
-  const auto lower = test::AddRow(store, "/data/Família/tree.ged", kind::kGedcom);
-  const auto upper = test::AddRow(store, "/data/Família/TREE.ged", kind::kGedcom);
+  const auto lower = test::AddRow(store, "/data/Família/tree.ged", FileKind::kGedcom);
+  const auto upper = test::AddRow(store, "/data/Família/TREE.ged", FileKind::kGedcom);
   EXPECT_NE(lower, upper);
   EXPECT_EQ(store.FindFileID("/data/Família/tree.ged"), lower);
   EXPECT_EQ(store.FindFileID("/data/Família/TREE.ged"), upper);
@@ -160,7 +160,7 @@ TEST_F(WFileStoreTest, DeleteFolderRowsTakesTheFolderAndBelowOnly) {
   WFileStore store(Base());
   for (const char* path : {"/data/a.ged", "/data/sub/b.ged", "/data2/c.ged", "/datasub/d.ged", "/e.ged",
                            "/it's \"q\"/f.ged", "/it's \"q\"x/g.ged", "/50%_off/h.ged", "/50xxoff/i.ged"}) {
-    test::AddRow(store, path, kind::kGedcom);
+    test::AddRow(store, path, FileKind::kGedcom);
   }
   const auto remaining = [&] {
     std::vector<std::string> names;
@@ -180,8 +180,8 @@ TEST_F(WFileStoreTest, DeleteFolderRowsTakesTheFolderAndBelowOnly) {
 
 TEST_F(WFileStoreTest, MarkAndSweepRemovesRowsNotSeen) {
   WFileStore store(Base());
-  const auto seen = test::AddRow(store, "/a.ged", kind::kGedcom);
-  test::AddRow(store, "/b.ged", kind::kGedcom);
+  const auto seen = test::AddRow(store, "/a.ged", FileKind::kGedcom);
+  test::AddRow(store, "/b.ged", FileKind::kGedcom);
   QueryFile(File(), "UPDATE Files SET TmpFlag=1;");
   store.ResetTmpFlag(0);
   auto record = store.GetFile(seen);
@@ -193,12 +193,12 @@ TEST_F(WFileStoreTest, MarkAndSweepRemovesRowsNotSeen) {
 
 TEST_F(WFileStoreTest, CountByKindAndKeyValues) {
   WFileStore store(Base());
-  test::AddRow(store, "/a.ged", kind::kGedcom);
-  test::AddRow(store, "/b.ged", kind::kGedcom);
-  test::AddRow(store, "/c.paf", kind::kPaf);
-  EXPECT_EQ(store.CountByKind(kind::kGedcom), 2);
-  EXPECT_EQ(store.CountByKind(kind::kPaf), 1);
-  EXPECT_EQ(store.CountByKind(kind::kGenbox), 0);
+  test::AddRow(store, "/a.ged", FileKind::kGedcom);
+  test::AddRow(store, "/b.ged", FileKind::kGedcom);
+  test::AddRow(store, "/c.paf", FileKind::kPaf);
+  EXPECT_EQ(store.CountByKind(FileKind::kGedcom), 2);
+  EXPECT_EQ(store.CountByKind(FileKind::kPaf), 1);
+  EXPECT_EQ(store.CountByKind(FileKind::kGenbox), 0);
   EXPECT_FALSE(store.KeyExists("Other"));
   EXPECT_EQ(store.GetValue("Other"), "");
   store.SetValue("Other", "it's");
@@ -227,7 +227,7 @@ TEST_F(WFileStoreTest, BusyDatabaseIsRetriedThenReported) {
   ASSERT_EQ(sqlite3_open(File().c_str(), &other), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
   try {
-    store.CountByKind(kind::kGedcom);
+    store.CountByKind(FileKind::kGedcom);
     ADD_FAILURE() << "a locked catalog was read";
   } catch (const WFileStoreError& error) {
     EXPECT_NE(std::string(error.what()).find(File()), std::string::npos) << error.what();
@@ -237,7 +237,7 @@ TEST_F(WFileStoreTest, BusyDatabaseIsRetriedThenReported) {
     std::this_thread::sleep_for(std::chrono::milliseconds(25));
     sqlite3_exec(other, "COMMIT;", nullptr, nullptr, nullptr);
   });
-  EXPECT_EQ(store.CountByKind(kind::kGedcom), 0);
+  EXPECT_EQ(store.CountByKind(FileKind::kGedcom), 0);
   release.join();
   sqlite3_close(other);
 }
@@ -254,7 +254,7 @@ TEST_F(WFileStoreTest, CommitWaitsForReadersAndNeverStaysOpen) {
   };
   holdShared();
   store.BeginTransaction();
-  test::AddRow(store, "/kept.ged", kind::kGedcom);
+  test::AddRow(store, "/kept.ged", FileKind::kGedcom);
   std::thread release([reader] {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     sqlite3_exec(reader, "COMMIT;", nullptr, nullptr, nullptr);
@@ -265,13 +265,13 @@ TEST_F(WFileStoreTest, CommitWaitsForReadersAndNeverStaysOpen) {
 
   holdShared();
   store.BeginTransaction();
-  test::AddRow(store, "/lost.ged", kind::kGedcom);
+  test::AddRow(store, "/lost.ged", FileKind::kGedcom);
   EXPECT_THROW(store.CommitTransaction(), WFileStoreError);
   EXPECT_NE(sqlite3_get_autocommit(store.Database()), 0);
   sqlite3_exec(reader, "COMMIT;", nullptr, nullptr, nullptr);
   sqlite3_close(reader);
   store.BeginTransaction();
-  test::AddRow(store, "/later.ged", kind::kGedcom);
+  test::AddRow(store, "/later.ged", FileKind::kGedcom);
   store.CommitTransaction();
   WFileStore again(Base());
   EXPECT_EQ(again.FindFileID("/lost.ged"), 0);
@@ -280,8 +280,8 @@ TEST_F(WFileStoreTest, CommitWaitsForReadersAndNeverStaysOpen) {
 
 TEST_F(WFileStoreTest, CachedRecordIsKeptUntilAnotherIdOrAnUncachedLoad) {
   WFileStore store(Base());
-  const auto a = test::AddRow(store, "/a.ged", kind::kGedcom);
-  const auto b = test::AddRow(store, "/b.ged", kind::kGedcom);
+  const auto a = test::AddRow(store, "/a.ged", FileKind::kGedcom);
+  const auto b = test::AddRow(store, "/b.ged", FileKind::kGedcom);
   WFileStoreFile* first = &store.GetCachedFile(a);
   {
     test::StatementTrace trace(store.Database());

@@ -1,10 +1,8 @@
-// The filters and sort order of the catalog listing as the command line gives them.
-#include "cli/ListingFilter.h"
+// The listing options of the command line and the listing filter they ask for.
+#include "cli/ListingOptions.h"
 
 #include <array>
 
-#include "catalog/store/WFileStore.h"
-#include "fileaccess/WIntArray.h"
 
 namespace kinshelf::cli {
 
@@ -16,7 +14,7 @@ constexpr std::array<std::string_view, 5> kSortKeys{"name", "type", "size", "mod
 }  // namespace
 
 KindSet KindsOf(const std::string& list) {
-  KindSet kinds{};
+  KindSet kinds;
   std::size_t start = 0;
   while (start <= list.size()) {
     const auto comma = list.find(',', start);
@@ -27,7 +25,7 @@ KindSet KindsOf(const std::string& list) {
       throw UsageError("unknown kind \"" + name +
                        "\" (kinds: legacy, rootsmagic, paf, gedcom, ftm, aq, hft, tmg, genbox)");
     }
-    kinds[static_cast<std::size_t>(info->code)] = true;
+    kinds[info->kind] = true;
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -36,9 +34,9 @@ KindSet KindsOf(const std::string& list) {
 
 namespace {
 
-int SortColumnOf(const std::string& key) {
+ListingColumn SortColumnOf(const std::string& key) {
   for (std::size_t i = 0; i < kSortKeys.size(); ++i) {
-    if (kSortKeys[i] == key) return static_cast<int>(i) + 1;
+    if (kSortKeys[i] == key) return static_cast<ListingColumn>(i + 1);
   }
   throw UsageError("unknown sort key \"" + key + "\" (use name, type, size, modified or path)");
 }
@@ -64,14 +62,6 @@ ListingFilter ListingFilterOf(const ParsedArgs& args) {
   if (const auto sort = args.Value("sort")) filter.sortColumn = SortColumnOf(*sort);
   filter.ascending = !args.Has("desc");
   return filter;
-}
-
-std::unique_ptr<WIntArray> ListFiles(WFileStore& store, const ListingFilter& filter) {
-  const auto& k = filter.kinds;
-  return store.GetIterator(1, filter.name, k[kind::kGenbox], k[kind::kMasterGenealogist], k[kind::kHeritage],
-                           k[kind::kAncestralQuest], k[kind::kFamilyTreeMaker], k[kind::kGedcom],
-                           k[kind::kPaf], k[kind::kRootsMagic], k[kind::kLegacy], filter.ascending,
-                           filter.sortColumn, filter.bookmarksOnly);
 }
 
 }  // namespace kinshelf::cli
