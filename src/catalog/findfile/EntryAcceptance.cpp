@@ -52,10 +52,10 @@ bool StatusTestsPass(const TTargetSearch& run, const TFoundEntry& entry) {
          DatesMatch(*status, run.TimeStamp);
 }
 
-bool IsExcluded(const std::vector<std::string>& excluded, const std::string& folder,
+bool IsRejected(const std::vector<std::string>& rejectMasks, const std::string& folder,
                 const std::string& name) {
-  return std::any_of(excluded.begin(), excluded.end(),
-                     [&](const auto& entry) { return ExcludedEntryMatches(entry, folder, name); });
+  return std::any_of(rejectMasks.begin(), rejectMasks.end(),
+                     [&](const auto& entry) { return RejectMaskMatches(entry, folder, name); });
 }
 
 bool ContentMatches(const TContentCriteria& content, const TFoundEntry& entry) {
@@ -100,7 +100,7 @@ bool AcceptEntry(const TTargetSearch& run, const std::string& folder, const TFou
     return false;
   }
   if (!run.AttributeEx.NeedsStatus() && !run.AttributeEx.Matches(entry.Attributes())) return false;
-  if (IsExcluded(run.Targets.Excluded, folder, entry.Name())) return false;
+  if (IsRejected(run.Targets.RejectMasks, folder, entry.Name())) return false;
   if (NeedsStatus(run) && !StatusTestsPass(run, entry)) return false;
   return ContentMatches(run.Content, entry);
 }

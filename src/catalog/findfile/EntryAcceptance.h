@@ -1,5 +1,5 @@
 // The acceptance test that every entry of a file search passes before it is reported. The tests run
-// cheapest first: those the entry's name and type answer, then the excluded entries, then those that
+// cheapest first: those the entry's name and type answer, then the reject masks, then those that
 // need the entry's status (only when a criterion needs it), and last the content test, which reads the
 // file. All are conditions that must hold together, so the order changes the cost, never the outcome.
 #pragma once

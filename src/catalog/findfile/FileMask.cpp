@@ -1,4 +1,4 @@
-// The name rules of the file search: masks and excluded entries.
+// The name rules of the file search: masks and reject masks.
 #include "catalog/findfile/FileMask.h"
 
 #include <algorithm>
@@ -59,11 +59,11 @@ bool SameMask(std::string_view a, std::string_view b) {
                     [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
-bool ExcludedEntryMatches(std::string_view excluded, std::string_view folder, std::string_view name) {
-  const auto slash = excluded.rfind('/');
+bool RejectMaskMatches(std::string_view rejectMask, std::string_view folder, std::string_view name) {
+  const auto slash = rejectMask.rfind('/');
   const std::string_view folderPart =
-      slash == std::string_view::npos ? std::string_view() : excluded.substr(0, slash + 1);
-  const std::string_view maskPart = excluded.substr(folderPart.size());
+      slash == std::string_view::npos ? std::string_view() : rejectMask.substr(0, slash + 1);
+  const std::string_view maskPart = rejectMask.substr(folderPart.size());
   if (!folderPart.empty() && !EndsWithIgnoringCase(folder, folderPart)) return false;
   return maskPart.empty() || MaskMatches(name, maskPart);
 }

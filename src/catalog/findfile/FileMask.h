@@ -1,4 +1,4 @@
-// The name rules of the file search: "*.*"-style masks and excluded entries. Pure functions on texts;
+// The name rules of the file search: "*.*"-style masks and reject masks. Pure functions on texts;
 // they touch no disk. Letters are compared after lower-casing ASCII; other bytes compare as they are.
 #pragma once
 
@@ -16,9 +16,9 @@ bool MaskMatches(std::string_view name, std::string_view mask);
 // Whether two masks are the same without regard to ASCII case.
 bool SameMask(std::string_view a, std::string_view b);
 
-// Whether an excluded entry rejects the entry `name` found in `folder` (which ends with "/"). The
+// Whether a reject mask rejects the entry `name` found in `folder` (which ends with "/"). The
 // entry's folder part (up to its last "/") must be a tail of `folder`, as text; its name part must
 // match `name` as a mask. A missing folder part matches every folder; a missing name part every name.
-bool ExcludedEntryMatches(std::string_view excluded, std::string_view folder, std::string_view name);
+bool RejectMaskMatches(std::string_view rejectMask, std::string_view folder, std::string_view name);
 
 }  // namespace kinshelf

@@ -31,7 +31,7 @@ struct TFileCriteria {
   // Further start entries: an optional ">" or "<", a folder, "/", and one mask ("*.*" when empty).
   std::vector<std::string> Included;
   // Entries whose matches are rejected: an optional folder text ending with "/" and an optional mask.
-  std::vector<std::string> Excluded;
+  std::vector<std::string> RejectMasks;
   bool Subfolders = true;
   std::uint16_t MinLevel = 0;  // files are reported from this depth on; the start folder has depth 1
   std::uint16_t MaxLevel = 0;  // no descent below this depth; 0 means unlimited

@@ -98,8 +98,8 @@ std::string FolderIdentity(const std::string& folder) {
 
 TTargetSearch BuildTargetSearch(const TSearchCriteria& criteria) {
   TTargetSearch run;
-  for (const auto& entry : criteria.Files.Excluded) {
-    if (!entry.empty()) run.Targets.Excluded.push_back(entry);
+  for (const auto& entry : criteria.Files.RejectMasks) {
+    if (!entry.empty()) run.Targets.RejectMasks.push_back(entry);
   }
   AddIncluded(run.Targets, criteria.Files);
   AddLocations(run.Targets, criteria.Files);

@@ -1,5 +1,5 @@
 // The objects of one search run, built from the criteria when a run starts and freed when it ends:
-// the folders to walk, each with its masks and depth limits, the excluded entries, and private copies
+// the folders to walk, each with its masks and depth limits, the reject masks, and private copies
 // of the other criteria. A run never changes them.
 #pragma once
 
@@ -21,7 +21,7 @@ struct TTargetFolder {
 
 struct TTargetFolderList {
   std::vector<TTargetFolder> Folders;  // in the order first named, which is the walk order
-  std::vector<std::string> Excluded;   // the non-empty excluded entries
+  std::vector<std::string> RejectMasks;   // the non-empty reject masks
 };
 
 struct TTargetSearch {

@@ -1,4 +1,4 @@
-// The name rules of the file search as tables: masks and excluded entries.
+// The name rules of the file search as tables: masks and reject masks.
 #include "catalog/findfile/FileMask.h"
 
 #include <gtest/gtest.h>
@@ -57,28 +57,28 @@ const MaskRow kMaskRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, FileMaskTest, testing::ValuesIn(kMaskRows),
                          [](const auto& info) { return std::string(info.param.label); });
 
-struct ExcludedRow {
+struct RejectMaskRow {
   const char* label;
-  const char* excluded;
+  const char* rejectMask;
   const char* folder;
   const char* name;
   bool rejected;
 };
 
 // Rows print as their labels in test output.
-void PrintTo(const ExcludedRow& row, std::ostream* out) {
+void PrintTo(const RejectMaskRow& row, std::ostream* out) {
   *out << row.label;
 }
 
-class FileMaskExcludedTest : public testing::TestWithParam<ExcludedRow> {};
+class FileMaskRejectMaskTest : public testing::TestWithParam<RejectMaskRow> {};
 
-TEST_P(FileMaskExcludedTest, RejectsAsTheRuleSays) {
-  const ExcludedRow& row = GetParam();
-  EXPECT_EQ(ExcludedEntryMatches(row.excluded, row.folder, row.name), row.rejected)
-      << row.excluded << " with " << row.folder << row.name;
+TEST_P(FileMaskRejectMaskTest, RejectsAsTheRuleSays) {
+  const RejectMaskRow& row = GetParam();
+  EXPECT_EQ(RejectMaskMatches(row.rejectMask, row.folder, row.name), row.rejected)
+      << row.rejectMask << " with " << row.folder << row.name;
 }
 
-const ExcludedRow kExcludedRows[] = {
+const RejectMaskRow kRejectMaskRows[] = {
     {"MaskAloneRejectsAnywhere", "*.tmp", "/home/me/deep/down/", "x.tmp", true},
     {"MaskAloneKeepsOtherNames", "*.tmp", "/home/me/", "x.ged", false},
     {"FolderAloneRejectsEveryNameInIt", "/home/me/", "/home/me/", "tree.ged", true},
@@ -93,7 +93,7 @@ const ExcludedRow kExcludedRows[] = {
     {"PlainNameRejectsThatName", "tree.ged", "/x/", "tree.ged", true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, FileMaskExcludedTest, testing::ValuesIn(kExcludedRows),
+INSTANTIATE_TEST_SUITE_P(Rows, FileMaskRejectMaskTest, testing::ValuesIn(kRejectMaskRows),
                          [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

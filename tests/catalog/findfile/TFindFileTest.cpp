@@ -215,8 +215,8 @@ TEST_F(FindFileTest, MasksIgnoreCaseAndRunLastFirstReportingTwiceMatchedEntriesT
   EXPECT_EQ(matches_[3], "a.ged");
 }
 
-TEST_F(FindFileTest, ExcludedEntriesRejectByMaskAnywhereAndByFolderTail) {
-  find_.Criteria.Files.Excluded = {"*.TXT", "sub/", ".hidden.*"};
+TEST_F(FindFileTest, RejectMasksRejectByMaskAnywhereAndByFolderTail) {
+  find_.Criteria.Files.RejectMasks = {"*.TXT", "sub/", ".hidden.*"};
   EXPECT_EQ(Found(), (Names{"a.ged", "noext", "sub/deep/d.ged"}));
 }
 

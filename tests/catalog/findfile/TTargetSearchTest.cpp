@@ -82,10 +82,10 @@ TEST(FindFileTargets, AContentPhraseDropsFoldersFromTheSet) {
   EXPECT_EQ(BuildTargetSearch(criteria).Attribute.Attributes & ffDirectory, 0u);
 }
 
-TEST(FindFileTargets, EmptyExcludedEntriesAreDropped) {
+TEST(FindFileTargets, EmptyRejectMasksAreDropped) {
   TSearchCriteria criteria;
-  criteria.Files.Excluded = {"", "*.tmp"};
-  EXPECT_EQ(BuildTargetSearch(criteria).Targets.Excluded, Masks{"*.tmp"});
+  criteria.Files.RejectMasks = {"", "*.tmp"};
+  EXPECT_EQ(BuildTargetSearch(criteria).Targets.RejectMasks, Masks{"*.tmp"});
 }
 
 }  // namespace
