@@ -11,7 +11,6 @@
 #include "gedcom/ExchangeSortOrder.h"
 #include "gedcom/GedcomHeader.h"
 #include "gedcom/GedcomPasses.h"
-#include "gedcom/GedcomValues.h"
 #include "gedcom/PageWarmer.h"
 #include "gedcom/WGEDIndividual.h"
 #include "gedcom/WGEDMarriage.h"
@@ -110,7 +109,9 @@ class CancelOnDamage {
 }  // namespace
 
 WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
-    : WABSCollection(fileName, options), text_(std::make_unique<WGEDTextMMF>(fileName)) {
+    : WABSCollection(fileName, options),
+      text_(std::make_unique<WGEDTextMMF>(fileName)),
+      context_(*this, *text_, indexes_) {
   SetKind(CollectionKind::kGedcom);
 }
 
@@ -188,56 +189,53 @@ std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() {
   RequireNoLostPages();
   if (indexes_ == nullptr) return nullptr;
   const std::int32_t other = Find(kOthers, SubmitterId(*text_, indexes_->header));
-  const char* record = RecordPosition(kOthers, other);
+  const char* record = context_.RecordPosition(kOthers, other);
   return record != nullptr ? std::make_unique<WGEDSubmitter>(*this, record) : nullptr;
 }
 
 std::unique_ptr<WABSNote> WGEDCollection::GetNote(std::int32_t index) {
   RequireNoLostPages();
-  const char* record = RecordPosition(kNotes, index);
+  const char* record = context_.RecordPosition(kNotes, index);
   return record != nullptr ? WGEDNote::FromRecord(*this, record) : nullptr;
 }
 
 std::unique_ptr<WABSSource> WGEDCollection::GetSource(std::int32_t index) {
   RequireNoLostPages();
-  const char* record = RecordPosition(kSources, index);
+  const char* record = context_.RecordPosition(kSources, index);
   return record != nullptr ? std::make_unique<WGEDSource>(*this, record, true) : nullptr;
 }
 
 std::unique_ptr<WABSRepo> WGEDCollection::GetRepo(std::int32_t index) {
   RequireNoLostPages();
-  const char* record = RecordPosition(kRepositories, index);
+  const char* record = context_.RecordPosition(kRepositories, index);
   return record != nullptr ? std::make_unique<WGEDRepo>(*this, record) : nullptr;
 }
 
 std::int32_t WGEDCollection::IndividualCount() {
-  return CountOf(kIndividuals);
+  return context_.Count(kIndividuals);
 }
 std::int32_t WGEDCollection::MarriageCount() {
-  return CountOf(kFamilies);
+  return context_.Count(kFamilies);
 }
 std::int32_t WGEDCollection::NoteCount() {
-  return CountOf(kNotes);
+  return context_.Count(kNotes);
 }
 std::int32_t WGEDCollection::SourceCount() {
-  return CountOf(kSources);
+  return context_.Count(kSources);
 }
 std::int32_t WGEDCollection::RepoCount() const {
-  return CountOf(kRepositories);
-}
-
-std::int32_t WGEDCollection::CountOf(Category category) const {
-  return indexes_ != nullptr ? indexes_->Count(category) : 0;
+  return context_.Count(kRepositories);
 }
 
 std::vector<GenHeaderRec> WGEDCollection::GetHeaderInfo() {
   if (indexes_ == nullptr) return {};
-  return HeaderInfo(*text_, indexes_->header, [this](std::string_view text) { return ConvertText(text); });
+  return HeaderInfo(*text_, indexes_->header,
+                    [this](std::string_view text) { return context_.ConvertText(text); });
 }
 
 std::string WGEDCollection::GetHeaderText() {
   if (indexes_ == nullptr) return {};
-  return ConvertRecordText(text_->GetRecordText(indexes_->header));
+  return context_.ConvertRecordText(text_->GetRecordText(indexes_->header));
 }
 
 std::string WGEDCollection::GetExtraText() {
@@ -300,23 +298,19 @@ TextEncoding WGEDCollection::Encoding() const {
 }
 
 void WGEDCollection::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const {
-  text_->ReadDate(date, line, fromNextLine, CharacterSet() == kCharSetAnsel);
+  context_.ReadDate(date, line, fromNextLine);
 }
 
 std::string WGEDCollection::ConvertText(std::string_view text) const {
-  return gedcom::ConvertText(CharacterSet(), text);
+  return context_.ConvertText(text);
 }
 
 std::string WGEDCollection::ConvertRecordText(std::string_view text) const {
-  std::string converted = ConvertText(text);
-  return text_->IsLFText() ? WithCrLfBreaks(converted) : converted;
+  return context_.ConvertRecordText(text);
 }
 
 const char* WGEDCollection::RecordPosition(Category category, std::int32_t index) const {
-  if (index < 1 || index > CountOf(category)) return nullptr;
-  const std::int64_t offset = category == kIndividuals ? indexes_->individuals->GetOffset(index)
-                                                       : indexes_->Offsets(category).GetOffset(index);
-  return text_->TextStart() + offset;
+  return context_.RecordPosition(category, index);
 }
 
 }  // namespace kinshelf

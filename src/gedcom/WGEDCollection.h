@@ -24,6 +24,7 @@
 
 #include "gedcom/GedcomFormat.h"
 #include "gedcom/GedcomIndexes.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDTextMMF.h"
 #include "model/WABSCollection.h"
 
@@ -80,7 +81,6 @@ class WGEDCollection : public WABSCollection {
   GedcomIndexes* Indexes() { return indexes_.get(); }
 
  private:
-  std::int32_t CountOf(gedcom::Category category) const;
   std::int32_t Find(gedcom::Category category, std::string_view id);
   // Throws std::runtime_error "PATH: the file changed while it was being read" once pages of the
   // mapping were lost to a file shortened under it.
@@ -90,6 +90,8 @@ class WGEDCollection : public WABSCollection {
 
   std::unique_ptr<WGEDTextMMF> text_;
   std::unique_ptr<GedcomIndexes> indexes_;
+  // What the record objects read; refers to the members above, so it is declared after them.
+  GedcomRecordContext context_;
 };
 
 }  // namespace kinshelf
