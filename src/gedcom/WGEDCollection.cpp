@@ -176,13 +176,13 @@ void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int
 std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(std::int32_t index) {
   RequireNoLostPages();
   if (index < 1 || index > IndividualCount()) return nullptr;
-  return std::make_unique<WGEDIndividual>(*this, index);
+  return std::make_unique<WGEDIndividual>(context_, index);
 }
 
 std::unique_ptr<WABSMarriage> WGEDCollection::GetMarriage(std::int32_t index) {
   RequireNoLostPages();
   if (index < 1 || index > MarriageCount()) return nullptr;
-  return std::make_unique<WGEDMarriage>(*this, index);
+  return std::make_unique<WGEDMarriage>(context_, index);
 }
 
 std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() {
@@ -190,25 +190,25 @@ std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() {
   if (indexes_ == nullptr) return nullptr;
   const std::int32_t other = Find(kOthers, SubmitterId(*text_, indexes_->header));
   const char* record = context_.RecordPosition(kOthers, other);
-  return record != nullptr ? std::make_unique<WGEDSubmitter>(*this, record) : nullptr;
+  return record != nullptr ? std::make_unique<WGEDSubmitter>(context_, record) : nullptr;
 }
 
 std::unique_ptr<WABSNote> WGEDCollection::GetNote(std::int32_t index) {
   RequireNoLostPages();
   const char* record = context_.RecordPosition(kNotes, index);
-  return record != nullptr ? WGEDNote::FromRecord(*this, record) : nullptr;
+  return record != nullptr ? WGEDNote::FromRecord(context_, record) : nullptr;
 }
 
 std::unique_ptr<WABSSource> WGEDCollection::GetSource(std::int32_t index) {
   RequireNoLostPages();
   const char* record = context_.RecordPosition(kSources, index);
-  return record != nullptr ? std::make_unique<WGEDSource>(*this, record, true) : nullptr;
+  return record != nullptr ? std::make_unique<WGEDSource>(context_, record, true) : nullptr;
 }
 
 std::unique_ptr<WABSRepo> WGEDCollection::GetRepo(std::int32_t index) {
   RequireNoLostPages();
   const char* record = context_.RecordPosition(kRepositories, index);
-  return record != nullptr ? std::make_unique<WGEDRepo>(*this, record) : nullptr;
+  return record != nullptr ? std::make_unique<WGEDRepo>(context_, record) : nullptr;
 }
 
 std::int32_t WGEDCollection::IndividualCount() {
@@ -295,22 +295,6 @@ TextEncoding WGEDCollection::Encoding() const {
     default:
       return TextEncoding::kUtf8OrWindows1252;
   }
-}
-
-void WGEDCollection::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const {
-  context_.ReadDate(date, line, fromNextLine);
-}
-
-std::string WGEDCollection::ConvertText(std::string_view text) const {
-  return context_.ConvertText(text);
-}
-
-std::string WGEDCollection::ConvertRecordText(std::string_view text) const {
-  return context_.ConvertRecordText(text);
-}
-
-const char* WGEDCollection::RecordPosition(Category category, std::int32_t index) const {
-  return context_.RecordPosition(category, index);
 }
 
 }  // namespace kinshelf

@@ -64,19 +64,10 @@ class WGEDCollection : public WABSCollection {
   // ANSEL files: Windows-1252; UTF-8 files: UTF-8; any other: UTF-8 where valid, else Windows-1252.
   TextEncoding Encoding() const override;
 
-  // For the record objects. The mapped text, valid for the life of the collection.
+  // The mapped text, valid for the life of the collection.
   const WGEDTextMMF& Text() const { return *text_; }
-  // A text of the file in Encoding().
-  std::string ConvertText(std::string_view text) const;
-  // The date of the DATE line at `line` (or the line after it) into `date` when that is still empty;
-  // its text is converted from ANSEL only in an ANSEL file, as every other text is.
-  void ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const;
-  // A raw record text in Encoding(), with CR LF line breaks where the file uses LF.
-  std::string ConvertRecordText(std::string_view text) const;
   // The number of repository records.
   std::int32_t RepoCount() const;
-  // The position of record `index` of a category, or nullptr when there is no such record.
-  const char* RecordPosition(gedcom::Category category, std::int32_t index) const;
   // The indexes built by Load; nullptr before.
   GedcomIndexes* Indexes() { return indexes_.get(); }
 
