@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "gedcom/GedcomLines.h"
-#include "gedcom/WGEDCollection.h"
+#include "gedcom/GedcomRecordContext.h"
 
 namespace kinshelf {
 
@@ -18,16 +18,16 @@ constexpr std::array<std::uint32_t, 8> kFieldTags = {tag::kAddr, tag::kAdr1, tag
 
 }  // namespace
 
-WGEDAddress::WGEDAddress(WGEDCollection& collection, const char* line) : collection_(collection) {
+WGEDAddress::WGEDAddress(const GedcomRecordContext& context, const char* line) : context_(context) {
   Take(line);
-  ForEachRecordLine(collection.Text(), line, [&](const char* next) {
+  ForEachRecordLine(context.Text(), line, [&](const char* next) {
     Take(next);
     return true;
   });
 }
 
 void WGEDAddress::Take(const char* line) {
-  const std::uint32_t word = LineTag(line, collection_.Text().TextEnd());
+  const std::uint32_t word = LineTag(line, context_.Text().TextEnd());
   for (std::size_t field = 0; field < kFieldTags.size(); ++field) {
     if (kFieldTags[field] == word) lines_[field] = line;
   }
@@ -35,7 +35,7 @@ void WGEDAddress::Take(const char* line) {
 
 std::string WGEDAddress::FieldText(Field field) {
   if (!texts_[field])
-    texts_[field] = collection_.ConvertText(JoinedValue(collection_.Text(), lines_[field], "\r\n"));
+    texts_[field] = context_.ConvertText(JoinedValue(context_.Text(), lines_[field], "\r\n"));
   return *texts_[field];
 }
 

@@ -10,13 +10,13 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDAddress : public WABSAddress {
  public:
   // The address whose ADDR line is at `line`: from that line to the end of its record, at any
   // level, the last ADDR, ADR1, ADR2, CITY, STAE, POST, CTRY and PHON lines.
-  WGEDAddress(WGEDCollection& collection, const char* line);
+  WGEDAddress(const GedcomRecordContext& context, const char* line);
 
   // Each the whole value with its continuation lines, joined by CR LF; empty without the line.
   std::string GetAddress() override;
@@ -34,7 +34,7 @@ class WGEDAddress : public WABSAddress {
   void Take(const char* line);
   std::string FieldText(Field field);
 
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   std::array<const char*, kFieldCount> lines_{};
   std::array<std::optional<std::string>, kFieldCount> texts_;
 };

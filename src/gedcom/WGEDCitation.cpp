@@ -2,7 +2,7 @@
 #include "gedcom/WGEDCitation.h"
 
 #include "gedcom/GedcomLines.h"
-#include "gedcom/WGEDCollection.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDNote.h"
 #include "gedcom/WGEDSource.h"
 
@@ -10,9 +10,9 @@ namespace kinshelf {
 
 using namespace gedcom;
 
-WGEDCitation::WGEDCitation(WGEDCollection& collection, const char* line)
-    : collection_(collection), line_(line) {
-  const WGEDTextMMF& text = collection.Text();
+WGEDCitation::WGEDCitation(const GedcomRecordContext& context, const char* line)
+    : context_(context), line_(line) {
+  const WGEDTextMMF& text = context.Text();
   ForEachSubLine(text, line, true, [&](const char* sub) {
     const std::uint32_t word = LineTag(sub, text.TextEnd());
     if (word == tag::kPage) page_ = sub;
@@ -22,24 +22,25 @@ WGEDCitation::WGEDCitation(WGEDCollection& collection, const char* line)
 }
 
 std::string WGEDCitation::GetDetailText() {
-  return collection_.ConvertText(ValueAfterTag(page_, collection_.Text().TextEnd()));
+  return context_.ConvertText(ValueAfterTag(page_, context_.Text().TextEnd()));
 }
 
 std::unique_ptr<WABSNote> WGEDCitation::GetNote() {
-  return WGEDNote::Resolve(collection_, note_);
+  return WGEDNote::Resolve(context_, note_);
 }
 
 std::unique_ptr<WABSSource> WGEDCitation::GetSource() {
-  const WGEDTextMMF& text = collection_.Text();
+  const WGEDTextMMF& text = context_.Text();
   const std::string_view pointer = text.GetXRef(InLine(line_, kValuePointerOffset, text.TextEnd()));
-  if (pointer.empty()) return std::make_unique<WGEDSource>(collection_, line_, false);
-  return collection_.GetSource(collection_.FindSource(pointer));
+  if (pointer.empty()) return std::make_unique<WGEDSource>(context_, line_, false);
+  WABSCollection& collection = context_.Collection();
+  return collection.GetSource(collection.FindSource(pointer));
 }
 
-std::unique_ptr<WABSCitation> WGEDCitation::At(WGEDCollection& collection, const CitationLines& lines,
+std::unique_ptr<WABSCitation> WGEDCitation::At(const GedcomRecordContext& context, const CitationLines& lines,
                                                std::int32_t n) {
   const char* line = lines.At(n);
-  return line != nullptr ? std::make_unique<WGEDCitation>(collection, line) : nullptr;
+  return line != nullptr ? std::make_unique<WGEDCitation>(context, line) : nullptr;
 }
 
 }  // namespace kinshelf

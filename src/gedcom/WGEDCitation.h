@@ -10,12 +10,12 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDCitation : public WABSCitation {
  public:
   // The citation of the SOUR line at `line`; reads its PAGE and NOTE sub-lines.
-  WGEDCitation(WGEDCollection& collection, const char* line);
+  WGEDCitation(const GedcomRecordContext& context, const char* line);
 
   // The PAGE value; empty without one.
   std::string GetDetailText() override;
@@ -25,11 +25,11 @@ class WGEDCitation : public WABSCitation {
   std::unique_ptr<WABSSource> GetSource() override;
 
   // The citation of line n (1-based) of an item's SOUR lines, or nullptr.
-  static std::unique_ptr<WABSCitation> At(WGEDCollection& collection, const gedcom::CitationLines& lines,
-                                          std::int32_t n);
+  static std::unique_ptr<WABSCitation> At(const GedcomRecordContext& context,
+                                          const gedcom::CitationLines& lines, std::int32_t n);
 
  private:
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* line_;
   const char* page_ = nullptr;
   const char* note_ = nullptr;

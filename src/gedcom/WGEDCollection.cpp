@@ -11,7 +11,6 @@
 #include "gedcom/ExchangeSortOrder.h"
 #include "gedcom/GedcomHeader.h"
 #include "gedcom/GedcomPasses.h"
-#include "gedcom/GedcomValues.h"
 #include "gedcom/PageWarmer.h"
 #include "gedcom/WGEDIndividual.h"
 #include "gedcom/WGEDMarriage.h"
@@ -110,7 +109,9 @@ class CancelOnDamage {
 }  // namespace
 
 WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
-    : WABSCollection(fileName, options), text_(std::make_unique<WGEDTextMMF>(fileName)) {
+    : WABSCollection(fileName, options),
+      text_(std::make_unique<WGEDTextMMF>(fileName)),
+      context_(*this, *text_, indexes_) {
   SetKind(CollectionKind::kGedcom);
 }
 
@@ -175,69 +176,66 @@ void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int
 std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(std::int32_t index) {
   RequireNoLostPages();
   if (index < 1 || index > IndividualCount()) return nullptr;
-  return std::make_unique<WGEDIndividual>(*this, index);
+  return std::make_unique<WGEDIndividual>(context_, index);
 }
 
 std::unique_ptr<WABSMarriage> WGEDCollection::GetMarriage(std::int32_t index) {
   RequireNoLostPages();
   if (index < 1 || index > MarriageCount()) return nullptr;
-  return std::make_unique<WGEDMarriage>(*this, index);
+  return std::make_unique<WGEDMarriage>(context_, index);
 }
 
 std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() {
   RequireNoLostPages();
   if (indexes_ == nullptr) return nullptr;
   const std::int32_t other = Find(kOthers, SubmitterId(*text_, indexes_->header));
-  const char* record = RecordPosition(kOthers, other);
-  return record != nullptr ? std::make_unique<WGEDSubmitter>(*this, record) : nullptr;
+  const char* record = context_.RecordPosition(kOthers, other);
+  return record != nullptr ? std::make_unique<WGEDSubmitter>(context_, record) : nullptr;
 }
 
 std::unique_ptr<WABSNote> WGEDCollection::GetNote(std::int32_t index) {
   RequireNoLostPages();
-  const char* record = RecordPosition(kNotes, index);
-  return record != nullptr ? WGEDNote::FromRecord(*this, record) : nullptr;
+  const char* record = context_.RecordPosition(kNotes, index);
+  return record != nullptr ? WGEDNote::FromRecord(context_, record) : nullptr;
 }
 
 std::unique_ptr<WABSSource> WGEDCollection::GetSource(std::int32_t index) {
   RequireNoLostPages();
-  const char* record = RecordPosition(kSources, index);
-  return record != nullptr ? std::make_unique<WGEDSource>(*this, record, true) : nullptr;
+  const char* record = context_.RecordPosition(kSources, index);
+  return record != nullptr ? std::make_unique<WGEDSource>(context_, record, true) : nullptr;
 }
 
 std::unique_ptr<WABSRepo> WGEDCollection::GetRepo(std::int32_t index) {
   RequireNoLostPages();
-  const char* record = RecordPosition(kRepositories, index);
-  return record != nullptr ? std::make_unique<WGEDRepo>(*this, record) : nullptr;
+  const char* record = context_.RecordPosition(kRepositories, index);
+  return record != nullptr ? std::make_unique<WGEDRepo>(context_, record) : nullptr;
 }
 
 std::int32_t WGEDCollection::IndividualCount() {
-  return CountOf(kIndividuals);
+  return context_.Count(kIndividuals);
 }
 std::int32_t WGEDCollection::MarriageCount() {
-  return CountOf(kFamilies);
+  return context_.Count(kFamilies);
 }
 std::int32_t WGEDCollection::NoteCount() {
-  return CountOf(kNotes);
+  return context_.Count(kNotes);
 }
 std::int32_t WGEDCollection::SourceCount() {
-  return CountOf(kSources);
+  return context_.Count(kSources);
 }
 std::int32_t WGEDCollection::RepoCount() const {
-  return CountOf(kRepositories);
-}
-
-std::int32_t WGEDCollection::CountOf(Category category) const {
-  return indexes_ != nullptr ? indexes_->Count(category) : 0;
+  return context_.Count(kRepositories);
 }
 
 std::vector<GenHeaderRec> WGEDCollection::GetHeaderInfo() {
   if (indexes_ == nullptr) return {};
-  return HeaderInfo(*text_, indexes_->header, [this](std::string_view text) { return ConvertText(text); });
+  return HeaderInfo(*text_, indexes_->header,
+                    [this](std::string_view text) { return context_.ConvertText(text); });
 }
 
 std::string WGEDCollection::GetHeaderText() {
   if (indexes_ == nullptr) return {};
-  return ConvertRecordText(text_->GetRecordText(indexes_->header));
+  return context_.ConvertRecordText(text_->GetRecordText(indexes_->header));
 }
 
 std::string WGEDCollection::GetExtraText() {
@@ -297,26 +295,6 @@ TextEncoding WGEDCollection::Encoding() const {
     default:
       return TextEncoding::kUtf8OrWindows1252;
   }
-}
-
-void WGEDCollection::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const {
-  text_->ReadDate(date, line, fromNextLine, CharacterSet() == kCharSetAnsel);
-}
-
-std::string WGEDCollection::ConvertText(std::string_view text) const {
-  return gedcom::ConvertText(CharacterSet(), text);
-}
-
-std::string WGEDCollection::ConvertRecordText(std::string_view text) const {
-  std::string converted = ConvertText(text);
-  return text_->IsLFText() ? WithCrLfBreaks(converted) : converted;
-}
-
-const char* WGEDCollection::RecordPosition(Category category, std::int32_t index) const {
-  if (index < 1 || index > CountOf(category)) return nullptr;
-  const std::int64_t offset = category == kIndividuals ? indexes_->individuals->GetOffset(index)
-                                                       : indexes_->Offsets(category).GetOffset(index);
-  return text_->TextStart() + offset;
 }
 
 }  // namespace kinshelf

@@ -24,6 +24,7 @@
 
 #include "gedcom/GedcomFormat.h"
 #include "gedcom/GedcomIndexes.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDTextMMF.h"
 #include "model/WABSCollection.h"
 
@@ -63,24 +64,14 @@ class WGEDCollection : public WABSCollection {
   // ANSEL files: Windows-1252; UTF-8 files: UTF-8; any other: UTF-8 where valid, else Windows-1252.
   TextEncoding Encoding() const override;
 
-  // For the record objects. The mapped text, valid for the life of the collection.
+  // The mapped text, valid for the life of the collection.
   const WGEDTextMMF& Text() const { return *text_; }
-  // A text of the file in Encoding().
-  std::string ConvertText(std::string_view text) const;
-  // The date of the DATE line at `line` (or the line after it) into `date` when that is still empty;
-  // its text is converted from ANSEL only in an ANSEL file, as every other text is.
-  void ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const;
-  // A raw record text in Encoding(), with CR LF line breaks where the file uses LF.
-  std::string ConvertRecordText(std::string_view text) const;
   // The number of repository records.
   std::int32_t RepoCount() const;
-  // The position of record `index` of a category, or nullptr when there is no such record.
-  const char* RecordPosition(gedcom::Category category, std::int32_t index) const;
   // The indexes built by Load; nullptr before.
   GedcomIndexes* Indexes() { return indexes_.get(); }
 
  private:
-  std::int32_t CountOf(gedcom::Category category) const;
   std::int32_t Find(gedcom::Category category, std::string_view id);
   // Throws std::runtime_error "PATH: the file changed while it was being read" once pages of the
   // mapping were lost to a file shortened under it.
@@ -90,6 +81,8 @@ class WGEDCollection : public WABSCollection {
 
   std::unique_ptr<WGEDTextMMF> text_;
   std::unique_ptr<GedcomIndexes> indexes_;
+  // What the record objects read; refers to the members above, so it is declared after them.
+  GedcomRecordContext context_;
 };
 
 }  // namespace kinshelf

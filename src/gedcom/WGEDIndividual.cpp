@@ -4,8 +4,9 @@
 #include <limits>
 
 #include "gedcom/EMemoryError.h"
+#include "gedcom/GedcomIndexes.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDCitation.h"
-#include "gedcom/WGEDCollection.h"
 #include "gedcom/WGEDLDSEvent.h"
 #include "gedcom/WGEDName.h"
 #include "gedcom/WGEDNote.h"
@@ -81,8 +82,8 @@ std::string JoinedLines(const WABSNote& note) {
 
 }  // namespace
 
-WGEDIndividual::WGEDIndividual(WGEDCollection& collection, std::int32_t index)
-    : WABSIndividual(collection, index), collection_(collection) {
+WGEDIndividual::WGEDIndividual(const GedcomRecordContext& context, std::int32_t index)
+    : WABSIndividual(context.Collection(), index), context_(context) {
   LoadRecord(index);
 }
 
@@ -93,7 +94,7 @@ WGEDIndividual::~WGEDIndividual() {
 void WGEDIndividual::Reset() {
   summary_ = IndividualSummary{summary_.offset};
   summary_.sex = 'U';
-  if (GedcomIndexes* indexes = collection_.Indexes(); indexes != nullptr && Index() != 0) {
+  if (GedcomIndexes* indexes = context_.Indexes(); indexes != nullptr && Index() != 0) {
     indexes->individuals->SetEntry(Index(), summary_);
   }
   WABSIndividual::Reset();
@@ -109,26 +110,26 @@ void WGEDIndividual::LoadRecord(std::int32_t index) {
   citations_.reset();
   otherEvents_.reset();
   if (index == 0) return;
-  GedcomIndexes* indexes = collection_.Indexes();
+  GedcomIndexes* indexes = context_.Indexes();
   if (indexes == nullptr || !indexes->individuals->InRange(index)) throw EMemoryError("individual", index);
   summary_ = indexes->individuals->GetEntry(index);
-  record_ = collection_.Text().TextStart() + summary_.offset;
-  if (!collection_.Text().Contains(record_)) throw EMemoryError("individual", index);
+  record_ = context_.Text().TextStart() + summary_.offset;
+  if (!context_.Text().Contains(record_)) throw EMemoryError("individual", index);
   if ((summary_.flags & kSummaryFilled) == 0) FillSummary();
 }
 
 void WGEDIndividual::FillSummary() {
   Reset();
   summary_.flags |= kSummaryFilled;
-  const char* end = collection_.Text().TextEnd();
-  ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+  const char* end = context_.Text().TextEnd();
+  ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
     const auto relative = static_cast<std::uint64_t>(line - record_);
     if (*line != '1' || relative + kAfterTagOffset > std::numeric_limits<std::uint32_t>::max()) return true;
     TakeSummaryLine(summary_, LineTag(line, end), static_cast<std::uint32_t>(relative),
                     ByteAt(line, kAfterTagOffset, end));
     return true;
   });
-  collection_.Indexes()->individuals->SetEntry(Index(), summary_);
+  context_.Indexes()->individuals->SetEntry(Index(), summary_);
 }
 
 const char* WGEDIndividual::At(std::uint32_t relative) const {
@@ -136,24 +137,24 @@ const char* WGEDIndividual::At(std::uint32_t relative) const {
 }
 
 std::string WGEDIndividual::GetIDText() {
-  const WGEDTextMMF& text = collection_.Text();
+  const WGEDTextMMF& text = context_.Text();
   return record_ != nullptr ? std::string(text.GetXRef(InLine(record_, 2, text.TextEnd()))) : std::string();
 }
 
 std::string WGEDIndividual::GetRefNumber() {
-  const char* end = collection_.Text().TextEnd();
+  const char* end = context_.Text().TextEnd();
   std::string value;
   if (record_ == nullptr) return value;
-  ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+  ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
     if (*line != '1' || LineTag(line, end) != tag::kRefn) return true;
-    value = collection_.ConvertText(ValueAfterTag(line, end));
+    value = context_.ConvertText(ValueAfterTag(line, end));
     return false;
   });
   return value;
 }
 
 std::string WGEDIndividual::GetAFN() {
-  return collection_.ConvertText(TrimmedValueView(At(summary_.afnValue), collection_.Text().TextEnd()));
+  return context_.ConvertText(TrimmedValueView(At(summary_.afnValue), context_.Text().TextEnd()));
 }
 
 char WGEDIndividual::GetSex() {
@@ -167,10 +168,10 @@ const WDate* WGEDIndividual::GetCreatedDate() {
 const WDate* WGEDIndividual::GetChangedDate() {
   if (!changedDateRead_) {
     changedDateRead_ = true;
-    const WGEDTextMMF& text = collection_.Text();
+    const WGEDTextMMF& text = context_.Text();
     ForEachSubLine(text, At(summary_.change), false, [&](const char* line) {
       if (LineTag(line, text.TextEnd()) != tag::kDate) return true;
-      collection_.ReadDate(changedDate_, line, false);
+      context_.ReadDate(changedDate_, line, false);
       return false;
     });
   }
@@ -179,7 +180,7 @@ const WDate* WGEDIndividual::GetChangedDate() {
 
 std::unique_ptr<WABSName> WGEDIndividual::GetName() {
   const char* line = At(summary_.name);
-  return line != nullptr ? std::make_unique<WGEDName>(collection_, line) : nullptr;
+  return line != nullptr ? std::make_unique<WGEDName>(context_, line) : nullptr;
 }
 
 std::int32_t WGEDIndividual::EventCount(EventKind kind) {
@@ -220,7 +221,7 @@ std::unique_ptr<WABSVitEvent> WGEDIndividual::GetEvent(EventKind kind, std::int3
     default:
       break;
   }
-  return line != nullptr ? std::make_unique<WGEDVitEvent>(collection_, line) : nullptr;
+  return line != nullptr ? std::make_unique<WGEDVitEvent>(context_, line) : nullptr;
 }
 
 std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {
@@ -238,20 +239,19 @@ std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {
     default:
       break;
   }
-  return line != nullptr ? std::make_unique<WGEDLDSEvent>(collection_, line) : nullptr;
+  return line != nullptr ? std::make_unique<WGEDLDSEvent>(context_, line) : nullptr;
 }
 
 std::int32_t WGEDIndividual::ParentFamilyCount() {
-  const GedcomIndexes* indexes = collection_.Indexes();
+  const GedcomIndexes* indexes = context_.Indexes();
   return indexes != nullptr && indexes->individualLinks != nullptr
              ? indexes->individualLinks->ParentFamilyCount(Index())
              : 0;
 }
 
 std::int32_t WGEDIndividual::GetParentFamily(std::int32_t n) {
-  return n >= 1 && n <= ParentFamilyCount()
-             ? collection_.Indexes()->individualLinks->GetParentFamily(Index(), n)
-             : 0;
+  return n >= 1 && n <= ParentFamilyCount() ? context_.Indexes()->individualLinks->GetParentFamily(Index(), n)
+                                            : 0;
 }
 
 std::optional<ParentFamilyLink> WGEDIndividual::GetParentFamilyEx(std::int32_t n) {
@@ -261,24 +261,23 @@ std::optional<ParentFamilyLink> WGEDIndividual::GetParentFamilyEx(std::int32_t n
 }
 
 std::int32_t WGEDIndividual::SpouseFamilyCount() {
-  const GedcomIndexes* indexes = collection_.Indexes();
+  const GedcomIndexes* indexes = context_.Indexes();
   return indexes != nullptr && indexes->individualLinks != nullptr
              ? indexes->individualLinks->SpouseFamilyCount(Index())
              : 0;
 }
 
 std::int32_t WGEDIndividual::GetSpouseFamily(std::int32_t n) {
-  return n >= 1 && n <= SpouseFamilyCount()
-             ? collection_.Indexes()->individualLinks->GetSpouseFamily(Index(), n)
-             : 0;
+  return n >= 1 && n <= SpouseFamilyCount() ? context_.Indexes()->individualLinks->GetSpouseFamily(Index(), n)
+                                            : 0;
 }
 
 const CitationLines& WGEDIndividual::Citations() {
   if (!citations_) {
     citations_.emplace();
-    const char* end = collection_.Text().TextEnd();
+    const char* end = context_.Text().TextEnd();
     if (record_ != nullptr) {
-      ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+      ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
         if (*line == '1' && LineTag(line, end) == tag::kSour) citations_->Add(line);
         return true;
       });
@@ -290,9 +289,9 @@ const CitationLines& WGEDIndividual::Citations() {
 const std::vector<const char*>& WGEDIndividual::OtherEvents() {
   if (!otherEvents_) {
     otherEvents_.emplace();
-    const char* end = collection_.Text().TextEnd();
+    const char* end = context_.Text().TextEnd();
     if (record_ != nullptr) {
-      ForEachRecordLine(collection_.Text(), record_, [&](const char* line) {
+      ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
         if (*line == '1' && FindEventTag(LineTag(line, end), kFirstOtherEventRow) != nullptr) {
           otherEvents_->push_back(line);
         }
@@ -308,7 +307,7 @@ std::int32_t WGEDIndividual::CitationCount() {
 }
 
 std::unique_ptr<WABSCitation> WGEDIndividual::GetCitation(std::int32_t n) {
-  return WGEDCitation::At(collection_, Citations(), n);
+  return WGEDCitation::At(context_, Citations(), n);
 }
 
 std::unique_ptr<WABSNote> WGEDIndividual::GetNote() {
@@ -316,7 +315,7 @@ std::unique_ptr<WABSNote> WGEDIndividual::GetNote() {
   std::unique_ptr<WABSNote> note;
   if (lines.empty()) return note;
   // Each note's walk goes on past the NOTE lines after it, so they are resolved together, in one pass.
-  WGEDNote::ResolveEach(collection_, lines, [&note](std::size_t i, std::unique_ptr<WABSNote> resolved) {
+  WGEDNote::ResolveEach(context_, lines, [&note](std::size_t i, std::unique_ptr<WABSNote> resolved) {
     if (i == 0) {
       note = std::move(resolved);
     } else if (note != nullptr && resolved != nullptr) {
@@ -332,8 +331,8 @@ std::vector<const char*> WGEDIndividual::NoteLines() const {
   if (first == nullptr) return lines;
   lines.push_back(first);
   if ((summary_.flags & kMoreNotes) == 0) return lines;
-  const char* end = collection_.Text().TextEnd();
-  ForEachRecordLine(collection_.Text(), first, [&](const char* line) {
+  const char* end = context_.Text().TextEnd();
+  ForEachRecordLine(context_.Text(), first, [&](const char* line) {
     if (*line == '1' && LineTag(line, end) == tag::kNote) lines.push_back(line);
     return true;
   });
@@ -341,7 +340,7 @@ std::vector<const char*> WGEDIndividual::NoteLines() const {
 }
 
 std::string WGEDIndividual::GetRecordText() {
-  return record_ != nullptr ? collection_.ConvertRecordText(collection_.Text().GetRecordText(record_))
+  return record_ != nullptr ? context_.ConvertRecordText(context_.Text().GetRecordText(record_))
                             : std::string();
 }
 

@@ -15,12 +15,12 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDIndividual : public WABSIndividual {
  public:
   // The individual with that index (see LoadRecord).
-  WGEDIndividual(WGEDCollection& collection, std::int32_t index);
+  WGEDIndividual(const GedcomRecordContext& context, std::int32_t index);
   ~WGEDIndividual() override;
 
   // Clears the summary kept in the index, so that the next LoadRecord reads the record again.
@@ -64,7 +64,7 @@ class WGEDIndividual : public WABSIndividual {
   // The cached first NOTE line and, when the summary saw more, every later level-1 NOTE line.
   std::vector<const char*> NoteLines() const;
 
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* record_ = nullptr;
   IndividualSummary summary_;
   std::optional<gedcom::CitationLines> citations_;

@@ -1,8 +1,8 @@
 // An LDS ordinance in a GEDCOM record.
 #include "gedcom/WGEDLDSEvent.h"
 
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDCitation.h"
-#include "gedcom/WGEDCollection.h"
 #include "gedcom/WGEDNote.h"
 #include "gedcom/WGEDPlace.h"
 #include "model/dates/WDate.h"
@@ -13,8 +13,8 @@ using namespace gedcom;
 
 namespace {
 
-EventKind OrdinanceKind(const WGEDCollection& collection, const char* line) {
-  switch (LineTag(line, collection.Text().TextEnd())) {
+EventKind OrdinanceKind(const GedcomRecordContext& context, const char* line) {
+  switch (LineTag(line, context.Text().TextEnd())) {
     case tag::kBapl:
     case tag::kCons:
       return EventKind::kLdsBaptism;
@@ -29,13 +29,13 @@ EventKind OrdinanceKind(const WGEDCollection& collection, const char* line) {
 
 }  // namespace
 
-WGEDLDSEvent::WGEDLDSEvent(WGEDCollection& collection, const char* line)
-    : WABSLDSEvent(OrdinanceKind(collection, line)), collection_(collection) {
-  const char* end = collection.Text().TextEnd();
-  ForEachSubLine(collection.Text(), line, true, [&](const char* sub) {
+WGEDLDSEvent::WGEDLDSEvent(const GedcomRecordContext& context, const char* line)
+    : WABSLDSEvent(OrdinanceKind(context, line)), context_(context) {
+  const char* end = context.Text().TextEnd();
+  ForEachSubLine(context.Text(), line, true, [&](const char* sub) {
     switch (LineTag(sub, end)) {
       case tag::kType:
-        SetTypeName(collection_.ConvertText(ValueAfterTag(sub, end)));
+        SetTypeName(context_.ConvertText(ValueAfterTag(sub, end)));
         break;
       case tag::kStat:
         status_ = sub;
@@ -66,9 +66,9 @@ WGEDLDSEvent::WGEDLDSEvent(WGEDCollection& collection, const char* line)
 
 void WGEDLDSEvent::LoadDate() {
   std::unique_ptr<WDate> date;
-  const char* end = collection_.Text().TextEnd();
+  const char* end = context_.Text().TextEnd();
   if (date_ != nullptr) {
-    collection_.ReadDate(date, date_, false);
+    context_.ReadDate(date, date_, false);
   } else if (const std::string_view status = ValueAfterTag(status_, end); !status.empty()) {
     date = std::make_unique<WDate>(TrimShortText(status));
   } else if (const std::string_view qualifier = ValueAfterTag(qualifier_, end); !qualifier.empty()) {
@@ -78,11 +78,11 @@ void WGEDLDSEvent::LoadDate() {
 }
 
 std::unique_ptr<WABSPlace> WGEDLDSEvent::GetPlace() {
-  return std::make_unique<WGEDPlace>(collection_, place_);
+  return std::make_unique<WGEDPlace>(context_, place_);
 }
 
 std::unique_ptr<WABSCitation> WGEDLDSEvent::GetCitation(std::int32_t n) {
-  return WGEDCitation::At(collection_, citations_, n);
+  return WGEDCitation::At(context_, citations_, n);
 }
 
 bool WGEDLDSEvent::HasNote() {
@@ -90,7 +90,7 @@ bool WGEDLDSEvent::HasNote() {
 }
 
 std::unique_ptr<WABSNote> WGEDLDSEvent::GetNote() {
-  return WGEDNote::Resolve(collection_, note_);
+  return WGEDNote::Resolve(context_, note_);
 }
 
 }  // namespace kinshelf

@@ -11,12 +11,12 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDLDSEvent : public WABSLDSEvent {
  public:
   // The ordinance of the line at `line`: kind 7 for BAPL or CONS, 8 ENDL, 9 SLGC, none otherwise.
-  WGEDLDSEvent(WGEDCollection& collection, const char* line);
+  WGEDLDSEvent(const GedcomRecordContext& context, const char* line);
 
   // The place of the PLAC or TEMP sub-line, an empty place without one.
   std::unique_ptr<WABSPlace> GetPlace() override;
@@ -29,7 +29,7 @@ class WGEDLDSEvent : public WABSLDSEvent {
   void LoadDate() override;
 
  private:
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* status_ = nullptr;
   const char* qualifier_ = nullptr;
   const char* date_ = nullptr;

@@ -2,8 +2,9 @@
 #include "gedcom/WGEDMarriage.h"
 
 #include "gedcom/EMemoryError.h"
+#include "gedcom/GedcomIndexes.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDCitation.h"
-#include "gedcom/WGEDCollection.h"
 #include "gedcom/WGEDLDSEvent.h"
 #include "gedcom/WGEDNote.h"
 #include "model/dates/WDate.h"
@@ -13,16 +14,16 @@ namespace kinshelf {
 
 using namespace gedcom;
 
-WGEDMarriage::WGEDMarriage(WGEDCollection& collection, std::int32_t index)
-    : WABSMarriage(collection, index), collection_(collection) {
-  GedcomIndexes* indexes = collection.Indexes();
+WGEDMarriage::WGEDMarriage(const GedcomRecordContext& context, std::int32_t index)
+    : WABSMarriage(context.Collection(), index), context_(context) {
+  GedcomIndexes* indexes = context.Indexes();
   if (indexes == nullptr) throw EMemoryError("marriage", index);
   const std::int64_t offset = indexes->Offsets(kFamilies).GetOffset(index);
-  record_ = collection.Text().TextStart() + offset;
-  if (!collection.Text().Contains(record_)) throw EMemoryError("marriage", index);
+  record_ = context.Text().TextStart() + offset;
+  if (!context.Text().Contains(record_)) throw EMemoryError("marriage", index);
   SetChildCount(indexes->familyLinks != nullptr ? indexes->familyLinks->ChildCount(index) : 0);
-  const char* end = collection.Text().TextEnd();
-  ForEachRecordLine(collection.Text(), record_, [&](const char* line) {
+  const char* end = context.Text().TextEnd();
+  ForEachRecordLine(context.Text(), record_, [&](const char* line) {
     switch (LineTag(line, end)) {
       case tag::kSlgs:
         sealing_ = line;
@@ -47,22 +48,22 @@ WGEDMarriage::WGEDMarriage(WGEDCollection& collection, std::int32_t index)
 void WGEDMarriage::LoadDate() {
   if (marriage_ == nullptr) return;
   std::unique_ptr<WDate> date;
-  collection_.ReadDate(date, marriage_, true);
+  context_.ReadDate(date, marriage_, true);
   SetDate(std::move(date));
 }
 
 std::int32_t WGEDMarriage::GetHusband() {
-  const GedcomIndexes* indexes = collection_.Indexes();
+  const GedcomIndexes* indexes = context_.Indexes();
   return indexes->familyLinks != nullptr ? indexes->familyLinks->Husband(Index()) : 0;
 }
 
 std::int32_t WGEDMarriage::GetWife() {
-  const GedcomIndexes* indexes = collection_.Indexes();
+  const GedcomIndexes* indexes = context_.Indexes();
   return indexes->familyLinks != nullptr ? indexes->familyLinks->Wife(Index()) : 0;
 }
 
 std::int32_t WGEDMarriage::GetChild(std::int32_t n) {
-  const GedcomIndexes* indexes = collection_.Indexes();
+  const GedcomIndexes* indexes = context_.Indexes();
   return indexes->familyLinks != nullptr ? indexes->familyLinks->Child(Index(), n) : 0;
 }
 
@@ -71,9 +72,9 @@ std::int32_t WGEDMarriage::SpouseCount() {
 }
 
 void WGEDMarriage::SortChildren() {
-  GedcomIndexes* indexes = collection_.Indexes();
+  GedcomIndexes* indexes = context_.Indexes();
   if (indexes->familyLinks != nullptr) {
-    indexes->familyLinks->SortChildren(Index(), collection_.Options().GetBool(opt::SortChildren));
+    indexes->familyLinks->SortChildren(Index(), Collection().Options().GetBool(opt::SortChildren));
   }
 }
 
@@ -82,23 +83,23 @@ bool WGEDMarriage::HasSealing() {
 }
 
 std::unique_ptr<WABSLDSEvent> WGEDMarriage::GetSealing(std::int32_t /*n*/) {
-  return sealing_ != nullptr ? std::make_unique<WGEDLDSEvent>(collection_, sealing_) : nullptr;
+  return sealing_ != nullptr ? std::make_unique<WGEDLDSEvent>(context_, sealing_) : nullptr;
 }
 
 std::string WGEDMarriage::GetPlaceText() {
-  return collection_.ConvertText(FindPlaceValue(collection_.Text(), marriage_));
+  return context_.ConvertText(FindPlaceValue(context_.Text(), marriage_));
 }
 
 std::string WGEDMarriage::GetRecordText() {
-  return collection_.ConvertText(collection_.Text().GetRecordText(record_));
+  return context_.ConvertText(context_.Text().GetRecordText(record_));
 }
 
 std::unique_ptr<WABSCitation> WGEDMarriage::GetCitation(std::int32_t n) {
-  return WGEDCitation::At(collection_, citations_, n);
+  return WGEDCitation::At(context_, citations_, n);
 }
 
 std::unique_ptr<WABSNote> WGEDMarriage::GetNote() {
-  return WGEDNote::Resolve(collection_, note_);
+  return WGEDNote::Resolve(context_, note_);
 }
 
 }  // namespace kinshelf

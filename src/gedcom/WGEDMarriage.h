@@ -12,13 +12,13 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDMarriage : public WABSMarriage {
  public:
   // The family with that index. Throws EIndexError for an index that is not a family, and
   // EMemoryError ("Error getting pointer to marriage <index>") when its record cannot be found.
-  WGEDMarriage(WGEDCollection& collection, std::int32_t index);
+  WGEDMarriage(const GedcomRecordContext& context, std::int32_t index);
 
   std::int32_t GetHusband() override;
   std::int32_t GetWife() override;
@@ -40,7 +40,7 @@ class WGEDMarriage : public WABSMarriage {
   void LoadDate() override;
 
  private:
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* record_ = nullptr;
   const char* marriage_ = nullptr;
   const char* sealing_ = nullptr;

@@ -1,8 +1,8 @@
 // A personal name in a GEDCOM record.
 #include "gedcom/WGEDName.h"
 
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDCitation.h"
-#include "gedcom/WGEDCollection.h"
 #include "gedcom/WGEDNote.h"
 
 namespace kinshelf {
@@ -28,8 +28,8 @@ std::string_view AfterSecondSlash(std::string_view text) {
 
 }  // namespace
 
-WGEDName::WGEDName(WGEDCollection& collection, const char* line) : collection_(collection) {
-  const WGEDTextMMF& text = collection.Text();
+WGEDName::WGEDName(const GedcomRecordContext& context, const char* line) : context_(context) {
+  const WGEDTextMMF& text = context.Text();
   const char* end = text.TextEnd();
   const char* valueStart = InLine(line, kValueOffset, end);
   std::string_view rest(valueStart, static_cast<std::size_t>(FindBreak(valueStart, end) - valueStart));
@@ -64,7 +64,7 @@ WGEDName::WGEDName(WGEDCollection& collection, const char* line) : collection_(c
 }
 
 std::string_view WGEDName::Value(const char* line) const {
-  return ValueAfterTag(line, collection_.Text().TextEnd());
+  return ValueAfterTag(line, context_.Text().TextEnd());
 }
 
 std::string WGEDName::Surname() const {
@@ -88,31 +88,31 @@ std::string WGEDName::Suffix() const {
 }
 
 std::string WGEDName::GetSurname() {
-  if (!surname_) surname_ = collection_.ConvertText(Surname());
+  if (!surname_) surname_ = context_.ConvertText(Surname());
   return *surname_;
 }
 
 std::string WGEDName::GetGivenNames() {
-  if (!givenNames_) givenNames_ = collection_.ConvertText(GivenNames());
+  if (!givenNames_) givenNames_ = context_.ConvertText(GivenNames());
   return *givenNames_;
 }
 
 std::string WGEDName::GetPrefix() {
-  if (!prefix_) prefix_ = collection_.ConvertText(Value(prefixLine_));
+  if (!prefix_) prefix_ = context_.ConvertText(Value(prefixLine_));
   return *prefix_;
 }
 
 std::string WGEDName::GetSuffix() {
-  if (!suffix_) suffix_ = collection_.ConvertText(Suffix());
+  if (!suffix_) suffix_ = context_.ConvertText(Suffix());
   return *suffix_;
 }
 
 std::unique_ptr<WABSCitation> WGEDName::GetCitation(std::int32_t n) {
-  return WGEDCitation::At(collection_, citations_, n);
+  return WGEDCitation::At(context_, citations_, n);
 }
 
 std::unique_ptr<WABSNote> WGEDName::GetNote() {
-  return WGEDNote::Resolve(collection_, note_);
+  return WGEDNote::Resolve(context_, note_);
 }
 
 }  // namespace kinshelf

@@ -13,12 +13,12 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDName : public WABSName {
  public:
   // The name of the NAME line at `line`.
-  WGEDName(WGEDCollection& collection, const char* line);
+  WGEDName(const GedcomRecordContext& context, const char* line);
 
   // The text between the first two '/' of the NAME value (to the line end without a second one);
   // empty without a '/'. Without a NAME value, the SURN value.
@@ -39,7 +39,7 @@ class WGEDName : public WABSName {
   std::string GivenNames() const;
   std::string Suffix() const;
 
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   std::string_view value_;  // the NAME line's value up to the line end, empty when blank
   const char* givenLine_ = nullptr;
   const char* surnameLine_ = nullptr;

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "gedcom/GedcomFormat.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/GedcomScan.h"
 #include "gedcom/GedcomValues.h"
-#include "gedcom/WGEDCollection.h"
 
 namespace kinshelf {
 
@@ -18,8 +18,8 @@ using namespace gedcom;
 
 namespace {
 
-void AddItems(const WGEDCollection& collection, WABSNote& note, const std::vector<std::string>& items) {
-  for (const std::string& item : items) note.AddLine(collection.ConvertText(item));
+void AddItems(const GedcomRecordContext& context, WABSNote& note, const std::vector<std::string>& items) {
+  for (const std::string& item : items) note.AddLine(context.ConvertText(item));
 }
 
 // The items of the NOTE line at `line`'s own value and continuations.
@@ -86,11 +86,11 @@ class NoteWalks {
   std::vector<Walk> walks_;
 };
 
-std::unique_ptr<WABSNote> InlineNote(const WGEDCollection& collection, const char* line,
+std::unique_ptr<WABSNote> InlineNote(const GedcomRecordContext& context, const char* line,
                                      NoteLines deeperNotes) {
   auto note = std::make_unique<WABSNote>();
-  AddItems(collection, *note, ItemsOf(collection.Text(), line));
-  for (const char* deeper : deeperNotes) AddItems(collection, *note, ItemsOf(collection.Text(), deeper));
+  AddItems(context, *note, ItemsOf(context.Text(), line));
+  for (const char* deeper : deeperNotes) AddItems(context, *note, ItemsOf(context.Text(), deeper));
   return note;
 }
 
@@ -111,8 +111,8 @@ void RunWalks(const WGEDTextMMF& text, const std::vector<const char*>& lines, No
 
 }  // namespace
 
-std::unique_ptr<WABSNote> WGEDNote::FromRecord(const WGEDCollection& collection, const char* record) {
-  const WGEDTextMMF& text = collection.Text();
+std::unique_ptr<WABSNote> WGEDNote::FromRecord(const GedcomRecordContext& context, const char* record) {
+  const WGEDTextMMF& text = context.Text();
   const char* end = text.TextEnd();
   const std::string_view id = text.GetXRef(record);
   const char* tagStart =
@@ -120,33 +120,34 @@ std::unique_ptr<WABSNote> WGEDNote::FromRecord(const WGEDCollection& collection,
   auto note = std::make_unique<WABSNote>();
   if (TrimmedValueView(text.SkipToken(tagStart), end).empty()) {
     if (const char* next = text.NextLine(record); next != nullptr && *next != '0')
-      AddItems(collection, *note, ItemsOf(text, next));
+      AddItems(context, *note, ItemsOf(text, next));
   } else {
-    AddItems(collection, *note, text.GetMultiLineValue(tagStart));
+    AddItems(context, *note, text.GetMultiLineValue(tagStart));
   }
   return note;
 }
 
-std::unique_ptr<WABSNote> WGEDNote::Resolve(WGEDCollection& collection, const char* line) {
+std::unique_ptr<WABSNote> WGEDNote::Resolve(const GedcomRecordContext& context, const char* line) {
   std::unique_ptr<WABSNote> note;
   if (line == nullptr) return note;
-  ResolveEach(collection, {line},
+  ResolveEach(context, {line},
               [&note](std::size_t, std::unique_ptr<WABSNote> resolved) { note = std::move(resolved); });
   return note;
 }
 
-void WGEDNote::ResolveEach(WGEDCollection& collection, const std::vector<const char*>& lines,
+void WGEDNote::ResolveEach(const GedcomRecordContext& context, const std::vector<const char*>& lines,
                            const NoteVisit& visit) {
-  const WGEDTextMMF& text = collection.Text();
+  const WGEDTextMMF& text = context.Text();
   NoteWalks walks;
   std::vector<std::optional<std::size_t>> walkOf(lines.size());
   RunWalks(text, lines, walks, walkOf);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string_view pointer = PointerOf(text, lines[i]);
     if (!pointer.empty()) {
+      WABSCollection& collection = context.Collection();
       visit(i, collection.GetNote(collection.FindNote(pointer)));
     } else {
-      visit(i, InlineNote(collection, lines[i], walkOf[i] ? walks.LinesOf(*walkOf[i]) : NoteLines()));
+      visit(i, InlineNote(context, lines[i], walkOf[i] ? walks.LinesOf(*walkOf[i]) : NoteLines()));
     }
   }
 }

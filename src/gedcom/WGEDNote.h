@@ -11,7 +11,7 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDNote {
  public:
@@ -20,17 +20,17 @@ class WGEDNote {
 
   // The note record at `record`: the text after NOTE on its line with its CONC and CONT lines (from
   // the next line's value when the record line has none), one line per item. Never nullptr.
-  static std::unique_ptr<WABSNote> FromRecord(const WGEDCollection& collection, const char* record);
+  static std::unique_ptr<WABSNote> FromRecord(const GedcomRecordContext& context, const char* record);
   // The note of a NOTE or TEXT line: the note record its value points to (nullptr when there is no
   // such record), or an inline note of its value with its continuations and the NOTE lines one level
   // deeper. An inline note's walk ends at a line above its level or at a line of its level other
   // than NOTE, so it goes on past further NOTE lines of its own level. nullptr for no line.
-  static std::unique_ptr<WABSNote> Resolve(WGEDCollection& collection, const char* line);
+  static std::unique_ptr<WABSNote> Resolve(const GedcomRecordContext& context, const char* line);
   // The notes of several NOTE or TEXT lines, each exactly as Resolve gives it. The text is read once,
   // however many lines there are and however far their walks overlap, so the time is that of that
   // pass and of making the notes. `lines` are line starts in file order, each reached from the one
   // before by NextLine; none is nullptr.
-  static void ResolveEach(WGEDCollection& collection, const std::vector<const char*>& lines,
+  static void ResolveEach(const GedcomRecordContext& context, const std::vector<const char*>& lines,
                           const NoteVisit& visit);
 };
 

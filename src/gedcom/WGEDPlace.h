@@ -10,12 +10,12 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDPlace : public WABSPlace {
  public:
   // The place of the line at `line`; an empty place for nullptr.
-  WGEDPlace(WGEDCollection& collection, const char* line);
+  WGEDPlace(const GedcomRecordContext& context, const char* line);
 
   // The line's value; empty without one.
   std::string GetPlaceText() override;
@@ -23,7 +23,7 @@ class WGEDPlace : public WABSPlace {
   std::unique_ptr<WABSNote> GetNote() override;
 
  private:
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* line_;
   const char* note_ = nullptr;
   gedcom::CitationLines citations_;

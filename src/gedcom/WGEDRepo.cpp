@@ -2,17 +2,17 @@
 #include "gedcom/WGEDRepo.h"
 
 #include "gedcom/GedcomLines.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDAddress.h"
-#include "gedcom/WGEDCollection.h"
 
 namespace kinshelf {
 
 using namespace gedcom;
 
-WGEDRepo::WGEDRepo(WGEDCollection& collection, const char* record)
-    : collection_(collection), record_(record) {
-  const char* end = collection.Text().TextEnd();
-  ForEachRecordLine(collection.Text(), record, [&](const char* line) {
+WGEDRepo::WGEDRepo(const GedcomRecordContext& context, const char* record)
+    : context_(context), record_(record) {
+  const char* end = context.Text().TextEnd();
+  ForEachRecordLine(context.Text(), record, [&](const char* line) {
     const std::uint32_t word = LineTag(line, end);
     if (word == tag::kName) name_ = line;
     if (word == tag::kAddr) address_ = line;
@@ -21,16 +21,16 @@ WGEDRepo::WGEDRepo(WGEDCollection& collection, const char* record)
 }
 
 std::string WGEDRepo::GetName() {
-  if (!nameText_) nameText_ = collection_.ConvertText(JoinedValue(collection_.Text(), name_, "\r"));
+  if (!nameText_) nameText_ = context_.ConvertText(JoinedValue(context_.Text(), name_, "\r"));
   return *nameText_;
 }
 
 std::unique_ptr<WABSAddress> WGEDRepo::GetAddress() {
-  return address_ != nullptr ? std::make_unique<WGEDAddress>(collection_, address_) : nullptr;
+  return address_ != nullptr ? std::make_unique<WGEDAddress>(context_, address_) : nullptr;
 }
 
 std::string WGEDRepo::GetRecordText() {
-  return collection_.ConvertText(collection_.Text().GetRecordText(record_));
+  return context_.ConvertText(context_.Text().GetRecordText(record_));
 }
 
 }  // namespace kinshelf

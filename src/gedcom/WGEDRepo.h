@@ -10,12 +10,12 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDRepo : public WABSRepo {
  public:
   // The repository record at `record`; reads its lines at any level.
-  WGEDRepo(WGEDCollection& collection, const char* record);
+  WGEDRepo(const GedcomRecordContext& context, const char* record);
 
   // The NAME value with its continuation lines joined by a single CR; empty without one.
   std::string GetName() override;
@@ -24,7 +24,7 @@ class WGEDRepo : public WABSRepo {
   std::string GetRecordText() override;
 
  private:
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* record_;
   const char* name_ = nullptr;
   const char* address_ = nullptr;

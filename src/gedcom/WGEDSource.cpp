@@ -2,15 +2,15 @@
 #include "gedcom/WGEDSource.h"
 
 #include "gedcom/GedcomLines.h"
-#include "gedcom/WGEDCollection.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDNote.h"
 
 namespace kinshelf {
 
 using namespace gedcom;
 
-WGEDSource::WGEDSource(WGEDCollection& collection, const char* position, bool isRecord)
-    : collection_(collection), position_(position), isRecord_(isRecord) {
+WGEDSource::WGEDSource(const GedcomRecordContext& context, const char* position, bool isRecord)
+    : context_(context), position_(position), isRecord_(isRecord) {
   if (isRecord_) {
     ReadRecordLines();
   } else {
@@ -19,8 +19,8 @@ WGEDSource::WGEDSource(WGEDCollection& collection, const char* position, bool is
 }
 
 void WGEDSource::ReadRecordLines() {
-  const char* end = collection_.Text().TextEnd();
-  ForEachRecordLine(collection_.Text(), position_, [&](const char* line) {
+  const char* end = context_.Text().TextEnd();
+  ForEachRecordLine(context_.Text(), position_, [&](const char* line) {
     if (*line != '1') return true;
     switch (LineTag(line, end)) {
       case tag::kName:
@@ -56,9 +56,9 @@ void WGEDSource::ReadRecordLines() {
 }
 
 void WGEDSource::ReadInlineLines() {
-  const char* end = collection_.Text().TextEnd();
+  const char* end = context_.Text().TextEnd();
   lines_[kTitle] = position_;
-  ForEachSubLine(collection_.Text(), position_, true, [&](const char* line) {
+  ForEachSubLine(context_.Text(), position_, true, [&](const char* line) {
     const std::uint32_t word = LineTag(line, end);
     if (word == tag::kNote) note_ = line;
     if (word == tag::kText) text_ = line;
@@ -68,14 +68,14 @@ void WGEDSource::ReadInlineLines() {
 
 std::string WGEDSource::FieldText(Field field) {
   if (!texts_[field])
-    texts_[field] = collection_.ConvertText(JoinedValue(collection_.Text(), lines_[field], "\r\n"));
+    texts_[field] = context_.ConvertText(JoinedValue(context_.Text(), lines_[field], "\r\n"));
   return *texts_[field];
 }
 
 std::int32_t WGEDSource::GetRepoIndex() {
   if (repo_ == nullptr) return 0;
-  const WGEDTextMMF& text = collection_.Text();
-  return collection_.FindRepo(text.GetXRef(InLine(repo_, kValuePointerOffset, text.TextEnd())));
+  const WGEDTextMMF& text = context_.Text();
+  return context_.Collection().FindRepo(text.GetXRef(InLine(repo_, kValuePointerOffset, text.TextEnd())));
 }
 
 std::string WGEDSource::GetAuthor() {
@@ -95,15 +95,15 @@ std::string WGEDSource::GetAbbreviation() {
 }
 
 std::unique_ptr<WABSNote> WGEDSource::GetNote() {
-  return WGEDNote::Resolve(collection_, note_);
+  return WGEDNote::Resolve(context_, note_);
 }
 std::unique_ptr<WABSNote> WGEDSource::GetTextNote() {
-  return WGEDNote::Resolve(collection_, text_);
+  return WGEDNote::Resolve(context_, text_);
 }
 
 std::string WGEDSource::GetRecordText() {
   if (!isRecord_) return {};
-  return collection_.ConvertText(collection_.Text().GetRecordText(position_));
+  return context_.ConvertText(context_.Text().GetRecordText(position_));
 }
 
 bool WGEDSource::HasNote() {

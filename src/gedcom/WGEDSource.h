@@ -12,14 +12,14 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDSource : public WABSSource {
  public:
   // With `isRecord`, the source record at `position` (its level-1 NAME or TITL, AUTH, PUBL, CALN,
   // ABBR, REPO, NOTE and TEXT lines); otherwise the inline source of the SOUR line at `position`,
   // titled by its own value, with its NOTE and TEXT sub-lines.
-  WGEDSource(WGEDCollection& collection, const char* position, bool isRecord);
+  WGEDSource(const GedcomRecordContext& context, const char* position, bool isRecord);
 
   // The index of the repository the REPO line points to; 0 without one or when it is not found.
   std::int32_t GetRepoIndex() override;
@@ -44,7 +44,7 @@ class WGEDSource : public WABSSource {
   void ReadInlineLines();
   std::string FieldText(Field field);
 
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* position_;
   bool isRecord_;
   std::array<const char*, kFieldCount> lines_{};

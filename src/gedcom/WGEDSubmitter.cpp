@@ -4,21 +4,21 @@
 #include <cstdint>
 
 #include "gedcom/GedcomLines.h"
-#include "gedcom/WGEDCollection.h"
+#include "gedcom/GedcomRecordContext.h"
 
 namespace kinshelf {
 
 using namespace gedcom;
 
-WGEDSubmitter::WGEDSubmitter(WGEDCollection& collection, const char* record)
-    : collection_(collection), record_(record) {}
+WGEDSubmitter::WGEDSubmitter(const GedcomRecordContext& context, const char* record)
+    : context_(context), record_(record) {}
 
 std::string WGEDSubmitter::FirstValue(std::uint32_t word) const {
-  const WGEDTextMMF& text = collection_.Text();
+  const WGEDTextMMF& text = context_.Text();
   std::string value;
   ForEachRecordLine(text, record_, [&](const char* line) {
     if (LineTag(line, text.TextEnd()) != word) return true;
-    value = collection_.ConvertText(GetLineValue(text, line));
+    value = context_.ConvertText(GetLineValue(text, line));
     return false;
   });
   return value;
@@ -26,7 +26,7 @@ std::string WGEDSubmitter::FirstValue(std::uint32_t word) const {
 
 std::string WGEDSubmitter::AddressLine(std::size_t n) {
   if (!address_) {
-    const WGEDTextMMF& text = collection_.Text();
+    const WGEDTextMMF& text = context_.Text();
     address_.emplace();
     ForEachRecordLine(text, record_, [&](const char* line) {
       if (LineTag(line, text.TextEnd()) != tag::kAddr) return true;
@@ -34,7 +34,7 @@ std::string WGEDSubmitter::AddressLine(std::size_t n) {
       return false;
     });
   }
-  return n < address_->size() ? collection_.ConvertText((*address_)[n]) : std::string();
+  return n < address_->size() ? context_.ConvertText((*address_)[n]) : std::string();
 }
 
 std::string WGEDSubmitter::GetName() {
@@ -62,7 +62,7 @@ std::string WGEDSubmitter::GetEmail() {
 }
 
 std::string WGEDSubmitter::GetRecordText() {
-  return collection_.ConvertText(collection_.Text().GetRecordText(record_));
+  return context_.ConvertText(context_.Text().GetRecordText(record_));
 }
 
 }  // namespace kinshelf

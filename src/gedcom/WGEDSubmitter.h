@@ -10,12 +10,12 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDSubmitter : public WABSSubmitter {
  public:
   // The submitter record at `record`.
-  WGEDSubmitter(WGEDCollection& collection, const char* record);
+  WGEDSubmitter(const GedcomRecordContext& context, const char* record);
 
   // Each the value of the first line of the record, at any level, with the tag: NAME, CTRY, PHON,
   // and for the e-mail _EMAIL, or EMAIL when that gives nothing.
@@ -33,7 +33,7 @@ class WGEDSubmitter : public WABSSubmitter {
   std::string FirstValue(std::uint32_t word) const;
   std::string AddressLine(std::size_t n);
 
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* record_;
   std::optional<std::vector<std::string>> address_;
 };

@@ -1,8 +1,8 @@
 // An event of a GEDCOM individual.
 #include "gedcom/WGEDVitEvent.h"
 
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDCitation.h"
-#include "gedcom/WGEDCollection.h"
 #include "gedcom/WGEDNote.h"
 #include "gedcom/WGEDPlace.h"
 #include "model/dates/WDate.h"
@@ -13,26 +13,26 @@ using namespace gedcom;
 
 namespace {
 
-const EventTag* EventOfLine(const WGEDCollection& collection, const char* line) {
-  return FindEventTag(LineTag(line, collection.Text().TextEnd()));
+const EventTag* EventOfLine(const GedcomRecordContext& context, const char* line) {
+  return FindEventTag(LineTag(line, context.Text().TextEnd()));
 }
 
-EventKind KindOfLine(const WGEDCollection& collection, const char* line) {
-  const EventTag* row = EventOfLine(collection, line);
+EventKind KindOfLine(const GedcomRecordContext& context, const char* line) {
+  const EventTag* row = EventOfLine(context, line);
   return row != nullptr ? row->kind : EventKind::kOther;
 }
 
 }  // namespace
 
-WGEDVitEvent::WGEDVitEvent(WGEDCollection& collection, const char* line)
-    : WABSVitEvent(KindOfLine(collection, line)), collection_(collection), line_(line) {
-  const EventTag* row = EventOfLine(collection, line);
+WGEDVitEvent::WGEDVitEvent(const GedcomRecordContext& context, const char* line)
+    : WABSVitEvent(KindOfLine(context, line)), context_(context), line_(line) {
+  const EventTag* row = EventOfLine(context, line);
   SetTypeName(row != nullptr ? std::string(row->caption) : std::string());
-  const char* end = collection.Text().TextEnd();
-  ForEachSubLine(collection.Text(), line, true, [&](const char* sub) {
+  const char* end = context.Text().TextEnd();
+  ForEachSubLine(context.Text(), line, true, [&](const char* sub) {
     switch (LineTag(sub, end)) {
       case tag::kType:
-        SetTypeName(collection_.ConvertText(ValueAfterTag(sub, end)));
+        SetTypeName(context_.ConvertText(ValueAfterTag(sub, end)));
         break;
       case tag::kCaus:
         cause_ = sub;
@@ -59,27 +59,27 @@ WGEDVitEvent::WGEDVitEvent(WGEDCollection& collection, const char* line)
 
 void WGEDVitEvent::LoadDate() {
   std::unique_ptr<WDate> date;
-  collection_.ReadDate(date, date_, false);
+  context_.ReadDate(date, date_, false);
   SetDate(std::move(date));
 }
 
 std::string WGEDVitEvent::GetDescription() {
-  const char* end = collection_.Text().TextEnd();
+  const char* end = context_.Text().TextEnd();
   std::string description(ValueAfterTag(line_, end));
   const std::string_view cause = ValueAfterTag(cause_, end);
   if (!cause.empty()) {
     if (!description.empty()) description += ", ";
     description += cause;
   }
-  return collection_.ConvertText(description);
+  return context_.ConvertText(description);
 }
 
 std::unique_ptr<WABSPlace> WGEDVitEvent::GetPlace() {
-  return place_ != nullptr ? std::make_unique<WGEDPlace>(collection_, place_) : nullptr;
+  return place_ != nullptr ? std::make_unique<WGEDPlace>(context_, place_) : nullptr;
 }
 
 std::unique_ptr<WABSCitation> WGEDVitEvent::GetCitation(std::int32_t n) {
-  return WGEDCitation::At(collection_, citations_, n);
+  return WGEDCitation::At(context_, citations_, n);
 }
 
 bool WGEDVitEvent::HasNote() {
@@ -87,7 +87,7 @@ bool WGEDVitEvent::HasNote() {
 }
 
 std::unique_ptr<WABSNote> WGEDVitEvent::GetNote() {
-  return WGEDNote::Resolve(collection_, note_);
+  return WGEDNote::Resolve(context_, note_);
 }
 
 }  // namespace kinshelf

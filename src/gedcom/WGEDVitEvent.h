@@ -11,13 +11,13 @@
 
 namespace kinshelf {
 
-class WGEDCollection;
+class GedcomRecordContext;
 
 class WGEDVitEvent : public WABSVitEvent {
  public:
   // The event of the line at `line`; kind and type name come from the event table by its tag, and
   // a TYPE sub-line replaces the type name.
-  WGEDVitEvent(WGEDCollection& collection, const char* line);
+  WGEDVitEvent(const GedcomRecordContext& context, const char* line);
 
   // The event line's value, then ", " (when that value is not empty) and the CAUS value.
   std::string GetDescription() override;
@@ -31,7 +31,7 @@ class WGEDVitEvent : public WABSVitEvent {
   void LoadDate() override;
 
  private:
-  WGEDCollection& collection_;
+  const GedcomRecordContext& context_;
   const char* line_;
   const char* cause_ = nullptr;
   const char* date_ = nullptr;
