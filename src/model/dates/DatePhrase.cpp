@@ -53,6 +53,8 @@ class PhraseReader {
   bool TakeToken(DateRec& part, Taken& taken);
   bool TakeYear(DateRec& part, Taken& taken, std::int32_t year);
   bool Fits(std::int32_t value);
+  bool HasDual(std::size_t index) const { return !tokens_.Dual(index).empty(); }
+  static bool DayWithoutMonth(const DateRec& part);
 
   const DateTokens& tokens_;
   std::size_t position_ = 0;
@@ -65,7 +67,14 @@ DatePhrase PhraseReader::Read() {
   if (phrase_.textOnly) return phrase_;
   TakeQualifier(phrase_.secondQualifier);
   ReadPart(phrase_.second);
+  // What the rules could not place would otherwise be dropped, and the date shown would be another
+  // than the one written; such a phrase is kept as its text.
+  if (!AtEnd() || DayWithoutMonth(phrase_.first) || DayWithoutMonth(phrase_.second)) phrase_.textOnly = true;
   return phrase_;
+}
+
+bool PhraseReader::DayWithoutMonth(const DateRec& part) {
+  return part.day != 0 && part.month == 0;
 }
 
 // The value of a token marked numeric, so only tokens split at separators count.
@@ -91,20 +100,24 @@ void PhraseReader::ReadPart(DateRec& part) {
   if (!ReadNumericRun(part)) ReadTokenByToken(part);
 }
 
-// Month, day and year, or month and year, as all-digit tokens in a row.
+// Month, day and year, or month and year, as all-digit tokens in a row. Numbers that are no month
+// and day (1830 - 1871) are no such run: they are read token by token, as years.
 bool PhraseReader::ReadNumericRun(DateRec& part) {
   const auto first = NumericAt(position_);
   const auto second = NumericAt(position_ + 1);
-  if (!first || !second) return false;
-  const auto third = NumericAt(position_ + 2);
+  if (!first || !second || HasDual(position_)) return false;
+  const auto third = HasDual(position_ + 1) ? std::nullopt : NumericAt(position_ + 2);
   const std::int32_t day = third ? *second : 0;
   const std::int32_t year = third ? *third : *second;
+  if (!InRange(*first, 1, 12) || (third && !InRange(day, 1, 31))) return false;
+  const std::size_t yearAt = position_ + (third ? 2 : 1);
   position_ += third ? 3 : 2;
-  if (!Fits(*first) || !Fits(day) || !Fits(year)) return true;
+  if (!Fits(year)) return true;
   part.month = static_cast<std::uint16_t>(*first);
   part.day = static_cast<std::uint16_t>(day);
   part.year = static_cast<std::uint16_t>(year);
-  part.valid = InRange(*first, 1, 12) && (!third || InRange(day, 1, 31));
+  part.dualYear = tokens_.Dual(yearAt);
+  part.valid = true;
   return true;
 }
 
@@ -132,7 +145,7 @@ bool PhraseReader::TakeToken(DateRec& part, Taken& taken) {
     taken.month = true;
     return true;
   }
-  if (*number >= kYearsFrom) return TakeYear(part, taken, *number);
+  if (*number >= kYearsFrom || HasDual(position_)) return TakeYear(part, taken, *number);
   if (!taken.day) {
     part.day = static_cast<std::uint16_t>(*number);
     taken.day = true;
@@ -147,6 +160,7 @@ bool PhraseReader::TakeToken(DateRec& part, Taken& taken) {
 bool PhraseReader::TakeYear(DateRec& part, Taken& taken, std::int32_t year) {
   if (taken.year) return false;
   part.year = static_cast<std::uint16_t>(year);
+  part.dualYear = tokens_.Dual(position_);
   taken.year = true;
   return true;
 }

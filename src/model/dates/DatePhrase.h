@@ -15,14 +15,16 @@ struct DatePhrase {
   DateRec first;
   DateRec second;
   // A word that is no keyword, calendar escape or month of its calendar, or a number too large for
-  // its 16-bit field, was met; the parts hold what was read before it.
+  // its 16-bit field, was met, or the phrase reads as no date; the parts hold what was read.
   bool textOnly = false;
 };
 
 // Reads a part from the tokens: a calendar escape; then three numeric tokens as month, day and year,
-// or two as month and year; else tokens one by one up to a keyword, numbers of 32 to 2999 being
-// years, smaller ones days and then months, other words months of the part's calendar. A token that
-// would set an element a second time ends the part and starts the next one.
+// or two as month and year, when they are a month of 1 to 12 and a day of 1 to 31; else tokens one
+// by one up to a keyword, numbers of 32 to 2999 and years with a dual part being years, smaller ones
+// days and then months, other words months of the part's calendar. A token that would set an
+// element a second time ends the part and starts the next one. Tokens left after the second part,
+// or a part with a day but no month, make the phrase text-only.
 DatePhrase InterpretDateTokens(const DateTokens& tokens);
 
 }  // namespace kinshelf

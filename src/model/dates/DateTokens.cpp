@@ -61,6 +61,11 @@ bool DateTokens::Numeric(std::size_t index) const {
   return index < count_ && tokens_[index].numeric;
 }
 
+std::string_view DateTokens::Dual(std::size_t index) const {
+  if (index >= count_) return {};
+  return {tokens_[index].dual.data(), tokens_[index].dualLength};
+}
+
 // The first layout that fits wins; a separator here is "/" or ".".
 bool DateTokens::SplitFixedLayout(std::string_view text) {
   const auto separator = [text](std::size_t position) { return IsLayoutSeparator(At(text, position)); };
@@ -101,7 +106,16 @@ void DateTokens::SetFixed(std::initializer_list<std::string_view> texts) {
 void DateTokens::SplitAtSeparators(std::string_view text) {
   bool started = false;
   bool ended = false;
-  for (char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '/' && started && !ended) {
+      if (const std::size_t dual = DualPartLength(text, i); dual != 0) {
+        Token& token = tokens_[count_ - 1];
+        for (std::size_t k = 0; k < dual; ++k) token.dual[token.dualLength++] = text[i + 1 + k];
+        i += dual;
+        continue;
+      }
+    }
     if (IsGeneralSeparator(c)) {
       ended = started;
       continue;
@@ -114,6 +128,27 @@ void DateTokens::SplitAtSeparators(std::string_view text) {
     started = true;
     Append(c);
   }
+}
+
+// The number of digits after the "/" at `slash` when they are the dual part of the year token before
+// it: that token is a year of three or four digits; one or two digits follow, or four that make the
+// next year (1750/1751); and a separator or the end comes next. 0 otherwise.
+std::size_t DateTokens::DualPartLength(std::string_view text, std::size_t slash) const {
+  const Token& token = tokens_[count_ - 1];
+  if (!token.numeric || token.length < 3 || token.length > 4 || token.dualLength != 0) return 0;
+  std::size_t digits = 0;
+  while (slash + 1 + digits < text.size() && IsDigit(text[slash + 1 + digits])) ++digits;
+  const std::size_t next = slash + 1 + digits;
+  if (next < text.size() && !IsGeneralSeparator(text[next])) return 0;
+  if (digits == 1 || digits == 2) return digits;
+  if (digits != 4) return 0;
+  const auto value = [](std::string_view digitText) {
+    int number = 0;
+    for (char d : digitText) number = number * 10 + (d - '0');
+    return number;
+  };
+  const bool nextYear = value(text.substr(slash + 1, 4)) == value({token.chars.data(), token.length}) + 1;
+  return nextYear ? digits : 0;
 }
 
 // Characters past the seventh are dropped, but still clear the numeric mark.

@@ -86,7 +86,7 @@ std::string PartText(const DateRec& part) {
   };
   if (part.day != 0) add(std::to_string(part.day));
   add(MonthAbbrev(part.month));
-  if (part.year != 0) add(std::to_string(part.year));
+  if (part.year != 0) add(std::to_string(part.year) + (part.dualYear.empty() ? "" : "/" + part.dualYear));
   return text;
 }
 
@@ -164,9 +164,11 @@ void WDate::Parse(std::string_view text, bool fromAnsel) {
   first_ = phrase.first;
   second_ = phrase.second;
   textOnly_ = phrase.textOnly;
+  if (textOnly_) written_ = fromAnsel ? AnselToAnsi(text) : std::string(text);
 }
 
 std::string WDate::DisplayText() const {
+  if (textOnly_ && !written_.empty()) return written_;
   if (empty_ || textOnly_) return text_;
   std::string shown(QualifierPrefix(qualifier_));
   shown += PartText(first_);
@@ -226,7 +228,8 @@ int WDate::Compare(const WDate* other) const {
   if (empty_ || other == nullptr) return -2;
   if (IsStandard() && other->IsStandard()) return CompareStandard(*other);
   if (IsStandard() != other->IsStandard()) return IsStandard() ? 1 : -1;
-  return CompareBytes(DisplayText(), other->DisplayText());
+  // The upper-cased texts, so that the letter case a phrase was written in does not order it.
+  return CompareBytes(text_, other->text_);
 }
 
 int WDate::CompareStandard(const WDate& other) const {

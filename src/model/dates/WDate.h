@@ -17,14 +17,18 @@ struct DateRec {
   std::uint8_t calendar = 0;  // 0 Gregorian, 1 Julian, 2 Hebrew, 3 French republican, 4 Roman, 5 unknown
   std::uint16_t day = 0, month = 0, year = 0;
   bool valid = false;  // a token was taken into this part
+  // The dual part of a year written as 1716/17, as written ("17"); shown after the year, never
+  // counted: the year is the first one.
+  std::string dualYear{};
 };
 
 class WDate {
  public:
   // Parses text at once. "" gives an empty date. The exact text "TODAY" (case-sensitive) gives today's
   // local date. Any other text is upper-cased (ASCII letters), converted from ANSEL and interpreted;
-  // words that are no keyword, calendar escape or month make it text-only. A number that does not fit
-  // a 16-bit field of DateRec (a year above 65535) also makes it text-only instead of wrapping.
+  // words that are no keyword, calendar escape or month make it text-only. So does anything the
+  // rules would read as another date than the one written: a number that does not fit a 16-bit field
+  // of DateRec (a year above 65535), a day without a month, or words left over after the second part.
   explicit WDate(std::string_view text);
   // The same with a given "today". A today that is no calendar date with a year of 1 to 65535 makes
   // "TODAY" a text-only date.
@@ -41,8 +45,8 @@ class WDate {
 
   // The phrase as stored (upper-cased and converted), or the text given to FromParts.
   const std::string& StoredText() const { return text_; }
-  // The normalised phrase ("Abt 1850", "Bet 1900 and 1905", "1 Jan 1900/1905"); the stored text for an
-  // empty or text-only date.
+  // The normalised phrase ("Abt 1850", "Bet 1900 and 1905", "1 Jan 1900/1905", "Abt 1750/51"); for a
+  // text-only date the phrase as it was written (not upper-cased), for an empty one "".
   std::string DisplayText() const;
 
   bool IsValid() const { return !empty_; }
@@ -77,6 +81,8 @@ class WDate {
   int CompareStandard(const WDate& other) const;
 
   std::string text_;
+  // A text-only phrase as written, which it shows; empty for other dates.
+  std::string written_;
   DateRec first_;
   DateRec second_;
   std::uint8_t qualifier_ = 0;

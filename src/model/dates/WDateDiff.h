@@ -18,7 +18,8 @@ class WDateDiff {
 
   std::int32_t Days() const { return days_; }
   bool Exact() const { return exact_; }
-  // The absolute day count in years of 365.25 days, truncated.
+  // Whole years between the dates: for an exact pair the calendar years, so that an anniversary
+  // counts its full year; otherwise the day count in years of 365.25 days, truncated.
   int Years() const;
   // Years in decimal, after "~" when the count is not exact.
   std::string YearsText() const;
@@ -26,6 +27,7 @@ class WDateDiff {
  private:
   std::int32_t days_ = 0;
   bool exact_ = false;
+  int calendarYears_ = 0;  // of an exact pair
 };
 
 }  // namespace kinshelf

@@ -33,18 +33,22 @@ TEST_P(WDateDiffTest, Computes) {
   WDateDiff swapped;
   ASSERT_TRUE(swapped.Compute(&second, &first));
   EXPECT_EQ(swapped.Days(), row.days);
+  EXPECT_EQ(swapped.YearsText(), row.years);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pairs, WDateDiffTest,
-    testing::Values(DiffRow{"ExactCountsDaysBetween", "1 JAN 1900", "1 JAN 1901", 364, "0"},
+    testing::Values(DiffRow{"ExactCountsDaysBetween", "1 JAN 1900", "1 JAN 1901", 364, "1"},
+                    DiffRow{"AnniversaryCountsTheFullYear", "1 JAN 1900", "1 JAN 1950", 18261, "50"},
+                    DiffRow{"DayBeforeAnniversary", "2 JAN 1900", "1 JAN 1950", 18260, "49"},
+                    DiffRow{"LeapDayBirthBeforeMarch", "29 FEB 1904", "28 FEB 1905", 364, "0"},
                     DiffRow{"YearsCountBothEnds", "1900", "1901", 366, "~1"},
                     DiffRow{"MonthsOnBothSidesCountToTheMonth", "JAN 1900", "MAR 1900", 60, "~0"},
                     DiffRow{"MonthOnOneSideCountsToTheYear", "JAN 1900", "1901", 366, "~1"},
                     DiffRow{"QualifierMakesAnEstimate", "ABT 1 JAN 1900", "1 JAN 1950", 18263, "~50"},
                     DiffRow{"RangeMakesAnEstimate", "1 JAN 1900 TO 1905", "1 JAN 1950", 18263, "~50"},
                     DiffRow{"SameDayIsMinusOne", "5 MAY 1900", "5 MAY 1900", -1, "0"},
-                    DiffRow{"WidestSpanFits", "1 1 1", "12 31 65535", 23936164, "65533"}),
+                    DiffRow{"WidestSpanFits", "1 1 1", "12 31 65535", 23936164, "65534"}),
     [](const testing::TestParamInfo<DiffRow>& info) { return std::string(info.param.label); });
 
 TEST(WDateDiffUnusableTest, MissingEmptyOrTextOnlyDatesGiveNoDifference) {

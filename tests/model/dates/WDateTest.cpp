@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         PhraseRow{"ThreeLetterMonthWithDotIsText", "SEP. 1900", "SEP. 1900", false, 0, 0, 0, 0, 0},
         PhraseRow{"JulianEscape", "@#DJULIAN@ 3 MAR 1700", "3 Mar 1700", true, 0, 1, 3, 3, 1700},
         PhraseRow{"UnknownWordIsText", "FOO 1900", "FOO 1900", false, 0, 0, 0, 0, 0},
-        PhraseRow{"LowerCaseTodayIsText", "today", "TODAY", false, 0, 0, 0, 0, 0}),
+        PhraseRow{"LowerCaseTodayIsText", "today", "today", false, 0, 0, 0, 0, 0}),
     Label);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,15 +76,36 @@ INSTANTIATE_TEST_SUITE_P(
         PhraseRow{"SecondYearStartsSecondPart", "JAN 1900 1905", "Jan 1900/1905", true, 0, 0, 0, 1, 1900},
         PhraseRow{"FullSecondPartAfterDash", "1 JAN 1900 2 FEB 1901", "1 Jan 1900-2 Feb 1901", true, 0, 0, 1,
                   1, 1900},
-        PhraseRow{"BadMonthNumberIsNotShown", "13 1 1950", "1 1950", true, 0, 0, 1, 13, 1950},
+        PhraseRow{"NoMonthFirstReadsDayFirst", "13 1 1950", "13 Jan 1950", true, 0, 0, 13, 1, 1950},
         PhraseRow{"HiddenQualifiers", "INT 1900", "1900", true, 10, 0, 0, 0, 1900},
         PhraseRow{"YearBelow3000", "JAN 2999", "Jan 2999", true, 0, 0, 0, 1, 2999},
         PhraseRow{"Number3000MustBeMonthWord", "JAN 3000", "JAN 3000", false, 0, 0, 0, 1, 0},
         PhraseRow{"MonthOfOtherCalendarIsText", "@#DHEBREW@ 1 JAN 1900", "@#DHEBREW@ 1 JAN 1900", false, 0, 2,
                   1, 0, 0},
         PhraseRow{"HebrewMonth", "@#DHEBREW@ 1 TSH 2", "1 Jan 2", true, 0, 2, 1, 1, 2},
-        PhraseRow{"UpperCasedBeforeAnselConversion", "\342e 1900", "\xC9 1900", false, 0, 0, 0, 0, 0},
+        PhraseRow{"TextShownAsWrittenAfterAnsel", "\342e 1900", "\xE9 1900", false, 0, 0, 0, 0, 0},
         PhraseRow{"OnlySeparatorsIsText", " / - ", " / - ", false, 0, 0, 0, 0, 0}),
+    Label);
+
+// Years written with their dual part count as the first year and show as written; a phrase the
+// rules cannot place is shown as written, never as another date.
+INSTANTIATE_TEST_SUITE_P(
+    WrittenDates, WDatePhraseTest,
+    testing::Values(
+        PhraseRow{"DualYear", "1716/17", "1716/17", true, 0, 0, 0, 0, 1716},
+        PhraseRow{"DualYearOfOneDigit", "11 MAR 1850/1", "11 Mar 1850/1", true, 0, 0, 11, 3, 1850},
+        PhraseRow{"AboutDualYear", "ABT 1750/51", "Abt 1750/51", true, 6, 0, 0, 0, 1750},
+        PhraseRow{"DualYearOfFourDigits", "ABT 1750/1751", "Abt 1750/1751", true, 6, 0, 0, 0, 1750},
+        PhraseRow{"BetweenDualYears", "BET 5 APR 1712/13 AND 28 SEP 1714/15",
+                  "Bet 5 Apr 1712/13 and 28 Sep 1714/15", true, 3, 0, 5, 4, 1712},
+        PhraseRow{"DualYearAfterNumbers", "3 12 1712/13", "12 Mar 1712/13", true, 0, 0, 12, 3, 1712},
+        PhraseRow{"YearsAroundADash", "BET. 1830 - 1871", "Bet 1830 and 1871", true, 3, 0, 0, 0, 1830},
+        PhraseRow{"YearsJoinedByADash", "1850-1860", "1850/1860", true, 0, 0, 0, 0, 1850},
+        PhraseRow{"SlashBeforeNoYearIsNoDualYear", "1716/17X", "1716/17X", false, 0, 0, 0, 0, 1716},
+        PhraseRow{"DayWithoutMonthIsText", "1950 5", "1950 5", false, 0, 0, 5, 0, 1950},
+        PhraseRow{"CommaIsText", "Feb 2, 1850", "Feb 2, 1850", false, 0, 0, 0, 2, 0},
+        PhraseRow{"WordsAfterBothPartsAreText", "BET 1830 AND 1840 AND 1850", "BET 1830 AND 1840 AND 1850",
+                  false, 3, 0, 0, 0, 1830}),
     Label);
 
 // A year or other number beyond 16 bits must not wrap into a different, standard date.
@@ -95,16 +116,24 @@ INSTANTIATE_TEST_SUITE_P(
                     PhraseRow{"MonthAbove16BitsIsText", "99999 1 1950", "99999 1 1950", false, 0, 0, 0, 0, 0},
                     PhraseRow{"LongYearAfterMonthWordIsText", "1 JAN 70000", "1 JAN 70000", false, 0, 0, 1, 1,
                               0},
-                    PhraseRow{"TokensAfterTwoPartsAreIgnored", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 FOO",
-                              "2 Jan 3-5 Apr 6", true, 0, 0, 2, 1, 3}),
+                    PhraseRow{"TokensAfterTwoPartsMakeItText", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 FOO",
+                              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 FOO", false, 0, 0, 2, 1, 3}),
     Label);
 
-TEST(WDateTest, NumericPartIsValidOnlyForRealMonthAndDay) {
+TEST(WDateTest, NumericRunIsTakenOnlyForARealMonthAndDay) {
   EXPECT_TRUE(WDate("12 31 1950").FirstPart().valid);
-  EXPECT_FALSE(WDate("13 1 1950").FirstPart().valid);
-  EXPECT_FALSE(WDate("12 32 1950").FirstPart().valid);
-  EXPECT_FALSE(WDate("0 1950").FirstPart().valid);
+  EXPECT_EQ(WDate("13 1 1950").DisplayText(), "13 Jan 1950");
+  EXPECT_FALSE(WDate("12 32 1950").IsStandard());
   EXPECT_TRUE(WDate("JAN 1950").FirstPart().valid);
+}
+
+TEST(WDateTest, TextOnlyPhraseKeepsItsUpperCasedTextForSorting) {
+  const WDate written("\342e 1900");
+  EXPECT_EQ(written.StoredText(), "\xC9 1900");
+  EXPECT_EQ(written.Compare(&written), 0);
+  const WDate lower("private");
+  const WDate upper("PRIVATE");
+  EXPECT_EQ(lower.Compare(&upper), 0);
 }
 
 TEST(WDateTest, EmptyTextIsAnEmptyDate) {
