@@ -4,20 +4,19 @@
 // LINE LAYOUT
 //
 // A GEDCOM file is 8-bit text of lines ended by CR LF, LF or CR alone. The reader never tokenises a
-// line; it reads fixed places relative to the line position, which is the first byte of the line
+// whole line; it reads places relative to the line position, which is the first byte of the line
 // that is not a space, TAB, CR or LF:
 //
-//   offset  bytes  meaning
-//   0       1      level, tested as one character ('0', '1', '2'); a level of 10 or more shows its
-//                  first digit here, and its tag bytes (one place later) then match no tag
-//   1       1      one space
-//   2       4      the tag, compared as one 32-bit word; on a line that carries a cross-reference
-//                  identifier (a record line "0 @I1@ INDI") these bytes hold the identifier instead
-//   6       1      the byte after a four-letter tag: space, CR or LF
-//   7       ...    the value of a four-letter tag
+//   place            meaning
+//   line position    level, tested as one character ('0', '1', '2')
+//   then             one or more spaces or TABs (one space in most files, the fast path)
+//   tag start        the tag, compared as one 32-bit word; on a line that carries a cross-reference
+//                    identifier (a record line "0 @I1@ INDI") these bytes hold the identifier instead
+//   after the tag    one space or TAB, or the line break
+//   value start      the value, as written up to the line break
 //
 // Three-letter tags (CHR, SEX, AFN, SSN, DIV) are compared as the three letters plus the byte after
-// them. Longer tags are matched by their first four letters (_EMAIL as "_EMA", EMAIL as "EMAI"); the
+// them (a TAB there reads as a space). Longer tags are matched by their first four letters (_EMAIL as "_EMA", EMAIL as "EMAI"); the
 // long forms FAMILY_CHILD and FAMILY_SPOUSE as "FAMI" followed by "LY_C" or "LY_S".
 //
 // Sentinels: a record starts at a '0' that directly follows a CR or LF (an indented level-0 line is
@@ -34,14 +33,6 @@
 
 namespace kinshelf::gedcom {
 
-// Places inside a line, counted from the line position.
-inline constexpr int kTagOffset = 2;
-inline constexpr int kAfterTagOffset = 6;
-inline constexpr int kValueOffset = 7;
-// The pointer of a FAMC, FAMS, HUSB, WIFE or CHIL line is looked for from here on.
-inline constexpr int kLinkPointerOffset = 6;
-// The pointer of a SOUR, NOTE, SUBM or REPO value is looked for from here on.
-inline constexpr int kValuePointerOffset = 7;
 
 // A four-byte tag as the 32-bit word the reader compares; bytes in file order, so the word is the
 // same whatever the byte order of the machine as long as both sides are built alike.

@@ -67,7 +67,7 @@ class HeaderRows {
 
  private:
   std::string Value(const char* line) const {
-    return std::string(TrimmedValueView(Advance(line, kAfterTagOffset, text_.TextEnd()), text_.TextEnd()));
+    return std::string(TrimmedValueView(ValueStart(line, text_.TextEnd()), text_.TextEnd()));
   }
 
   // " " and the time when the very next line is a TIME line.
@@ -107,7 +107,7 @@ std::string_view SubmitterId(const WGEDTextMMF& text, const char* header) {
   if (header == nullptr) return id;
   ForEachRecordLine(text, header, [&](const char* line) {
     if (*line != '1' || LineTag(line, text.TextEnd()) != tag::kSubm) return true;
-    id = text.GetXRef(InLine(line, kValuePointerOffset, text.TextEnd()));
+    id = text.GetXRef(ValueStart(line, text.TextEnd()));
     return false;
   });
   return id;

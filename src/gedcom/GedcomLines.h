@@ -38,6 +38,17 @@ void ForEachSubLine(const WTextMMF& text, const char* line, bool childrenOnly, V
   }
 }
 
+// The first line one level below `line` whose tag is `tag`, wherever it stands among its siblings;
+// nullptr without one.
+inline const char* FindChildLine(const WTextMMF& text, const char* line, std::uint32_t tag) {
+  const char* found = nullptr;
+  ForEachSubLine(text, line, true, [&](const char* sub) {
+    if (LineTag(sub, text.TextEnd()) == tag) found = sub;
+    return found == nullptr;
+  });
+  return found;
+}
+
 // The SOUR lines an item cites, at most kMaxCitations of them.
 class CitationLines {
  public:
@@ -58,7 +69,7 @@ class CitationLines {
 inline std::string JoinedValue(const WGEDTextMMF& text, const char* line, std::string_view separator) {
   std::string joined;
   if (line == nullptr) return joined;
-  const std::vector<std::string> items = text.GetMultiLineValue(Advance(line, kTagOffset, text.TextEnd()));
+  const std::vector<std::string> items = text.GetMultiLineValue(TagStart(line, text.TextEnd()));
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (i > 0) joined += separator;
     joined += items[i];

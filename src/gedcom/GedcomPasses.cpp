@@ -39,9 +39,9 @@ void AddRecord(GedcomIndexes& indexes, int type, std::int64_t offset, std::strin
   indexes.Keys(category).AddKey(identifier);
 }
 
-// The index of the record the pointer on `line` (looked for from byte 6 on) names, or 0.
+// The index of the record the pointer in the value of `line` names, or 0.
 std::int32_t ResolveLink(const WGEDTextMMF& text, const char* line, WXREFIndex& keys) {
-  return keys.FindKey(text.GetXRef(Advance(line, kLinkPointerOffset, text.TextEnd())));
+  return keys.FindKey(text.GetXRef(ValueStart(line, text.TextEnd())));
 }
 
 // Calls visit(line) for the level-1 lines of the record at `record` that hold an '@', in order:
@@ -69,7 +69,7 @@ void ForEachLinkLine(const WGEDTextMMF& text, const char* record, Visit&& visit)
 }
 
 bool IsLongLink(const char* line, const char* end, std::uint32_t tail) {
-  return WordAt(line, kAfterTagOffset, end) == tail;
+  return WordAt(TagStart(line, end), 4, end) == tail;
 }
 
 void LinkIndividual(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_t individual) {
@@ -158,7 +158,7 @@ int DetectCharSet(const WGEDTextMMF& text, const char* header) {
   if (header == nullptr) return charSet;
   ForEachRecordLine(text, header, [&](const char* line) {
     if (*line != '1' || LineTag(line, end) != tag::kChar) return true;
-    charSet = CharSetOfValue(TrimmedValueView(Advance(line, kAfterTagOffset, end), end));
+    charSet = CharSetOfValue(TrimmedValueView(ValueStart(line, end), end));
     return false;
   });
   return charSet;

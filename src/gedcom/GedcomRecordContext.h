@@ -43,10 +43,10 @@ class GedcomRecordContext {
   }
   // A raw record text in the collection's Encoding(), with CR LF line breaks where the file uses LF.
   std::string ConvertRecordText(std::string_view text) const;
-  // The date of the DATE line at `line` (or the line after it) into `date` when that is still empty;
-  // its text is converted from ANSEL only in an ANSEL file, as every other text is.
-  void ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine) const {
-    text_.ReadDate(date, line, fromNextLine, collection_.CharacterSet() == gedcom::kCharSetAnsel);
+  // The date of the DATE line at `line` into `date` when that is still empty; its text is converted
+  // from ANSEL only in an ANSEL file, as every other text is.
+  void ReadDate(std::unique_ptr<WDate>& date, const char* line) const {
+    text_.ReadDate(date, line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
   }
 
   // The number of records of a category; 0 before Load.

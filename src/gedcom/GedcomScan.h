@@ -141,15 +141,26 @@ inline const char* SkipSpaces(const char* p, const char* end) {
   return p;
 }
 
+// A byte that separates the level, identifier, tag and value of a line.
+inline bool IsSeparator(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// Past the spaces and TABs at p.
+inline const char* SkipSeparators(const char* p, const char* end) {
+  while (p < end && IsSeparator(*p)) ++p;
+  return p;
+}
+
 // Past the spaces, TABs, CRs and LFs at p.
 inline const char* SkipBlankRun(const char* p, const char* end) {
   while (p < end && IsBlank(*p)) ++p;
   return p;
 }
 
-// Past the bytes at p that are neither space nor line break.
+// Past the bytes at p that are neither space, TAB nor line break.
 inline const char* SkipWord(const char* p, const char* end) {
-  while (p < end && *p != ' ' && !IsBreak(*p)) ++p;
+  while (p < end && !IsSeparator(*p) && !IsBreak(*p)) ++p;
   return p;
 }
 
@@ -164,9 +175,28 @@ inline const char* NextLineAt(const char* p, const char* end, bool skipBlank) {
   return p < end ? p : nullptr;
 }
 
-// The tag word of the line at `line` (bytes 2 to 5), 0 when the line is too short.
+// Where the tag of the line at `line` starts: past the level and the spaces or TABs after it. Most
+// files write one digit and one space, the fast path; some write several spaces or a TAB.
+inline const char* TagStart(const char* line, const char* end) {
+  if (line == nullptr) return nullptr;
+  if (end - line > 2 && line[1] == ' ' && !IsSeparator(line[2])) return line + 2;
+  return SkipSeparators(SkipWord(line, end), end);
+}
+
+// The tag word of the line at `line` (the four bytes from its tag on), 0 when the line is too short.
 inline std::uint32_t LineTag(const char* line, const char* end) {
-  return WordAt(line, 2, end);
+  std::uint32_t word = WordAt(TagStart(line, end), 0, end);
+  // A three-letter tag followed by a TAB reads as one followed by a space ("SEX ", "AFN ").
+  if ((word >> 24) == '\t') word = (word & 0x00FFFFFFu) | (std::uint32_t{' '} << 24);
+  return word;
+}
+
+// Where the value of the line at `line` starts: past its tag and the one space or TAB after it.
+// The value's own spaces follow (a CONC piece may start with the blank that ends a word).
+inline const char* ValueStart(const char* line, const char* end) {
+  if (line == nullptr) return nullptr;
+  const char* afterTag = SkipWord(TagStart(line, end), end);
+  return afterTag < end && IsSeparator(*afterTag) ? afterTag + 1 : afterTag;
 }
 
 // The level character of the line at `line`, 0 for none.

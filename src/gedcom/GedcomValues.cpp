@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gedcom/GedcomFormat.h"
+#include "gedcom/GedcomLines.h"
 #include "gedcom/GedcomScan.h"
 #include "platform/AsciiCase.h"
 #include "text/Ansel.h"
@@ -34,9 +35,7 @@ std::string_view TrimmedValueView(const char* pos, const char* end) {
 }
 
 std::string_view ValueAfterTag(const char* line, const char* end) {
-  if (line == nullptr) return {};
-  const char* tagStart = Advance(line, kTagOffset, end);
-  return TrimmedValueView(SkipSpaces(SkipWord(tagStart, end), end), end);
+  return TrimmedValueView(ValueStart(line, end), end);
 }
 
 std::string GetTrimmedValue(const WTextMMF& text, const char* pos) {
@@ -63,11 +62,7 @@ int GetLevel(const WTextMMF& text, const char* line) {
 }
 
 std::string FindPlaceValue(const WTextMMF& text, const char* line) {
-  const char* end = text.TextEnd();
-  for (const char* p = text.NextLine(line); p != nullptr && LineLevel(p, end) == '2'; p = text.NextLine(p)) {
-    if (LineTag(p, end) == tag::kPlac) return GetTrimmedValue(text, Advance(p, kAfterTagOffset, end));
-  }
-  return {};
+  return GetTrimmedValue(text, ValueStart(FindChildLine(text, line, tag::kPlac), text.TextEnd()));
 }
 
 std::string TrimShortText(std::string_view text) {

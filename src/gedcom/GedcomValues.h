@@ -26,8 +26,8 @@ std::string GetLineValue(const WTextMMF& text, const char* line);
 // The level number written from `line` up to the first space or the line end; 0 when that text
 // is not a decimal number (or does not fit an int). Never reads past the line end.
 int GetLevel(const WTextMMF& text, const char* line);
-// The value of the first PLAC line among the level-2 lines that directly follow `line`; empty
-// without one.
+// The value of the first PLAC line among the lines one level below `line` (wherever it stands among
+// them); empty without one.
 std::string FindPlaceValue(const WTextMMF& text, const char* line);
 // The text past leading spaces, up to the first CR, LF or NUL, without trailing spaces. Whole,
 // whatever its length.

@@ -31,7 +31,7 @@ std::unique_ptr<WABSNote> WGEDCitation::GetNote() {
 
 std::unique_ptr<WABSSource> WGEDCitation::GetSource() {
   const WGEDTextMMF& text = context_.Text();
-  const std::string_view pointer = text.GetXRef(InLine(line_, kValuePointerOffset, text.TextEnd()));
+  const std::string_view pointer = text.GetXRef(ValueStart(line_, text.TextEnd()));
   if (pointer.empty()) return std::make_unique<WGEDSource>(context_, line_, false);
   WABSCollection& collection = context_.Collection();
   return collection.GetSource(collection.FindSource(pointer));

@@ -19,8 +19,10 @@ using namespace gedcom;
 
 namespace {
 
-// Where each level-1 line of the record goes in the summary.
-void TakeSummaryLine(IndividualSummary& summary, std::uint32_t word, std::uint32_t relative, char sexLetter) {
+// Where each level-1 line of the record goes in the summary. `value` is where the line's value
+// starts, relative to the record like `relative`.
+void TakeSummaryLine(IndividualSummary& summary, std::uint32_t word, std::uint32_t relative, std::uint32_t value,
+                     char sexLetter) {
   switch (word) {
     case tag::kBirt:
       summary.birth = relative;
@@ -60,7 +62,7 @@ void TakeSummaryLine(IndividualSummary& summary, std::uint32_t word, std::uint32
       }
       return;
     case tag::kAfnSpace:
-      summary.afnValue = relative + kAfterTagOffset;
+      summary.afnValue = value;
       return;
     case tag::kSexSpace:
       if (sexLetter != '\0' && !IsBlank(sexLetter)) summary.sex = sexLetter;
@@ -123,10 +125,12 @@ void WGEDIndividual::FillSummary() {
   summary_.flags |= kSummaryFilled;
   const char* end = context_.Text().TextEnd();
   ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
-    const auto relative = static_cast<std::uint64_t>(line - record_);
-    if (*line != '1' || relative + kAfterTagOffset > std::numeric_limits<std::uint32_t>::max()) return true;
-    TakeSummaryLine(summary_, LineTag(line, end), static_cast<std::uint32_t>(relative),
-                    ByteAt(line, kAfterTagOffset, end));
+    const char* value = ValueStart(line, end);
+    const auto relative = static_cast<std::uint64_t>(value - record_);
+    if (*line != '1' || relative > std::numeric_limits<std::uint32_t>::max()) return true;
+    const std::string_view trimmed = TrimmedValueView(value, end);
+    TakeSummaryLine(summary_, LineTag(line, end), static_cast<std::uint32_t>(line - record_),
+                    static_cast<std::uint32_t>(relative), trimmed.empty() ? '\0' : trimmed.front());
     return true;
   });
   context_.Indexes()->individuals->SetEntry(Index(), summary_);
@@ -171,7 +175,7 @@ const WDate* WGEDIndividual::GetChangedDate() {
     const WGEDTextMMF& text = context_.Text();
     ForEachSubLine(text, At(summary_.change), false, [&](const char* line) {
       if (LineTag(line, text.TextEnd()) != tag::kDate) return true;
-      context_.ReadDate(changedDate_, line, false);
+      context_.ReadDate(changedDate_, line);
       return false;
     });
   }

@@ -68,7 +68,7 @@ void WGEDLDSEvent::LoadDate() {
   std::unique_ptr<WDate> date;
   const char* end = context_.Text().TextEnd();
   if (date_ != nullptr) {
-    context_.ReadDate(date, date_, false);
+    context_.ReadDate(date, date_);
   } else if (const std::string_view status = ValueAfterTag(status_, end); !status.empty()) {
     date = std::make_unique<WDate>(TrimShortText(status));
   } else if (const std::string_view qualifier = ValueAfterTag(qualifier_, end); !qualifier.empty()) {

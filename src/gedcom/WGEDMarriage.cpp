@@ -3,6 +3,7 @@
 
 #include "gedcom/EMemoryError.h"
 #include "gedcom/GedcomIndexes.h"
+#include "gedcom/GedcomLines.h"
 #include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDCitation.h"
 #include "gedcom/WGEDLDSEvent.h"
@@ -48,7 +49,8 @@ WGEDMarriage::WGEDMarriage(const GedcomRecordContext& context, std::int32_t inde
 void WGEDMarriage::LoadDate() {
   if (marriage_ == nullptr) return;
   std::unique_ptr<WDate> date;
-  context_.ReadDate(date, marriage_, true);
+  // Writers put TYPE, _UID, PLAC or SOUR before the DATE as often as after it.
+  context_.ReadDate(date, FindChildLine(context_.Text(), marriage_, tag::kDate));
   SetDate(std::move(date));
 }
 

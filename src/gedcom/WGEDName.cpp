@@ -31,7 +31,7 @@ std::string_view AfterSecondSlash(std::string_view text) {
 WGEDName::WGEDName(const GedcomRecordContext& context, const char* line) : context_(context) {
   const WGEDTextMMF& text = context.Text();
   const char* end = text.TextEnd();
-  const char* valueStart = InLine(line, kValueOffset, end);
+  const char* valueStart = ValueStart(line, end);
   std::string_view rest(valueStart, static_cast<std::size_t>(FindBreak(valueStart, end) - valueStart));
   rest = rest.substr(0, rest.find('\0'));
   if (!Trimmed(rest).empty()) value_ = rest;

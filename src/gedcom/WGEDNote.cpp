@@ -24,12 +24,16 @@ void AddItems(const GedcomRecordContext& context, WABSNote& note, const std::vec
 
 // The items of the NOTE line at `line`'s own value and continuations.
 std::vector<std::string> ItemsOf(const WGEDTextMMF& text, const char* line) {
-  return text.GetMultiLineValue(Advance(line, kTagOffset, text.TextEnd()));
+  return text.GetMultiLineValue(TagStart(line, text.TextEnd()));
 }
 
-// The identifier a note line's value points to; empty for an inline note.
+// The identifier a note line's value points to; empty for an inline note. Only a value that is one
+// @ID@ as a whole points: a note that mentions an e-mail address or two is text.
 std::string_view PointerOf(const WGEDTextMMF& text, const char* line) {
-  return text.GetXRef(InLine(line, kLinkPointerOffset, text.TextEnd()));
+  const std::string_view value = ValueAfterTag(line, text.TextEnd());
+  if (value.size() < 3 || value.front() != '@' || value.back() != '@') return {};
+  const std::string_view identifier = value.substr(1, value.size() - 2);
+  return identifier.find('@') == std::string_view::npos ? identifier : std::string_view();
 }
 
 using NoteLines = std::span<const char* const>;
@@ -116,7 +120,7 @@ std::unique_ptr<WABSNote> WGEDNote::FromRecord(const GedcomRecordContext& contex
   const char* end = text.TextEnd();
   const std::string_view id = text.GetXRef(record);
   const char* tagStart =
-      id.empty() ? Advance(record, kTagOffset, end) : SkipSpaces(id.data() + id.size() + 1, end);
+      id.empty() ? TagStart(record, end) : SkipSeparators(id.data() + id.size() + 1, end);
   auto note = std::make_unique<WABSNote>();
   if (TrimmedValueView(text.SkipToken(tagStart), end).empty()) {
     if (const char* next = text.NextLine(record); next != nullptr && *next != '0')

@@ -75,7 +75,7 @@ std::string WGEDSource::FieldText(Field field) {
 std::int32_t WGEDSource::GetRepoIndex() {
   if (repo_ == nullptr) return 0;
   const WGEDTextMMF& text = context_.Text();
-  return context_.Collection().FindRepo(text.GetXRef(InLine(repo_, kValuePointerOffset, text.TextEnd())));
+  return context_.Collection().FindRepo(text.GetXRef(ValueStart(repo_, text.TextEnd())));
 }
 
 std::string WGEDSource::GetAuthor() {

@@ -30,7 +30,7 @@ std::string WGEDSubmitter::AddressLine(std::size_t n) {
     address_.emplace();
     ForEachRecordLine(text, record_, [&](const char* line) {
       if (LineTag(line, text.TextEnd()) != tag::kAddr) return true;
-      *address_ = text.GetMultiLineValue(Advance(line, kTagOffset, text.TextEnd()));
+      *address_ = text.GetMultiLineValue(TagStart(line, text.TextEnd()));
       return false;
     });
   }

@@ -13,6 +13,20 @@ using namespace gedcom;
 
 namespace {
 
+// The rest of the line from p as written, spaces included, up to its line break or a NUL: a CONC
+// piece keeps the blank that ends or starts a word.
+std::string_view LineRest(const char* p, const char* end) {
+  if (p == nullptr || p >= end) return {};
+  const std::string_view rest(p, static_cast<std::size_t>(FindBreak(p, end) - p));
+  return rest.substr(0, rest.find('\0'));
+}
+
+// Past the tag at p and the one space or TAB after it.
+const char* AfterTag(const char* p, const char* end) {
+  p = SkipWord(p, end);
+  return p < end && IsSeparator(*p) ? p + 1 : p;
+}
+
 // The first '@', CR or LF at or after p, or the end.
 const char* FindAtOrBreak(const char* p, const char* end) {
   while (p < end && *p != '@' && !IsBreak(*p)) ++p;
@@ -81,12 +95,10 @@ std::string WGEDTextMMF::GetRecordText(const char* pos) const {
   return std::string(pos, static_cast<std::size_t>(stop - pos));
 }
 
-void WGEDTextMMF::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine,
-                           bool ansel) const {
+void WGEDTextMMF::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool ansel) const {
   if (date != nullptr) return;
-  const char* dateLine = fromNextLine ? NextLine(line) : line;
-  if (dateLine == nullptr || LineTag(dateLine, TextEnd()) != tag::kDate) return;
-  const std::string value = GetTrimmedValue(*this, Advance(dateLine, kAfterTagOffset, TextEnd()));
+  if (line == nullptr || LineTag(line, TextEnd()) != tag::kDate) return;
+  const std::string value = GetTrimmedValue(*this, ValueStart(line, TextEnd()));
   date = std::make_unique<WDate>(ansel ? WDate(value) : WDate::FromConvertedText(value));
 }
 
@@ -94,11 +106,11 @@ std::vector<std::string> WGEDTextMMF::GetMultiLineValue(const char* pos) const {
   std::vector<std::string> items;
   if (pos == nullptr) return items;
   const char* end = TextEnd();
-  items.push_back(GetTrimmedValue(*this, SkipToken(pos)));
+  items.emplace_back(LineRest(AfterTag(pos, end), end));
   for (const char* line = NextLine(pos); line != nullptr; line = NextLine(line)) {
     const std::uint32_t lineTag = LineTag(line, end);
     if (lineTag != tag::kConc && lineTag != tag::kCont) break;
-    const std::string_view value = TrimmedValueView(Advance(line, kAfterTagOffset, end), end);
+    const std::string_view value = LineRest(ValueStart(line, end), end);
     if (lineTag == tag::kConc) {
       items.back() += value;
     } else {

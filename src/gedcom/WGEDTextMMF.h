@@ -33,14 +33,15 @@ class WGEDTextMMF : public WTextMMF {
   // The raw text from pos up to the '0' of the next record (to the end of the text for the last
   // record), line breaks included; empty for nullptr.
   std::string GetRecordText(const char* pos) const;
-  // With `date` still empty: a new date from the DATE line at `line` (or, with fromNextLine, the
-  // line after it); nothing when that line's tag is not DATE. A set date is left alone. With `ansel`
-  // the date's text is converted from ANSEL; otherwise it is taken in the file's own encoding.
-  void ReadDate(std::unique_ptr<WDate>& date, const char* line, bool fromNextLine, bool ansel) const;
-  // A value with its continuation lines: item 0 is the trimmed value after the token at pos (a
-  // line's tag); each following CONC line appends its trimmed value to the last item, each CONT
-  // line adds an item (CR LF when its value is empty); any other line ends the list. Empty for
-  // nullptr.
+  // With `date` still empty: a new date from the DATE line at `line`; nothing when that line's tag
+  // is not DATE. A set date is left alone. With `ansel` the date's text is converted from ANSEL;
+  // otherwise it is taken in the file's own encoding.
+  void ReadDate(std::unique_ptr<WDate>& date, const char* line, bool ansel) const;
+  // A value with its continuation lines: item 0 is the value after the token at pos (a line's tag)
+  // and the one space or TAB after it; each following CONC line appends its value to the last item,
+  // each CONT line adds an item (CR LF when its value is empty); any other line ends the list. Each
+  // value is taken as written up to its line break, spaces included, so that words split over CONC
+  // lines stay apart whichever side of the split the writer put the blank. Empty for nullptr.
   std::vector<std::string> GetMultiLineValue(const char* pos) const;
 };
 

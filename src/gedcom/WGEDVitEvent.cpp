@@ -59,7 +59,7 @@ WGEDVitEvent::WGEDVitEvent(const GedcomRecordContext& context, const char* line)
 
 void WGEDVitEvent::LoadDate() {
   std::unique_ptr<WDate> date;
-  context_.ReadDate(date, date_, false);
+  context_.ReadDate(date, date_);
   SetDate(std::move(date));
 }
 

@@ -131,18 +131,22 @@ TEST(WGEDName, PartsFromSubLinesWhenTheNameLineIsEmptyAndLongSurnamesWhole) {
   EXPECT_EQ(longName->GetIndividual(1)->GetName()->GetSurname(), std::string(300, 's'));
 }
 
-TEST(WGEDMarriage, DateOnlyFromTheLineRightAfterMarrAndPlaceFromItsLevel2Lines) {
-  LoadedGedcom gedcom(
-      GedLines({"0 HEAD", "0 @F1@ FAM", "1 MARR", "2 PLAC X", "2 DATE 1900", "0 @F2@ FAM", "1 MARR",
-                "2 DATE 1 JAN 1901", "1 SLGS", "2 DATE 1950", "1 NOTE fam", "0 TRLR"}));
+TEST(WGEDMarriage, DateAndPlaceAnywhereAmongTheMarriagesOwnLines) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @F1@ FAM", "1 MARR", "2 PLAC X", "2 DATE 1900", "0 @F2@ FAM",
+                                "1 MARR", "2 DATE 1 JAN 1901", "1 SLGS", "2 DATE 1950", "1 NOTE fam", "0 @F3@ FAM",
+                                "1 MARR", "2 TYPE civil", "2 _UID 1A2B", "2 SOUR @S1@", "3 PAGE 12", "3 DATE 1800",
+                                "2 PLAC Y", "2 DATE 5 MAY 1902", "1 DIV", "2 DATE 1910", "2 PLAC Z", "0 TRLR"}));
   const auto first = gedcom->GetMarriage(1);
-  EXPECT_EQ(first->Date(), nullptr);
+  EXPECT_EQ(first->DateText(), "1900");
   EXPECT_EQ(first->GetPlaceText(), "X");
   const auto second = gedcom->GetMarriage(2);
   EXPECT_EQ(second->DateText(), "1 Jan 1901");
   ASSERT_TRUE(second->HasSealing());
   EXPECT_EQ(second->GetSealing(1)->DateText(), "1950");
   EXPECT_EQ(second->NoteText(), "fam");
+  const auto third = gedcom->GetMarriage(3);
+  EXPECT_EQ(third->DateText(), "5 May 1902");
+  EXPECT_EQ(third->GetPlaceText(), "Y");
 }
 
 TEST(WGEDLDSEvent, StatusStandsInForAMissingDate) {
@@ -177,16 +181,18 @@ TEST(WGEDCitation, PointerToAMissingSourceGivesNoneAndAnInlineSourceIsItsOwnTitl
   EXPECT_EQ(record->GetRepoIndex(), 1);
 }
 
-TEST(WGEDNote, AnInlineNoteWithTwoAtSignsIsTakenAsAPointer) {
-  LoadedGedcom gedcom(OnePerson({"1 NOTE mail a@b.org or c@d.org"}));
-  EXPECT_EQ(gedcom->GetIndividual(1)->GetNote(), nullptr);
+TEST(WGEDNote, AnInlineNoteWithTwoAtSignsIsText) {
+  LoadedGedcom gedcom(OnePerson({"1 NOTE mail a@b.org or c@d.org", "1 NOTE @N1@ more"}));
+  const auto note = gedcom->GetIndividual(1)->GetNote();
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->Lines(), (std::vector<std::string>{"mail a@b.org or c@d.org", "@N1@ more"}));
 }
 
 TEST(WGEDNote, ANoteRecordWithoutTextOnItsLineStartsWithTheNextLine) {
   LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @N1@ NOTE", "1 CONC first", "1 CONT second", "0 @N2@ NOTE own",
                                 "1 CONC  text", "0 TRLR"}));
   EXPECT_EQ(gedcom->GetNote(1)->Lines(), (std::vector<std::string>{"first", "second"}));
-  EXPECT_EQ(gedcom->GetNote(2)->Lines(), (std::vector<std::string>{"owntext"}));
+  EXPECT_EQ(gedcom->GetNote(2)->Lines(), (std::vector<std::string>{"own text"}));
 }
 
 TEST(WGEDRepo, NameContinuationsJoinWithACarriageReturnAndTheAddressTakesItsLines) {

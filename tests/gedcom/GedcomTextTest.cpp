@@ -140,8 +140,34 @@ TEST(GetRecordType, NoneForNoLine) {
 TEST(GetMultiLineValue, JoinsConcAndStartsItemsAtCont) {
   TextFile file(GedLines({"1 NOTE abc", "2 CONC  def  ", "2 CONT", "2 CONT ghi  ", "1 SEX M"}));
   const std::vector<std::string> items = file->GetMultiLineValue(file.At("NOTE"));
-  EXPECT_EQ(items, (std::vector<std::string>{"abcdef", "\r\n", "ghi"}));
+  EXPECT_EQ(items, (std::vector<std::string>{"abc def  ", "\r\n", "ghi  "}));
 }
+
+// Writers split a line inside a word or at a blank, and put the blank at the end of one line or at
+// the start of the next; each piece is taken as written, so the words come out as they were.
+struct ConcCase {
+  const char* name;
+  const char* text;
+  const char* joined;
+};
+
+class ConcPieces : public testing::TestWithParam<ConcCase> {};
+
+TEST_P(ConcPieces, JoinAsWritten) {
+  TextFile file(GetParam().text);
+  const std::vector<std::string> items = file->GetMultiLineValue(file.At("NOTE"));
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(items[0], GetParam().joined);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ConcPieces,
+    testing::Values(ConcCase{"BlankEndsTheLine", "1 NOTE if \n2 CONC necessary\n", "if necessary"},
+                    ConcCase{"BlankStartsTheConcLine", "1 NOTE if\n2 CONC  necessary\n", "if necessary"},
+                    ConcCase{"SplitInsideAWord", "1 NOTE neces\r\n2 CONC sary\r\n", "necessary"},
+                    ConcCase{"TabsAndSpacesSeparate", "1\tNOTE\tif\n2   CONC  necessary\n", "if necessary"},
+                    ConcCase{"EmptyConcAddsNothing", "1 NOTE a\n2 CONC\n2 CONC b\n", "ab"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GetMultiLineValue, EmptyForNoPosition) {
   TextFile file("0 HEAD\n");
