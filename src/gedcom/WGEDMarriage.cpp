@@ -24,13 +24,25 @@ WGEDMarriage::WGEDMarriage(const GedcomRecordContext& context, std::int32_t inde
   if (!context.Text().Contains(record_)) throw EMemoryError("marriage", index);
   SetChildCount(indexes->familyLinks != nullptr ? indexes->familyLinks->ChildCount(index) : 0);
   const char* end = context.Text().TextEnd();
+  // The marriage event is the first MARR line with a DATE of its own, else the first MARR line:
+  // a family may record an undated marriage before the dated one.
+  const char* openMarriage = nullptr;
+  bool dated = false;
   ForEachRecordLine(context.Text(), record_, [&](const char* line) {
-    switch (LineTag(line, end)) {
+    const std::uint32_t lineTag = LineTag(line, end);
+    if (*line == '1') openMarriage = lineTag == tag::kMarr ? line : nullptr;
+    switch (lineTag) {
       case tag::kSlgs:
         sealing_ = line;
         break;
       case tag::kMarr:
         if (marriage_ == nullptr) marriage_ = line;
+        break;
+      case tag::kDate:
+        if (!dated && openMarriage != nullptr && *line == '2') {
+          marriage_ = openMarriage;
+          dated = true;
+        }
         break;
       case tag::kSour:
         citations_.Add(line);

@@ -135,7 +135,8 @@ TEST(WGEDMarriage, DateAndPlaceAnywhereAmongTheMarriagesOwnLines) {
   LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @F1@ FAM", "1 MARR", "2 PLAC X", "2 DATE 1900", "0 @F2@ FAM",
                                 "1 MARR", "2 DATE 1 JAN 1901", "1 SLGS", "2 DATE 1950", "1 NOTE fam", "0 @F3@ FAM",
                                 "1 MARR", "2 TYPE civil", "2 _UID 1A2B", "2 SOUR @S1@", "3 PAGE 12", "3 DATE 1800",
-                                "2 PLAC Y", "2 DATE 5 MAY 1902", "1 DIV", "2 DATE 1910", "2 PLAC Z", "0 TRLR"}));
+                                "2 PLAC Y", "2 DATE 5 MAY 1902", "1 DIV", "2 DATE 1910", "2 PLAC Z", "0 @F4@ FAM",
+                                "1 MARR", "2 PLAC Undated", "1 MARR", "2 PLAC Dated", "2 DATE 1903", "0 TRLR"}));
   const auto first = gedcom->GetMarriage(1);
   EXPECT_EQ(first->DateText(), "1900");
   EXPECT_EQ(first->GetPlaceText(), "X");
@@ -147,6 +148,9 @@ TEST(WGEDMarriage, DateAndPlaceAnywhereAmongTheMarriagesOwnLines) {
   const auto third = gedcom->GetMarriage(3);
   EXPECT_EQ(third->DateText(), "5 May 1902");
   EXPECT_EQ(third->GetPlaceText(), "Y");
+  const auto fourth = gedcom->GetMarriage(4);
+  EXPECT_EQ(fourth->DateText(), "1903");
+  EXPECT_EQ(fourth->GetPlaceText(), "Dated");
 }
 
 TEST(WGEDLDSEvent, StatusStandsInForAMissingDate) {
