@@ -75,16 +75,23 @@ std::string WGEDName::Surname() const {
   return std::string(after.substr(0, after.find('/')));
 }
 
+// "/Smith/ John" writes the surname first: what follows it is the given names, not a suffix.
+bool WGEDName::SurnameFirst() const {
+  const std::string_view value = Trimmed(value_);
+  return !value.empty() && value.front() == '/';
+}
+
 std::string WGEDName::GivenNames() const {
   if (value_.empty()) return std::string(Value(givenLine_));
   const std::string_view value = Trimmed(value_);
-  if (value.front() == '/') return std::string(Trimmed(AfterSecondSlash(value)));
+  if (SurnameFirst()) return std::string(Trimmed(AfterSecondSlash(value)));
   return std::string(Trimmed(value.substr(0, value.find('/'))));
 }
 
 std::string WGEDName::Suffix() const {
   if (suffixLine_ != nullptr) return std::string(Value(suffixLine_));
-  return std::string(AfterSecondSlash(value_));
+  if (SurnameFirst()) return {};
+  return std::string(Trimmed(AfterSecondSlash(value_)));
 }
 
 std::string WGEDName::GetSurname() {

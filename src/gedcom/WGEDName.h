@@ -28,7 +28,8 @@ class WGEDName : public WABSName {
   std::string GetGivenNames() override;
   // The NPFX value.
   std::string GetPrefix() override;
-  // The NSFX value; without one, what follows the second '/' of the NAME value, untrimmed.
+  // The NSFX value; without one, what follows the second '/' of the NAME value, trimmed, unless the
+  // name starts with its surname (then that text is the given names).
   std::string GetSuffix() override;
   std::unique_ptr<WABSCitation> GetCitation(std::int32_t n) override;
   std::unique_ptr<WABSNote> GetNote() override;
@@ -38,6 +39,7 @@ class WGEDName : public WABSName {
   std::string Surname() const;
   std::string GivenNames() const;
   std::string Suffix() const;
+  bool SurnameFirst() const;
 
   const GedcomRecordContext& context_;
   std::string_view value_;  // the NAME line's value up to the line end, empty when blank

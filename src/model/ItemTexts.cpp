@@ -28,4 +28,10 @@ std::string DateTextOf(const WDate* date) {
   return date == nullptr ? std::string() : date->DisplayText();
 }
 
+std::string JoinedPieces(std::string_view first, std::string_view second) {
+  std::string text(first);
+  if (!text.empty() && !second.empty()) text += ", ";
+  return text += second;
+}
+
 }  // namespace kinshelf

@@ -20,6 +20,9 @@ std::string TrimBlanks(std::string_view text);
 std::string NoteTextOf(const WABSNote* note);
 // The date's display text; empty for nullptr.
 std::string DateTextOf(const WDate* date);
+// "first, second" when both are there, else the one that is: a date or a place alone shows without
+// a comma dangling before or after it.
+std::string JoinedPieces(std::string_view first, std::string_view second);
 
 // Citations 1 to `count` from citationAt(n): the first that exists as "1) " and its text, every
 // later one as "\r\n\r\n", its position n, ") " and its text. Missing citations are skipped and

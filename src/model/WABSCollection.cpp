@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/ItemTexts.h"
 #include "model/WABSIndividual.h"
 #include "model/WABSLDSEvent.h"
 #include "model/WABSMarriage.h"
@@ -156,7 +157,7 @@ std::string WABSCollection::FamilyBlockText(WABSIndividual& individual) {
     if (family == nullptr) continue;
     const std::int32_t spouse = family->OtherSpouse(individual.Index());
     block += "Spouse: " + (spouse == 0 ? std::string("<No Given Name>") : NameWithIDText(spouse)) + "\r\n";
-    block += "   Mar. Date: " + family->DateText() + ", " + family->GetPlaceText() + "\r\n";
+    block += "   Mar. Date: " + JoinedPieces(family->DateText(), family->GetPlaceText()) + "\r\n";
     family->SortChildren();
     for (std::int32_t c = 1; c <= family->ChildCount(); ++c) {
       const std::int32_t child = family->GetChild(c);

@@ -54,18 +54,19 @@ std::string WABSIndividual::NameText(bool withAffixes) {
   if (name == nullptr) return std::string();
   const WOptions& options = Collection().Options();
   const bool affixes = withAffixes && options.GetBool(opt::PreSuf);
-  std::string text;
-  if (affixes) {
-    text += name->GetPrefix();
-    if (!text.empty()) text += ' ';
-  }
-  text += name->GetGivenNames();
-  if (!text.empty()) text += ' ';
   std::string surname = name->GetSurname();
   if (options.GetBool(opt::NameUpper)) surname = UpperCaseText(surname, Collection().Encoding());
-  text += options.GetBool(opt::NameSlash) ? "/" + surname + "/" : surname;
-  const std::string suffix = affixes ? name->GetSuffix() : std::string();
-  if (!suffix.empty()) text += (text.empty() ? "" : " ") + suffix;
+  if (options.GetBool(opt::NameSlash)) surname = "/" + surname + "/";
+  std::string text;
+  const auto add = [&text](const std::string& part) {
+    if (part.empty()) return;
+    if (!text.empty()) text += ' ';
+    text += part;
+  };
+  if (affixes) add(name->GetPrefix());
+  add(name->GetGivenNames());
+  add(surname);
+  if (affixes) add(name->GetSuffix());
   return text;
 }
 
@@ -84,15 +85,18 @@ std::string WABSIndividual::NameWithIDText() {
 }
 
 std::string WABSIndividual::LifeSpanText(bool withId) {
-  return (withId ? NameWithIDText() : NameText(false)) + ", (b. " + EventDateText(EventKind::kBirth, 1) +
-         ", " + EventPlaceText(EventKind::kBirth, 1) + "), (d. " + EventDateText(EventKind::kDeath, 1) +
-         ", " + EventPlaceText(EventKind::kDeath, 1) + ")";
+  std::string text = withId ? NameWithIDText() : NameText(false);
+  const std::string birth = JoinedPieces(EventDateText(EventKind::kBirth, 1), EventPlaceText(EventKind::kBirth, 1));
+  const std::string death = JoinedPieces(EventDateText(EventKind::kDeath, 1), EventPlaceText(EventKind::kDeath, 1));
+  if (!birth.empty()) text += ", (b. " + birth + ")";
+  if (!death.empty()) text += ", (d. " + death + ")";
+  return text;
 }
 
 std::string WABSIndividual::EventText(EventKind kind, std::int32_t n) {
   const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
   if (event == nullptr) return std::string();
-  return event->DateText() + ", " + event->PlaceText(Collection().Options());
+  return JoinedPieces(event->DateText(), event->PlaceText(Collection().Options()));
 }
 
 std::string WABSIndividual::EventPlaceText(EventKind kind, std::int32_t n) {

@@ -99,16 +99,18 @@ class WABSIndividual : public WABSCollectionItem {
   // The raw record as text (empty where the format has no text form).
   virtual std::string GetRecordText() = 0;
 
-  // The name: [prefix ]given names[ ]surname[ suffix], shaped by NameSlash, NameUpper and, with
-  // affixes, PreSuf. Empty without a name.
+  // The name: prefix, given names, surname and suffix, those that are there, one space apart,
+  // shaped by NameSlash, NameUpper and, with affixes, PreSuf. Empty without a name.
   std::string NameText(bool withAffixes);
   // NameText(true) followed, when FNValueFlag is on, by " (index)" (FNValue 2), " {reference}"
   // (FNValue 3) or " [id]" (any other FNValue).
   std::string NameWithIDText();
   // Name (NameWithIDText when `withId`, else NameText(false)), ", (b. " birth date ", " birth place
-  // "), (d. " death date ", " death place ")"; separators stay when parts are empty.
+  // ")" and ", (d. " death date ", " death place ")"; a piece without date and place is left out,
+  // and a date or place alone shows without its comma.
   std::string LifeSpanText(bool withId);
-  // The event's date text, ", " and its place text; empty when the event is absent.
+  // The event's date text and place text joined by ", " (see JoinedPieces); empty when the event is
+  // absent.
   std::string EventText(EventKind kind, std::int32_t n);
   // The event's place display text; empty when the event is absent.
   std::string EventPlaceText(EventKind kind, std::int32_t n);

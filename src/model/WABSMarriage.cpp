@@ -48,10 +48,7 @@ std::string WABSMarriage::SortDateText() {
 }
 
 std::string WABSMarriage::DateAndPlaceText() {
-  std::string text = DateText();
-  const std::string place = GetPlaceText();
-  if (!place.empty()) text += ", " + place;
-  return text;
+  return JoinedPieces(DateText(), GetPlaceText());
 }
 
 std::int32_t WABSMarriage::OtherSpouse(std::int32_t individual) {

@@ -114,8 +114,9 @@ TEST_P(NameSplit, FollowsTheSlashes) {
 
 INSTANTIATE_TEST_SUITE_P(Values, NameSplit,
                          testing::Values(NameCase{"GivenSurnameSuffix", "John Henry /Smith/ Jr.",
-                                                  "John Henry", "Smith", " Jr."},
-                                         NameCase{"SurnameFirst", "/Smith/ John", "John", "Smith", " John"},
+                                                  "John Henry", "Smith", "Jr."},
+                                         NameCase{"SurnameFirst", "/Smith/ John", "John", "Smith", ""},
+                                         NameCase{"ExtraBlanks", "John  /Smith/   Jr. ", "John", "Smith", "Jr."},
                                          NameCase{"GivenOnly", "John", "John", "", ""},
                                          NameCase{"UnclosedSurname", "John /Smith", "John", "Smith", ""}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -4,6 +4,7 @@
 #include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
+#include "model/ItemTexts.h"
 #include "model/WABSIndividual.h"
 #include "platform/AsciiCase.h"
 #include "readers/GenealogyFile.h"
@@ -17,14 +18,14 @@ struct PersonLine {
   std::int32_t index;
   std::string id;
   std::string name;
-  std::string birth;
-  std::string death;
-};
+  std::string birthDate;
+  std::string birthPlace;
+  std::string deathDate;
+  std::string deathPlace;
 
-// Date and place joined as the life span text joins them.
-std::string DateAndPlace(WABSIndividual& person, EventKind kind) {
-  return person.EventDateText(kind, 1) + ", " + person.EventPlaceText(kind, 1);
-}
+  std::string Birth() const { return JoinedPieces(birthDate, birthPlace); }
+  std::string Death() const { return JoinedPieces(deathDate, deathPlace); }
+};
 
 bool Contains(const std::string& text, const std::string& part) {
   return platform::UpperAsciiText(text).find(platform::UpperAsciiText(part)) != std::string::npos;
@@ -37,10 +38,12 @@ std::vector<PersonLine> Lines(GenealogyFile& file, const std::optional<std::stri
   for (std::int32_t index = 1; index <= count; ++index) {
     const auto person = collection.GetIndividual(index);
     if (person == nullptr) continue;
-    PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}};
+    PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {}, {}};
     if (filter && !Contains(line.name, *filter)) continue;
-    line.birth = file.Utf8(DateAndPlace(*person, EventKind::kBirth));
-    line.death = file.Utf8(DateAndPlace(*person, EventKind::kDeath));
+    line.birthDate = file.Utf8(person->EventDateText(EventKind::kBirth, 1));
+    line.birthPlace = file.Utf8(person->EventPlaceText(EventKind::kBirth, 1));
+    line.deathDate = file.Utf8(person->EventDateText(EventKind::kDeath, 1));
+    line.deathPlace = file.Utf8(person->EventPlaceText(EventKind::kDeath, 1));
     lines.push_back(std::move(line));
   }
   return lines;
@@ -58,7 +61,9 @@ void Write(const std::vector<PersonLine>& lines, OutputFormat format, std::ostre
           .String(line.id)
           .Key("name")
           .String(line.name);
-      json.Key("birth").String(line.birth).Key("death").String(line.death).EndObject();
+      json.Key("birth").String(line.Birth()).Key("birth_date").String(line.birthDate);
+      json.Key("birth_place").String(line.birthPlace).Key("death").String(line.Death());
+      json.Key("death_date").String(line.deathDate).Key("death_place").String(line.deathPlace).EndObject();
     }
     json.EndArray();
     return;
@@ -66,8 +71,8 @@ void Write(const std::vector<PersonLine>& lines, OutputFormat format, std::ostre
   if (format == OutputFormat::kCsv) {
     out << "index,id,name,birth,death\r\n";
     for (const auto& line : lines) {
-      out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ',' << CsvField(line.birth)
-          << ',' << CsvField(line.death) << "\r\n";
+      out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ',' << CsvField(line.Birth())
+          << ',' << CsvField(line.Death()) << "\r\n";
     }
     return;
   }
@@ -75,7 +80,7 @@ void Write(const std::vector<PersonLine>& lines, OutputFormat format, std::ostre
   TextTable table({"Index", "ID", "Name", "Birth", "Death"},
                   {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
   for (const auto& line : lines)
-    table.AddRow({std::to_string(line.index), line.id, line.name, line.birth, line.death});
+    table.AddRow({std::to_string(line.index), line.id, line.name, line.Birth(), line.Death()});
   table.Write(out);
 }
 

@@ -11,14 +11,16 @@ namespace kinshelf {
 
 namespace {
 
-// The event's line, or the stand-in's in brackets when the event's is empty and the setting asks.
-std::string LineWithStandIn(WABSIndividual& person, EventKind kind, EventKind standIn, bool useStandIn) {
-  std::string line = person.EventText(kind, 1);
-  if (line.empty() && useStandIn) {
-    const std::string other = person.EventText(standIn, 1);
-    if (!other.empty()) line = "[" + other + "]";
-  }
-  return line;
+// The event's line with its date and place, or the stand-in's (the line in brackets) when the
+// event's is empty and the setting asks.
+void LineWithStandIn(WABSIndividual& person, EventKind kind, EventKind standIn, bool useStandIn,
+                     std::string& line, std::string& date, std::string& place) {
+  line = person.EventText(kind, 1);
+  const bool standsIn = line.empty() && useStandIn && !person.EventText(standIn, 1).empty();
+  const EventKind shown = standsIn ? standIn : kind;
+  date = person.EventDateText(shown, 1);
+  place = person.EventPlaceText(shown, 1);
+  if (standsIn) line = "[" + person.EventText(standIn, 1) + "]";
 }
 
 std::optional<PersonPanel> PanelOrNothing(WABSCollection& collection, std::int32_t index) {
@@ -35,8 +37,10 @@ std::optional<PersonPanel> BuildPersonPanel(WABSCollection& collection, std::int
   panel.index = index;
   panel.name = person->NameWithIDText();
   panel.sex = person->GetSex();
-  panel.birth = LineWithStandIn(*person, EventKind::kBirth, EventKind::kChristening, standIns);
-  panel.death = LineWithStandIn(*person, EventKind::kDeath, EventKind::kBurial, standIns);
+  LineWithStandIn(*person, EventKind::kBirth, EventKind::kChristening, standIns, panel.birth, panel.birthDate,
+                  panel.birthPlace);
+  LineWithStandIn(*person, EventKind::kDeath, EventKind::kBurial, standIns, panel.death, panel.deathDate,
+                  panel.deathPlace);
   return panel;
 }
 

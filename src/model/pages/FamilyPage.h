@@ -14,13 +14,17 @@ class WABSCollection;
 
 // One person's panel: the name with its identifier, the sex, and a birth and a death line (date
 // and place). With the FamBirChr setting an empty birth or death line falls back to the
-// christening or burial, in "[" "]".
+// christening or burial, in "[" "]"; the date and place pieces are then the stand-in's.
 struct PersonPanel {
   std::int32_t index = 0;
   std::string name;
   char sex = 'U';
   std::string birth;
   std::string death;
+  std::string birthDate;
+  std::string birthPlace;
+  std::string deathDate;
+  std::string deathPlace;
 };
 
 struct FamilyPage {
