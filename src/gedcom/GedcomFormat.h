@@ -155,9 +155,6 @@ inline constexpr std::int64_t kBytesPerIndividual = 150;
 inline constexpr std::int64_t kBytesPerFamily = 400;
 inline constexpr std::int32_t kMinimumCapacity = 1024;
 
-// Identifier keys of the cross-reference indexes: at most this many bytes, zero-padded.
-inline constexpr int kKeyLength = 31;
-inline constexpr int kKeySize = 32;
 
 // Pending events are let through at the 1st, 501st, 1001st ... record of a pass.
 inline constexpr std::int32_t kRecordsPerEventCheck = 500;

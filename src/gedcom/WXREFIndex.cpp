@@ -10,16 +10,32 @@ namespace kinshelf {
 
 namespace {
 
-constexpr std::array<char, gedcom::kKeySize - 8> kNoTail{};
+constexpr std::size_t kPrefixBytes = 8;
 
-// Eight key bytes as one number that orders like the bytes do.
-std::uint64_t KeyWord(const char* key) {
-  std::uint64_t word;
-  std::memcpy(&word, key, sizeof word);
-#if !defined(__BYTE_ORDER__) || __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-  word = __builtin_bswap64(word);
-#endif
+// The key of an identifier: all of it up to a NUL.
+std::string_view KeyOf(std::string_view identifier) {
+  return identifier.substr(0, identifier.find('\0'));
+}
+
+// The first eight key bytes, zero-padded, as one number that orders like the bytes do.
+std::uint64_t PrefixOf(std::string_view key) {
+  unsigned char bytes[kPrefixBytes] = {};
+  std::memcpy(bytes, key.data(), std::min(key.size(), kPrefixBytes));
+  std::uint64_t word = 0;
+  for (const unsigned char byte : bytes) word = word << 8 | byte;
   return word;
+}
+
+// What follows the first eight key bytes; empty for a short key.
+std::string_view KeyTail(std::string_view key) {
+  return key.size() > kPrefixBytes ? key.substr(kPrefixBytes) : std::string_view();
+}
+
+// Byte-wise unsigned, a prefix first: the order of C strings.
+int CompareBytes(std::string_view a, std::string_view b) {
+  const int order = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
+  if (order != 0) return order;
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 }  // namespace
@@ -27,30 +43,21 @@ std::uint64_t KeyWord(const char* key) {
 WXREFIndex::WXREFIndex(std::int32_t capacity)
     : WABSArrayIndex(std::string(), false, sizeof(Entry), capacity) {}
 
-WXREFIndex::Key WXREFIndex::MakeKey(std::string_view identifier) {
-  Key key{};
-  const std::size_t length = std::min(identifier.find('\0'), static_cast<std::size_t>(gedcom::kKeyLength));
-  if (!identifier.empty()) std::memcpy(key.data(), identifier.data(), std::min(length, identifier.size()));
-  return key;
-}
-
 int WXREFIndex::CompareKeys(const char* a, const char* b) {
   if (a == nullptr || b == nullptr) throw ECompareError();
-  return std::memcmp(a, b, gedcom::kKeySize);
+  return CompareBytes(a, b);
 }
 
 void WXREFIndex::AddKey(std::string_view identifier) {
-  const Key key = MakeKey(identifier);
-  if (key[0] == '\0') return;
-  Tail tail;
-  std::memcpy(tail.data(), key.data() + 8, tail.size());
-  Entry entry{KeyWord(key.data()), Count() + 1, 0};
-  if (tail != kNoTail) {
-    tails_.push_back(tail);
+  const std::string_view key = KeyOf(identifier);
+  if (key.empty()) return;
+  Entry entry{PrefixOf(key), Count() + 1, 0};
+  if (const std::string_view tail = KeyTail(key); !tail.empty()) {
+    tails_.emplace_back(tail);
     entry.tail = static_cast<std::uint32_t>(tails_.size());
   }
   Add(&entry);
-  if (Count() >= 2 && CompareKeys(lastKey_.data(), key.data()) > 0) needsSort_ = true;
+  if (Count() >= 2 && CompareBytes(lastKey_, key) > 0) needsSort_ = true;
   lastKey_ = key;
 }
 
@@ -60,10 +67,13 @@ WXREFIndex::Entry WXREFIndex::EntryAt(std::int32_t place) const {
   return entry;
 }
 
-int WXREFIndex::Compare(const Entry& entry, std::uint64_t prefix, const Tail& tail) const {
+std::string_view WXREFIndex::TailOf(const Entry& entry) const {
+  return entry.tail == 0 ? std::string_view() : std::string_view(tails_[entry.tail - 1]);
+}
+
+int WXREFIndex::Compare(const Entry& entry, std::uint64_t prefix, std::string_view tail) const {
   if (entry.prefix != prefix) return entry.prefix < prefix ? -1 : 1;
-  const Tail& entryTail = entry.tail == 0 ? kNoTail : tails_[entry.tail - 1];
-  return std::memcmp(entryTail.data(), tail.data(), tail.size());
+  return CompareBytes(TailOf(entry), tail);
 }
 
 void WXREFIndex::SortKeys() {
@@ -71,15 +81,13 @@ void WXREFIndex::SortKeys() {
   // The entries lie side by side in the store and are plain 16-byte values: sort them where they are.
   auto* first = reinterpret_cast<Entry*>(Item(1));
   std::sort(first, first + Count(), [this](const Entry& a, const Entry& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    const Tail& bTail = b.tail == 0 ? kNoTail : tails_[b.tail - 1];
-    const int order = Compare(a, b.prefix, bTail);
+    const int order = Compare(a, b.prefix, TailOf(b));
     return order != 0 ? order < 0 : a.ordinal < b.ordinal;
   });
   needsSort_ = false;
 }
 
-std::int32_t WXREFIndex::Search(std::uint64_t prefix, const Tail& tail) const {
+std::int32_t WXREFIndex::Search(std::uint64_t prefix, std::string_view tail) const {
   const std::int32_t count = Count();
   // Links mostly name the record found last or the one after it; anything else is searched whole.
   const std::int32_t hint = std::clamp(hint_, 0, count - 1);
@@ -102,12 +110,10 @@ std::int32_t WXREFIndex::Search(std::uint64_t prefix, const Tail& tail) const {
 }
 
 std::int32_t WXREFIndex::FindKey(std::string_view identifier) {
-  const Key key = MakeKey(identifier);
-  if (key[0] == '\0' || Count() == 0) return 0;
+  const std::string_view key = KeyOf(identifier);
+  if (key.empty() || Count() == 0) return 0;
   SortKeys();
-  Tail tail;
-  std::memcpy(tail.data(), key.data() + 8, tail.size());
-  const std::int32_t place = Search(KeyWord(key.data()), tail);
+  const std::int32_t place = Search(PrefixOf(key), KeyTail(key));
   if (place < 0) return 0;
   hint_ = place;
   return EntryAt(place).ordinal;
@@ -116,10 +122,13 @@ std::int32_t WXREFIndex::FindKey(std::string_view identifier) {
 std::string WXREFIndex::KeyAt(std::int32_t index) const {
   if (!InRange(index)) return {};
   const Entry entry = EntryAt(index - 1);
-  Key key{};
-  for (std::size_t i = 0; i < 8; ++i) key[i] = static_cast<char>(entry.prefix >> (56 - 8 * i));
-  if (entry.tail != 0) std::memcpy(key.data() + 8, tails_[entry.tail - 1].data(), sizeof(Tail));
-  return std::string(key.data(), strnlen(key.data(), key.size()));
+  std::string key;
+  for (std::size_t i = 0; i < kPrefixBytes; ++i) {
+    const char byte = static_cast<char>(entry.prefix >> (56 - 8 * i));
+    if (byte == '\0') break;
+    key += byte;
+  }
+  return key += TailOf(entry);
 }
 
 std::int32_t WXREFIndex::OrdinalAt(std::int32_t index) const {

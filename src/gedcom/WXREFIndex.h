@@ -1,30 +1,26 @@
 // The cross-reference identifiers of one GEDCOM category with the record index of each, sorted once
-// for binary search. Keys are the first 31 bytes of an identifier (up to a NUL), zero-padded to 32,
-// and order as C strings do (byte-wise unsigned, a prefix first, case matters), so "I10" sorts
-// before "I2". Main thread only.
+// for binary search. A key is the whole identifier up to a NUL, whatever its length (two long
+// identifiers that share a beginning are two records), and keys order as C strings do (byte-wise
+// unsigned, a prefix first, case matters), so "I10" sorts before "I2". Main thread only.
 //
-// One entry of the record array, 16 bytes: the first eight key bytes as a number that orders like
-// them, the ordinal, and for a key longer than eight bytes the 1-based place of its other 23 bytes
-// in a side table (0 for none). Keys of eight bytes or less (I123456, F1234) need nothing more, so
-// the array stays small and sorts in place. A lookup first tries where the previous one ended and
+// One entry of the record array, 16 bytes: the first eight key bytes, zero-padded, as a number that
+// orders like them, the ordinal, and for a key longer than eight bytes the 1-based place of the rest
+// of it in a side table (0 for none). Keys of eight bytes or less (I123456, F1234) need nothing more,
+// so the array stays small and sorts in place. A lookup first tries where the previous one ended and
 // the entry after it, since the links of a file mostly name the same or the next record.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "fileaccess/WABSArrayIndex.h"
-#include "gedcom/GedcomFormat.h"
 
 namespace kinshelf {
 
 class WXREFIndex : public WABSArrayIndex {
  public:
-  using Key = std::array<char, gedcom::kKeySize>;
-
   // An empty index with room for `capacity` keys before it grows. Throws WMMFError when the store
   // can't be created.
   explicit WXREFIndex(std::int32_t capacity);
@@ -43,9 +39,7 @@ class WXREFIndex : public WABSArrayIndex {
   std::string KeyAt(std::int32_t index) const;
   std::int32_t OrdinalAt(std::int32_t index) const;
 
-  // The key of an identifier: its first 31 bytes up to a NUL, zero-padded.
-  static Key MakeKey(std::string_view identifier);
-  // Orders two keys like strcmp. Throws ECompareError when either is nullptr.
+  // Orders two keys (NUL-terminated) like strcmp. Throws ECompareError when either is nullptr.
   static int CompareKeys(const char* a, const char* b);
 
  private:
@@ -54,15 +48,14 @@ class WXREFIndex : public WABSArrayIndex {
     std::int32_t ordinal;
     std::uint32_t tail;
   };
-  using Tail = std::array<char, gedcom::kKeySize - 8>;
-
   Entry EntryAt(std::int32_t place) const;
-  int Compare(const Entry& entry, std::uint64_t prefix, const Tail& tail) const;
+  std::string_view TailOf(const Entry& entry) const;
+  int Compare(const Entry& entry, std::uint64_t prefix, std::string_view tail) const;
   // The 0-based place of an entry with that key, or -1; tries the last place found and the next first.
-  std::int32_t Search(std::uint64_t prefix, const Tail& tail) const;
+  std::int32_t Search(std::uint64_t prefix, std::string_view tail) const;
 
-  std::vector<Tail> tails_;
-  Key lastKey_{};
+  std::vector<std::string> tails_;
+  std::string lastKey_;
   bool needsSort_ = false;
   mutable std::int32_t hint_ = 0;
 };

@@ -46,15 +46,21 @@ TEST(WXREFIndex, OneKeyOutOfOrderSortsOnceAtTheFirstLookup) {
   EXPECT_EQ(index.FindKey("I4"), 0);
 }
 
-TEST(WXREFIndex, KeysAreCaseSensitiveAndCutTo31Bytes) {
+TEST(WXREFIndex, KeysAreCaseSensitiveAndWhole) {
   WXREFIndex index(0);
   const std::string longId(40, 'a');
   index.AddKey(longId);
   index.AddKey("A");
-  EXPECT_EQ(index.FindKey(longId.substr(0, 31) + "zzz"), 1);
+  index.AddKey(longId.substr(0, 31) + "zzz");
+  index.AddKey(std::string("I1\0ignored", 10));
+  EXPECT_EQ(index.FindKey(longId), 1);
+  EXPECT_EQ(index.FindKey(longId.substr(0, 31) + "zzz"), 3);
+  EXPECT_EQ(index.FindKey(longId.substr(0, 31)), 0);
   EXPECT_EQ(index.FindKey("a"), 0);
   EXPECT_EQ(index.FindKey("A"), 2);
-  EXPECT_EQ(index.KeyAt(2), longId.substr(0, 31));
+  EXPECT_EQ(index.FindKey("I1"), 4);
+  EXPECT_EQ(index.KeyAt(2), "I1");
+  EXPECT_EQ(index.KeyAt(3), longId);
 }
 
 TEST(WXREFIndex, EmptyKeysAreIgnoredAndNeverFound) {
@@ -65,9 +71,8 @@ TEST(WXREFIndex, EmptyKeysAreIgnoredAndNeverFound) {
 }
 
 TEST(WXREFIndex, ComparingAMissingKeyRaisesTheCompareError) {
-  const WXREFIndex::Key key = WXREFIndex::MakeKey("I1");
   try {
-    WXREFIndex::CompareKeys(key.data(), nullptr);
+    WXREFIndex::CompareKeys("I1", nullptr);
     FAIL() << "no error";
   } catch (const ECompareError& error) {
     EXPECT_STREQ(error.what(), "Error in compare function of CompareRIN - nil passed as an argument");
