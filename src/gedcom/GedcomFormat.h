@@ -84,6 +84,8 @@ inline constexpr std::uint32_t kNpfx = TagWord("NPFX");
 inline constexpr std::uint32_t kNsfx = TagWord("NSFX");
 inline constexpr std::uint32_t kType = TagWord("TYPE");
 inline constexpr std::uint32_t kCaus = TagWord("CAUS");
+inline constexpr std::uint32_t kRela = TagWord("RELA");
+inline constexpr std::uint32_t kAsso = TagWord("ASSO");
 inline constexpr std::uint32_t kAddr = TagWord("ADDR");
 inline constexpr std::uint32_t kStat = TagWord("STAT");
 inline constexpr std::uint32_t kQual = TagWord("QUAL");
@@ -212,7 +214,7 @@ inline constexpr std::array<EventTag, 40> kEventTable = {{
     {TagWord("ASSO"), EventKind::kOther, "Associates"},
     {TagWord("ADOP"), EventKind::kOther, "Adoption"},
     {TagWord("PROP"), EventKind::kOther, "Property"},
-    {TagWord("DSCR"), EventKind::kOther, "Phyical Description"},
+    {TagWord("DSCR"), EventKind::kOther, "Physical Description"},
     {TagWord("BLES"), EventKind::kOther, "Blessing"},
     {TagWord("CENS"), EventKind::kOther, "Census"},
     {TagWord("MARS"), EventKind::kOther, "Marriage Settlement"},

@@ -5,6 +5,7 @@
 #include "gedcom/WGEDCitation.h"
 #include "gedcom/WGEDNote.h"
 #include "gedcom/WGEDPlace.h"
+#include "model/ItemTexts.h"
 #include "model/dates/WDate.h"
 
 namespace kinshelf {
@@ -35,6 +36,7 @@ WGEDVitEvent::WGEDVitEvent(const GedcomRecordContext& context, const char* line)
         SetTypeName(context_.ConvertText(ValueAfterTag(sub, end)));
         break;
       case tag::kCaus:
+      case tag::kRela:
         cause_ = sub;
         break;
       case tag::kDate:
@@ -65,13 +67,20 @@ void WGEDVitEvent::LoadDate() {
 
 std::string WGEDVitEvent::GetDescription() {
   const char* end = context_.Text().TextEnd();
-  std::string description(ValueAfterTag(line_, end));
-  const std::string_view cause = ValueAfterTag(cause_, end);
-  if (!cause.empty()) {
-    if (!description.empty()) description += ", ";
-    description += cause;
+  return JoinedPieces(ValueText(), context_.ConvertText(ValueAfterTag(cause_, end)));
+}
+
+// The event line's value; an associate's pointer becomes the associate's name and identifier.
+std::string WGEDVitEvent::ValueText() const {
+  const char* end = context_.Text().TextEnd();
+  const std::string_view value = ValueAfterTag(line_, end);
+  const bool pointer = value.size() >= 3 && value.front() == '@' && value.back() == '@';
+  if (LineTag(line_, end) == tag::kAsso && pointer) {
+    WABSCollection& collection = context_.Collection();
+    const std::int32_t associate = collection.FindIndividual(value.substr(1, value.size() - 2));
+    if (associate != 0) return collection.NameWithIDText(associate);
   }
-  return context_.ConvertText(description);
+  return context_.ConvertText(value);
 }
 
 std::unique_ptr<WABSPlace> WGEDVitEvent::GetPlace() {

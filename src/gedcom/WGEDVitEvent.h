@@ -19,7 +19,8 @@ class WGEDVitEvent : public WABSVitEvent {
   // a TYPE sub-line replaces the type name.
   WGEDVitEvent(const GedcomRecordContext& context, const char* line);
 
-  // The event line's value, then ", " (when that value is not empty) and the CAUS value.
+  // The event line's value (for an associate, the associate's name and identifier), then ", " (when
+  // both are there) and the CAUS value (for an associate, the RELA value).
   std::string GetDescription() override;
   // The PLAC sub-line's place, or nullptr without one.
   std::unique_ptr<WABSPlace> GetPlace() override;
@@ -31,6 +32,8 @@ class WGEDVitEvent : public WABSVitEvent {
   void LoadDate() override;
 
  private:
+  std::string ValueText() const;
+
   const GedcomRecordContext& context_;
   const char* line_;
   const char* cause_ = nullptr;

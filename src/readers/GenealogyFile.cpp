@@ -14,18 +14,36 @@ namespace kinshelf {
 
 namespace {
 
-// The reader's refusal on one terminal line that names the file: its line break (made for a
-// message box) would send the cursor back over the text.
-std::string OneLineError(std::string error, const std::string& path) {
-  if (const auto lineBreak = error.find('\r'); lineBreak != std::string::npos) error.replace(lineBreak, 1, ": ");
-  return error.find(path) != std::string::npos ? error : path + ": " + error;
+// The reader's refusal on one line that names the file: its line breaks (made for a message box)
+// would send a terminal's cursor back over the text.
+std::string OneLineError(const std::string& error, const std::string& path) {
+  std::string line;
+  bool pendingBreak = false;
+  for (const char c : error) {
+    if (c == '\r' || c == '\n') {
+      pendingBreak = !line.empty();
+      continue;
+    }
+    if (pendingBreak) line += line.back() == ':' ? " " : ": ";
+    pendingBreak = false;
+    line += c;
+  }
+  return line.find(path) != std::string::npos ? line : path + ": " + line;
+}
+
+// A path that cannot be a genealogy file: a folder, a missing file, an empty file.
+void RequireReadableFile(const std::string& full) {
+  if (platform::DirectoryExists(full)) throw std::runtime_error(full + " is a folder, not a genealogy file");
+  const auto status = platform::StatusOf(full);
+  if (!status || !platform::FileExists(full)) throw std::runtime_error("The file " + full + " does not exist");
+  if (status->size == 0) throw std::runtime_error(full + ": the file is empty");
 }
 
 }  // namespace
 
 GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
   const std::string full = platform::ExpandPath(path);
-  if (!platform::FileExists(full)) throw std::runtime_error("The file " + full + " does not exist");
+  RequireReadableFile(full);
   const auto start = std::chrono::steady_clock::now();
   std::string error;
   collection_ = CreateCollection(full, error, ReaderFormat::kUnknown, options);

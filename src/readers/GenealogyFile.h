@@ -15,8 +15,8 @@ class WOptions;
 
 class GenealogyFile {
  public:
-  // Opens and loads the file. Throws std::runtime_error with the factory's message, or naming the
-  // file when it cannot be read.
+  // Opens and loads the file. Throws std::runtime_error with one line that names the file: a folder,
+  // a missing or empty file, the factory's refusal (its line breaks joined), or a load that fails.
   GenealogyFile(const std::string& path, const WOptions& options);
 
   WABSCollection& Collection() { return *collection_; }

@@ -136,6 +136,14 @@ TEST_F(GenealogyCommandsTest, UnreadableFilesGiveTheFactorysMessage) {
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find(home_.Path("tree.ftw") + ": Unknown file format"), std::string::npos) << result.err;
   EXPECT_EQ(Run({"show", home_.Path("missing.ged")}).status, 1);
+  const std::pair<std::string, std::string> oneLiners[] = {
+      {home_.WriteFile("empty.ged", ""), home_.Path("empty.ged") + ": the file is empty\n"},
+      {home_.MakeFolder("folder.ged"), home_.Path("folder.ged") + " is a folder, not a genealogy file\n"}};
+  for (const auto& [path, message] : oneLiners) {
+    result = Run({"show", path});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "kinshelf show: " + message);
+  }
   result = Run({"person", File(), "I99"});
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find("I99"), std::string::npos);

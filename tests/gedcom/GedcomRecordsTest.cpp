@@ -66,6 +66,20 @@ TEST(WGEDIndividual, OtherEventsFollowTheEventTable) {
   EXPECT_EQ(individual->EventCount(EventKind::kChristening), 1);
 }
 
+TEST(WGEDIndividual, AssociatesByNameAndPhysicalDescription) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @I1@ INDI", "1 NAME Ann /Lee/", "1 ASSO @I2@", "2 RELA Godfather",
+                                "1 ASSO @I9@", "1 ASSO mail a@b.org", "1 DSCR tall", "0 @I2@ INDI", "1 NAME Bob /Ray/",
+                                "0 TRLR"}));
+  const auto individual = gedcom->GetIndividual(1);
+  ASSERT_EQ(individual->EventCount(EventKind::kOther), 4);
+  const auto godfather = individual->GetEvent(EventKind::kOther, 1);
+  EXPECT_EQ(godfather->TypeName(), "Associates");
+  EXPECT_EQ(godfather->GetDescription(), "Bob /Ray/ [I2], Godfather");
+  EXPECT_EQ(individual->GetEvent(EventKind::kOther, 2)->GetDescription(), "@I9@");
+  EXPECT_EQ(individual->GetEvent(EventKind::kOther, 3)->GetDescription(), "mail a@b.org");
+  EXPECT_EQ(individual->GetEvent(EventKind::kOther, 4)->TypeName(), "Physical Description");
+}
+
 TEST(WGEDIndividual, FindsLinesFarBeyond65535BytesIntoTheRecord) {
   std::string longNote = "1 NOTE start\n";
   for (int i = 0; i < 2000; ++i) longNote += "2 CONT " + std::string(60, 'n') + "\n";
