@@ -39,6 +39,23 @@ bool IsUtf16(const std::string& bytes) {
                                bytes.rfind("\xFE\xFF", 0) == 0);
 }
 
+// The bytes of every sample GEDCOM file that the reader reads (UTF-16 files aside), each handed to
+// visit(path, bytes); how many there were.
+template <typename Visit>
+int ForEachSampleFile(const std::string& folder, Visit&& visit) {
+  int files = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::string extension = entry.path().extension().string();
+    if (!entry.is_regular_file() || (extension != ".ged" && extension != ".GED")) continue;
+    const std::string bytes = test::ReadFile(entry.path().string());
+    if (IsUtf16(bytes)) continue;
+    SCOPED_TRACE(entry.path().string());
+    visit(bytes);
+    ++files;
+  }
+  return files;
+}
+
 void WalkIndividual(WGEDCollection& collection, std::int32_t index) {
   const auto individual = collection.GetIndividual(index);
   ASSERT_NE(individual, nullptr);
@@ -137,12 +154,7 @@ TEST(SampleFiles, MarriageDatesFamilyOrderAndYearsShow) {
   if (folder.empty()) GTEST_SKIP() << "the shared test data is absent";
   static const std::regex year(R"([1-9]\d{3})");
   int datedMarriages = 0;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    const std::string extension = entry.path().extension().string();
-    if (!entry.is_regular_file() || (extension != ".ged" && extension != ".GED")) continue;
-    const std::string bytes = test::ReadFile(entry.path().string());
-    if (IsUtf16(bytes)) continue;
-    SCOPED_TRACE(entry.path().string());
+  ForEachSampleFile(folder, [&](const std::string& bytes) {
     const std::vector<std::string> lines = Lines(bytes);
     test::LoadedGedcom gedcom(bytes);
     const std::vector<bool> dated = DatedMarriages(lines);
@@ -162,20 +174,14 @@ TEST(SampleFiles, MarriageDatesFamilyOrderAndYearsShow) {
         EXPECT_NE(shown.find(found->str()), std::string::npos) << parts.value << " shows as " << shown;
       }
     }
-  }
+  });
   EXPECT_GT(datedMarriages, 500);
 }
 
 TEST(SampleFiles, LoadCountAndWalk) {
   const std::string folder = test::SharedTestData("gedcom");
   if (folder.empty()) GTEST_SKIP() << "the shared test data is absent";
-  int files = 0;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    const std::string extension = entry.path().extension().string();
-    if (!entry.is_regular_file() || (extension != ".ged" && extension != ".GED")) continue;
-    const std::string bytes = test::ReadFile(entry.path().string());
-    if (IsUtf16(bytes)) continue;
-    SCOPED_TRACE(entry.path().string());
+  const int files = ForEachSampleFile(folder, [](const std::string& bytes) {
     test::LoadedGedcom gedcom(bytes);
     std::map<std::string, int> counts = CountRecords(bytes);
     EXPECT_EQ(gedcom->IndividualCount(), counts["INDI"]);
@@ -187,8 +193,7 @@ TEST(SampleFiles, LoadCountAndWalk) {
     gedcom->GetSubmitter();
     for (std::int32_t i = 1; i <= gedcom->IndividualCount(); ++i) WalkIndividual(*gedcom, i);
     for (std::int32_t i = 1; i <= gedcom->MarriageCount(); ++i) WalkMarriage(*gedcom, i);
-    ++files;
-  }
+  });
   EXPECT_GT(files, 50);
 }
 
