@@ -9,6 +9,7 @@
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/TransactionScope.h"
 #include "catalog/store/WFileStore.h"
+#include "platform/FileInfo.h"
 #include "platform/Paths.h"
 #include "platform/ProcessEvents.h"
 #include "settings/WOptions.h"
@@ -49,17 +50,36 @@ CatalogSearch::CatalogSearch(WFileStore& store, WOptions& options, const WFileEx
   };
 }
 
-void CatalogSearch::StoreSettings(const std::vector<std::string>& roots) {
+void CatalogSearch::SaveChoices(const std::vector<std::string>& roots) {
   options_.SetString(opt::searchdrives, JoinRoots(roots));
   for (const auto& [kind, setting] : kSearchSettings) options_.SetBool(setting, kinds[kind]);
   options_.SetBool(opt::FileSKeep, keepExisting);
   options_.Save();
 }
 
-CatalogSearch::Result CatalogSearch::Run(const std::vector<std::string>& roots) {
-  StoreSettings(roots);
+std::vector<std::string> CatalogSearch::DistinctRoots(const std::vector<std::string>& roots) {
+  std::vector<std::string> folders;
+  for (const auto& root : roots) folders.push_back(platform::JoinPath(root, ""));
+  const auto inside = [](const std::string& folder, const std::string& outer) {
+    return folder.size() >= outer.size() && folder.compare(0, outer.size(), outer) == 0;
+  };
+  std::vector<std::string> distinct;
+  for (std::size_t i = 0; i < roots.size(); ++i) {
+    bool covered = false;
+    for (std::size_t j = 0; j < roots.size() && !covered; ++j) {
+      // An equal root counts once: the first of them stays.
+      covered = j != i && inside(folders[i], folders[j]) && (folders[i] != folders[j] || j < i);
+    }
+    if (!covered) distinct.push_back(roots[i]);
+  }
+  return distinct;
+}
+
+CatalogSearch::Result CatalogSearch::Run(const std::vector<std::string>& requested) {
+  const std::vector<std::string> roots = DistinctRoots(requested);
   result_ = Result{};
   startFolders_.clear();
+  searchedFolders_.clear();
   for (const auto& root : roots) startFolders_.push_back(platform::JoinPath(root, ""));
   auto& criteria = engine_.Criteria;
   criteria = TSearchCriteria{};
@@ -75,7 +95,7 @@ CatalogSearch::Result CatalogSearch::Run(const std::vector<std::string>& roots) 
   store_.ResetTmpFlag(0);
   engine_.Execute();
   result_.cancelled = engine_.Aborted();
-  if (!keepExisting && !result_.cancelled) result_.removed = store_.DeleteByTmpFlag(0);
+  if (!keepExisting && !result_.cancelled) result_.removed = Sweep();
   transaction.Commit();
   currentFolder_ = "Search Complete";
   return result_;
@@ -83,6 +103,20 @@ CatalogSearch::Result CatalogSearch::Run(const std::vector<std::string>& roots) 
 
 void CatalogSearch::Cancel() {
   engine_.Abort();
+}
+
+// The unmarked rows this search could have found: of a kind it looked for, in a folder it searched,
+// and known to be gone (a file in a folder that could not be read is not).
+std::int64_t CatalogSearch::Sweep() {
+  std::vector<std::int32_t> gone;
+  store_.ForEachRowMarked(0, [&](std::int32_t id, const std::string& folder, const std::string& name,
+                                 FileKind kind) {
+    if (kinds[kind] && searchedFolders_.count(folder) != 0 && platform::PathIsGone(folder + name)) {
+      gone.push_back(id);
+    }
+  });
+  for (const std::int32_t id : gone) store_.DeleteFileRow(id);
+  return static_cast<std::int64_t>(gone.size());
 }
 
 bool CatalogSearch::IsStartFolder(const std::string& folder) const {
@@ -102,6 +136,7 @@ void CatalogSearch::OnFolderChange(const std::string& folder, TFolderIgnore& ign
   } else {
     ignore = fiNone;
   }
+  searchedFolders_.insert(platform::JoinPath(folder, ""));
   platform::ProcessPendingEvents();
 }
 
@@ -129,14 +164,16 @@ void CatalogSearch::Record(const std::string& fullPath, FileKind kind, const TFo
   record->SetModified(status->modified);
   // A file found again may have changed; its row shows what is on disk now.
   record->SetSize(status->size);
-  record->SetTmpFlag(1);
   const bool inserted = record->FileID() == 0;
   const bool changed = record->Dirty();
+  record->SetTmpFlag(1);
   record->SaveToStore();
   if (inserted) {
     ++result_.added;
   } else if (changed) {
     ++result_.updated;
+  } else {
+    ++result_.unchanged;
   }
 }
 

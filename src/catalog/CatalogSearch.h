@@ -1,23 +1,28 @@
 // The catalog search: walks the chosen folders with the search engine, recognises every genealogy
-// file it reports, and records it in the catalog; rows of files it did not see are swept at the end
-// unless the existing catalog is kept. The "Search Computer" dialog and `kinshelf search` drive it.
+// file it reports, and records it in the catalog; rows of files it could have found and did not are
+// swept at the end unless the existing catalog is kept. The "Search Computer" dialog and
+// `kinshelf search` drive it.
 //
 // States: ready -> running (Run) -> finished. Rules:
-//  1. Run stores the searched roots, the kind flags and the keep choice in the settings and saves
-//     them before the walk starts.
+//  1. Run changes no setting; SaveChoices stores the roots, the kind flags and the keep choice for
+//     a caller whose choices are the user's standing ones (the dialog).
 //  2. The whole search is one transaction: marks are cleared, every file found is saved with its
-//     mark set, and the sweep deletes the rows still unmarked; then it commits.
+//     mark set, and the sweep deletes the unmarked rows of the kinds searched whose folder the walk
+//     listed (or found excluded); then it commits. Rows on other drives or folders, in hidden or
+//     unreadable folders, on other file systems and of other kinds stay, bookmarks and all.
 //  3. A search that was cancelled or failed commits what it recorded and deletes nothing: rows of
 //     files it had not reached yet (bookmarks included) must survive.
 //  4. Pending events are let through once per folder; Cancel, called from them, is noticed there.
 //  5. Hidden folders below the searched roots are skipped with their subfolders, and so are the
 //     folders the exclusion list names; hidden files, links and excluded files are never recorded.
+//  6. A root inside another root is searched once, as part of the outer one.
 // Main thread only.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "catalog/FileKinds.h"
@@ -36,7 +41,8 @@ class CatalogSearch {
     std::int64_t processed = 0;  // entries the engine reported
     std::int64_t found = 0;      // genealogy files recognised
     std::int64_t added = 0;
-    std::int64_t updated = 0;
+    std::int64_t updated = 0;    // found again with another size or other dates
+    std::int64_t unchanged = 0;  // found again as they were
     std::int64_t removed = 0;
     bool cancelled = false;
     std::array<std::int64_t, kFileKinds.size() + 1> perKind{};  // found files by kind code
@@ -52,9 +58,13 @@ class CatalogSearch {
   KindSet kinds;
   bool keepExisting = false;
 
-  // Searches the folders (absolute paths), in order, once. Throws what the store throws, after
+  // Searches the folders (absolute paths), in order, each once. Throws what the store throws, after
   // committing the work done.
   Result Run(const std::vector<std::string>& roots);
+  // Stores the roots, the kind flags and the keep choice in the settings and saves them.
+  void SaveChoices(const std::vector<std::string>& roots);
+  // The roots without repeats and without those inside another root, in their order.
+  static std::vector<std::string> DistinctRoots(const std::vector<std::string>& roots);
   // Asks the running search to stop at its next check.
   void Cancel();
 
@@ -63,17 +73,18 @@ class CatalogSearch {
   const std::string& CurrentFolder() const { return currentFolder_; }
 
  private:
-  void StoreSettings(const std::vector<std::string>& roots);
   void OnFolderChange(const std::string& folder, TFolderIgnore& ignore);
   void OnFileMatch(const std::string& folder, const TFoundEntry& entry);
   void Record(const std::string& fullPath, FileKind kind, const TFoundEntry& entry);
   bool IsStartFolder(const std::string& folder) const;
+  std::int64_t Sweep();
 
   WFileStore& store_;
   WOptions& options_;
   const WFileExcludeList& exclusions_;
   TFindFile engine_;
   std::vector<std::string> startFolders_;
+  std::unordered_set<std::string> searchedFolders_;  // whose files the walk listed or found excluded
   Result result_;
   std::string currentFolder_;
 };

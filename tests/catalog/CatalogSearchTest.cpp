@@ -13,6 +13,7 @@
 #include <set>
 
 #include "catalog/FileKinds.h"
+#include "catalog/store/ListingFilter.h"
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
@@ -197,7 +198,8 @@ TEST_F(CatalogSearchTest, SecondSearchKeepsIdsAndBookmarks) {
   rows.at("a.ged")->SaveToStore();
   const auto again = Search();
   EXPECT_EQ(again.added, 0);
-  EXPECT_EQ(again.updated, 2);
+  EXPECT_EQ(again.updated, 0);
+  EXPECT_EQ(again.unchanged, 2);
   rows = Rows();
   EXPECT_EQ(rows.at("a.ged")->FileID(), id);
   EXPECT_TRUE(rows.at("a.ged")->Bookmark());
@@ -243,7 +245,7 @@ TEST_F(CatalogSearchTest, WholeSearchIsOneTransaction) {
   EXPECT_EQ(trace.CountStartingWith("COMMIT"), 1);
 }
 
-TEST_F(CatalogSearchTest, RunStoresItsChoicesInTheSettings) {
+TEST_F(CatalogSearchTest, RunChangesNoSettingAndSaveChoicesStoresThem) {
   CatalogSearch search(store_, options_, exclusions_);
   search.kinds = KindSet();
   search.kinds[FileKind::kGedcom] = true;
@@ -253,14 +255,97 @@ TEST_F(CatalogSearchTest, RunStoresItsChoicesInTheSettings) {
   const std::string second = folder_.MakeFolder("other, folder");
   search.Run({root_, second});
   EXPECT_EQ(Paths(), (std::set<std::string>{"a.ged"}));
-  WOptions reloaded;
-  reloaded.Open(folder_.Path("Kinshelf.ini"));
-  reloaded.Load(WOptions::kCatalogKind);
-  EXPECT_EQ(reloaded.GetString(opt::searchdrives), root_ + "," + folder_.Path("other\\, folder"));
-  EXPECT_FALSE(reloaded.GetBool(opt::SearchFTPAF));
-  EXPECT_TRUE(reloaded.GetBool(opt::SearchFTGED));
-  EXPECT_TRUE(reloaded.GetBool(opt::FileSKeep));
+  const auto reload = [this] {
+    auto reloaded = std::make_unique<WOptions>();
+    reloaded->Open(folder_.Path("Kinshelf.ini"));
+    reloaded->Load(WOptions::kCatalogKind);
+    return reloaded;
+  };
+  EXPECT_EQ(reload()->GetString(opt::searchdrives), "");
+  EXPECT_TRUE(reload()->GetBool(opt::SearchFTPAF));
+  search.SaveChoices({root_, second});
+  const auto reloaded = reload();
+  EXPECT_EQ(reloaded->GetString(opt::searchdrives), root_ + "," + folder_.Path("other\\, folder"));
+  EXPECT_FALSE(reloaded->GetBool(opt::SearchFTPAF));
+  EXPECT_TRUE(reloaded->GetBool(opt::SearchFTGED));
+  EXPECT_TRUE(reloaded->GetBool(opt::FileSKeep));
 }
+
+TEST(CatalogSearchRootsTest, RootsInsideOthersAreSearchedOnce) {
+  using Roots = std::vector<std::string>;
+  EXPECT_EQ(CatalogSearch::DistinctRoots({"/a", "/a/b", "/a/"}), Roots{"/a"});
+  EXPECT_EQ(CatalogSearch::DistinctRoots({"/a/b", "/a"}), Roots{"/a"});
+  EXPECT_EQ(CatalogSearch::DistinctRoots({"/ab", "/a", "/"}), Roots{"/"});
+  EXPECT_EQ(CatalogSearch::DistinctRoots({"/ab", "/a"}), (Roots{"/ab", "/a"}));
+}
+
+// What the sweep removes: the rows of gone files of the kinds searched, in the folders searched.
+struct SweepCase {
+  const char* name;
+  std::vector<std::string> roots;  // below the tree; "" is the tree itself
+  std::vector<FileKind> kinds;     // empty for every kind
+  bool keep;
+  std::set<std::string> removed;
+};
+
+class CatalogSweepTest : public CatalogSearchTest, public testing::WithParamInterface<SweepCase> {
+ protected:
+  // Rows of a file that exists and of files that are gone, in and out of the searched folders, by
+  // label; the files in "b" are bookmarked.
+  std::map<std::string, std::string> CatalogueTheTree() {
+    folder_.MakeFolder("tree/b");
+    folder_.MakeFolder("tree/.hidden");
+    folder_.MakeFolder("elsewhere");
+    const std::map<std::string, std::string> rows{
+        {"a/x.ged", Put("a/x.ged")},
+        {"a/gone.ged", root_ + "/a/gone.ged"},
+        {"b/gone.ged", root_ + "/b/gone.ged"},
+        {"b/gone.paf", root_ + "/b/gone.paf"},
+        {".hidden/gone.ged", root_ + "/.hidden/gone.ged"},
+        {"elsewhere/gone.ged", folder_.Path("elsewhere/gone.ged")},
+        {"drive/gone.ged", "/no-such-drive/gone.ged"}};
+    for (const auto& [label, path] : rows) {
+      const FileKind kind = path.ends_with(".paf") ? FileKind::kPaf : FileKind::kGedcom;
+      test::AddRow(store_, path, kind, 0, 0, label.starts_with("b/"));
+    }
+    return rows;
+  }
+  std::set<std::string> CataloguedPaths() {
+    std::set<std::string> paths;
+    const auto ids = store_.List(ListingFilter{});
+    for (std::int32_t i = 1; i <= ids->Count(); ++i) paths.insert(store_.GetFile(ids->GetValue(i))->FullPath());
+    return paths;
+  }
+};
+
+TEST_P(CatalogSweepTest, RemovesOnlyWhatTheSearchCouldHaveFound) {
+  const SweepCase& row = GetParam();
+  const auto before = CatalogueTheTree();
+  CatalogSearch search(store_, options_, exclusions_);
+  if (!row.kinds.empty()) {
+    search.kinds = KindSet();
+    for (const FileKind kind : row.kinds) search.kinds[kind] = true;
+  }
+  search.keepExisting = row.keep;
+  std::vector<std::string> roots;
+  for (const auto& root : row.roots) roots.push_back(root.empty() ? root_ : root_ + "/" + root);
+  const auto result = search.Run(roots);
+  std::set<std::string> expected;
+  for (const auto& [label, path] : before) {
+    if (row.removed.count(label) == 0) expected.insert(path);
+  }
+  EXPECT_EQ(CataloguedPaths(), expected);
+  EXPECT_EQ(result.removed, static_cast<std::int64_t>(row.removed.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CatalogSweepTest,
+    testing::Values(
+        SweepCase{"SubfolderLeavesTheRestAlone", {"a"}, {}, false, {"a/gone.ged"}},
+        SweepCase{"WholeTreeLeavesHiddenAndOutside", {""}, {}, false, {"a/gone.ged", "b/gone.ged", "b/gone.paf"}},
+        SweepCase{"KindsLimitTheSweep", {""}, {FileKind::kGedcom}, false, {"a/gone.ged", "b/gone.ged"}},
+        SweepCase{"KeepRemovesNothing", {""}, {}, true, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CatalogSearchTest, UnreadableFolderIsPassedOver) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";

@@ -21,7 +21,7 @@ TEST_F(SearchCommandTest, SearchesTheNamedFolderAndReportsWhatItDid) {
   auto result = Run({"search", "--format", "json", Tree()});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out.rfind("{\n  \"processed\": 3,\n  \"found\": 2,\n  \"added\": 2,\n  \"updated\": 0,\n"
-                             "  \"removed\": 0,\n  \"cancelled\": false,\n  \"kinds\": {\n",
+                             "  \"unchanged\": 0,\n  \"removed\": 0,\n  \"cancelled\": false,\n  \"kinds\": {\n",
                              0),
             0u)
       << result.out;
@@ -36,15 +36,27 @@ TEST_F(SearchCommandTest, SearchesTheNamedFolderAndReportsWhatItDid) {
   EXPECT_NE(result.out.find("Rows removed:           1\n"), std::string::npos) << result.out;
 }
 
-TEST_F(SearchCommandTest, KindsLimitTheSearch) {
+TEST_F(SearchCommandTest, KindsLimitTheSearchAndChangeNoSetting) {
   home_.WriteFile("tree/a.ged", "x");
   home_.WriteFile("tree/b.paf", "x");
-  ASSERT_EQ(Run({"search", "--kinds", "paf", Tree()}).status, 0);
+  ASSERT_EQ(Run({"search", "--kinds", "paf", "--keep", Tree()}).status, 0);
   const auto counts = Run({"counts", "--format", "json"}).out;
   EXPECT_NE(counts.find("\"Gedcom\": 0,"), std::string::npos) << counts;
   EXPECT_NE(counts.find("\"PAF\": 1,"), std::string::npos) << counts;
-  EXPECT_EQ(Run({"settings", "SearchFTGED"}).out, "F\n");
-  EXPECT_EQ(Run({"settings", "searchdrives"}).out, Tree() + "\n");
+  EXPECT_EQ(Run({"settings", "SearchFTGED"}).out, "T\n");
+  EXPECT_EQ(Run({"settings", "FileSKeep"}).out, "F\n");
+  EXPECT_EQ(Run({"settings", "searchdrives"}).out, "\n");
+}
+
+TEST_F(SearchCommandTest, SearchingAFolderLeavesTheRestOfTheCatalog) {
+  home_.WriteFile("tree/one/a.ged", "x");
+  home_.WriteFile("tree/two/b.ged", "x");
+  ASSERT_EQ(Run({"search", Tree()}).status, 0);
+  ASSERT_EQ(Run({"bookmark", home_.Path("tree/one/a.ged")}).status, 0);
+  const auto result = Run({"search", "--format", "json", home_.Path("tree/two"), home_.Path("tree/two/")});
+  EXPECT_NE(result.out.find("\"removed\": 0,"), std::string::npos) << result.out;
+  EXPECT_NE(Run({"list", "--format", "csv", "--bookmarked"}).out.find(home_.Path("tree/one/a.ged")),
+            std::string::npos);
 }
 
 TEST_F(SearchCommandTest, MistakesAreReported) {

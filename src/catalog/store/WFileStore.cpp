@@ -247,6 +247,16 @@ std::int64_t WFileStore::DeleteByTmpFlag(std::int32_t value) {
   return sqlite3_changes64(db_.get());
 }
 
+void WFileStore::ForEachRowMarked(std::int32_t value, const MarkedRowVisit& visit) {
+  const auto rows = Statement("SELECT FileID, Drive, Path, Name, Type FROM Files WHERE TmpFlag=?;");
+  rows->Bind(1, static_cast<std::int64_t>(value));
+  while (rows->Step()) {
+    const std::string folder = platform::JoinPath(platform::JoinPath(rows->ColumnText(1), rows->ColumnText(2)), "");
+    visit(static_cast<std::int32_t>(rows->ColumnInt(0)), folder, rows->ColumnText(3),
+          static_cast<FileKind>(rows->ColumnInt(4)));
+  }
+}
+
 bool WFileStore::KeyExists(const std::string& key) {
   const auto find = Statement("SELECT KeyStr FROM General WHERE KeyStr=?;");
   return find->Bind(1, key).Step();

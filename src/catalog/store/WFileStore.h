@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,6 +68,10 @@ class WFileStore {
   void ResetTmpFlag(std::int32_t value);
   // Deletes every row whose search mark is still `value` after a search; returns how many.
   std::int64_t DeleteByTmpFlag(std::int32_t value);
+  // Calls visit(id, folder, name, kind) for every row whose search mark is `value`; the folder is
+  // the file's folder path with a trailing separator. The store must not be changed from visit.
+  using MarkedRowVisit = std::function<void(std::int32_t, const std::string&, const std::string&, FileKind)>;
+  void ForEachRowMarked(std::int32_t value, const MarkedRowVisit& visit);
 
   bool KeyExists(const std::string& key);
   // The value of a key of the store's own table; empty when absent.

@@ -9,6 +9,7 @@
 #include "cli/OutputFormat.h"
 #include "cli/ProgressLine.h"
 #include "cli/Session.h"
+#include "cli/TerminalText.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "platform/FileInfo.h"
@@ -40,8 +41,10 @@ void WriteDrives(const std::vector<SearchDrive>& drives, OutputFormat format, st
   out << "(* searched when no folder is named)\n";
 }
 
-// The folders named on the command line, or else the checked drives.
-std::vector<std::string> Roots(const ParsedArgs& args, const std::vector<SearchDrive>& drives) {
+// The folders named on the command line, or else the checked drives; when no drive was ever chosen,
+// says on `err` which it takes.
+std::vector<std::string> Roots(const ParsedArgs& args, const std::vector<SearchDrive>& drives, bool chosen,
+                               std::ostream& err) {
   std::vector<std::string> roots;
   for (const auto& argument : args.Positional()) {
     const std::string root = platform::ExpandPath(argument);
@@ -55,6 +58,11 @@ std::vector<std::string> Roots(const ParsedArgs& args, const std::vector<SearchD
   if (roots.empty()) {
     throw std::runtime_error("no drive is selected: name the folders to search (kinshelf search FOLDER...)");
   }
+  if (!chosen) {
+    err << "No drives were chosen yet; searching every hard drive:";
+    for (const auto& root : roots) err << ' ' << TerminalText(root);
+    err << '\n';
+  }
   return roots;
 }
 
@@ -63,6 +71,7 @@ void WriteText(const CatalogSearch::Result& result, std::ostream& out) {
       << "\nGenealogy files found:  " << FormatCount(result.found)
       << "\nRows added:             " << FormatCount(result.added)
       << "\nRows updated:           " << FormatCount(result.updated)
+      << "\nRows unchanged:         " << FormatCount(result.unchanged)
       << "\nRows removed:           " << FormatCount(result.removed) << "\n\n";
   TextTable table({"Kind", "Found"}, {TextTable::Align::kLeft, TextTable::Align::kRight});
   for (const auto& info : kFileKinds) {
@@ -77,6 +86,7 @@ void WriteJson(const CatalogSearch::Result& result, std::ostream& out) {
   JsonWriter json(out);
   json.BeginObject().Key("processed").Number(result.processed).Key("found").Number(result.found);
   json.Key("added").Number(result.added).Key("updated").Number(result.updated);
+  json.Key("unchanged").Number(result.unchanged);
   json.Key("removed").Number(result.removed).Key("cancelled").Bool(result.cancelled);
   json.Key("kinds").BeginObject();
   for (const auto& info : kFileKinds) {
@@ -120,7 +130,8 @@ class SearchCommand : public Command {
     if (const auto kinds = args.Value("kinds")) search.kinds = KindsOf(*kinds);
     if (args.Has("keep")) search.keepExisting = true;
     if (args.Has("no-keep")) search.keepExisting = false;
-    const auto result = RunWithProgress(search, Roots(args, drives), io);
+    const bool chosen = !session.Options().GetString(opt::searchdrives).empty();
+    const auto result = RunWithProgress(search, Roots(args, drives, chosen, io.err), io);
     if (format == OutputFormat::kJson) {
       WriteJson(result, io.out);
     } else {
@@ -134,14 +145,14 @@ class SearchCommand : public Command {
       "search",
       "[FOLDER...]",
       "find the genealogy files and record them in the catalog",
-      "Searches the named folders, or else the drives selected last time (on the first run every hard "
-      "drive), "
-      "for genealogy files and records them in the catalog. Unless the existing catalog is kept, the catalog "
-      "then holds what this search found: rows of files not found again are removed, those outside the "
-      "searched folders included, bookmarks and all. Hidden folders and the excluded folders and files are left out. Ctrl-C "
-      "stops the search: what was found is kept and nothing is removed.",
-      {{"keep", "", "keep the rows of files not found again (the default is the last choice)"},
-       {"no-keep", "", "remove the rows of files not found again, wherever they are"},
+      "Searches the named folders, or else the drives chosen last time (while none were chosen, every hard "
+      "drive), for genealogy files and records them in the catalog. Unless the existing catalog is kept, "
+      "rows of files that this search could have found and that are gone are removed: files of the kinds "
+      "searched, in the folders searched. Rows elsewhere stay. Hidden folders and the excluded folders and "
+      "files are left out. The options apply to this search only and change no setting. Ctrl-C stops the "
+      "search: what was found is kept and nothing is removed.",
+      {{"keep", "", "keep the rows of files not found again (the default is the stored choice)"},
+       {"no-keep", "", "remove the rows of files gone from the folders searched"},
        {"kinds", "LIST",
         "look for these kinds only: legacy, rootsmagic, paf, gedcom, ftm, aq, hft, tmg, genbox"},
        {"list-drives", "", "list the drives, marking those searched when no folder is named, and stop"},
