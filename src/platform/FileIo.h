@@ -24,6 +24,8 @@ bool WriteAll(int fd, const void* data, std::size_t size);
 std::int64_t ReadAt(int fd, void* data, std::size_t size, std::int64_t offset);
 // Deletes a file; true when it is gone.
 bool RemoveFile(const std::string& path);
+// Renames `from` to `to` in one step, replacing a file there; false with errno set when it fails.
+bool RenameFile(const std::string& from, const std::string& to);
 // Writes the bytes to a temporary file beside the target, then renames it over the target, so that
 // readers see the old file or the new one, never a part. Throws std::runtime_error naming the file.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes);

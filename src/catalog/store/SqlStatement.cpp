@@ -1,10 +1,13 @@
 // A prepared SQLite statement with positional parameters and the busy retry.
 #include "catalog/store/SqlStatement.h"
 
+#include <unistd.h>
+
 #include <chrono>
 #include <thread>
 
 #include "catalog/store/WFileStoreError.h"
+#include "platform/Paths.h"
 
 namespace kinshelf {
 
@@ -13,12 +16,31 @@ namespace {
 constexpr int kBusyAttempts = 8;
 constexpr auto kBusyPause = std::chrono::milliseconds(10);
 
-// SQLite's message with the database file's name before it, so that every error says which catalog
-// it is about.
+// What went wrong in words the user can act on: a busy catalog is another process's search or
+// refresh, and a catalog that cannot be written is mostly a folder that cannot be.
+std::string Reason(sqlite3* db, const std::string& file) {
+  switch (sqlite3_errcode(db)) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return "another Kinshelf process is changing the catalog; try again when it has finished";
+    case SQLITE_READONLY: {
+      const std::string folder(platform::FolderPart(file));
+      if (!folder.empty() && ::access(folder.c_str(), W_OK) != 0) {
+        return "the catalog cannot be changed: its folder " + folder + " is not writable";
+      }
+      return sqlite3_errmsg(db);
+    }
+    default:
+      return sqlite3_errmsg(db);
+  }
+}
+
+// The reason with the database file's name before it, so that every error says which catalog it is
+// about.
 std::string ErrorText(sqlite3* db) {
   const char* file = sqlite3_db_filename(db, "main");
-  const std::string message = sqlite3_errmsg(db);
-  return file != nullptr && *file != '\0' ? std::string(file) + ": " + message : message;
+  if (file == nullptr || *file == '\0') return Reason(db, {});
+  return std::string(file) + ": " + Reason(db, file);
 }
 
 }  // namespace

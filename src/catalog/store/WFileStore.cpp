@@ -43,21 +43,59 @@ std::optional<long long> VersionThousandths(const std::string& stored) {
 }  // namespace
 
 WFileStore::WFileStore(const std::string& baseName) : baseName_(baseName) {
-  if (platform::FileExists(FileName())) {
-    Open();
-    try {
-      Upgrade();
-    } catch (const WFileStoreError& error) {
-      // SQLite's own messages do not say which file they are about.
-      const std::string message = error.what();
-      if (message.find(FileName()) != std::string::npos) throw;
-      throw WFileStoreError(FileName() + ": " + message);
-    }
-  } else {
+  const std::string file = FileName();
+  if (platform::DirectoryExists(file)) throw WFileStoreError(file + " is a folder, not a catalog");
+  const auto status = platform::StatusOf(file);
+  if (!status && platform::PathIsGone(file)) {
     Create();
+  } else if (!status || !platform::FileExists(file)) {
+    throw WFileStoreError(file + " is not a regular file and cannot be the catalog");
+  } else if (status->size == 0) {
+    // SQLite takes an empty file for an empty database: a catalog whose creation was interrupted.
+    Create();
+  } else {
+    OpenExisting();
   }
+  UseWriteAheadLog();
   BeginTransaction();
   CommitTransaction();
+}
+
+void WFileStore::OpenExisting() {
+  Open();
+  try {
+    RequireCatalogTables();
+    Upgrade();
+  } catch (const WFileStoreError& error) {
+    // SQLite's own messages do not say which file they are about.
+    const std::string message = error.what();
+    if (message.find(FileName()) != std::string::npos) throw;
+    throw WFileStoreError(FileName() + ": " + message);
+  }
+}
+
+// A file that is no SQLite database, or one of another program, is refused before anything writes
+// to it.
+void WFileStore::RequireCatalogTables() {
+  int tables = 0;
+  try {
+    SqlStatement count(db_.get(),
+                       "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN ('General','Files');");
+    if (count.Step()) tables = static_cast<int>(count.ColumnInt(0));
+  } catch (const WFileStoreError&) {
+    throw WFileStoreError(FileName() + " is not a Kinshelf catalog (" + sqlite3_errmsg(db_.get()) +
+                          "); it was left unchanged");
+  }
+  if (tables != 2) {
+    throw WFileStoreError(FileName() + " is not a Kinshelf catalog (it has no General and Files tables); it was "
+                          "left unchanged");
+  }
+}
+
+// Readers (a listing, the window's grid) go on while a search or a refresh writes. A folder where
+// the log cannot be made keeps the rollback journal.
+void WFileStore::UseWriteAheadLog() {
+  sqlite3_exec(db_.get(), "PRAGMA journal_mode=WAL;", nullptr, nullptr, nullptr);
 }
 
 WFileStore::~WFileStore() = default;
@@ -72,36 +110,43 @@ std::string WFileStore::DefaultBaseName() {
   return platform::JoinPath(folder, "Catalog");
 }
 
-void WFileStore::Open(int flags, const char* failure) {
+void WFileStore::OpenAt(const std::string& file, int flags, const char* failure) {
   sqlite3* db = nullptr;
-  const int result = sqlite3_open_v2(FileName().c_str(), &db, flags, nullptr);
+  const int result = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (result != SQLITE_OK) {
     db_.reset();
-    throw WFileStoreError(failure + FileName());
+    throw WFileStoreError(failure + file);
   }
 }
 
 void WFileStore::Open() {
-  Open(SQLITE_OPEN_READWRITE, "Cannot open file ");
+  OpenAt(FileName(), SQLITE_OPEN_READWRITE, "Cannot open file ");
 }
 
+// The catalog is built under a temporary name beside its place and renamed into it, so that an
+// interruption (a kill, a full disk) leaves either no catalog or a whole one, never an empty file
+// that every later start would fail on.
 void WFileStore::Create() {
-  Open(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, "Cannot create file ");
-  // The schema and the version row in one transaction, so that a failure or a crash never leaves a
-  // catalog that a later start would take for an old version.
+  const std::string building = FileName() + ".new";
+  platform::RemoveFile(building);
   try {
+    OpenAt(building, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, "Cannot create file ");
     BeginTransaction();
     for (const auto statement : schema::kCreateStatements) ExecuteScript(statement);
     SetValue("Version", std::string(kVersion));
     CommitTransaction();
+    statements_.clear();
+    db_.reset();
+    if (!platform::RenameFile(building, FileName())) throw WFileStoreError("Cannot create file " + FileName());
   } catch (...) {
     transactionDepth_ = 0;
     statements_.clear();
     db_.reset();
-    platform::RemoveFile(FileName());
+    platform::RemoveFile(building);
     throw;
   }
+  Open();
 }
 
 void WFileStore::Upgrade() {

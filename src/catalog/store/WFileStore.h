@@ -26,10 +26,13 @@ class WFileStore {
   // The version this program writes and reads.
   static constexpr std::string_view kVersion = "2.003";
 
-  // Opens baseName + ".sdb", creating it with the full schema when it does not exist, upgrading an
-  // older one in place. Throws WFileStoreError: "Cannot open file %s", "Cannot create file %s",
-  // SQLite's message, or a refusal naming the file and its version when the file was written by a
-  // newer program (such a file is left untouched).
+  // Opens baseName + ".sdb", creating it with the full schema when it does not exist or is empty
+  // (built beside it and renamed into place, so that an interruption leaves no half catalog),
+  // upgrading an older one in place. Throws WFileStoreError: "Cannot open file %s", "Cannot create
+  // file %s", SQLite's message, or one line naming the file and what is wrong with it: a folder, no
+  // regular file, no SQLite database or one of another program, a version written by a newer
+  // program; such a file is left untouched. Readers may read while another store writes (the
+  // catalog keeps a write-ahead log where its folder allows one).
   explicit WFileStore(const std::string& baseName);
   ~WFileStore();
   WFileStore(const WFileStore&) = delete;
@@ -94,9 +97,12 @@ class WFileStore {
   SqlStatement::Lease Statement(std::string_view sql);
 
  private:
-  void Open(int flags, const char* failure);
+  void OpenAt(const std::string& file, int flags, const char* failure);
   void Open();
+  void OpenExisting();
   void Create();
+  void RequireCatalogTables();
+  void UseWriteAheadLog();
   void CommitOutermost();
   void Upgrade();
   void Execute(std::string_view sql);
