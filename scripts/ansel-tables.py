@@ -2,9 +2,10 @@
 """Writes src/text/AnselTables.cpp: the ANSEL bytes as Unicode code points, and every composition that
 NFC makes of a letter ANSEL can write and the combining marks it can put on it.
 
-The byte tables below are the ANSEL (MARC-8 extended Latin) code table, with the two letters GEDCOM
-writers add (0xC7 sharp s, 0xC8 euro sign) and 0xCF for sharp s, where older writers put it. Everything
-else comes from Python's unicodedata, whose Unicode version the output names. Run it from anywhere:
+The byte tables below are the standard ANSEL code table, with the two letters GEDCOM writers add
+(0xC7 sharp s, 0xC8 euro sign) and 0xCF for sharp s, where older writers put it. Everything else
+comes from Python's unicodedata, whose Unicode version the output names; Unicode never adds a
+composition for an existing pair, so a newer version gives the same pairs. Run it from anywhere:
     python3 scripts/ansel-tables.py
 """
 
