@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const WDate date(text, kinshelf::platform::DateTimeParts{2020, 2, 29});
   Check(date.IsValid() == !text.empty());
-  Check(date.StoredText().size() <= text.size() || text == "TODAY");
+  // ANSEL decoding gives at most five bytes for one (a mark alone on a no-break space).
+  Check(date.StoredText().size() <= 5 * text.size() || text == "TODAY");
   UseEveryGetter(date);
   Check(date.Compare(nullptr) == -2);
   if (!date.IsValid()) return 0;

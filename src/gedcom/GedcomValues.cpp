@@ -8,7 +8,7 @@
 #include "gedcom/GedcomLines.h"
 #include "gedcom/GedcomScan.h"
 #include "platform/AsciiCase.h"
-#include "text/Ansel.h"
+#include "text/AnselUtf8.h"
 
 namespace kinshelf::gedcom {
 
@@ -76,7 +76,7 @@ std::string TrimShortText(std::string_view text) {
 }
 
 std::string ConvertText(int charSet, std::string_view text) {
-  return charSet == kCharSetAnsel ? AnselToAnsi(text) : std::string(text);
+  return charSet == kCharSetAnsel ? AnselToUtf8(text) : std::string(text);
 }
 
 std::string WithCrLfBreaks(std::string_view text) {

@@ -33,7 +33,7 @@ std::string FindPlaceValue(const WTextMMF& text, const char* line);
 // whatever its length.
 std::string TrimShortText(std::string_view text);
 // A text of the file in the encoding the collection reports: ANSEL (character-set code 1) becomes
-// Windows-1252; every other code leaves the bytes as they are.
+// UTF-8; every other code leaves the bytes as they are.
 std::string ConvertText(int charSet, std::string_view text);
 // The text with every LF that does not follow a CR made CR LF.
 std::string WithCrLfBreaks(std::string_view text);

@@ -289,7 +289,6 @@ std::int32_t WGEDCollection::Find(Category category, std::string_view id) {
 TextEncoding WGEDCollection::Encoding() const {
   switch (CharacterSet()) {
     case kCharSetAnsel:
-      return TextEncoding::kWindows1252;
     case kCharSetUtf8:
       return TextEncoding::kUtf8;
     default:

@@ -61,7 +61,8 @@ class WGEDCollection : public WABSCollection {
   std::int32_t FindNote(std::string_view id) override;
   std::int32_t FindSource(std::string_view id) override;
   std::int32_t FindRepo(std::string_view id) override;
-  // ANSEL files: Windows-1252; UTF-8 files: UTF-8; any other: UTF-8 where valid, else Windows-1252.
+  // ANSEL files (decoded on reading) and UTF-8 files: UTF-8; any other: UTF-8 where valid, else
+  // Windows-1252.
   TextEncoding Encoding() const override;
 
   // The mapped text, valid for the life of the collection.

@@ -7,8 +7,8 @@
 
 namespace kinshelf {
 
-// kWindows1252: ANSEL converted on reading, PAF text and Windows-1252 GEDCOM files.
-// kUtf8: a GEDCOM file that declares UTF-8.
+// kWindows1252: PAF text and Windows-1252 GEDCOM files.
+// kUtf8: a GEDCOM file that declares UTF-8, or ANSEL (decoded to UTF-8 on reading).
 // kUtf8OrWindows1252: a GEDCOM file that declares nothing else; each text is UTF-8 when it is valid
 // UTF-8 and Windows-1252 otherwise.
 enum class TextEncoding { kWindows1252, kUtf8, kUtf8OrWindows1252 };

@@ -1,4 +1,4 @@
-// Reading UTF-8 byte strings that may hold bytes which are not UTF-8.
+// Reading UTF-8 byte strings that may hold bytes which are not UTF-8, and writing code points.
 #include "text/Utf8.h"
 
 namespace kinshelf {
@@ -55,6 +55,25 @@ std::size_t DisplayLength(std::string_view text) {
     pos += length == 0 ? 1 : length;
   }
   return count;
+}
+
+void AppendUtf8(std::string& out, char32_t codePoint) {
+  if ((codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF) codePoint = 0xFFFD;
+  if (codePoint < 0x80) {
+    out += static_cast<char>(codePoint);
+  } else if (codePoint < 0x800) {
+    out += static_cast<char>(0xC0 | (codePoint >> 6));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else if (codePoint < 0x10000) {
+    out += static_cast<char>(0xE0 | (codePoint >> 12));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (codePoint >> 18));
+    out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
 }
 
 }  // namespace kinshelf

@@ -1,7 +1,9 @@
-// Reading UTF-8 byte strings that may hold bytes which are not UTF-8 (Linux file names may).
+// Reading UTF-8 byte strings that may hold bytes which are not UTF-8 (Linux file names may), and
+// writing code points as UTF-8.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kinshelf {
@@ -16,5 +18,9 @@ char32_t Utf8CodePoint(std::string_view text, std::size_t pos, std::size_t lengt
 // The number of characters a terminal shows for the text: one per well-formed sequence and one
 // per stray byte.
 std::size_t DisplayLength(std::string_view text);
+
+// Appends the UTF-8 form of a code point; a surrogate or a value above U+10FFFF, which UTF-8 cannot
+// carry, appends U+FFFD instead.
+void AppendUtf8(std::string& out, char32_t codePoint);
 
 }  // namespace kinshelf

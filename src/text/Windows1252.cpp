@@ -3,27 +3,16 @@
 
 #include <array>
 
+#include "text/Utf8.h"
+
 namespace kinshelf {
 namespace {
 
 // Characters of the bytes 0x80-0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
+constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char16_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 }  // namespace
 
@@ -32,7 +21,7 @@ std::string Windows1252ToUtf8(std::string_view text) {
   out.reserve(text.size() + text.size() / 4);
   for (const char byte : text) {
     const auto value = static_cast<unsigned char>(byte);
-    AppendUtf8(out, value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : char16_t{value});
+    AppendUtf8(out, value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
   }
   return out;
 }

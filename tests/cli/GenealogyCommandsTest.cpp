@@ -1,6 +1,9 @@
 // kinshelf show, people, person and family on small GEDCOM files.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+
 #include "CliTestSupport.h"
 
 namespace kinshelf::test {
@@ -121,6 +124,38 @@ TEST_F(GenealogyCommandsTest, FamilyShowsBothCouplesAndTheChildren) {
             std::string::npos)
       << out;
   EXPECT_EQ(Run({"family", "--spouse", "2", File(), "I1"}).status, 1);
+}
+
+// An ANSEL file's names, places and date phrases reach the output decoded once: as UTF-8, never
+// converted again as if they were Windows-1252.
+TEST_F(GenealogyCommandsTest, AnselTextsShowDecodedOnce) {
+  struct Row {
+    const char* lines;  // of one individual, in ANSEL
+    const char* shown;  // in its line of `people --format csv`
+  };
+  const Row rows[] = {
+      {"1 NAME \xE2Zaneta /\xE2"
+       "Cwik\xB1"
+       "a/",
+       ",\xC5\xB9"
+       "aneta /\xC4\x86wik\xC5\x82"
+       "a/ [I1],"},
+      {"1 NAME Ji\xE9r\xE2i /\xE9"
+       "Capek/",
+       ",Ji\xC5\x99\xC3\xAD /\xC4\x8C"
+       "apek/ [I2],"},
+      {"1 NAME Ann\n1 BIRT\n2 DATE 1900\n2 PLAC Ni\xE9s", "\"1900, Ni\xC5\xA1\""},
+      {"1 NAME Bo\n1 DEAT\n2 DATE ABT 1850 \xE2"
+       "e",
+       "\"ABT 1850 \xC3\xA9, \""},
+  };
+  std::string file = "0 HEAD\n1 CHAR ANSEL\n";
+  for (std::size_t i = 0; i < std::size(rows); ++i)
+    file += "0 @I" + std::to_string(i + 1) + "@ INDI\n" + rows[i].lines + "\n";
+  const auto result = Run({"people", "--format", "csv", home_.WriteFile("ansel.ged", file + "0 TRLR\n")});
+  ASSERT_EQ(result.status, 0) << result.err;
+  for (const Row& row : rows)
+    EXPECT_NE(result.out.find(row.shown), std::string::npos) << row.lines << "\n" << result.out;
 }
 
 TEST_F(GenealogyCommandsTest, UnreadableFilesGiveTheFactorysMessage) {

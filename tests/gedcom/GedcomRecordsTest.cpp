@@ -29,7 +29,7 @@ TEST(WGEDIndividual, DateTextFollowsTheFilesCharacterSet) {
   LoadedGedcom utf8(OnePerson({"1 BIRT", "2 DATE 5 MAI 1850 K\xC3\xB6ln"}));
   EXPECT_EQ(utf8->GetIndividual(1)->EventDateText(EventKind::kBirth, 1), "5 MAI 1850 K\xC3\xB6ln");
   LoadedGedcom ansel("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 BIRT\n2 DATE ABT 1850 \xE2" "e\n0 TRLR\n");
-  EXPECT_EQ(ansel->GetIndividual(1)->EventDateText(EventKind::kBirth, 1), "ABT 1850 \xE9");
+  EXPECT_EQ(ansel->GetIndividual(1)->EventDateText(EventKind::kBirth, 1), "ABT 1850 \xC3\xA9");
 }
 
 TEST(WGEDIndividual, TheLastOfTwoBirthLinesIsTheBirth) {

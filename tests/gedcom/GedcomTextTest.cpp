@@ -234,11 +234,11 @@ TEST(GetRecordText, RunsToTheNextRecordOrTheEndOfTheText) {
   EXPECT_EQ(file->GetRecordText(nullptr), "");
 }
 
-TEST(ConvertText, AnselBecomesWindows1252AndEverythingElseStays) {
+TEST(ConvertText, AnselBecomesUtf8AndEverythingElseStays) {
   EXPECT_EQ(gedcom::ConvertText(gedcom::kCharSetAnsel,
                                 "\xE2"
                                 "e"),
-            "\xE9");
+            "\xC3\xA9");
   EXPECT_EQ(gedcom::ConvertText(gedcom::kCharSetUtf8,
                                 "\xE2"
                                 "e"),

@@ -1,4 +1,4 @@
-// Telling well-formed UTF-8 from stray bytes.
+// Telling well-formed UTF-8 from stray bytes, and writing code points as UTF-8.
 #include "text/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +39,46 @@ TEST(Utf8Test, CodePointsAndDisplayLength) {
                           "b"),
             4u);
   EXPECT_EQ(Utf8SequenceLength("ab", 2), 0u);
+}
+
+struct EncodeCase {
+  const char* label;
+  char32_t codePoint;
+  std::string bytes;
+};
+
+class AppendUtf8Test : public testing::TestWithParam<EncodeCase> {};
+
+TEST_P(AppendUtf8Test, AppendsAfterWhatIsThere) {
+  std::string out = "x";
+  AppendUtf8(out, GetParam().codePoint);
+  EXPECT_EQ(out, "x" + GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AppendUtf8Test,
+                         testing::Values(EncodeCase{"Nul", 0, std::string(1, '\0')},
+                                         EncodeCase{"LastAscii", 0x7F, "\x7f"},
+                                         EncodeCase{"FirstTwoBytes", 0x80, "\xc2\x80"},
+                                         EncodeCase{"LastTwoBytes", 0x7FF, "\xdf\xbf"},
+                                         EncodeCase{"FirstThreeBytes", 0x800, "\xe0\xa0\x80"},
+                                         EncodeCase{"LastThreeBytes", 0xFFFF, "\xef\xbf\xbf"},
+                                         EncodeCase{"FirstFourBytes", 0x10000, "\xf0\x90\x80\x80"},
+                                         EncodeCase{"LastCodePoint", 0x10FFFF, "\xf4\x8f\xbf\xbf"},
+                                         EncodeCase{"SurrogateIsReplaced", 0xD800, "\xef\xbf\xbd"},
+                                         EncodeCase{"AboveUnicodeIsReplaced", 0x110000, "\xef\xbf\xbd"}),
+                         [](const testing::TestParamInfo<EncodeCase>& info) {
+                           return std::string(info.param.label);
+                         });
+
+// Every code point UTF-8 can carry reads back whole from what AppendUtf8 wrote.
+TEST(Utf8Test, EveryCodePointReadsBack) {
+  for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    std::string out;
+    AppendUtf8(out, c);
+    ASSERT_EQ(Utf8SequenceLength(out, 0), out.size()) << std::hex << static_cast<unsigned>(c);
+    ASSERT_EQ(Utf8CodePoint(out, 0, out.size()), c) << std::hex << static_cast<unsigned>(c);
+  }
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "model/dates/DateTokens.h"
 #include "model/dates/DateWords.h"
 #include "platform/AsciiCase.h"
-#include "text/Ansel.h"
+#include "text/AnselUtf8.h"
 #include "text/CatalogDateFormat.h"
 
 namespace kinshelf {
@@ -157,14 +157,14 @@ WDate WDate::FromConvertedText(std::string_view text) {
 
 void WDate::Parse(std::string_view text, bool fromAnsel) {
   text_ = platform::UpperAsciiText(text);
-  if (fromAnsel) text_ = AnselToAnsi(text_);
+  if (fromAnsel) text_ = AnselToUtf8(text_);
   const DatePhrase phrase = InterpretDateTokens(DateTokens::Split(text_));
   qualifier_ = phrase.qualifier;
   secondQualifier_ = phrase.secondQualifier;
   first_ = phrase.first;
   second_ = phrase.second;
   textOnly_ = phrase.textOnly;
-  if (textOnly_) written_ = fromAnsel ? AnselToAnsi(text) : std::string(text);
+  if (textOnly_) written_ = fromAnsel ? AnselToUtf8(text) : std::string(text);
 }
 
 std::string WDate::DisplayText() const {

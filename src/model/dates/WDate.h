@@ -25,10 +25,11 @@ struct DateRec {
 class WDate {
  public:
   // Parses text at once. "" gives an empty date. The exact text "TODAY" (case-sensitive) gives today's
-  // local date. Any other text is upper-cased (ASCII letters), converted from ANSEL and interpreted;
-  // words that are no keyword, calendar escape or month make it text-only. So does anything the
-  // rules would read as another date than the one written: a number that does not fit a 16-bit field
-  // of DateRec (a year above 65535), a day without a month, or words left over after the second part.
+  // local date. Any other text is upper-cased (ASCII letters), converted from ANSEL to UTF-8 and
+  // interpreted; words that are no keyword, calendar escape or month make it text-only. So does
+  // anything the rules would read as another date than the one written: a number that does not fit a
+  // 16-bit field of DateRec (a year above 65535), a day without a month, or words left over after the
+  // second part.
   explicit WDate(std::string_view text);
   // The same with a given "today". A today that is no calendar date with a year of 1 to 65535 makes
   // "TODAY" a text-only date.
@@ -76,7 +77,7 @@ class WDate {
  private:
   WDate() = default;
   void SetToday(const platform::DateTimeParts& today);
-  // `fromAnsel`: convert the upper-cased text from ANSEL before interpreting it.
+  // `fromAnsel`: convert the upper-cased text from ANSEL to UTF-8 before interpreting it.
   void Parse(std::string_view text, bool fromAnsel);
   int CompareStandard(const WDate& other) const;
 
