@@ -147,7 +147,7 @@ TEST_F(GenealogyCommandsTest, AnselTextsShowDecodedOnce) {
       {"1 NAME Ann\n1 BIRT\n2 DATE 1900\n2 PLAC Ni\xE9s", "\"1900, Ni\xC5\xA1\""},
       {"1 NAME Bo\n1 DEAT\n2 DATE ABT 1850 \xE2"
        "e",
-       "\"ABT 1850 \xC3\xA9, \""},
+       ",ABT 1850 \xC3\xA9\r\n"},
   };
   std::string file = "0 HEAD\n1 CHAR ANSEL\n";
   for (std::size_t i = 0; i < std::size(rows); ++i)
