@@ -54,6 +54,30 @@ std::int64_t ReadAt(int fd, void* data, std::size_t size, std::int64_t offset) {
   }
 }
 
+std::optional<std::string> ReadSmallRegularFile(const std::string& path, std::size_t limit) {
+  // Non-blocking, so that opening a FIFO put in the file's place returns at once.
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!fd.IsOpen()) {
+    if (errno == ENOENT) return std::nullopt;
+    throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
+  }
+  struct stat info {};
+  if (fstat(fd.Get(), &info) != 0) throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
+  if (!S_ISREG(info.st_mode)) throw std::runtime_error(path + " is not a regular file");
+  std::string text;
+  char block[16384];
+  for (;;) {
+    const std::int64_t count = ReadAt(fd.Get(), block, sizeof block, static_cast<std::int64_t>(text.size()));
+    if (count < 0) throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
+    if (count == 0) return text;
+    text.append(block, static_cast<std::size_t>(count));
+    if (text.size() > limit) {
+      throw std::runtime_error(path + " is larger than " + std::to_string(limit / (1024 * 1024)) +
+                               " MB, too large for this file");
+    }
+  }
+}
+
 bool RemoveFile(const std::string& path) {
   return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }

@@ -26,6 +26,11 @@ std::int64_t ReadAt(int fd, void* data, std::size_t size, std::int64_t offset);
 bool RemoveFile(const std::string& path);
 // Renames `from` to `to` in one step, replacing a file there; false with errno set when it fails.
 bool RenameFile(const std::string& from, const std::string& to);
+// The whole text of a small file the program keeps (settings, exclusion list): nothing when no file
+// is there. Throws std::runtime_error naming the file when something else is there (a folder, a
+// pipe, a device), when it holds more than `limit` bytes, or when it cannot be read. Never waits on
+// a pipe and never reads past the limit, whatever the file claims.
+std::optional<std::string> ReadSmallRegularFile(const std::string& path, std::size_t limit);
 // Writes the bytes to a temporary file beside the target, then renames it over the target, so that
 // readers see the old file or the new one, never a part. Throws std::runtime_error naming the file.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes);

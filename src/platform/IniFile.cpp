@@ -1,10 +1,6 @@
 // A plain INI file read and written with the semantics of the Windows profile functions.
 #include "platform/IniFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "platform/AsciiCase.h"
@@ -52,14 +48,7 @@ void CheckText(std::string_view text, std::string_view forbidden, const char* wh
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) {
-    if (errno == ENOENT) return;
-    throw std::runtime_error("Cannot read " + path_ + ": " + std::strerror(errno));
-  }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw std::runtime_error("Cannot read " + path_);
-  SetText(text);
+  if (const auto text = ReadSmallRegularFile(path_, kSizeLimit)) SetText(*text);
 }
 
 IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path)) {

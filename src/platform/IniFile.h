@@ -6,6 +6,7 @@
 // atomically.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,8 +15,11 @@ namespace kinshelf::platform {
 
 class IniFile {
  public:
+  // A settings file larger than this is no settings file.
+  static constexpr std::size_t kSizeLimit = 8 * 1024 * 1024;
+
   // Reads the file when it exists; a missing file is an empty one. Throws std::runtime_error naming
-  // the file when it exists but cannot be read.
+  // the file when it exists but cannot be read, is no regular file or is larger than kSizeLimit.
   explicit IniFile(std::string path);
   // Takes the text of the file as given, without reading anything.
   IniFile(std::string path, std::string_view text);

@@ -20,6 +20,31 @@ std::string ReadBack(const std::string& path) {
   return bytes;
 }
 
+// What the program's own small files may be: a missing file is none, a regular one is read, and
+// anything else is refused at once by name instead of hanging or filling memory.
+TEST(FileIoTest, SmallRegularFilesOnly) {
+  test::ScratchFolder folder;
+  EXPECT_EQ(ReadSmallRegularFile(folder.Path("missing.ini"), 100), std::nullopt);
+  EXPECT_EQ(ReadSmallRegularFile(folder.WriteFile("a.ini", "[x]\n"), 100), "[x]\n");
+  const std::string fifo = folder.Path("fifo.ini");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string zero = folder.Path("zero.ini");
+  std::filesystem::create_symlink("/dev/zero", zero);
+  const std::pair<std::string, std::string> refused[] = {
+      {fifo, fifo + " is not a regular file"},
+      {zero, zero + " is not a regular file"},
+      {folder.MakeFolder("dir.ini"), folder.Path("dir.ini") + " is not a regular file"},
+      {folder.WriteFile("big.ini", std::string(3 * 1024 * 1024, 'x')), folder.Path("big.ini") + " is larger than 2 MB"}};
+  for (const auto& [path, message] : refused) {
+    try {
+      ReadSmallRegularFile(path, 2 * 1024 * 1024);
+      ADD_FAILURE() << path;
+    } catch (const std::runtime_error& error) {
+      EXPECT_EQ(std::string(error.what()).rfind(message, 0), 0u) << error.what();
+    }
+  }
+}
+
 TEST(FileIoTest, ReplaceKeepsTheModeAndLeavesNoTemporaryFile) {
   test::ScratchFolder folder;
   const auto path = folder.WriteFile("list.csv", "old");

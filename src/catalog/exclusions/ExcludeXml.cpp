@@ -92,9 +92,16 @@ const char* BooleanText(bool value) {
 
 std::vector<WFileExcludeItem> ParseExcludeXml(std::string_view xml, std::string_view sourceName) {
   if (xml.starts_with(kUtf8Bom)) xml.remove_prefix(kUtf8Bom.size());
+  if (xml.find_first_not_of(" \t\r\n") == std::string_view::npos) return {};
   pugi::xml_document doc;
   ParseInto(doc, xml, sourceName);
   if (DeclaresWindows1252(doc)) ParseInto(doc, Windows1252ToUtf8(xml), sourceName);
+  // A text the parser takes but that holds no list (a NUL first, stray text) is damage, not an
+  // empty list: taking it for one would lose the entries at the next save.
+  if (xml.find('\0') != std::string_view::npos || !EqualsIgnoringAsciiCase(doc.document_element().name(), "Root")) {
+    throw std::runtime_error(std::string(sourceName) + " is not an exclusion list (no Root element); it was "
+                             "left unchanged");
+  }
   std::vector<WFileExcludeItem> items;
   for (const pugi::xml_node node : doc.document_element().children()) {
     if (node.type() == pugi::node_element && EqualsIgnoringAsciiCase(node.name(), "Item"))

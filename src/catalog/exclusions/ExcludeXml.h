@@ -26,8 +26,9 @@ namespace kinshelf {
 // IsPath or Sub reads as false, a missing Path as empty; a boolean text starting with T or Y (any case)
 // is true, anything else false. A text that declares windows-1252, cp1252, ISO-8859-1 or latin1 is
 // converted from Windows-1252 to UTF-8 first; any other text is taken as UTF-8 bytes, unchecked.
-// A text without any element is an empty list. Throws std::runtime_error for text that is not
-// well-formed, naming `sourceName`, the parser's reason and the byte offset.
+// An empty or blank text is an empty list. Throws std::runtime_error naming `sourceName` for text
+// that is not well-formed (with the parser's reason and the byte offset) and for text whose root
+// element is not "Root" (any case) or that holds a NUL byte.
 std::vector<WFileExcludeItem> ParseExcludeXml(std::string_view xml, std::string_view sourceName);
 
 // The file's text for the entries. Paths are written byte for byte, so a path that is not UTF-8

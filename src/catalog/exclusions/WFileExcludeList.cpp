@@ -22,19 +22,17 @@ std::runtime_error FileError(const char* what, const std::string& fileName) {
                             std::strerror(errno));
 }
 
+// An exclusion list larger than this is no exclusion list.
+constexpr std::size_t kSizeLimit = 8 * 1024 * 1024;
+
 // Read until the end rather than by size, so a file that changes while read is still taken whole.
 std::string ReadWholeFile(const std::string& fileName) {
-  const platform::FileDescriptor fd = platform::OpenExistingFile(fileName, false);
-  if (!fd.IsOpen()) throw FileError("Cannot open", fileName);
-  std::string bytes;
-  char block[16384];
-  for (;;) {
-    const std::int64_t count =
-        platform::ReadAt(fd.Get(), block, sizeof block, static_cast<std::int64_t>(bytes.size()));
-    if (count < 0) throw FileError("Cannot read", fileName);
-    if (count == 0) return bytes;
-    bytes.append(block, static_cast<std::size_t>(count));
+  auto text = platform::ReadSmallRegularFile(fileName, kSizeLimit);
+  if (!text) {
+    errno = ENOENT;
+    throw FileError("Cannot open", fileName);
   }
+  return std::move(*text);
 }
 
 bool PathExists(const std::string& path) {

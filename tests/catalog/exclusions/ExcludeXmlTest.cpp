@@ -47,9 +47,24 @@ TEST(ExcludeXmlTest, EmptyListIsTheRootAlone) {
   EXPECT_TRUE(Parse(kUtf8Declaration + "<Root>\r\n</Root>\r\n").empty());
 }
 
-TEST(ExcludeXmlTest, TextWithoutElementsIsAnEmptyList) {
+TEST(ExcludeXmlTest, OnlyABlankTextIsAnEmptyList) {
   EXPECT_TRUE(Parse("").empty());
-  EXPECT_TRUE(Parse(kUtf8Declaration + "<!-- nothing -->").empty());
+  EXPECT_TRUE(Parse(" \r\n").empty());
+  EXPECT_TRUE(Parse(kUtf8Declaration + "<root/>").empty());
+}
+
+// Damage is never taken for an empty list, which the next save would write over the entries.
+TEST(ExcludeXmlTest, TextThatHoldsNoListIsAnError) {
+  const std::string damaged[] = {kUtf8Declaration + "<!-- nothing -->", std::string(1, '\0') + "<Root/>",
+                                 "<Root/>" + std::string(1, '\0'), "\x8f\x01garbage", "<Items><Item/></Items>"};
+  for (const std::string& text : damaged) {
+    try {
+      ParseExcludeXml(text, "/x/Exclude.xml");
+      ADD_FAILURE() << text;
+    } catch (const std::runtime_error& error) {
+      EXPECT_EQ(std::string(error.what()).rfind("/x/Exclude.xml", 0), 0u) << error.what();
+    }
+  }
 }
 
 TEST(ExcludeXmlTest, AwkwardPathsSurviveByteForByte) {
