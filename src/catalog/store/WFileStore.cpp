@@ -15,6 +15,7 @@
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "platform/UserFolders.h"
+#include "text/CaseFold.h"
 
 namespace kinshelf {
 
@@ -38,6 +39,22 @@ std::optional<long long> VersionThousandths(const std::string& stored) {
   // 2.001 from becoming 2000.999.
   const double thousandths = std::floor(value * 1000.0 + 1e-6);
   return thousandths < 2000 ? 2000 : static_cast<long long>(std::fmin(thousandths, 1e15));
+}
+
+std::string_view TextValue(sqlite3_value* value) {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+  return text != nullptr ? std::string_view(text, static_cast<std::size_t>(sqlite3_value_bytes(value)))
+                         : std::string_view();
+}
+
+// "Y LIKE X" calls like(X, Y). The catalog's names are UTF-8, and SQLite's own LIKE folds only
+// ASCII letters: Müller would not find MÜLLER.
+void UnicodeLike(sqlite3_context* context, int, sqlite3_value** values) {
+  if (sqlite3_value_type(values[0]) == SQLITE_NULL || sqlite3_value_type(values[1]) == SQLITE_NULL) {
+    sqlite3_result_null(context);
+    return;
+  }
+  sqlite3_result_int(context, LikeFolded(TextValue(values[0]), TextValue(values[1])) ? 1 : 0);
 }
 
 }  // namespace
@@ -118,6 +135,8 @@ void WFileStore::OpenAt(const std::string& file, int flags, const char* failure)
     db_.reset();
     throw WFileStoreError(failure + file);
   }
+  sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &UnicodeLike, nullptr,
+                             nullptr, nullptr);
 }
 
 void WFileStore::Open() {

@@ -6,8 +6,8 @@
 #include "cli/commands/Commands.h"
 #include "model/ItemTexts.h"
 #include "model/WABSIndividual.h"
-#include "platform/AsciiCase.h"
 #include "readers/GenealogyFile.h"
+#include "text/CaseFold.h"
 #include "text/CsvField.h"
 
 namespace kinshelf::cli {
@@ -27,10 +27,6 @@ struct PersonLine {
   std::string Death() const { return JoinedPieces(deathDate, deathPlace); }
 };
 
-bool Contains(const std::string& text, const std::string& part) {
-  return platform::UpperAsciiText(text).find(platform::UpperAsciiText(part)) != std::string::npos;
-}
-
 std::vector<PersonLine> Lines(GenealogyFile& file, const std::optional<std::string>& filter) {
   std::vector<PersonLine> lines;
   auto& collection = file.Collection();
@@ -39,7 +35,7 @@ std::vector<PersonLine> Lines(GenealogyFile& file, const std::optional<std::stri
     const auto person = collection.GetIndividual(index);
     if (person == nullptr) continue;
     PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {}, {}};
-    if (filter && !Contains(line.name, *filter)) continue;
+    if (filter && !ContainsFolded(line.name, *filter)) continue;
     line.birthDate = file.Utf8(person->EventDateText(EventKind::kBirth, 1));
     line.birthPlace = file.Utf8(person->EventPlaceText(EventKind::kBirth, 1));
     line.deathDate = file.Utf8(person->EventDateText(EventKind::kDeath, 1));

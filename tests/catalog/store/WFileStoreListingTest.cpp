@@ -50,6 +50,8 @@ TEST_F(GetIteratorTest, NameFilterIsACaseInsensitiveSubstringWithLikeWildcards) 
   EXPECT_EQ(List("smith_", true, 3), (std::vector<std::int32_t>{Id(1), Id(2)}));
   EXPECT_EQ(List("100%smith", true, 1), (std::vector<std::int32_t>{Id(1)}));
   EXPECT_EQ(List("Åström", true, 1), (std::vector<std::int32_t>{Id(3)}));
+  EXPECT_EQ(List("ÅSTRÖM", true, 1), (std::vector<std::int32_t>{Id(3)}));
+  EXPECT_EQ(List("åström", true, 1), (std::vector<std::int32_t>{Id(3)}));
   EXPECT_EQ(List("\xff\xfe", true, 1), (std::vector<std::int32_t>{Id(4)}));
 }
 
