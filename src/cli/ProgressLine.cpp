@@ -1,12 +1,12 @@
 // The progress of a long command on standard error.
 #include "cli/ProgressLine.h"
 
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 
 #include "cli/TerminalText.h"
+#include "cli/TerminalWidth.h"
 #include "platform/ProcessEvents.h"
 
 namespace kinshelf::cli {
@@ -14,13 +14,6 @@ namespace kinshelf::cli {
 namespace {
 
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
-
-// The terminal's width, so that a long folder name does not wrap the line.
-std::size_t TerminalWidth() {
-  winsize size{};
-  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
-  return 80;
-}
 
 }  // namespace
 
@@ -43,7 +36,7 @@ void ProgressLine::Tick() {
   drawn_ = true;
   // A folder's name may hold any byte but a slash: shown visibly, it cannot break or recolour the
   // line. One column stays free, so the cursor never wraps; the end names the current folder.
-  const std::size_t room = std::max<std::size_t>(TerminalWidth(), 2) - 1;
+  const std::size_t room = std::max<std::size_t>(TerminalColumns(STDERR_FILENO), 2) - 1;
   io_.err << "\r\x1b[K" << ShortenedAtStart(TerminalText(status_()), room) << std::flush;
 }
 
