@@ -179,7 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, ExcludeTargetTest,
     testing::Values(ExcludeRow{"IdNamesThatFile", false, "2", 0, "tree/b.ged", false, 3},
                     ExcludeRow{"ExistingFolderIsAFolder", false, "tree/sub", 0, "tree/sub", true, 3},
-                    ExcludeRow{"FolderWithTrailingSlash", false, "tree/sub/", 0, "tree/sub", true, 3},
                     ExcludeRow{"FileOnTheDiskOnly", false, "tree/loose.ged", 0, "tree/loose.ged", false, 4},
                     ExcludeRow{"CataloguedFileThatIsGone", false, "tree/gone.ged", 0, "tree/gone.ged", false,
                                3},

@@ -181,27 +181,6 @@ TEST(SettingsTablesTest, CatalogDefaults) {
   for (const auto& [id, value] : numbers) EXPECT_EQ(CatalogRow(id).defaultValue, value) << id;
 }
 
-struct KindRow {
-  int id;
-  ValueKind kind;
-};
-
-// The kind decides what `settings KEY VALUE` accepts, so a default that changes its shape shows here.
-TEST(SettingsTablesTest, DefaultsTellTheKindOfValue) {
-  const KindRow rows[] = {
-      {UseLDS, ValueKind::kBoolean},    {IH25, ValueKind::kBoolean},        {AutoUpdate, ValueKind::kBoolean},
-      {FCAtoZ, ValueKind::kBoolean},    {FNValue, ValueKind::kNumber},      {HLCol, ValueKind::kNumber},
-      {FileColumn, ValueKind::kNumber}, {SideFontZoom, ValueKind::kNumber}, {sendmsg, ValueKind::kText},
-      {ListColumns, ValueKind::kText},  {searchdrives, ValueKind::kText},   {App9, ValueKind::kText}};
-  for (const auto& [id, kind] : rows) {
-    ASSERT_NE(FindRow(id), nullptr) << id;
-    EXPECT_EQ(KindOf(*FindRow(id)), kind) << FindRow(id)->key;
-  }
-  EXPECT_EQ(FindRow(0), nullptr);
-  EXPECT_EQ(FindRow(kGeneralLast + 1), nullptr);
-  EXPECT_EQ(FindRow(kCatalogLast + 1), nullptr);
-}
-
 TEST(SettingsTablesTest, BoundsBelongToNumbersInIdOrderAndHoldTheirDefaults) {
   int previous = 0;
   for (const Range& range : Ranges()) {
