@@ -1,6 +1,7 @@
 // Text made safe to show on one terminal line, and cut to fit a number of characters.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,8 +12,9 @@ namespace kinshelf::cli {
 // or recolour the terminal. Other bytes stay as they are.
 std::string TerminalText(std::string_view text);
 
-// Characters count as DisplayLength counts them: a well-formed UTF-8 sequence or a stray byte is
-// one, and a cut never falls inside a sequence. `limit` must be at least 1.
+// For both below: characters count as DisplayLength counts them (a well-formed UTF-8 sequence or
+// a stray byte is one), a cut never falls inside a sequence, and `limit` must be at least 1.
+
 // The text when it has at most `limit` characters; otherwise its first limit - 1 and "…".
 std::string ShortenedAtEnd(std::string_view text, std::size_t limit);
 // The text when it has at most `limit` characters; otherwise "…" and its last limit - 1.

@@ -45,7 +45,7 @@ Target TargetOf(WFileStore& store, const ParsedArgs& args) {
   const std::int32_t id = store.FindFileID(path);
   // Anything else would only add an entry that matches nothing, most likely after a typo.
   if (id == 0 && !platform::StatusOf(path)) {
-    throw std::runtime_error(path + " is neither a file or folder on the disk nor in the catalog");
+    throw std::runtime_error(path + ": no such file or folder, and not in the catalog");
   }
   return {path, false, id};
 }
