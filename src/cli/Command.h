@@ -1,6 +1,7 @@
 // A command of the command line: its arguments declared as data, and what it does with them.
 #pragma once
 
+#include <cstddef>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -35,6 +36,7 @@ struct CommandIo {
   std::ostream& out;
   std::ostream& err;
   bool errIsTerminal = false;
+  std::size_t outColumns = 80;  // the width that help texts written to `out` fit in
 };
 
 // A mistake in how the command was called: reported with a hint to --help, exit status 2.

@@ -6,12 +6,13 @@
 #include <iostream>
 
 #include "cli/CommandRunner.h"
+#include "cli/TerminalWidth.h"
 
 namespace kinshelf::cli {
 
 int RunCommandLine(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
-  CommandIo io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
+  CommandIo io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1, OutputColumns(STDOUT_FILENO)};
   return RunCommand(arguments, io);
 }
 

@@ -1,11 +1,11 @@
 // Runs one command line against the registry of commands.
 #include "cli/CommandRunner.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
 
+#include "cli/HelpText.h"
 #include "cli/commands/Commands.h"
 
 namespace kinshelf::cli {
@@ -13,39 +13,6 @@ namespace kinshelf::cli {
 namespace {
 
 constexpr const char* kProgram = "kinshelf";
-
-void WriteProgramHelp(std::ostream& out, const std::vector<std::unique_ptr<Command>>& commands) {
-  out << "Usage: " << kProgram << " COMMAND [OPTIONS] [ARGUMENTS]\n\n"
-      << "Kinshelf keeps a catalog of the genealogy files on this computer.\n\nCommands:\n";
-  std::size_t width = 0;
-  for (const auto& command : commands) width = std::max(width, command->Spec().name.size());
-  for (const auto& command : commands) {
-    const auto& declared = command->Spec();
-    out << "  " << declared.name << std::string(width - declared.name.size() + 2, ' ') << declared.summary
-        << '\n';
-  }
-  out << "\nRun '" << kProgram << " COMMAND --help' for the options of a command.\n";
-}
-
-void WriteCommandHelp(std::ostream& out, const CommandSpec& declared) {
-  out << "Usage: " << kProgram << ' ' << declared.name << (declared.options.empty() ? "" : " [OPTIONS]")
-      << (declared.arguments.empty() ? "" : " ") << declared.arguments << "\n\n"
-      << declared.description << "\n\nOptions:\n";
-  std::vector<std::string> names;
-  std::size_t width = std::string("-h, --help").size();
-  for (const auto& option : declared.options) {
-    std::string name = "    --";
-    name += option.name;
-    if (!option.valueName.empty()) name.append(" ").append(option.valueName);
-    width = std::max(width, name.size());
-    names.push_back(name);
-  }
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    out << "  " << names[i] << std::string(width - names[i].size() + 2, ' ') << declared.options[i].help
-        << '\n';
-  }
-  out << "  -h, --help" << std::string(width - 10 + 2, ' ') << "show this help\n";
-}
 
 const Command* FindCommand(const std::vector<std::unique_ptr<Command>>& commands, const std::string& name) {
   for (const auto& command : commands) {
@@ -72,7 +39,7 @@ int RunOne(Command& command, const std::vector<std::string>& arguments, CommandI
   try {
     const ParsedArgs args = ParsedArgs::Parse(command.Spec(), arguments);
     if (args.Help()) {
-      WriteCommandHelp(io.out, command.Spec());
+      WriteCommandHelp(io.out, command.Spec(), io.outColumns);
       return OutputWritten(io, name) ? 0 : 1;
     }
     const int status = command.Run(args, io);
@@ -114,11 +81,11 @@ int RunCommand(const std::vector<std::string>& arguments, CommandIo& io) {
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
     if (arguments.size() == 2) {
       if (const Command* command = FindCommand(commands, arguments[1])) {
-        WriteCommandHelp(io.out, command->Spec());
+        WriteCommandHelp(io.out, command->Spec(), io.outColumns);
         return 0;
       }
     }
-    WriteProgramHelp(io.out, commands);
+    WriteProgramHelp(io.out, commands, io.outColumns);
     return 0;
   }
   if (arguments[0] == "--version") {

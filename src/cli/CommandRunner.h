@@ -10,7 +10,7 @@
 namespace kinshelf::cli {
 
 // Runs `kinshelf ARGUMENTS...` (the program name not included) and returns the exit status:
-// 0 success, 1 failure, 2 usage error. Help goes to io.out with status 0.
+// 0 success, 1 failure, 2 usage error. Help goes to io.out with status 0, fitted to io.outColumns.
 int RunCommand(const std::vector<std::string>& arguments, CommandIo& io);
 
 }  // namespace kinshelf::cli

@@ -9,17 +9,31 @@
 
 namespace kinshelf::cli {
 
-std::int32_t CatalogFileId(WFileStore& store, const std::string& argument) {
-  std::int32_t id = 0;
+namespace {
+
+std::optional<std::int32_t> WholeNumber(const std::string& argument) {
+  std::int32_t number = 0;
   const auto* end = argument.data() + argument.size();
-  const auto [stop, error] = std::from_chars(argument.data(), end, id);
-  const bool number = error == std::errc() && stop == end && id > 0;
-  if (number && !store.GetFile(id)->Name().empty()) return id;
+  const auto [stop, error] = std::from_chars(argument.data(), end, number);
+  if (error != std::errc() || stop != end || number <= 0) return std::nullopt;
+  return number;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> CatalogRowId(WFileStore& store, const std::string& argument) {
+  const auto id = WholeNumber(argument);
+  if (id && !store.GetFile(*id)->Name().empty()) return id;
+  return std::nullopt;
+}
+
+std::int32_t CatalogFileId(WFileStore& store, const std::string& argument) {
+  if (const auto id = CatalogRowId(store, argument)) return *id;
   // A number that is no row id may still be a file's name.
   const std::string path = platform::ExpandPath(argument);
   const std::int32_t found = store.FindFileID(path);
   if (found != 0) return found;
-  if (number) throw std::runtime_error("no catalogued file has the id " + argument);
+  if (WholeNumber(argument)) throw std::runtime_error("no catalogued file has the id " + argument);
   throw std::runtime_error(path + " is not in the catalog; run 'kinshelf search' to add it");
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kinshelf {
@@ -9,6 +10,9 @@ class WFileStore;
 }
 
 namespace kinshelf::cli {
+
+// The row id an argument names when it is a whole number that is a row id; nothing otherwise.
+std::optional<std::int32_t> CatalogRowId(WFileStore& store, const std::string& argument);
 
 // The row id of the file: a whole number that is a row id names that row; anything else (a number
 // that is no row id included) is a path, made absolute. Throws std::runtime_error naming the

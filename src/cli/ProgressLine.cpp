@@ -1,32 +1,19 @@
 // The progress of a long command on standard error.
 #include "cli/ProgressLine.h"
 
-#include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
+
+#include "cli/TerminalText.h"
+#include "cli/TerminalWidth.h"
 #include "platform/ProcessEvents.h"
-#include "text/Utf8.h"
 
 namespace kinshelf::cli {
 
 namespace {
 
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
-
-// The terminal's width, so that a long folder name does not wrap the line.
-std::size_t TerminalWidth() {
-  winsize size{};
-  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
-  return 80;
-}
-
-// The text cut to `width` characters, keeping its end, which names the current folder.
-std::string Fit(const std::string& text, std::size_t width) {
-  if (DisplayLength(text) < width) return text;
-  std::size_t start = 0;
-  while (start < text.size() && DisplayLength(std::string_view(text).substr(start)) + 1 >= width) ++start;
-  return "…" + text.substr(start);
-}
 
 }  // namespace
 
@@ -47,7 +34,10 @@ void ProgressLine::Tick() {
   if (drawn_ && now - lastDrawn_ < kRedrawInterval) return;
   lastDrawn_ = now;
   drawn_ = true;
-  io_.err << "\r\x1b[K" << Fit(status_(), TerminalWidth()) << std::flush;
+  // A folder's name may hold any byte but a slash: shown visibly, it cannot break or recolour the
+  // line. One column stays free, so the cursor never wraps; the end names the current folder.
+  const std::size_t room = std::max<std::size_t>(TerminalColumns(STDERR_FILENO), 2) - 1;
+  io_.err << "\r\x1b[K" << ShortenedAtStart(TerminalText(status_()), room) << std::flush;
 }
 
 }  // namespace kinshelf::cli

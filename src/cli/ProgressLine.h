@@ -1,6 +1,7 @@
 // The progress of a long command: while it lives it is the hook through which the core lets
 // events through; each time it runs `onEvents` (to notice a cancel), and at most ten times a
-// second it redraws `status()` as one line on standard error, when that is a terminal.
+// second it redraws `status()` as one line on standard error, when that is a terminal: control
+// characters shown visibly, and cut at the start to the terminal's width.
 #pragma once
 
 #include <chrono>

@@ -1,4 +1,4 @@
-// A table for people: columns padded to their widest cell.
+// A table for people: columns padded to their widest cell, cells cut at a limit.
 #include "cli/TextTable.h"
 
 #include <algorithm>
@@ -13,7 +13,10 @@ TextTable::TextTable(std::vector<std::string> headers, std::vector<Align> alignm
 
 void TextTable::AddRow(std::vector<std::string> cells) {
   cells.resize(headers_.size());
-  for (auto& cell : cells) cell = TerminalText(cell);
+  for (std::size_t column = 0; column < cells.size(); ++column) {
+    const std::size_t limit = column + 1 == cells.size() ? kLastCellLimit : kCellLimit;
+    cells[column] = ShortenedAtEnd(TerminalText(cells[column]), limit);
+  }
   rows_.push_back(std::move(cells));
 }
 

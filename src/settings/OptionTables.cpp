@@ -1,6 +1,7 @@
 // The fixed tables of settings. The order of the rows is the order of the ids in OptionIds.h.
 #include "settings/OptionTables.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace kinshelf::opt {
@@ -209,6 +210,13 @@ constexpr Row kCatalog[] = {
     {kCat, "SideFontZoom", "8"},
 };
 
+// Only the bounds that the settings' meaning gives: a sort column of the file list's five, a
+// date format of six, a separator of four, a clock of two, and the font sizes the options allow.
+constexpr Range kRanges[] = {
+    {FileColumn, 1, 5},  {DateOpt, 1, 6},   {DateSep, 1, 4},
+    {DateTimeOpt, 1, 2}, {FontZoom, 8, 16}, {SideFontZoom, 8, 10},
+};
+
 static_assert(std::size(kGeneral) == kGeneralLast - kGeneralFirst + 1, "one general row per id");
 static_assert(std::size(kCatalog) == kCatalogLast - kCatalogFirst + 1, "one catalog row per id");
 
@@ -220,6 +228,30 @@ std::span<const Row> GeneralRows() {
 
 std::span<const Row> CatalogRows() {
   return kCatalog;
+}
+
+const Row* FindRow(int id) {
+  if (id >= kGeneralFirst && id <= kGeneralLast) return &kGeneral[id - kGeneralFirst];
+  if (id >= kCatalogFirst && id <= kCatalogLast) return &kCatalog[id - kCatalogFirst];
+  return nullptr;
+}
+
+ValueKind KindOf(const Row& row) {
+  const std::string_view value = row.defaultValue;
+  if (value == "T" || value == "F") return ValueKind::kBoolean;
+  const bool digits =
+      !value.empty() && std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return digits ? ValueKind::kNumber : ValueKind::kText;
+}
+
+std::span<const Range> Ranges() {
+  return kRanges;
+}
+
+const Range* FindRange(int id) {
+  const auto found = std::find_if(std::begin(kRanges), std::end(kRanges),
+                                  [id](const Range& range) { return range.id == id; });
+  return found == std::end(kRanges) ? nullptr : found;
 }
 
 }  // namespace kinshelf::opt

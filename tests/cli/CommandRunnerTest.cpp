@@ -40,10 +40,20 @@ TEST_F(CommandRunnerTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Run({"list", "--sort"}).status, 2);
   EXPECT_EQ(Run({"list", "--sort", "colour"}).status, 2);
   EXPECT_EQ(Run({"list", "--kinds", "gedcom,word"}).status, 2);
+  EXPECT_EQ(Run({"list", "--kinds", "ged com"}).status, 2);
+  EXPECT_EQ(Run({"list", "--kinds", "gedcom, ,paf"}).status, 2);
   EXPECT_EQ(Run({"list", "--format", "xml"}).status, 2);
   EXPECT_EQ(Run({"show", "--format", "csv", "tree.ged"}).status, 2);
   EXPECT_EQ(Run({"list", "extra"}).status, 2);
   EXPECT_EQ(Run({"list", "--desc=yes"}).status, 2);
+}
+
+TEST_F(CommandRunnerTest, KindListsTakeBlanksAroundNamesAndSortKeysAnyCase) {
+  for (const char* kinds : {"gedcom, paf", " \tGEDCOM ,\tPaf "}) {
+    EXPECT_EQ(Run({"refresh", "--kinds", kinds}).status, 0) << kinds;
+  }
+  for (const char* key : {"SIZE", "Modified", "path"})
+    EXPECT_EQ(Run({"list", "--sort", key}).status, 0) << key;
 }
 
 TEST_F(CommandRunnerTest, FailureExitsWithOneAndNamesTheProblem) {

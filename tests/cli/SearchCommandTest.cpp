@@ -1,9 +1,12 @@
 // kinshelf search, exclude and exclusions, end to end in a fresh home.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "CliTestSupport.h"
+#include "catalog/FileKinds.h"
 
 namespace kinshelf::test {
 namespace {
@@ -130,6 +133,71 @@ TEST_F(ExcludeCommandTest, ExclusionsAreEditedInOrder) {
   EXPECT_EQ(Run({"exclusions", "--no-subfolders"}).status, 2);
   EXPECT_EQ(Run({"exclusions", "--clear"}).out, "No folders or files are excluded.\n");
 }
+
+}  // namespace
+}  // namespace kinshelf::test
+
+namespace kinshelf::test {
+namespace {
+
+struct ExcludeRow {
+  const char* rule;
+  bool folderOption;
+  const char* argument;  // a catalog id, or a path inside the home folder
+  int status;
+  const char* entry;  // the path of the exclusion entry made, inside the home folder; empty for none
+  bool entryIsFolder;
+  int rowsLeft;
+};
+
+// Catalogued: 1 tree/a.ged, 2 tree/b.ged, 3 tree/sub/c.ged, 4 tree/gone.ged (no longer on the disk);
+// on the disk only: tree/loose.ged.
+class ExcludeTargetTest : public CliTest, public testing::WithParamInterface<ExcludeRow> {
+ protected:
+  void SetUp() override {
+    const auto store = OpenCatalog();
+    for (const char* name : {"a.ged", "b.ged", "sub/c.ged", "gone.ged"}) {
+      store->NewFile(home_.WriteFile(std::string("tree/") + name, "x"), FileKind::kGedcom)->SaveToStore();
+    }
+    std::filesystem::remove(home_.Path("tree/gone.ged"));
+    home_.WriteFile("tree/loose.ged", "x");
+  }
+};
+
+TEST_P(ExcludeTargetTest, ExcludesWhatTheArgumentNamesOrRefusesIt) {
+  const ExcludeRow& row = GetParam();
+  const std::string argument = std::isdigit(row.argument[0]) ? row.argument : home_.Path(row.argument);
+  std::vector<std::string> arguments{"exclude", argument};
+  if (row.folderOption) arguments.push_back("--folder");
+  const auto result = Run(arguments);
+  ASSERT_EQ(result.status, row.status) << result.err;
+  if (row.status != 0) {
+    EXPECT_NE(result.err.find(row.argument), std::string::npos) << result.err;
+  }
+  const auto entries = Run({"exclusions", "--format", "json"}).out;
+  if (row.entry[0] == '\0') {
+    EXPECT_EQ(entries, "[]\n");
+  } else {
+    EXPECT_NE(entries.find(std::string("\"is_path\": ") + (row.entryIsFolder ? "true" : "false") +
+                           ",\n    \"path\": \"" + home_.Path(row.entry) + "\""),
+              std::string::npos)
+        << entries;
+  }
+  const auto listed = Run({"list", "--format", "csv"}).out;
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 1 + row.rowsLeft) << listed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ExcludeTargetTest,
+    testing::Values(ExcludeRow{"IdNamesThatFile", false, "2", 0, "tree/b.ged", false, 3},
+                    ExcludeRow{"ExistingFolderIsAFolder", false, "tree/sub", 0, "tree/sub", true, 3},
+                    ExcludeRow{"FileOnTheDiskOnly", false, "tree/loose.ged", 0, "tree/loose.ged", false, 4},
+                    ExcludeRow{"CataloguedFileThatIsGone", false, "tree/gone.ged", 0, "tree/gone.ged", false,
+                               3},
+                    ExcludeRow{"PathNeitherOnDiskNorCatalogued", false, "tree/typo.ged", 1, "", false, 4},
+                    ExcludeRow{"NumberThatIsNoRowIsAPath", false, "99", 1, "", false, 4},
+                    ExcludeRow{"FolderOptionTakesAGoneFolder", true, "tree/old", 0, "tree/old", true, 4}),
+    [](const auto& info) { return std::string(info.param.rule); });
 
 }  // namespace
 }  // namespace kinshelf::test

@@ -39,12 +39,54 @@ TEST_F(SettingsCommandTest, ListsEverySettingWithItsSection) {
   EXPECT_NE(json.find("\"section\": \"Internet\",\n    \"key\": \"YearRange\""), std::string::npos) << json;
 }
 
-TEST_F(SettingsCommandTest, UnknownKeyIsAnErrorThatNamesIt) {
+TEST_F(SettingsCommandTest, UnknownKeyIsAUsageErrorThatNamesIt) {
   const auto result = Run({"settings", "FontZoomm"});
-  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.status, 2);
   EXPECT_NE(result.err.find("unknown setting \"FontZoomm\""), std::string::npos);
-  EXPECT_EQ(Run({"settings", "FontZoomm", "3"}).status, 1);
+  EXPECT_EQ(Run({"settings", "FontZoomm", "3"}).status, 2);
 }
+
+struct ValueRow {
+  const char* rule;
+  const char* key;
+  const char* value;
+  int status;
+  std::string shown;  // success: the value stored and printed; failure: part of the message
+};
+
+class SettingValueTest : public CliTest, public testing::WithParamInterface<ValueRow> {};
+
+TEST_P(SettingValueTest, StoresTheCheckedValueOrRefusesItAndWritesNothing) {
+  const ValueRow& row = GetParam();
+  const auto result = Run({"settings", row.key, row.value});
+  ASSERT_EQ(result.status, row.status) << result.err;
+  if (row.status != 0) {
+    EXPECT_NE(result.err.find(row.shown), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+    return;
+  }
+  EXPECT_EQ(result.out, row.shown + "\n");
+  EXPECT_EQ(Run({"settings", row.key}).out, row.shown + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SettingValueTest,
+    testing::Values(
+        ValueRow{"BooleanYesAnyCaseKey", "usELDs", "yes", 0, "T"},
+        ValueRow{"BooleanOff", "AutoUpdate", "OFF", 0, "F"}, ValueRow{"BooleanZero", "FCAtoZ", "0", 0, "F"},
+        ValueRow{"BooleanOtherWord", "UseLDS", "maybe", 2, "UseLDS takes T or F"},
+        ValueRow{"NumberInRange", "FontZoom", "12", 0, "12"},
+        ValueRow{"NumberBoundWithLeadingZero", "FontZoom", "016", 0, "16"},
+        ValueRow{"NumberBelowRange", "FontZoom", "7", 2, "FontZoom takes a whole number from 8 to 16"},
+        ValueRow{"SortColumnZero", "FileColumn", "0", 2, "from 1 to 5"},
+        ValueRow{"NumberWithUnit", "FontZoom", "12pt", 2, "not \"12pt\""},
+        ValueRow{"UnboundedNegativeNumber", "FNValue", "-5", 0, "-5"},
+        ValueRow{"NumberPastInt", "HLCol", "99999999999", 2, "whole decimal number"},
+        ValueRow{"TextAsTyped", "AppGed", "/usr/bin/gramps --open", 0, "/usr/bin/gramps --open"},
+        ValueRow{"TextThatLooksBoolean", "searchdrives", "yes", 0, "yes"},
+        ValueRow{"UnknownKeySuggestsTheNearest", "FontZomm", "12", 2, "did you mean \"FontZoom\"?"},
+        ValueRow{"SuggestionIgnoresCase", "USELD", "T", 2, "did you mean \"UseLDS\"?"}),
+    [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(SettingsCommandTest, ValueWithALineBreakIsRefusedAndNothingIsWritten) {
   const auto result = Run({"settings", "AppGed", "/usr/bin/gramps\n[General]"});

@@ -181,5 +181,21 @@ TEST(SettingsTablesTest, CatalogDefaults) {
   for (const auto& [id, value] : numbers) EXPECT_EQ(CatalogRow(id).defaultValue, value) << id;
 }
 
+TEST(SettingsTablesTest, BoundsBelongToNumbersInIdOrderAndHoldTheirDefaults) {
+  int previous = 0;
+  for (const Range& range : Ranges()) {
+    const Row* row = FindRow(range.id);
+    ASSERT_NE(row, nullptr) << range.id;
+    EXPECT_GT(range.id, previous) << row->key;
+    previous = range.id;
+    EXPECT_EQ(KindOf(*row), ValueKind::kNumber) << row->key;
+    EXPECT_LE(range.low, range.high) << row->key;
+    const int value = std::stoi(std::string(row->defaultValue));
+    EXPECT_TRUE(value >= range.low && value <= range.high) << row->key;
+    EXPECT_EQ(FindRange(range.id), &range);
+  }
+  EXPECT_EQ(FindRange(FNValue), nullptr);
+}
+
 }  // namespace
 }  // namespace kinshelf::opt

@@ -2,9 +2,11 @@
 // rows are removed and an exclusion entry keeps later searches from adding them again.
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/TransactionScope.h"
+#include "cli/FileArgument.h"
 #include "cli/Session.h"
 #include "cli/commands/Commands.h"
 #include "platform/AsciiCase.h"
+#include "platform/FileInfo.h"
 #include "platform/Paths.h"
 #include "text/CountFormat.h"
 
@@ -26,6 +28,40 @@ bool HasFolderEntry(const WFileExcludeList& list, const std::string& folder) {
   return false;
 }
 
+// What the argument names: with --folder a folder; otherwise a catalogued file by its id, an
+// existing folder, or a file that is on the disk or in the catalog.
+struct Target {
+  std::string path;
+  bool folder = false;
+  std::int32_t id = 0;  // the file's row; 0 for a folder or a file that is not catalogued
+};
+
+Target TargetOf(WFileStore& store, const ParsedArgs& args) {
+  const std::string& argument = args.Positional()[0];
+  const std::string path(platform::WithoutTrailingSeparator(platform::ExpandPath(argument)));
+  if (args.Has("folder")) return {path, true, 0};
+  if (const auto id = CatalogRowId(store, argument)) return {store.GetFile(*id)->FullPath(), false, *id};
+  if (platform::DirectoryExists(path)) return {path, true, 0};
+  const std::int32_t id = store.FindFileID(path);
+  // Anything else would only add an entry that matches nothing, most likely after a typo.
+  if (id == 0 && !platform::StatusOf(path)) {
+    throw std::runtime_error(path + ": no such file or folder, and not in the catalog");
+  }
+  return {path, false, id};
+}
+
+std::string ExcludeFolder(WFileStore& store, WFileExcludeList& list, const std::string& path) {
+  const auto removed = store.DeleteFolderRows(path);
+  if (!HasFolderEntry(list, path)) list.AddFolder(path, true);
+  return "Excluded the folder " + path + " and its subfolders (" + RowsRemoved(removed) + ")";
+}
+
+std::string ExcludeFile(WFileStore& store, WFileExcludeList& list, const Target& target) {
+  if (target.id != 0) store.DeleteFileRow(target.id);
+  if (!list.IsFileExcluded(target.path)) list.AddFile(target.path);
+  return "Excluded the file " + target.path + " (" + RowsRemoved(target.id != 0 ? 1 : 0) + ")";
+}
+
 class ExcludeCommand : public Command {
  public:
   const CommandSpec& Spec() const override { return spec_; }
@@ -34,19 +70,10 @@ class ExcludeCommand : public Command {
     Session session;
     WFileStore& store = session.Store();
     WFileExcludeList list(WFileExcludeList::DefaultFileName());
-    const std::string path(platform::WithoutTrailingSeparator(platform::ExpandPath(args.Positional()[0])));
+    const Target target = TargetOf(store, args);
     TransactionScope transaction(store);
-    std::string message;
-    if (args.Has("folder")) {
-      const auto removed = store.DeleteFolderRows(path);
-      if (!HasFolderEntry(list, path)) list.AddFolder(path, true);
-      message = "Excluded the folder " + path + " and its subfolders (" + RowsRemoved(removed) + ")";
-    } else {
-      const auto id = store.FindFileID(path);
-      if (id != 0) store.DeleteFileRow(id);
-      if (!list.IsFileExcluded(path)) list.AddFile(path);
-      message = "Excluded the file " + path + " (" + RowsRemoved(id != 0 ? 1 : 0) + ")";
-    }
+    const std::string message =
+        target.folder ? ExcludeFolder(store, list, target.path) : ExcludeFile(store, list, target);
     list.Save();
     transaction.Commit();
     io.out << message << '\n';
@@ -56,12 +83,13 @@ class ExcludeCommand : public Command {
  private:
   CommandSpec spec_{
       "exclude",
-      "PATH",
+      "PATH|ID",
       "leave a file or a folder out of the catalog",
-      "Removes the file's row from the catalog and adds the file to the exclusion list, so that "
-      "later searches leave it out. With --folder, PATH is a folder: the rows of every file in it "
-      "and below it are removed, and the folder is excluded with its subfolders.",
-      {{"folder", "", "PATH is a folder: exclude it and everything below it"}},
+      "Leaves what PATH names out of the catalog: its rows are removed and an entry on the exclusion "
+      "list keeps later searches from adding them again. A catalogued file's id (as list shows it) "
+      "names that file; a folder on the disk is excluded with everything below it; a file must be on "
+      "the disk or in the catalog. With --folder, PATH is taken as a folder whether it exists or not.",
+      {{"folder", "", "PATH is a folder: exclude it and everything below it, even when it is gone"}},
       1,
       1};
 };

@@ -1,7 +1,9 @@
 // kinshelf settings: shows every setting, shows one, or changes one and saves the settings file.
 #include "cli/JsonWriter.h"
+#include "cli/NearestName.h"
 #include "cli/OutputFormat.h"
 #include "cli/Session.h"
+#include "cli/SettingValue.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "text/CsvField.h"
@@ -36,6 +38,14 @@ void WriteAll(const WOptions& options, OutputFormat format, std::ostream& out) {
   }
 }
 
+int IdOf(const WOptions& options, const std::string& key) {
+  if (const auto id = options.FindId(key)) return *id;
+  std::vector<std::string_view> keys;
+  for (const auto& entry : options.Entries()) keys.push_back(entry.key);
+  throw UsageError("unknown setting \"" + key + "\" (did you mean \"" + std::string(NearestName(key, keys)) +
+                   "\"?)");
+}
+
 class SettingsCommand : public Command {
  public:
   const CommandSpec& Spec() const override { return spec_; }
@@ -49,27 +59,28 @@ class SettingsCommand : public Command {
       WriteAll(options, format, io.out);
       return 0;
     }
-    const auto id = options.FindId(positional[0]);
-    if (!id) throw std::runtime_error("unknown setting \"" + positional[0] + "\"");
-    if (positional.size() == 1) {
-      io.out << options.Value(*id) << '\n';
-      return 0;
+    const int id = IdOf(options, positional[0]);
+    if (positional.size() == 2) {
+      options.SetValue(id, SettingValue(id, positional[1]));
+      options.Save();
     }
-    options.SetValue(*id, positional[1]);
-    options.Save();
+    io.out << options.Value(id) << '\n';
     return 0;
   }
 
  private:
-  CommandSpec spec_{"settings",
-                    "[KEY [VALUE]]",
-                    "show or change the settings",
-                    "Without KEY, shows every setting with its section, key and value. With KEY, shows that "
-                    "setting's value; with KEY and VALUE, sets it and saves the settings file. Keys match "
-                    "without regard to case.",
-                    {kFormatOption},
-                    0,
-                    2};
+  CommandSpec spec_{
+      "settings",
+      "[KEY [VALUE]]",
+      "show or change the settings",
+      "Without KEY, shows every setting with its section, key and value. With KEY, shows that "
+      "setting's value; with KEY and VALUE, sets it, saves the settings file and shows the value "
+      "stored. Keys match without regard to case. A yes-or-no setting takes T or F (also "
+      "true/false, yes/no, on/off, 1/0 in any case) and stores T or F; a number setting takes "
+      "a whole decimal number, inside its bounds where it has some.",
+      {kFormatOption},
+      0,
+      2};
 };
 
 }  // namespace
