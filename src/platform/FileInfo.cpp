@@ -4,11 +4,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include "platform/DateTime.h"
+#include "platform/FileDescriptor.h"
 #include "platform/Paths.h"
 
 namespace kinshelf::platform {
@@ -52,6 +55,24 @@ std::optional<FileStatus> Status(int folderFd, const char* path, std::string_vie
   return status;
 }
 
+// stat() of a path of any length. The system takes a path of at most PATH_MAX bytes whole; a longer
+// one (which a search can reach, walking folder by folder) is walked the same way, folder by folder.
+int StatAnyLength(const std::string& path, struct stat& info) {
+  if (path.size() < PATH_MAX || path.front() != '/') return ::stat(path.c_str(), &info);
+  FileDescriptor folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+  std::size_t start = 1;
+  for (std::size_t slash = path.find('/', start); slash != std::string::npos; slash = path.find('/', start)) {
+    const std::string name = path.substr(start, slash - start);
+    start = slash + 1;
+    if (name.empty()) continue;
+    FileDescriptor next(::openat(folder.Get(), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!next.IsOpen()) return -1;
+    folder = std::move(next);
+  }
+  const std::string last = path.substr(start);
+  return ::fstatat(folder.Get(), last.empty() ? "." : last.c_str(), &info, 0);
+}
+
 }  // namespace
 
 std::optional<FileStatus> StatusOf(const std::string& path) {
@@ -64,17 +85,17 @@ std::optional<FileStatus> StatusAt(int folderFd, const char* name) {
 
 bool FileExists(const std::string& path) {
   struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  return StatAnyLength(path, info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool PathIsGone(const std::string& path) {
   struct stat info {};
-  return ::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+  return StatAnyLength(path, info) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 bool DirectoryExists(const std::string& path) {
   struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return StatAnyLength(path, info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace kinshelf::platform

@@ -106,6 +106,17 @@ std::string FollowLinks(std::string path) {
   return path;
 }
 
+// The process's file mode mask, read without setting it (umask() can only be read by changing it,
+// which another thread's file creation could see).
+mode_t ProcessUmask() {
+  constexpr mode_t kUsual = 022;
+  const auto status = ReadSmallRegularFile("/proc/self/status", 1024 * 1024);
+  if (!status) return kUsual;
+  const std::size_t at = status->find("\nUmask:");
+  if (at == std::string::npos) return kUsual;
+  return static_cast<mode_t>(std::strtoul(status->c_str() + at + 7, nullptr, 8));
+}
+
 [[noreturn]] void FailWrite(const char* what, const std::string& path) {
   throw std::runtime_error(std::string("Cannot ") + what + " " + path + ": " + std::strerror(errno));
 }
@@ -137,7 +148,12 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     FailWrite(what, path);
   };
   if (!created) fail("write");
-  const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
+  // A new file gets the mode the user's mask allows; a replaced one keeps its mode and, where the
+  // system lets us, its owner and group.
+  const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~ProcessUmask());
+  if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+    (void)fchown(fd.Get(), old.st_uid, old.st_gid);
+  }
   if (fchmod(fd.Get(), mode) != 0 || !WriteAll(fd.Get(), bytes.data(), bytes.size()) ||
       fsync(fd.Get()) != 0) {
     fail("write");

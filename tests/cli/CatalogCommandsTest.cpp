@@ -69,6 +69,11 @@ TEST_F(CatalogCommandsTest, ExportWritesTheFilteredListing) {
   const std::string csv = ReadFile(file);
   EXPECT_EQ(csv.rfind("Name,File Type,Size,Modified Date,Full Path\r\n\"b, c.ged\",Gedcom,7,", 0), 0u) << csv;
   EXPECT_EQ(Run({"export"}).status, 2);
+  const auto toOutput = Run({"export", "-", "--name", ","});
+  ASSERT_EQ(toOutput.status, 0) << toOutput.err;
+  EXPECT_EQ(toOutput.out, csv);
+  EXPECT_EQ(toOutput.err, "Exported 1 file\n");
+  EXPECT_FALSE(std::filesystem::exists(home_.Path("-")));
 }
 
 }  // namespace

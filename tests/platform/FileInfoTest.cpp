@@ -52,6 +52,27 @@ TEST(FileInfoTest, SparseFileAboveFourGibibytesKeepsItsSize) {
   EXPECT_EQ(StatusOf(path)->size, 5LL << 30);
 }
 
+// A search walks folder by folder and so reaches paths longer than the system takes whole; the
+// existence tests must see such files too, or the catalog would show them missing.
+TEST(FileInfoTest, PathsLongerThanTheSystemTakesWholeAreLookedAtFolderByFolder) {
+  test::ScratchFolder folder;
+  std::string path = folder.Path("");
+  FileDescriptor at(::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  const std::string name(200, 'd');
+  while (path.size() < 5000) {
+    ASSERT_EQ(::mkdirat(at.Get(), name.c_str(), 0700), 0);
+    at = FileDescriptor(::openat(at.Get(), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    path += "/" + name;
+  }
+  FileDescriptor fd(::openat(at.Get(), "deep.ged", O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+  ASSERT_TRUE(fd.IsOpen());
+  EXPECT_TRUE(FileExists(path + "/deep.ged"));
+  EXPECT_TRUE(DirectoryExists(path));
+  EXPECT_FALSE(PathIsGone(path + "/deep.ged"));
+  EXPECT_TRUE(PathIsGone(path + "/gone.ged"));
+  EXPECT_FALSE(FileExists(path + "/gone.ged"));
+}
+
 TEST(FileInfoTest, MissingEntryHasNoStatus) {
   test::ScratchFolder folder;
   EXPECT_FALSE(StatusOf(folder.Path("none")));

@@ -45,6 +45,16 @@ TEST(FileIoTest, SmallRegularFilesOnly) {
   }
 }
 
+TEST(FileIoTest, ANewFileTakesTheModeTheUsersMaskAllows) {
+  test::ScratchFolder folder;
+  const mode_t previous = ::umask(027);
+  ReplaceFileAtomically(folder.Path("new.csv"), "x");
+  ::umask(previous);
+  struct stat info {};
+  ASSERT_EQ(::stat(folder.Path("new.csv").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
 TEST(FileIoTest, ReplaceKeepsTheModeAndLeavesNoTemporaryFile) {
   test::ScratchFolder folder;
   const auto path = folder.WriteFile("list.csv", "old");

@@ -21,9 +21,14 @@ class ExportCommand : public Command {
     Session session;
     const auto ids = session.Store().List(filter);
     const std::string& file = args.Positional()[0];
+    const std::string count = FormatCount(ids->Count()) + (ids->Count() == 1 ? " file" : " files");
+    if (file == "-") {
+      io.out << CatalogCsvText(session.Store(), *ids, session.Options());
+      io.err << "Exported " << count << '\n';
+      return 0;
+    }
     ExportCatalogCsv(file, session.Store(), *ids, session.Options());
-    io.out << "Exported " << FormatCount(ids->Count()) << (ids->Count() == 1 ? " file" : " files") << " to "
-           << file << '\n';
+    io.out << "Exported " << count << " to " << file << '\n';
     return 0;
   }
 
@@ -33,7 +38,9 @@ class ExportCommand : public Command {
       "FILE",
       "write the listing as comma-separated text",
       "Writes the files of the listing the filters select (all files by default), in its order, to "
-      "FILE as comma-separated text: name, file type, size, modified date and folder.",
+      "FILE as comma-separated text: name, file type, size, modified date and folder. FILE - is the "
+      "standard output. A terminal, a pipe or a device is written in place; a file is replaced whole, "
+      "keeping its mode and owner.",
       {},
       1,
       1};

@@ -1,5 +1,6 @@
 // kinshelf open: starts the genealogy program of a catalogued file on it, or opens its folder.
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <stdexcept>
 
@@ -38,6 +39,14 @@ std::string ProgramFor(Session& session, FileKind kind) {
   return program;
 }
 
+// Another program is handed the path whole, and the system takes no longer one.
+void RequireOpenablePath(const std::string& path) {
+  if (path.size() < PATH_MAX) return;
+  throw std::runtime_error(path.substr(0, 60) + "... is too long for another program to open (" +
+                           std::to_string(path.size()) + " bytes; the system takes at most " +
+                           std::to_string(PATH_MAX - 1) + ")");
+}
+
 // `error` is the errno of a failed start.
 void Report(bool started, int error, const std::string& program, const std::string& target,
             std::ostream& out) {
@@ -58,6 +67,7 @@ class OpenCommand : public Command {
     const std::string path = record->FullPath();
     const std::string folder(platform::FolderPart(path));
     if (args.Has("folder")) {
+      RequireOpenablePath(folder);
       if (!platform::DirectoryExists(folder))
         throw std::runtime_error("the folder " + folder + " no longer exists; run 'kinshelf search'");
       const bool started = OpenFolder(folder);
@@ -67,6 +77,7 @@ class OpenCommand : public Command {
     }
     if (!platform::FileExists(path))
       throw std::runtime_error(NotFoundMessage(path, folder, record->FileID()));
+    RequireOpenablePath(path);
     const std::string program = ProgramFor(session, record->Kind());
     const bool started = LaunchProgram(program, path);
     const int error = errno;
