@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gedcom/ECompareError.h"
+#include "text/ByteText.h"
 
 namespace kinshelf {
 
@@ -29,13 +30,6 @@ std::uint64_t PrefixOf(std::string_view key) {
 // What follows the first eight key bytes; empty for a short key.
 std::string_view KeyTail(std::string_view key) {
   return key.size() > kPrefixBytes ? key.substr(kPrefixBytes) : std::string_view();
-}
-
-// Byte-wise unsigned, a prefix first: the order of C strings.
-int CompareBytes(std::string_view a, std::string_view b) {
-  const int order = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
-  if (order != 0) return order;
-  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 }  // namespace
