@@ -158,6 +158,15 @@ TEST_F(GenealogyCommandsTest, AnselTextsShowDecodedOnce) {
     EXPECT_NE(result.out.find(row.shown), std::string::npos) << row.lines << "\n" << result.out;
 }
 
+TEST_F(GenealogyCommandsTest, AnUndatedMarriageShowsTheSpouseAlone) {
+  const std::string file = home_.WriteFile(
+      "undated.ged", "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME C /D/\n1 FAMS @F1@\n"
+                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 PLAC Here\n0 TRLR\n");
+  const auto result = Run({"person", "--format", "json", file, "1"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("\"description\": \"C /D/ [I2]\""), std::string::npos) << result.out;
+}
+
 TEST_F(GenealogyCommandsTest, UnreadableFilesGiveTheFactorysMessage) {
   auto result = Run({"show", home_.WriteFile("wide.ged", std::string("\xff\xfe"
                                                                      "0\0",

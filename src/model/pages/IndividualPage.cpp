@@ -196,7 +196,8 @@ class PageBuilder {
     row.link = spouse;
     if (spouse > 0) {
       row.caption = Indented(family.EventName() + (chrono_ ? "" : children));
-      row.description = collection_.NameWithIDText(spouse) + ", m. " + family.DateText();
+      const std::string married = family.DateText();
+      row.description = collection_.NameWithIDText(spouse) + (married.empty() ? "" : ", m. " + married);
     } else {
       row.caption = Indented("Marriage " + std::to_string(position) + children);
     }
