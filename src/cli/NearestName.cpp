@@ -36,7 +36,8 @@ std::string_view NearestName(std::string_view name, std::span<const std::string_
       best = distance;
     }
   }
-  return nearest;
+  const std::size_t allowed = std::max<std::size_t>(2, name.size() / 3);
+  return best <= allowed ? nearest : std::string_view();
 }
 
 }  // namespace kinshelf::cli

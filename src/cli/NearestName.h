@@ -12,7 +12,8 @@ namespace kinshelf::cli {
 std::size_t EditDistance(std::string_view a, std::string_view b);
 
 // The candidate with the smallest edit distance to `name`, the first of equally near ones; empty
-// when there are no candidates. The view points into `candidates`.
+// when there are no candidates or none is near enough to be a likely misspelling (more edits than a
+// third of the name, and more than two). The view points into `candidates`.
 std::string_view NearestName(std::string_view name, std::span<const std::string_view> candidates);
 
 }  // namespace kinshelf::cli

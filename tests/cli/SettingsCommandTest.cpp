@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueRow{"TextAsTyped", "AppGed", "/usr/bin/gramps --open", 0, "/usr/bin/gramps --open"},
         ValueRow{"TextThatLooksBoolean", "searchdrives", "yes", 0, "yes"},
         ValueRow{"UnknownKeySuggestsTheNearest", "FontZomm", "12", 2, "did you mean \"FontZoom\"?"},
-        ValueRow{"SuggestionIgnoresCase", "USELD", "T", 2, "did you mean \"UseLDS\"?"}),
+        ValueRow{"SuggestionIgnoresCase", "USELD", "T", 2, "did you mean \"UseLDS\"?"},
+        ValueRow{"NothingNearIsNoGuess", "xyzzyplugh", "T", 2, "run 'kinshelf settings' to see them all"}),
     [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(SettingsCommandTest, ValueWithALineBreakIsRefusedAndNothingIsWritten) {

@@ -42,8 +42,9 @@ int IdOf(const WOptions& options, const std::string& key) {
   if (const auto id = options.FindId(key)) return *id;
   std::vector<std::string_view> keys;
   for (const auto& entry : options.Entries()) keys.push_back(entry.key);
-  throw UsageError("unknown setting \"" + key + "\" (did you mean \"" + std::string(NearestName(key, keys)) +
-                   "\"?)");
+  const std::string_view nearest = NearestName(key, keys);
+  if (nearest.empty()) throw UsageError("unknown setting \"" + key + "\" (run 'kinshelf settings' to see them all)");
+  throw UsageError("unknown setting \"" + key + "\" (did you mean \"" + std::string(nearest) + "\"?)");
 }
 
 class SettingsCommand : public Command {
