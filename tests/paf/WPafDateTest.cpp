@@ -55,51 +55,20 @@ TEST_P(PafShortDateTest, Decodes) {
   EXPECT_EQ(date.FirstPart().valid, row.standard);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, PafShortDateTest,
     testing::Values(
-        ShortRow{"AboutSeventhDecember1856",
-                 {0x00, 0x3A, 0x60, 0x3A, 0x03, 0x00},
-                 "Abt 7 Dec 1856",
-                 true,
-                 6,
-                 7,
-                 12,
-                 1856,
-                 0},
-        ShortRow{"UnreadBitsIgnored",
-                 {0x07, 0x3A, 0x67, 0x3F, 0x03, 0x00},
-                 "Abt 7 Dec 1856",
-                 true,
-                 6,
-                 7,
-                 12,
-                 1856,
-                 0},
+        ShortRow{"AboutSeventhDecember1856", {0x00, 0x3A, 0x60, 0x3A, 0x03, 0x00}, "Abt 7 Dec 1856", true, 6, 7, 12, 1856, 0},
+        ShortRow{"UnreadBitsIgnored", {0x07, 0x3A, 0x67, 0x3F, 0x03, 0x00}, "Abt 7 Dec 1856", true, 6, 7, 12, 1856, 0},
         ShortRow{"StatusWord", {0x00, 0x00, 0xE8, 0x00, 0x00, 0x00}, "SUBMITTED", false, 0, 0, 0, 0, 0},
-        ShortRow{
-            "StatusCodeWithHighByteIsNumeric", {0x00, 0x00, 0xE8, 0x00, 0x00, 0x01}, "", true, 0, 0, 0, 0, 0},
+        ShortRow{"StatusCodeWithHighByteIsNumeric", {0x00, 0x00, 0xE8, 0x00, 0x00, 0x01}, "", true, 0, 0, 0, 0, 0},
         ShortRow{"DualYear", {0xB0, 0x36, 0x00, 0x00, 0x00, 0x01}, "1750/1751", true, 0, 0, 0, 1750, 1751},
-        ShortRow{"LargestYearAndOffset",
-                 {0xF8, 0xFF, 0x00, 0x00, 0x00, 0xFF},
-                 "8191/8446",
-                 true,
-                 0,
-                 0,
-                 0,
-                 8191,
-                 8446},
+        ShortRow{"LargestYearAndOffset", {0xF8, 0xFF, 0x00, 0x00, 0x00, 0xFF}, "8191/8446", true, 0, 0, 0, 8191, 8446},
         ShortRow{"DualYearNeedsAFirstYear", {0x00, 0x00, 0x48, 0x00, 0x00, 0x05}, "Sep", true, 0, 0, 9, 0, 0},
-        ShortRow{"MonthBeyond12NamesNoMonth",
-                 {0x60, 0x3B, 0x68, 0x28, 0x00, 0x00},
-                 "5 1900",
-                 true,
-                 0,
-                 5,
-                 0,
-                 1900,
-                 0}),
+        ShortRow{"MonthBeyond12NamesNoMonth", {0x60, 0x3B, 0x68, 0x28, 0x00, 0x00}, "5 1900", true, 0, 5, 0, 1900, 0}),
     [](const auto& info) { return Label(info.param.label); });
+// clang-format on
 
 struct StatusRow {
   std::uint32_t code;
@@ -164,12 +133,12 @@ TEST(PafShortDateTest, FewerThanSixBytesGiveAnEmptyDate) {
 
 // ---- 12 bytes ----
 
-Bytes DayPart(unsigned omitted, std::uint32_t jdn) {
+Bytes Day(unsigned omitted, std::uint32_t jdn) {
   return {0xFF, static_cast<unsigned char>(omitted), static_cast<unsigned char>(jdn),
           static_cast<unsigned char>(jdn >> 8), static_cast<unsigned char>(jdn >> 16)};
 }
 
-Bytes LinkPart(std::int32_t link) {
+Bytes Link(std::int32_t link) {
   const auto value = static_cast<std::uint32_t>(link);
   return {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
           static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24), 0};
@@ -187,17 +156,19 @@ constexpr std::uint32_t k2Feb1901 = 2415418;
 constexpr std::uint32_t k1Jan2000 = 2451545;
 
 struct Part {
-  bool bc;
+  int bc;
   int day;
   int month;
   int year;
 };
 
+// What a decoded date is: empty (no date at all), standard, or text-only.
+enum State { kEmpty, kStandard, kTextOnly };
+
 struct LongRow {
   const char* label;
   Bytes bytes;
-  bool valid;
-  bool standard;
+  State state;
   const char* display;
   int qualifier;
   Part first;
@@ -219,7 +190,7 @@ Bytes TextFile() {
 }
 
 void ExpectPart(const DateRec& part, const Part& expected) {
-  EXPECT_EQ(part.bc, expected.bc);
+  EXPECT_EQ(part.bc, expected.bc != 0);
   EXPECT_EQ(part.day, expected.day);
   EXPECT_EQ(part.month, expected.month);
   EXPECT_EQ(part.year, expected.year);
@@ -233,8 +204,8 @@ TEST_P(PafLongDateTest, Decodes) {
   const Bytes file = TextFile();
   const PafTextRecords texts(file);
   const WDate date = WPafDate::FromPaf5(row.bytes, &texts);
-  EXPECT_EQ(date.IsValid(), row.valid);
-  EXPECT_EQ(date.IsStandard(), row.standard);
+  EXPECT_EQ(date.IsValid(), row.state != kEmpty);
+  EXPECT_EQ(date.IsStandard(), row.state != kTextOnly);
   EXPECT_EQ(date.DisplayText(), row.display);
   EXPECT_EQ(date.StoredText(), row.display);
   EXPECT_EQ(date.Qualifier(), row.qualifier);
@@ -244,159 +215,50 @@ TEST_P(PafLongDateTest, Decodes) {
 
 const Bytes kNone(5, 0);
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     DayNumbers, PafLongDateTest,
     testing::Values(
-        LongRow{"SingleDay",
-                LongDate(0x12, 0, DayPart(0, k1Jan2000), kNone),
-                true,
-                true,
-                "1 Jan 2000",
-                0,
-                {false, 1, 1, 2000},
-                {}},
-        LongRow{"MonthAndDayOmitted",
-                LongDate(0x12, 1, DayPart(0x60, k1Jan2000), kNone),
-                true,
-                true,
-                "Abt 2000",
-                6,
-                {false, 0, 0, 2000},
-                {}},
-        LongRow{"EverythingOmitted",
-                LongDate(0x12, 0, DayPart(0xE0, k1Jan2000), kNone),
-                true,
-                true,
-                "",
-                0,
-                {},
-                {}},
-        LongRow{"JulianEpochIsBC",
-                LongDate(0x12, 0, DayPart(0, 0), kNone),
-                true,
-                true,
-                "1 Jan 4713 BC",
-                0,
-                {true, 1, 1, 4713},
-                {}},
-        LongRow{"YearZeroIsOneBC",
-                LongDate(0x12, 0, DayPart(0, 1721423), kNone),
-                true,
-                true,
-                "31 Dec 1 BC",
-                0,
-                {true, 31, 12, 1},
-                {}},
-        LongRow{"OmittedYearCarriesNoBC",
-                LongDate(0x12, 0, DayPart(0x80, 0), kNone),
-                true,
-                true,
-                "1 Jan",
-                0,
-                {false, 1, 1, 0},
-                {}},
-        LongRow{"SingleDateIgnoresSecondPart",
-                LongDate(0x52, 0, DayPart(0, k1Jan1900), DayPart(0, k2Feb1901)),
-                true,
-                true,
-                "1 Jan 1900",
-                0,
-                {false, 1, 1, 1900},
-                {}},
-        LongRow{"TwoFullParts",
-                LongDate(0x53, 0, DayPart(0, k1Jan1900), DayPart(0, k2Feb1901)),
-                true,
-                true,
-                "1 Jan 1900-2 Feb 1901",
-                0,
-                {false, 1, 1, 1900},
-                {false, 2, 2, 1901}},
-        LongRow{"SecondPartYearOnly",
-                LongDate(0x54, 0, DayPart(0, k1Jan1900), DayPart(0x60, k2Feb1901)),
-                true,
-                true,
-                "1 Jan 1900/1901",
-                0,
-                {false, 1, 1, 1900},
-                {false, 0, 0, 1901}},
-        LongRow{"EncodingNothingLeavesPartEmpty",
-                LongDate(0x02, 0, DayPart(0, k1Jan1900), kNone),
-                true,
-                true,
-                "",
-                0,
-                {},
-                {}},
-        LongRow{"EncodingThreeIsNothing",
-                LongDate(0x32, 0, DayPart(0, k1Jan1900), kNone),
-                true,
-                true,
-                "",
-                0,
-                {},
-                {}},
-        LongRow{
-            "KindNoneIsEmpty", LongDate(0x10, 0, DayPart(0, k1Jan1900), kNone), false, true, "", 0, {}, {}},
-        LongRow{
-            "KindFiveIsEmpty", LongDate(0x15, 0, DayPart(0, k1Jan1900), kNone), false, true, "", 0, {}, {}},
-        LongRow{"KindFifteenIsEmpty",
-                LongDate(0x1F, 0, DayPart(0, k1Jan1900), kNone),
-                false,
-                true,
-                "",
-                0,
-                {},
-                {}},
-        LongRow{"UnknownStatusIsEmpty", LongDate(0x01, 20, kNone, kNone), false, true, "", 0, {}, {}},
-        LongRow{"StatusZeroIsEmpty", LongDate(0x01, 0, kNone, kNone), false, true, "", 0, {}, {}},
-        LongRow{"StatusIgnoresEncodingBits",
-                LongDate(0xF1, 15, kNone, kNone),
-                true,
-                false,
-                "SUBMITTED",
-                0,
-                {},
-                {}}),
+        LongRow{"SingleDay", LongDate(0x12, 0, Day(0, k1Jan2000), kNone), kStandard, "1 Jan 2000", 0, {0, 1, 1, 2000}, {}},
+        LongRow{"MonthAndDayOmitted", LongDate(0x12, 1, Day(0x60, k1Jan2000), kNone), kStandard, "Abt 2000", 6,
+                {0, 0, 0, 2000}, {}},
+        LongRow{"EverythingOmitted", LongDate(0x12, 0, Day(0xE0, k1Jan2000), kNone), kStandard, "", 0, {}, {}},
+        LongRow{"JulianEpochIsBC", LongDate(0x12, 0, Day(0, 0), kNone), kStandard, "1 Jan 4713 BC", 0,
+                {1, 1, 1, 4713}, {}},
+        LongRow{"YearZeroIsOneBC", LongDate(0x12, 0, Day(0, 1721423), kNone), kStandard, "31 Dec 1 BC", 0,
+                {1, 31, 12, 1}, {}},
+        LongRow{"OmittedYearCarriesNoBC", LongDate(0x12, 0, Day(0x80, 0), kNone), kStandard, "1 Jan", 0,
+                {0, 1, 1, 0}, {}},
+        LongRow{"SingleDateIgnoresSecondPart", LongDate(0x52, 0, Day(0, k1Jan1900), Day(0, k2Feb1901)), kStandard,
+                "1 Jan 1900", 0, {0, 1, 1, 1900}, {}},
+        LongRow{"TwoFullParts", LongDate(0x53, 0, Day(0, k1Jan1900), Day(0, k2Feb1901)), kStandard,
+                "1 Jan 1900-2 Feb 1901", 0, {0, 1, 1, 1900}, {0, 2, 2, 1901}},
+        LongRow{"SecondPartYearOnly", LongDate(0x54, 0, Day(0, k1Jan1900), Day(0x60, k2Feb1901)), kStandard,
+                "1 Jan 1900/1901", 0, {0, 1, 1, 1900}, {0, 0, 0, 1901}},
+        LongRow{"EncodingNothingLeavesPartEmpty", LongDate(0x02, 0, Day(0, k1Jan1900), kNone), kStandard, "", 0, {}, {}},
+        LongRow{"EncodingThreeIsNothing", LongDate(0x32, 0, Day(0, k1Jan1900), kNone), kStandard, "", 0, {}, {}},
+        LongRow{"KindNoneIsEmpty", LongDate(0x10, 0, Day(0, k1Jan1900), kNone), kEmpty, "", 0, {}, {}},
+        LongRow{"KindFiveIsEmpty", LongDate(0x15, 0, Day(0, k1Jan1900), kNone), kEmpty, "", 0, {}, {}},
+        LongRow{"KindFifteenIsEmpty", LongDate(0x1F, 0, Day(0, k1Jan1900), kNone), kEmpty, "", 0, {}, {}},
+        LongRow{"UnknownStatusIsEmpty", LongDate(0x01, 20, kNone, kNone), kEmpty, "", 0, {}, {}},
+        LongRow{"StatusZeroIsEmpty", LongDate(0x01, 0, kNone, kNone), kEmpty, "", 0, {}, {}},
+        LongRow{"StatusIgnoresEncodingBits", LongDate(0xF1, 15, kNone, kNone), kTextOnly, "SUBMITTED", 0, {}, {}}),
     [](const auto& info) { return Label(info.param.label); });
 
 INSTANTIATE_TEST_SUITE_P(
     TextLinks, PafLongDateTest,
     testing::Values(
-        LongRow{"LinkedTextUnchanged",
-                LongDate(0x22, 1, LinkPart(100), kNone),
-                true,
-                false,
-                "abt. Spring 1850 \xE9",
-                6,
-                {},
-                {}},
-        LongRow{"LinkOutsideFile", LongDate(0x22, 0, LinkPart(5000), kNone), true, false, "", 0, {}, {}},
-        LongRow{"LinkToNothing", LongDate(0x22, 0, LinkPart(-1), kNone), true, false, "", 0, {}, {}},
-        LongRow{"UnsetSecondLinkKeepsFirstText",
-                LongDate(0xA3, 0, LinkPart(100), LinkPart(0)),
-                true,
-                false,
-                "abt. Spring 1850 \xE9",
-                0,
-                {},
-                {}},
-        LongRow{"SecondLinkTextReplacesFirst",
-                LongDate(0xA3, 0, LinkPart(100), LinkPart(300)),
-                true,
-                false,
-                "SECOND",
-                0,
-                {},
-                {}},
-        LongRow{"DayThenLinkIsTextOnlyWithParts",
-                LongDate(0x93, 0, DayPart(0, k1Jan1900), LinkPart(300)),
-                true,
-                false,
-                "SECOND",
-                0,
-                {false, 1, 1, 1900},
-                {}}),
+        LongRow{"LinkedTextUnchanged", LongDate(0x22, 1, Link(100), kNone), kTextOnly, "abt. Spring 1850 \xE9", 6,
+                {}, {}},
+        LongRow{"LinkOutsideFile", LongDate(0x22, 0, Link(5000), kNone), kTextOnly, "", 0, {}, {}},
+        LongRow{"LinkToNothing", LongDate(0x22, 0, Link(-1), kNone), kTextOnly, "", 0, {}, {}},
+        LongRow{"UnsetSecondLinkKeepsFirstText", LongDate(0xA3, 0, Link(100), Link(0)), kTextOnly,
+                "abt. Spring 1850 \xE9", 0, {}, {}},
+        LongRow{"SecondLinkTextReplacesFirst", LongDate(0xA3, 0, Link(100), Link(300)), kTextOnly, "SECOND", 0, {}, {}},
+        LongRow{"DayThenLinkIsTextOnlyWithParts", LongDate(0x93, 0, Day(0, k1Jan1900), Link(300)), kTextOnly,
+                "SECOND", 0, {0, 1, 1, 1900}, {}}),
     [](const auto& info) { return Label(info.param.label); });
+// clang-format on
 
 class PafLongStatusTest : public testing::TestWithParam<StatusRow> {};
 
@@ -423,7 +285,7 @@ class PafLongQualifierTest : public testing::TestWithParam<QualifierRow> {};
 
 TEST_P(PafLongQualifierTest, MapsByte1) {
   const WDate date =
-      WPafDate::FromPaf5(LongDate(0x12, GetParam().byte, DayPart(0x60, k1Jan1900), kNone), nullptr);
+      WPafDate::FromPaf5(LongDate(0x12, GetParam().byte, Day(0x60, k1Jan1900), kNone), nullptr);
   EXPECT_EQ(date.Qualifier(), GetParam().qualifier);
   EXPECT_EQ(date.DisplayText(), GetParam().display);
 }
@@ -438,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PafLongQualifierTest,
 TEST(PafLongDateTest, KindsThreeAndFourDecodeAlike) {
   const Bytes file = TextFile();
   const PafTextRecords texts(file);
-  const Bytes parts[] = {DayPart(0, k1Jan1900), DayPart(0x60, k2Feb1901), DayPart(0xE0, 0), LinkPart(300)};
+  const Bytes parts[] = {Day(0, k1Jan1900), Day(0x60, k2Feb1901), Day(0xE0, 0), Link(300)};
   for (unsigned encodings = 0; encodings < 16; ++encodings) {
     for (const Bytes& first : parts) {
       for (const Bytes& second : parts) {
@@ -455,13 +317,13 @@ TEST(PafLongDateTest, KindsThreeAndFourDecodeAlike) {
 }
 
 TEST(PafLongDateTest, LinkWithoutTextSourceIsTextOnlyAndBlank) {
-  const WDate date = WPafDate::FromPaf5(LongDate(0x22, 0, LinkPart(100), kNone), nullptr);
+  const WDate date = WPafDate::FromPaf5(LongDate(0x22, 0, Link(100), kNone), nullptr);
   EXPECT_FALSE(date.IsStandard());
   EXPECT_EQ(date.DisplayText(), "");
 }
 
 TEST(PafLongDateTest, OnlyTheFirstTwelveBytesCount) {
-  Bytes bytes = LongDate(0x12, 0, DayPart(0, k1Jan2000), kNone);
+  Bytes bytes = LongDate(0x12, 0, Day(0, k1Jan2000), kNone);
   EXPECT_EQ(WPafDate::FromPaf5(Bytes(bytes.begin(), bytes.end() - 1), nullptr).IsValid(), false);
   bytes.push_back(0xFF);
   EXPECT_EQ(WPafDate::FromPaf5(bytes, nullptr).DisplayText(), "1 Jan 2000");
