@@ -24,7 +24,7 @@ WDate TextOnlyDate(std::string text) {
   return WDate::FromParts(DateRec{}, DateRec{}, 0, 0, std::move(text), true);
 }
 
-// A standard date whose text is its own display text, as the other dates of a file show.
+// A standard date that stores its display text as its text: a packed date has no phrase of its own.
 WDate StandardDate(const DateRec& first, const DateRec& second, int qualifier) {
   const std::string shown = WDate::FromParts(first, second, qualifier, 0, "", false).DisplayText();
   return WDate::FromParts(first, second, qualifier, 0, shown, false);
@@ -101,6 +101,10 @@ void DecodePart(ByteCursor part, unsigned encoding, const PafTextSource* texts, 
   if (encoding == paf::kEncodingTextLink) ReadTextLink(part, texts, date);
 }
 
+bool HoldsParts(unsigned kind) {
+  return kind == paf::kKindSingle || kind == paf::kKindTwoParts || kind == paf::kKindTwoPartsAlike;
+}
+
 WDate StatusDate(unsigned code) {
   if (code < 1 || code > paf::kLongStatusWords.size()) return EmptyDate();
   return TextOnlyDate(std::string(paf::kLongStatusWords[code - 1]));
@@ -125,10 +129,10 @@ WDate WPafDate::FromPaf5(std::span<const unsigned char> bytes, const PafTextSour
   const auto code = cursor.ReadU8();
   const auto firstPart = cursor.Take(paf::kLongDatePartSize);
   const auto secondPart = cursor.Take(paf::kLongDatePartSize);
-  if (!secondPart) return EmptyDate();
+  if (!head || !code || !firstPart || !secondPart) return EmptyDate();
   const unsigned kind = *head & paf::kKindMask;
   if (kind == paf::kKindStatus) return StatusDate(*code);
-  if (kind < paf::kKindSingle || kind > paf::kKindTwoPartsAlike) return EmptyDate();
+  if (!HoldsParts(kind)) return EmptyDate();
   LongDate date;
   DecodePart(*firstPart, *head >> paf::kFirstEncodingShift & paf::kEncodingMask, texts, date.first, date);
   if (kind != paf::kKindSingle) {
