@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace kinshelf {

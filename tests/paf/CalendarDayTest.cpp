@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <ostream>
+#include <string>
 
 namespace kinshelf {
 namespace {
