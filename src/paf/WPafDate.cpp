@@ -1,0 +1,147 @@
+// Decodes the packed dates of PAF records into genealogy dates.
+#include "paf/WPafDate.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "paf/ByteCursor.h"
+#include "paf/CalendarDay.h"
+#include "paf/PafDateFormat.h"
+
+namespace kinshelf {
+
+namespace {
+
+WDate EmptyDate() {
+  return WDate("");
+}
+
+WDate TextOnlyDate(std::string text) {
+  return WDate::FromParts(DateRec{}, DateRec{}, 0, 0, std::move(text), true);
+}
+
+// A standard date that stores its display text as its text: a packed date has no phrase of its own.
+WDate StandardDate(const DateRec& first, const DateRec& second, int qualifier) {
+  const std::string shown = WDate::FromParts(first, second, qualifier, 0, "", false).DisplayText();
+  return WDate::FromParts(first, second, qualifier, 0, shown, false);
+}
+
+template <std::size_t N>
+int QualifierOf(const std::array<int, N>& table, unsigned code) {
+  return code < table.size() ? table[code] : 0;
+}
+
+std::optional<std::string_view> ShortStatusWordOf(std::uint32_t value) {
+  const auto found = std::find_if(paf::kShortStatusWords.begin(), paf::kShortStatusWords.end(),
+                                  [value](const paf::ShortStatusWord& word) { return word.value == value; });
+  if (found == paf::kShortStatusWords.end()) return std::nullopt;
+  return found->text;
+}
+
+// The year, month and day of the words W0 and W1. A month field beyond 12 names no month.
+DateRec ShortFirstPart(std::uint16_t w0, std::uint16_t w1) {
+  DateRec part;
+  part.year = static_cast<std::uint16_t>(w0 >> 3 & 0x1FFF);
+  const auto month = static_cast<std::uint16_t>(w1 >> 3 & 0x1F);
+  part.month = month <= 12 ? month : 0;
+  part.day = static_cast<std::uint16_t>(w1 >> 11 & 0x1F);
+  part.valid = true;
+  return part;
+}
+
+// The second year of a dual year (1750/1751); none without a first year to add the offset to.
+DateRec DualYearPart(const DateRec& first, std::uint8_t offset) {
+  DateRec part;
+  if (offset == 0 || first.year == 0) return part;
+  part.year = static_cast<std::uint16_t>(first.year + offset);
+  part.valid = true;
+  return part;
+}
+
+// What the parts of a 12-byte date decode to, before it becomes a WDate.
+struct LongDate {
+  DateRec first;
+  DateRec second;
+  std::string text;
+  bool textOnly = false;
+};
+
+// A day-number part. Astronomical year 0 is 1 BC, as -1 is 2 BC. An omitted element stays 0, and an
+// omitted year carries no BC flag. The valid flag stays clear.
+DateRec DayNumberPart(ByteCursor part) {
+  // A part is five bytes, so these reads cannot fail.
+  part.Skip(1);
+  const unsigned omitted = part.ReadU8().value_or(0);
+  const CalendarDay day = CalendarDay::FromJulianDay(part.ReadU24().value_or(0));
+  DateRec decoded;
+  if ((omitted & paf::kNoYear) == 0) {
+    decoded.bc = day.year <= 0;
+    decoded.year = static_cast<std::uint16_t>(decoded.bc ? 1 - day.year : day.year);
+  }
+  if ((omitted & paf::kNoMonth) == 0) decoded.month = static_cast<std::uint16_t>(day.month);
+  if ((omitted & paf::kNoDay) == 0) decoded.day = static_cast<std::uint16_t>(day.day);
+  return decoded;
+}
+
+// A text-link part makes the date text-only. A link that gives no text keeps a text the other part
+// gave, so an unset second link does not wipe the first one's text.
+void ReadTextLink(ByteCursor part, const PafTextSource* texts, LongDate& date) {
+  date.textOnly = true;
+  if (texts == nullptr) return;
+  if (auto linked = texts->TextAt(part.ReadI32().value_or(0))) date.text = std::move(*linked);
+}
+
+void DecodePart(ByteCursor part, unsigned encoding, const PafTextSource* texts, DateRec& into,
+                LongDate& date) {
+  if (encoding == paf::kEncodingDayNumber) into = DayNumberPart(part);
+  if (encoding == paf::kEncodingTextLink) ReadTextLink(part, texts, date);
+}
+
+bool HoldsParts(unsigned kind) {
+  return kind == paf::kKindSingle || kind == paf::kKindTwoParts || kind == paf::kKindTwoPartsAlike;
+}
+
+WDate StatusDate(unsigned code) {
+  if (code < 1 || code > paf::kLongStatusWords.size()) return EmptyDate();
+  return TextOnlyDate(std::string(paf::kLongStatusWords[code - 1]));
+}
+
+}  // namespace
+
+WDate WPafDate::FromPaf34(std::span<const unsigned char> bytes) {
+  ByteCursor cursor(bytes);
+  const auto w0 = cursor.ReadU16();
+  const auto rest = cursor.ReadU32();
+  if (!w0 || !rest) return EmptyDate();
+  if (const auto word = ShortStatusWordOf(*rest)) return TextOnlyDate(std::string(*word));
+  const DateRec first = ShortFirstPart(*w0, static_cast<std::uint16_t>(*rest));
+  const DateRec second = DualYearPart(first, static_cast<std::uint8_t>(*rest >> 24));
+  return StandardDate(first, second, QualifierOf(paf::kShortQualifiers, *rest >> 16 & 0xFF));
+}
+
+WDate WPafDate::FromPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
+  ByteCursor cursor(bytes);
+  const auto head = cursor.ReadU8();
+  const auto code = cursor.ReadU8();
+  const auto firstPart = cursor.Take(paf::kLongDatePartSize);
+  const auto secondPart = cursor.Take(paf::kLongDatePartSize);
+  if (!head || !code || !firstPart || !secondPart) return EmptyDate();
+  const unsigned kind = *head & paf::kKindMask;
+  if (kind == paf::kKindStatus) return StatusDate(*code);
+  if (!HoldsParts(kind)) return EmptyDate();
+  LongDate date;
+  DecodePart(*firstPart, *head >> paf::kFirstEncodingShift & paf::kEncodingMask, texts, date.first, date);
+  if (kind != paf::kKindSingle) {
+    DecodePart(*secondPart, *head >> paf::kSecondEncodingShift & paf::kEncodingMask, texts, date.second,
+               date);
+  }
+  const int qualifier = QualifierOf(paf::kLongQualifiers, *code);
+  if (date.textOnly) return WDate::FromParts(date.first, date.second, qualifier, 0, date.text, true);
+  return StandardDate(date.first, date.second, qualifier);
+}
+
+}  // namespace kinshelf
