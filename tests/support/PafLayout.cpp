@@ -8,7 +8,7 @@ constexpr int kNo = PafLayout::kNoField;
 constexpr PafLayout::Text kNoText{kNo, 0};
 
 constexpr PafLayout::Header kHeader34{
-    .version = 8, .oldestVersion = 4, .individuals = 14, .firstDeletedIndividual = 26, .marriages = 30,
+    .version = 8, .oldestVersion = 4, .signature = kNo, .individuals = 14, .firstDeletedIndividual = 26, .marriages = 30,
     .firstDeletedMarriage = 38, .notes = 62, .sources = 86, .maps = 190,
     .submitterName = {416, 61}, .submitterNameSecondPart = {477, 61}, .address1 = {538, 61},
     .address2 = {599, 61}, .address3 = {660, 61}, .country = {782, 61}, .phone = {843, 26},
@@ -57,7 +57,7 @@ constexpr PafLayout kPaf5{
     .version = PafVersion::kPaf5, .dataBase = 12288, .lastType = 32, .totalsOffset = 4096, .totalsPerMap = 32,
     .textSize = 272, .textStart = 13,
     .sizes = {0, 272, 221, 106, 256, 46, 145, 507, 497, 0, 0, 0, 59, 143},
-    .header = {.version = 0, .oldestVersion = 4, .individuals = 22, .firstDeletedIndividual = 34,
+    .header = {.version = 0, .oldestVersion = 4, .signature = 8, .individuals = 22, .firstDeletedIndividual = 34,
                .marriages = 130, .firstDeletedMarriage = 142, .notes = 150, .sources = 190, .maps = 18,
                .submitterName = {734, 84}, .submitterNameSecondPart = kNoText, .address1 = {818, 84},
                .address2 = {902, 84}, .address3 = {986, 84}, .country = {1154, 84}, .phone = {1238, 52},

@@ -38,7 +38,7 @@ struct PafLayout {
     int width;
   };
   struct Header {
-    int version, oldestVersion, individuals, firstDeletedIndividual, marriages, firstDeletedMarriage,
+    int version, oldestVersion, signature, individuals, firstDeletedIndividual, marriages, firstDeletedMarriage,
         notes, sources, maps;
     Text submitterName, submitterNameSecondPart, address1, address2, address3, country, phone, email,
         title;

@@ -58,18 +58,7 @@ std::string VersionText(const std::string& wanted, const char* own) {
 
 PafWrittenFile PafWriter::Write(const PafDescription& description, PafVersion version, const std::string& path) {
   PafWriter writer(description, version);
-  for (std::int32_t rin = 1; rin <= static_cast<std::int32_t>(description.individuals.size()); ++rin) {
-    writer.WriteIndividual(rin);
-  }
-  for (std::int32_t mrin = 1; mrin <= static_cast<std::int32_t>(description.marriages.size()); ++mrin) {
-    writer.WriteMarriage(mrin);
-    writer.WriteChildLinks(mrin);
-  }
-  for (std::int32_t n = 1; n <= static_cast<std::int32_t>(description.sources.size()); ++n) writer.WriteSource(n);
-  for (std::int32_t n = 1; n <= static_cast<std::int32_t>(description.repositories.size()); ++n) {
-    writer.WriteRepository(n);
-  }
-  for (const std::string& note : description.notes) writer.file_.notes.push_back(writer.WriteNote(note));
+  writer.WriteRecords();
   writer.WriteDeletedChains();
   writer.WriteHeader();
   writer.WriteTotals();
@@ -88,6 +77,18 @@ PafWriter::PafWriter(const PafDescription& description, PafVersion version)
   if (version == PafVersion::kPaf4) file_.totalsBlock = image_.AllocateBlock(kPafTotalsBlock);
   AllocateRecords();
   LinkFamilies();
+}
+
+void PafWriter::WriteRecords() {
+  auto count = [](const auto& records) { return static_cast<std::int32_t>(records.size()); };
+  for (std::int32_t rin = 1; rin <= count(description_.individuals); ++rin) WriteIndividual(rin);
+  for (std::int32_t mrin = 1; mrin <= count(description_.marriages); ++mrin) {
+    WriteMarriage(mrin);
+    WriteChildLinks(mrin);
+  }
+  for (std::int32_t n = 1; n <= count(description_.sources); ++n) WriteSource(n);
+  for (std::int32_t n = 1; n <= count(description_.repositories); ++n) WriteRepository(n);
+  for (const std::string& note : description_.notes) file_.notes.push_back(WriteNote(note));
 }
 
 PafImage::Place PafWriter::Allocate(int type) {
@@ -390,7 +391,7 @@ void PafWriter::WriteHeader() {
   const char* own = paf5 ? "500" : layout_.version == PafVersion::kPaf4 ? "400" : "300";
   image_.PutBytes(field.version, VersionText(paf5 ? options.versionText : "", own));
   image_.PutBytes(field.oldestVersion, VersionText(options.oldestVersion, own));
-  if (paf5) image_.PutBytes(8, "PAF");
+  if (field.signature != PafLayout::kNoField) image_.PutBytes(field.signature, "PAF");
   image_.PutInt32(field.individuals, static_cast<std::int32_t>(description_.individuals.size()));
   image_.PutInt32(field.marriages, static_cast<std::int32_t>(description_.marriages.size()));
   image_.PutInt32(field.notes, file_.Count(kPafNotePiece));

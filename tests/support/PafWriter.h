@@ -56,6 +56,7 @@ class PafWriter {
 
   PafImage::Place Allocate(int type);
   void AllocateRecords();
+  void WriteRecords();
   void LinkFamilies();
   void WriteIndividual(std::int32_t rin);
   void WriteNameLinks(const PafDescription::Individual& individual, std::int64_t record);

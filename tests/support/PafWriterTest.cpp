@@ -365,6 +365,61 @@ TEST_F(PafWriterTest, AFreeTextOrdinanceDateLinksItsText) {
   EXPECT_EQ(BytesAt(file.path, text + 13, 8), std::string("in 1850\0", 8));
 }
 
+// One source with a note, a text note and a repository; the fields at each version's offsets.
+TEST_F(PafWriterTest, SourcesAndRepositoriesFillTheirFields) {
+  struct Row {
+    PafVersion version;
+    int author, title, repository, note, repositoryName, repositoryPhone;
+    int textNoteType, textNoteField;  // the record that holds the text note's link
+  };
+  PafDescription family;
+  family.sources = {{"Author", "Title", "", "", "note", "text note", 1}};
+  family.repositories = {{"Archive", "", "", "", "555"}};
+  const Row rows[] = {
+      {PafVersion::kPaf3, 1, 123, 475, 459, 1, 261, 0, 0},
+      {PafVersion::kPaf4, 1, 123, 475, 459, 1, 261, kPafSourceExtension, 8},
+      {PafVersion::kPaf5, 0, 124, 480, 464, 0, 420, kPafSource, 488},
+  };
+  for (const Row& row : rows) {
+    const PafWrittenFile file = Write(family, row.version);
+    const std::int64_t source = file.Record(kPafSource, 1), repository = file.Record(kPafRepository, 1);
+    EXPECT_EQ(BytesAt(file.path, source + row.author, 7), std::string("Author\0", 7));
+    EXPECT_EQ(BytesAt(file.path, source + row.title, 6), std::string("Title\0", 6));
+    EXPECT_EQ(BytesAt(file.path, repository + row.repositoryName, 8), std::string("Archive\0", 8));
+    EXPECT_EQ(BytesAt(file.path, repository + row.repositoryPhone, 4), std::string("555\0", 4));
+    ExpectFields(file.path, {{"repository link", source + row.repository, 1, 4}, {"note", source + row.note, 1, 4},
+                             {"source count", file.Layout().header.sources, 1, 4}});
+    if (row.textNoteType == 0) {
+      EXPECT_EQ(file.Count(kPafNotePiece), 1) << "PAF 3 has no text note";
+      continue;
+    }
+    ExpectFields(file.path, {{"text note", file.Field(row.textNoteType, 1, row.textNoteField), 2, 4}});
+  }
+}
+
+TEST_F(PafWriterTest, TheHeaderHoldsTheSubmitterAndOptions) {
+  struct Row {
+    PafVersion version;
+    std::int64_t name, email;
+  };
+  PafDescription family;
+  family.submitter.name = "Ann";
+  family.submitter.email = "ann@example.org";
+  family.title = "Family";
+  family.printIdentifier = 'A';
+  family.headerFlags = {1, 0, 1, 0, 1};
+  for (const Row row : {Row{PafVersion::kPaf3, 416, 0}, Row{PafVersion::kPaf4, 416, 1600}, Row{PafVersion::kPaf5, 734, 1318}}) {
+    const PafWrittenFile file = Write(family, row.version);
+    EXPECT_EQ(BytesAt(file.path, row.name, 4), std::string("Ann\0", 4));
+    if (row.email != 0) {
+      EXPECT_EQ(BytesAt(file.path, row.email, 15), "ann@example.org");
+    }
+    if (row.version == PafVersion::kPaf5) continue;
+    EXPECT_EQ(BytesAt(file.path, 1664, 7), std::string("Family\0", 7));
+    EXPECT_EQ(BytesAt(file.path, 272, 6), std::string("\x01\x00\x01\x41\x00\x01", 6));
+  }
+}
+
 struct DamageRow {
   const char* what;
   std::function<void(const PafDamage&, const PafWrittenFile&)> damage;

@@ -5,10 +5,6 @@
 
 namespace kinshelf::test {
 
-namespace {
-constexpr int kTotalsBlockPerMap = 40;
-}  // namespace
-
 std::int64_t PafWrittenFile::Record(int type, std::int32_t number) const {
   const auto found = records.find(type);
   if (found == records.end() || number < 1 || number > static_cast<std::int32_t>(found->second.size())) {
@@ -49,7 +45,8 @@ std::int64_t PafWrittenFile::TypeByte(int map, int block) const {
 }
 
 std::int64_t PafWrittenFile::TotalsCount(int map, int type) const {
-  if (version == PafVersion::kPaf4) return totalsBlock + 2 * (kTotalsBlockPerMap * map + type - 1);
+  // PAF 4's block counts every type it knows for each map.
+  if (version == PafVersion::kPaf4) return totalsBlock + 2 * (Layout().lastType * map + type - 1);
   return HeaderTotalsCount(map, type);
 }
 
