@@ -179,6 +179,34 @@ TEST_F(PafWriterTest, Paf5SmallFamilyLiesWhereTheTablesSay) {
   EXPECT_EQ(BytesAt(file.path, Int32At(file.path, individual + 64 + 12) + 13, 17), std::string("Leeds, Yorkshire\0", 17));
 }
 
+// Husband 1 marries 2, then 3; child 4 is a child of both marriages.
+TEST_F(PafWriterTest, SpousesAndChildrenChainTheirFamilies) {
+  struct Row {
+    PafVersion version;
+    int husbandNext, wifeNext, spouseFamily, parentLink, nextChild, nextParent;
+  };
+  PafDescription family;
+  family.individuals.resize(4);
+  for (const std::int32_t wife : {2, 3}) {
+    PafDescription::Marriage& marriage = family.marriages.emplace_back();
+    marriage.husband = 1;
+    marriage.wife = wife;
+    marriage.children = {{4, {}}};
+  }
+  for (const Row row : {Row{PafVersion::kPaf3, 77, 81, 218, 222, 5, 9}, Row{PafVersion::kPaf4, 77, 81, 218, 222, 5, 9},
+                        Row{PafVersion::kPaf5, 16, 20, 4, 8, 4, 8}}) {
+    const PafWrittenFile file = Write(family, row.version);
+    ExpectFields(file.path, {{"husband's next", file.Field(kPafMarriage, 1, row.husbandNext), 2, 4},
+                             {"first wife's next", file.Field(kPafMarriage, 1, row.wifeNext), 0, 4},
+                             {"last husband's next", file.Field(kPafMarriage, 2, row.husbandNext), 0, 4},
+                             {"second wife's family", file.Field(kPafIndividual, 3, row.spouseFamily), 2, 4},
+                             {"child's first parent link", file.Field(kPafIndividual, 4, row.parentLink), 1, 4},
+                             {"only child", file.Field(kPafChildLink, 1, row.nextChild), 0, 4},
+                             {"child's next parent link", file.Field(kPafChildLink, 1, row.nextParent), 2, 4},
+                             {"child's last parent link", file.Field(kPafChildLink, 2, row.nextParent), 0, 4}});
+  }
+}
+
 struct DayNumberRow {
   int year, month, day;
   std::int32_t number;
