@@ -207,6 +207,43 @@ TEST_F(PafWriterTest, SpousesAndChildrenChainTheirFamilies) {
   }
 }
 
+// PAF 5 chains the name, AFN and reference number as text records; PAF 3 and 4 keep the last two
+// in fixed fields.
+TEST_F(PafWriterTest, IdentifiersFollowTheName) {
+  PafDescription family;
+  PafDescription::Individual one;
+  one.givenNames = {"Ann"};
+  one.afn = "AFN1";
+  one.refNumber = "R7";
+  one.afnBeforeRefNumber = true;
+  family.individuals = {one};
+  const PafWrittenFile paf5 = Write(family, PafVersion::kPaf5);
+  const std::int64_t name = 12288 + 2 * 8192, afn = name + 272, refNumber = name + 2 * 272;
+  ExpectFields(paf5.path, {{"name", paf5.NameLink(1), static_cast<std::int32_t>(name), 4},
+                           {"after the name", name, static_cast<std::int32_t>(afn), 4},
+                           {"after the AFN", afn, static_cast<std::int32_t>(refNumber), 4},
+                           {"last", refNumber, 0, 4}, {"AFN kind", afn + 12, 10, 1},
+                           {"reference kind", refNumber + 12, 11, 1}, {"name length", name + 13, 6, 2}});
+  EXPECT_EQ(BytesAt(paf5.path, name + 15, 7), std::string("Ann //\0", 7));
+  EXPECT_EQ(BytesAt(paf5.path, afn + 15, 5), std::string("AFN1\0", 5));
+  const PafWrittenFile paf3 = Write(family, PafVersion::kPaf3);
+  EXPECT_EQ(BytesAt(paf3.path, 4096 + 8192 + 270, 3), std::string("R7\0", 3));
+  EXPECT_EQ(BytesAt(paf3.path, 4096 + 8192 + 281, 5), std::string("AFN1\0", 5));
+}
+
+// A status word in place of a PAF 5 ordinance date, with the temple and the temple flag.
+TEST_F(PafWriterTest, Paf5OrdinanceCarriesItsStatusAndTempleFlag) {
+  PafDescription family;
+  family.individuals.resize(1);
+  family.individuals[0].endowment.date = Date::Status("COMPLETED");
+  family.individuals[0].endowment.temple = "LOGAN";
+  const PafWrittenFile file = Write(family, PafVersion::kPaf5);
+  const std::int64_t endowment = 12288 + 8192 + 181, baptism = 12288 + 8192 + 160;
+  ExpectFields(file.path, {{"kind", endowment, 1, 1}, {"status code", endowment + 1, 5, 1},
+                           {"temple flag", endowment + 20, 1, 1}, {"empty ordinance's flag", baptism + 20, 0, 1}});
+  EXPECT_EQ(BytesAt(file.path, Int32At(file.path, endowment + 12) + 13, 6), std::string("LOGAN\0", 6));
+}
+
 struct DayNumberRow {
   int year, month, day;
   std::int32_t number;
