@@ -15,7 +15,8 @@ constexpr int kHeaderTotalsTypes = 10;
 constexpr int kSurname = 1;
 constexpr std::array<int, 3> kGivenNames{5, 9, 13};
 constexpr int kSuffix = 17;
-constexpr std::array<int, 5> kFlagOffsets{0, 1, 2, 4, 5};  // after the header's flags field
+// The five option flags from the first one on; the print identifier sits between them.
+constexpr std::array<int, 5> kFlagOffsets{0, 1, 2, 4, 5};
 // PAF 5 individual text records.
 constexpr int kTextKind = 12;
 constexpr int kTextLength = 13;

@@ -26,6 +26,9 @@
 // used blocks), where PAF 4 keeps its totals (header, block or both), and the version texts. Dates
 // take a day, status-word, free-text or raw form. Deleted individuals and marriages are chained in
 // increasing number. The same description always gives the same bytes.
+//
+// The PafWrittenFile it returns tells where each record and field landed; PafDamage then changes
+// the file in one place (a byte, its length, a link pointed outside the file or along its chain).
 #pragma once
 
 #include <cstdint>
@@ -43,7 +46,8 @@ namespace kinshelf::test {
 class PafWriter {
  public:
   // Writes the file at `path` and reports where its records lie. Throws std::invalid_argument for
-  // what the version cannot hold (a status word without a code), std::runtime_error when the file
+  // what the version cannot hold (a status word without a code), std::length_error when a map is
+  // full or a text record would lie beyond a 32-bit offset, std::runtime_error when the file
   // cannot be written.
   static PafWrittenFile Write(const PafDescription& description, PafVersion version, const std::string& path);
 
