@@ -28,10 +28,6 @@ constexpr std::array<std::pair<std::string_view, ReaderFormat>, 10> kFormatCodes
     {".rmgc", ReaderFormat::kRootsMagic},
 }};
 
-// Bytes of the PAF signature: two texts of at most four characters, each ending at its first zero.
-constexpr std::size_t kSignatureStart = 4;
-constexpr std::size_t kSignatureLength = 8;
-
 // Up to `size` bytes from the start of the file; fewer (or none) when it is shorter or unreadable.
 std::string FirstBytes(const std::string& fullPath, std::size_t size) {
   const auto fd = platform::OpenExistingFile(fullPath, false);
@@ -40,10 +36,6 @@ std::string FirstBytes(const std::string& fullPath, std::size_t size) {
   const auto read = platform::ReadAt(fd.Get(), bytes.data(), size, 0);
   bytes.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
   return bytes;
-}
-
-std::string_view SignatureText(std::string_view bytes) {
-  return bytes.substr(0, bytes.find('\0'));
 }
 
 }  // namespace
@@ -66,14 +58,7 @@ bool IsUnicodeGedcom(const std::string& fullPath) {
 }
 
 int PafVersion(const std::string& fullPath) {
-  const std::string bytes = FirstBytes(fullPath, kSignatureStart + kSignatureLength);
-  if (bytes.size() < kSignatureStart + kSignatureLength) return kPafUnrecognised;
-  const auto first = SignatureText(std::string_view(bytes).substr(kSignatureStart, 4));
-  const auto second = SignatureText(std::string_view(bytes).substr(kSignatureStart + 4, 4));
-  if (second == "300") return 300;
-  if (second == "400") return 400;
-  if (second == "PAF" && first == "500") return 500;
-  return kPafUnrecognised;
+  return PafSignatureVersion(FirstBytes(fullPath, kPafSignatureEnd));
 }
 
 std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, std::string& error,

@@ -6,15 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "paf/PafSignature.h"
 #include "readers/ReaderFormat.h"
 
 namespace kinshelf {
 
 class WABSCollection;
 class WOptions;
-
-// PAF versions the signature tells.
-inline constexpr int kPafUnrecognised = 0;
 
 // The format of an extension (dot included), compared without regard to case: .ged, .sub and .xxx
 // are GEDCOM, .paf is PAF, and so on; anything else is kUnknown.
@@ -25,8 +23,8 @@ ReaderFormat FormatCodeFromExtension(std::string_view extension);
 // be read.
 bool IsUnicodeGedcom(const std::string& fullPath);
 
-// 300, 400 or 500 by the signature in bytes 4 to 11; kPafUnrecognised otherwise or when the file
-// cannot be read.
+// 300, 400 or 500 by the file's signature (PafSignatureVersion); kPafUnrecognised otherwise or when
+// the file cannot be read.
 int PafVersion(const std::string& fullPath);
 
 // A new, not yet loaded collection for the file, owned by the caller, or nullptr with `error` set:

@@ -1,0 +1,92 @@
+// A PAF 3, 4 or 5 family file mapped read-only (through the SIGBUS guard of WMMFReadOnly), with the
+// container machinery the record readers build on: the version, the header, record look-up by type
+// and number, text by text link, records at a file offset, and bounded walks of note, citation and
+// deleted-record chains. The layout is in paf/PafFileFormat.h.
+//
+// Damage that leaves nothing to read fails the opening with std::runtime_error "PATH: reason":
+//   - the signature names no PAF version;
+//   - the file ends before its header area and map 0's map block;
+//   - PAF 4 and 5: the header's number of maps is below 1 or above the usable maps;
+//   - a map the file needs (PAF 4 and 5: each the header counts; PAF 3: each that holds blocks by
+//     its totals) lies past the end or its map block doesn't start with 11;
+//   - PAF 4: the totals block number is below 1, beyond the maps, or its block isn't of type 14;
+//   - a map total is negative or above the blocks of its type in that map's map block.
+// Anything else makes only the item absent: a record number below 1, past its type's totals or
+// landing past the end of the file; a link of 0 or -1; a text link outside the file; a chain link
+// to such a record. A chain stops at its first absent record and at the first number it has already
+// met, so a chain of n records is walked in at most n steps. Main thread only.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "fileaccess/WMMFReadOnly.h"
+#include "paf/ByteCursor.h"
+#include "paf/PafFileFormat.h"
+#include "paf/PafTextSource.h"
+
+namespace kinshelf {
+
+class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
+ public:
+  // Maps and checks the file. Throws WMMFError when it can't be mapped and std::runtime_error
+  // naming the file for the damage above.
+  explicit WPAFMMF(const std::string& fileName);
+
+  // 300, 400 or 500.
+  int Version() const { return layout_->version; }
+  // The maps the look-ups walk.
+  int MapCount() const { return static_cast<int>(blockLists_.size()); }
+  // The header area, [0, data base).
+  ByteCursor Header() const;
+  // The number of blocks of a type in a map as the look-ups take it: PAF 3 read from the header at
+  // every call, PAF 4 the totals block merged with the header, PAF 5 the copied table. 0 outside
+  // the maps and types.
+  int MapTotal(int map, int type) const;
+
+  // The file offset of record `number` of a type; 0 when it doesn't exist or can't be found.
+  std::int64_t Locate(int type, std::int32_t number) const;
+  // The bytes of record `number` of a type; nullopt when Locate gives 0.
+  std::optional<ByteCursor> Record(int type, std::int32_t number) const;
+  // The `size` bytes at a file offset (a record reached by its offset); nullopt for an offset below
+  // 1 or bytes past the end.
+  std::optional<ByteCursor> RecordAt(std::int64_t offset, std::size_t size) const;
+  // The text of the text record at a text link; see PafTextSource.
+  std::optional<std::string> TextAt(std::int32_t link) const override;
+
+  // The numbers of a citation chain from its first citation, in chain order.
+  std::vector<std::int32_t> CitationChain(std::int32_t first) const;
+  // The text of the note whose first piece is `firstPiece`: each piece's text up to its zero byte.
+  std::string NoteText(std::int32_t firstPiece) const;
+  // The deleted individuals and marriages, from the header's first along their next links.
+  std::vector<std::int32_t> DeletedIndividuals() const;
+  std::vector<std::int32_t> DeletedMarriages() const;
+
+ private:
+  // Block numbers of one map, by type, in increasing block order.
+  using BlockList = std::vector<std::vector<std::uint16_t>>;
+
+  [[noreturn]] void Fail(const std::string& reason) const;
+  const paf::FileLayout& LayoutOfSignature() const;
+  int MapsToRead() const;
+  int Paf3Maps() const;
+  void ReadMap(int map);
+  std::int32_t HeaderInt32(std::size_t offset) const;
+  int HeaderTotal(int map, int type) const;
+  void ReadTotalsTable(std::size_t offset, int perMap);
+  void ReadPaf4Totals();
+  void CheckTotals() const;
+  std::int64_t BlockOffset(int map, int block) const;
+  std::vector<std::int32_t> Chain(int type, std::int32_t first, std::size_t nextField) const;
+
+  std::string fileName_;
+  const paf::FileLayout* layout_;
+  std::vector<BlockList> blockLists_;  // by map
+  std::vector<std::int16_t> totals_;   // PAF 4 and 5: by map * per map + type - 1
+  int totalsPerMap_ = 0;
+};
+
+}  // namespace kinshelf
