@@ -91,14 +91,14 @@ inline constexpr std::size_t kNoField = 0;
 
 // What differs between the three versions' containers.
 struct FileLayout {
-  int version;                    // 300, 400 or 500, as the signature tells
-  std::size_t dataBase;           // B
-  int usableMaps;                 // maps 0 to usableMaps - 1
-  int lastType;                   // highest type the map blocks and totals count
-  std::size_t mapsField;          // kNoField in PAF 3: maps are found in the file
+  int version;            // 300, 400 or 500, as the signature tells
+  std::size_t dataBase;   // B
+  int usableMaps;         // maps 0 to usableMaps - 1
+  int lastType;           // highest type the map blocks and totals count
+  std::size_t mapsField;  // kNoField in PAF 3: maps are found in the file
   std::size_t firstDeletedIndividual;
   std::size_t firstDeletedMarriage;
-  std::size_t deletedNext;        // in a deleted individual or marriage
+  std::size_t deletedNext;  // in a deleted individual or marriage
   std::size_t citationNext;
   std::size_t noteTextOffset;
   std::size_t noteTextWidth;
@@ -106,15 +106,24 @@ struct FileLayout {
 };
 
 inline constexpr FileLayout kPaf3Layout{
-    300, 4096, 102, 10, kNoField, 26, 38, 1, 115, 12, 244,
-    {0, 0, 298, 110, 256, 39, 127, 479, 299, 316}};
+    300, 4096, 102, 10, kNoField, 26, 38, 1, 115, 12, 244, {0, 0, 298, 110, 256, 39, 127, 479, 299, 316}};
 
 inline constexpr FileLayout kPaf4Layout{
-    400, 4096, 102, 40, kPaf4MapsField, 26, 38, 1, 115, 12, 244,
-    {0, 0, 298, 110, 256, 39, 127, 479, 299, 0, 0, 0, 84, 60, 0, 96, 0, 0, 0, 40}};
+    400, 4096, 102, 40, kPaf4MapsField, 26, 38, 1, 115, 12, 244, {0,   0,   298, 110, 256, 39, 127,
+                                                                  479, 299, 0,   0,   0,   84, 60,
+                                                                  0,   96,  0,   0,   0,   40}};
 
-inline constexpr FileLayout kPaf5Layout{
-    500, 12288, 31, 32, kPaf5MapsField, 34, 142, 0, 120, 13, 243,
-    {0, 0, 221, 106, 256, 46, 145, 507, 497, 0, 0, 0, 59, 143}};
+inline constexpr FileLayout kPaf5Layout{500,
+                                        12288,
+                                        31,
+                                        32,
+                                        kPaf5MapsField,
+                                        34,
+                                        142,
+                                        0,
+                                        120,
+                                        13,
+                                        243,
+                                        {0, 0, 221, 106, 256, 46, 145, 507, 497, 0, 0, 0, 59, 143}};
 
 }  // namespace kinshelf::paf

@@ -16,7 +16,8 @@ using paf::kBlockSize;
 
 WPAFMMF::WPAFMMF(const std::string& fileName)
     : WMMFReadOnly(fileName), fileName_(fileName), layout_(&LayoutOfSignature()) {
-  if (Bytes().size() < layout_->dataBase + kBlockSize) Fail("the file ends inside its header or first map block");
+  if (Bytes().size() < layout_->dataBase + kBlockSize)
+    Fail("the file ends inside its header or first map block");
   const int maps = MapsToRead();
   for (int map = 0; map < maps; ++map) ReadMap(map);
   if (Version() == paf::kPaf4Layout.version) ReadPaf4Totals();
@@ -77,7 +78,8 @@ void WPAFMMF::ReadMap(int map) {
   BlockList blocks(static_cast<std::size_t>(layout_->lastType) + 1);
   for (int block = 1; block < paf::kBlocksPerMap; ++block) {
     const int type = typeBytes->ReadU8().value_or(0);
-    if (type >= 1 && type <= layout_->lastType) blocks[static_cast<std::size_t>(type)].push_back(static_cast<std::uint16_t>(block));
+    if (type >= 1 && type <= layout_->lastType)
+      blocks[static_cast<std::size_t>(type)].push_back(static_cast<std::uint16_t>(block));
   }
   blockLists_.push_back(std::move(blocks));
 }
@@ -116,11 +118,15 @@ void WPAFMMF::ReadPaf4Totals() {
     Fail(name + " lies past the end of the file");
   }
   ReadTotalsTable(static_cast<std::size_t>(start), paf::kPaf4TotalsPerMap);
-  // The header's older table may count blocks the totals block missed.
-  for (int m = 0; m < paf::kHeaderTotalsMaps; ++m) {
+  MergeHeaderTotals();
+}
+
+// The header's older table may count blocks the PAF 4 totals block missed.
+void WPAFMMF::MergeHeaderTotals() {
+  for (int map = 0; map < paf::kHeaderTotalsMaps; ++map) {
     for (int type = 1; type <= paf::kHeaderTotalsPerMap; ++type) {
-      auto& count = totals_[static_cast<std::size_t>(paf::kPaf4TotalsPerMap * m + type - 1)];
-      count = static_cast<std::int16_t>(std::max<int>(count, HeaderTotal(m, type)));
+      auto& count = totals_[static_cast<std::size_t>(paf::kPaf4TotalsPerMap * map + type - 1)];
+      count = static_cast<std::int16_t>(std::max<int>(count, HeaderTotal(map, type)));
     }
   }
 }
@@ -138,7 +144,9 @@ void WPAFMMF::CheckTotals() const {
   }
 }
 
-ByteCursor WPAFMMF::Header() const { return ByteCursor(Bytes().first(layout_->dataBase)); }
+ByteCursor WPAFMMF::Header() const {
+  return ByteCursor(Bytes().first(layout_->dataBase));
+}
 
 int WPAFMMF::MapTotal(int map, int type) const {
   if (map < 0 || map >= MapCount() || type < 1 || type > layout_->lastType) return 0;
@@ -152,7 +160,9 @@ std::int64_t WPAFMMF::BlockOffset(int map, int block) const {
 }
 
 std::int64_t WPAFMMF::Locate(int type, std::int32_t number) const {
-  const int size = type >= 0 && type < static_cast<int>(paf::kTypeCount) ? layout_->sizes[static_cast<std::size_t>(type)] : 0;
+  const int size = type >= 0 && type < static_cast<int>(paf::kTypeCount)
+                       ? layout_->sizes[static_cast<std::size_t>(type)]
+                       : 0;
   if (size == 0 || number < 1) return 0;
   const std::int32_t perBlock = static_cast<std::int32_t>(kBlockSize) / size;
   const std::int32_t index = number - 1;
@@ -164,7 +174,8 @@ std::int64_t WPAFMMF::Locate(int type, std::int32_t number) const {
       const auto& blocks = blockLists_[static_cast<std::size_t>(map)][static_cast<std::size_t>(type)];
       const auto block = static_cast<std::size_t>(wanted - before);
       if (block >= blocks.size()) return 0;
-      const std::int64_t offset = BlockOffset(map, blocks[block]) + std::int64_t{size} * (index - wanted * perBlock);
+      const std::int64_t offset =
+          BlockOffset(map, blocks[block]) + std::int64_t{size} * (index - wanted * perBlock);
       return offset + size <= static_cast<std::int64_t>(Bytes().size()) ? offset : 0;
     }
     before += total;
@@ -184,7 +195,9 @@ std::optional<ByteCursor> WPAFMMF::RecordAt(std::int64_t offset, std::size_t siz
   return cursor.Take(size);
 }
 
-std::optional<std::string> WPAFMMF::TextAt(std::int32_t link) const { return PafTextRecords(Bytes()).TextAt(link); }
+std::optional<std::string> WPAFMMF::TextAt(std::int32_t link) const {
+  return PafTextRecords(Bytes()).TextAt(link);
+}
 
 std::vector<std::int32_t> WPAFMMF::Chain(int type, std::int32_t first, std::size_t nextField) const {
   std::vector<std::int32_t> numbers;
@@ -206,7 +219,8 @@ std::string WPAFMMF::NoteText(std::int32_t firstPiece) const {
   std::string text;
   for (const std::int32_t piece : Chain(paf::kNotePieceType, firstPiece, 0)) {
     auto record = Record(paf::kNotePieceType, piece);
-    if (record && record->Seek(layout_->noteTextOffset)) text += record->ReadZeroEndedText(layout_->noteTextWidth);
+    if (record && record->Seek(layout_->noteTextOffset))
+      text += record->ReadZeroEndedText(layout_->noteTextWidth);
   }
   return text;
 }

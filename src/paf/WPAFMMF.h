@@ -78,6 +78,7 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   int HeaderTotal(int map, int type) const;
   void ReadTotalsTable(std::size_t offset, int perMap);
   void ReadPaf4Totals();
+  void MergeHeaderTotals();
   void CheckTotals() const;
   std::int64_t BlockOffset(int map, int block) const;
   std::vector<std::int32_t> Chain(int type, std::int32_t first, std::size_t nextField) const;

@@ -45,7 +45,8 @@ PafDescription Family(bool spread, std::int32_t noLink) {
     person.deleted = rin == 2 || rin == 4 || rin == 6;
     family.individuals.push_back(person);
   }
-  for (int i = 0; i < kCitations; ++i) family.individuals[0].citations.push_back({"c" + std::to_string(i), 1, ""});
+  for (int i = 0; i < kCitations; ++i)
+    family.individuals[0].citations.push_back({"c" + std::to_string(i), 1, ""});
   PafDescription::OtherEvent census;
   census.type = "Census";
   family.individuals[0].otherEvents.push_back(census);
@@ -74,7 +75,9 @@ void Write(Written& written, PafVersion version, bool spread = false, std::int32
   written.file = test::PafWriter::Write(Family(spread, noLink), version, written.folder.Path("family.paf"));
 }
 
-std::int32_t LinkAt(const PafWrittenFile& file, std::int64_t offset) { return PafDamage(file.path).Int32At(offset); }
+std::int32_t LinkAt(const PafWrittenFile& file, std::int64_t offset) {
+  return PafDamage(file.path).Int32At(offset);
+}
 
 struct ReadRow {
   PafVersion version;
@@ -99,7 +102,8 @@ TEST_P(WPAFMMFReadTest, EveryRecordWhereTheWriterPutIt) {
   for (const auto& [type, offsets] : file.records) {
     if (type == test::kPafText) continue;
     for (std::size_t n = 1; n <= offsets.size(); ++n) {
-      ASSERT_EQ(paf.Locate(type, static_cast<std::int32_t>(n)), offsets[n - 1]) << "type " << type << " record " << n;
+      ASSERT_EQ(paf.Locate(type, static_cast<std::int32_t>(n)), offsets[n - 1])
+          << "type " << type << " record " << n;
     }
     // The last slot of the type's last block is found; one further is in no block.
     const int perBlock = file.Layout().PerBlock(type);
@@ -137,14 +141,12 @@ TEST_P(WPAFMMFReadTest, LinksOfNothing) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, WPAFMMFReadTest,
-                         testing::Values(ReadRow{PafVersion::kPaf3, false, 0, 300},
-                                         ReadRow{PafVersion::kPaf4, false, 0, 400},
-                                         ReadRow{PafVersion::kPaf5, false, 0, 500},
-                                         ReadRow{PafVersion::kPaf3, true, -1, 300},
-                                         ReadRow{PafVersion::kPaf4, true, -1, 400},
-                                         ReadRow{PafVersion::kPaf5, true, -1, 500},
-                                         ReadRow{PafVersion::kPaf5, false, -1, 500}));
+INSTANTIATE_TEST_SUITE_P(
+    Versions, WPAFMMFReadTest,
+    testing::Values(ReadRow{PafVersion::kPaf3, false, 0, 300}, ReadRow{PafVersion::kPaf4, false, 0, 400},
+                    ReadRow{PafVersion::kPaf5, false, 0, 500}, ReadRow{PafVersion::kPaf3, true, -1, 300},
+                    ReadRow{PafVersion::kPaf4, true, -1, 400}, ReadRow{PafVersion::kPaf5, true, -1, 500},
+                    ReadRow{PafVersion::kPaf5, false, -1, 500}));
 
 TEST(WPAFMMFTest, SpreadFileIsSparseAndReachesPastTheFirstMap) {
   Written written;
@@ -182,7 +184,9 @@ std::string CitationCount(const WPAFMMF& paf, const PafWrittenFile& file) {
 
 std::string LastIndividual(const WPAFMMF& paf, const PafWrittenFile& file) {
   const std::int64_t offset = paf.Locate(test::kPafIndividual, kIndividuals);
-  return offset == 0 ? "last individual absent" : offset == file.Record(test::kPafIndividual, kIndividuals) ? "found" : "moved";
+  return offset == 0                                                 ? "last individual absent"
+         : offset == file.Record(test::kPafIndividual, kIndividuals) ? "found"
+                                                                     : "moved";
 }
 
 std::string FirstIndividual(const WPAFMMF& paf, const PafWrittenFile&) {
@@ -205,14 +209,20 @@ std::string NameText(const WPAFMMF& paf, const PafWrittenFile& file) {
   return paf.TextAt(LinkAt(file, file.NameLink(1))).value_or("no text");
 }
 
-std::string Opened(const WPAFMMF&, const PafWrittenFile&) { return "opened"; }
+std::string Opened(const WPAFMMF&, const PafWrittenFile&) {
+  return "opened";
+}
 
 constexpr std::int64_t kMap1 = std::int64_t{1} << 26;
 
 // The header field of the number of maps.
-std::int64_t MapsField(const PafWrittenFile& file) { return file.Layout().header.maps; }
+std::int64_t MapsField(const PafWrittenFile& file) {
+  return file.Layout().header.maps;
+}
 
-std::int64_t Paf4TotalsBlockField(const PafWrittenFile& file) { return file.Layout().header.totalsBlock; }
+std::int64_t Paf4TotalsBlockField(const PafWrittenFile& file) {
+  return file.Layout().header.totalsBlock;
+}
 
 class WPAFMMFDamageTest : public testing::TestWithParam<DamageRow> {};
 
@@ -241,27 +251,32 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, WPAFMMFDamageTest,
     testing::Values(
         DamageRow{"undamaged", PafVersion::kPaf4, false, [](D, F) {}, Opened, "opened"},
-        DamageRow{"cut inside the signature", PafVersion::kPaf4, false, [](D d, F) { d.Truncate(10); }, Opened,
-                  "error: not a PAF 3, 4 or 5 file"},
+        DamageRow{"cut inside the signature", PafVersion::kPaf4, false, [](D d, F) { d.Truncate(10); },
+                  Opened, "error: not a PAF 3, 4 or 5 file"},
         DamageRow{"signature flipped", PafVersion::kPaf5, false, [](D d, F) { d.FlipByte(9); }, Opened,
                   "error: not a PAF 3, 4 or 5 file"},
-        DamageRow{"cut inside the header", PafVersion::kPaf5, false, [](D d, F) { d.Truncate(12000); }, Opened,
-                  "error: the file ends inside its header or first map block"},
-        DamageRow{"cut inside map 0's map block", PafVersion::kPaf3, false, [](D d, F) { d.Truncate(4096 + 100); },
+        DamageRow{"cut inside the header", PafVersion::kPaf5, false, [](D d, F) { d.Truncate(12000); },
                   Opened, "error: the file ends inside its header or first map block"},
-        DamageRow{"map block of the wrong type", PafVersion::kPaf5, false, [](D d, F f) { d.SetByte(f.TypeByte(0, 0), 0); },
-                  Opened, "error: map 0 starts with block type 0, not 11"},
-        DamageRow{"map 1's block flipped", PafVersion::kPaf3, true, [](D d, F f) { d.FlipByte(f.TypeByte(1, 0)); },
-                  Opened, "error: map 1 starts with block type 244, not 11"},
+        DamageRow{"cut inside map 0's map block", PafVersion::kPaf3, false,
+                  [](D d, F) { d.Truncate(4096 + 100); }, Opened,
+                  "error: the file ends inside its header or first map block"},
+        DamageRow{"map block of the wrong type", PafVersion::kPaf5, false,
+                  [](D d, F f) { d.SetByte(f.TypeByte(0, 0), 0); }, Opened,
+                  "error: map 0 starts with block type 0, not 11"},
+        DamageRow{"map 1's block flipped", PafVersion::kPaf3, true,
+                  [](D d, F f) { d.FlipByte(f.TypeByte(1, 0)); }, Opened,
+                  "error: map 1 starts with block type 244, not 11"},
         DamageRow{"no maps", PafVersion::kPaf4, false, [](D d, F f) { d.SetInt32(MapsField(f), 0); }, Opened,
                   "error: the header gives 0 maps; the file's version has 1 to 102"},
-        DamageRow{"maps above the usable", PafVersion::kPaf5, false, [](D d, F f) { d.SetInt32(MapsField(f), 32); },
-                  Opened, "error: the header gives 32 maps; the file's version has 1 to 31"},
+        DamageRow{"maps above the usable", PafVersion::kPaf5, false,
+                  [](D d, F f) { d.SetInt32(MapsField(f), 32); }, Opened,
+                  "error: the header gives 32 maps; the file's version has 1 to 31"},
         DamageRow{"one map more than the file", PafVersion::kPaf5, true,
                   [](D d, F f) { d.SetInt32(MapsField(f), f.maps + 1); }, Opened,
                   "error: map 3 lies past the end of the file"},
-        DamageRow{"cut inside map 1's map block", PafVersion::kPaf4, true, [](D d, F) { d.Truncate(kMap1 + 5000); },
-                  Opened, "error: map 1 lies past the end of the file"},
+        DamageRow{"cut inside map 1's map block", PafVersion::kPaf4, true,
+                  [](D d, F) { d.Truncate(kMap1 + 5000); }, Opened,
+                  "error: map 1 lies past the end of the file"},
         DamageRow{"totals name a map past the end", PafVersion::kPaf3, false,
                   [](D d, F f) { d.SetInt16(f.HeaderTotalsCount(2, kPafIndividual), 1); }, Opened,
                   "error: map 1 lies past the end of the file"},
@@ -304,7 +319,8 @@ INSTANTIATE_TEST_SUITE_P(
                   [](D d, F f) { d.MakeLoop(f.NextCitationLink(f.Count(kPafCitation)), 5); }, CitationCount,
                   "150 citations"},
         DamageRow{"citation chain to a number past the records", PafVersion::kPaf4, false,
-                  [](D d, F f) { d.SetInt32(f.NextCitationLink(10), 100000); }, CitationCount, "10 citations"},
+                  [](D d, F f) { d.SetInt32(f.NextCitationLink(10), 100000); }, CitationCount,
+                  "10 citations"},
         DamageRow{"citation chain to itself", PafVersion::kPaf5, true,
                   [](D d, F f) { d.MakeLoop(f.NextCitationLink(1), 1); }, CitationCount, "1 citations"},
         DamageRow{"note chain loops", PafVersion::kPaf5, false,
@@ -328,8 +344,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageRow{"name link outside the file", PafVersion::kPaf4, false,
                   [](D d, F f) { d.PointOutside(f.NameLink(1)); }, NameText, "no text"},
         DamageRow{"name link whose text would start past the end", PafVersion::kPaf3, false,
-                  [](D d, F f) { d.SetInt32(f.NameLink(1), static_cast<std::int32_t>(f.size - 12)); }, NameText,
-                  "no text"}));
+                  [](D d, F f) { d.SetInt32(f.NameLink(1), static_cast<std::int32_t>(f.size - 12)); },
+                  NameText, "no text"}));
 
 }  // namespace
 }  // namespace kinshelf
