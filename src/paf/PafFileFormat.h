@@ -67,7 +67,6 @@ inline constexpr std::size_t kBlockSize = 8192;
 inline constexpr int kBlocksPerMap = 8192;
 inline constexpr std::uint8_t kMapBlockType = 11;
 inline constexpr std::uint8_t kTotalsBlockType = 14;
-inline constexpr int kTextType = 1;
 inline constexpr int kIndividualType = 2;
 inline constexpr int kMarriageType = 3;
 inline constexpr int kNotePieceType = 4;
@@ -102,28 +101,54 @@ struct FileLayout {
   std::size_t citationNext;
   std::size_t noteTextOffset;
   std::size_t noteTextWidth;
-  std::array<std::uint16_t, kTypeCount> sizes;  // by type; 0: not located by number
+  std::array<std::uint16_t, kTypeCount> sizes;
 };
 
-inline constexpr FileLayout kPaf3Layout{
-    300, 4096, 102, 10, kNoField, 26, 38, 1, 115, 12, 244, {0, 0, 298, 110, 256, 39, 127, 479, 299, 316}};
+// Record sizes by type, 0 for a type not located by number.
+inline constexpr std::array<std::uint16_t, kTypeCount> kPaf3Sizes{0,  0,   298, 110, 256,
+                                                                  39, 127, 479, 299, 316};
+inline constexpr std::array<std::uint16_t, kTypeCount> kPaf4Sizes{0, 0, 298, 110, 256, 39, 127, 479, 299, 0,
+                                                                  0, 0, 84,  60,  0,   96, 0,   0,   0,   40};
+inline constexpr std::array<std::uint16_t, kTypeCount> kPaf5Sizes{0,   0,   221, 106, 256, 46, 145,
+                                                                  507, 497, 0,   0,   0,   59, 143};
 
-inline constexpr FileLayout kPaf4Layout{
-    400, 4096, 102, 40, kPaf4MapsField, 26, 38, 1, 115, 12, 244, {0,   0,   298, 110, 256, 39, 127,
-                                                                  479, 299, 0,   0,   0,   84, 60,
-                                                                  0,   96,  0,   0,   0,   40}};
+inline constexpr FileLayout kPaf3Layout{.version = 300,
+                                        .dataBase = 4096,
+                                        .usableMaps = 102,
+                                        .lastType = 10,
+                                        .mapsField = kNoField,
+                                        .firstDeletedIndividual = 26,
+                                        .firstDeletedMarriage = 38,
+                                        .deletedNext = 1,
+                                        .citationNext = 115,
+                                        .noteTextOffset = 12,
+                                        .noteTextWidth = 244,
+                                        .sizes = kPaf3Sizes};
 
-inline constexpr FileLayout kPaf5Layout{500,
-                                        12288,
-                                        31,
-                                        32,
-                                        kPaf5MapsField,
-                                        34,
-                                        142,
-                                        0,
-                                        120,
-                                        13,
-                                        243,
-                                        {0, 0, 221, 106, 256, 46, 145, 507, 497, 0, 0, 0, 59, 143}};
+inline constexpr FileLayout kPaf4Layout{.version = 400,
+                                        .dataBase = 4096,
+                                        .usableMaps = 102,
+                                        .lastType = 40,
+                                        .mapsField = kPaf4MapsField,
+                                        .firstDeletedIndividual = 26,
+                                        .firstDeletedMarriage = 38,
+                                        .deletedNext = 1,
+                                        .citationNext = 115,
+                                        .noteTextOffset = 12,
+                                        .noteTextWidth = 244,
+                                        .sizes = kPaf4Sizes};
+
+inline constexpr FileLayout kPaf5Layout{.version = 500,
+                                        .dataBase = 12288,
+                                        .usableMaps = 31,
+                                        .lastType = 32,
+                                        .mapsField = kPaf5MapsField,
+                                        .firstDeletedIndividual = 34,
+                                        .firstDeletedMarriage = 142,
+                                        .deletedNext = 0,
+                                        .citationNext = 120,
+                                        .noteTextOffset = 13,
+                                        .noteTextWidth = 243,
+                                        .sizes = kPaf5Sizes};
 
 }  // namespace kinshelf::paf

@@ -1,7 +1,9 @@
 // A PAF 3, 4 or 5 family file mapped read-only (through the SIGBUS guard of WMMFReadOnly), with the
 // container machinery the record readers build on: the version, the header, record look-up by type
 // and number, text by text link, records at a file offset, and bounded walks of note, citation and
-// deleted-record chains. The layout is in paf/PafFileFormat.h.
+// deleted-record chains. The layout is in paf/PafFileFormat.h. Each map's block numbers are listed
+// by type once, at opening, in every version; PAF 3's map totals are read from the header at every
+// look-up, PAF 4's and PAF 5's kept from the opening.
 //
 // Damage that leaves nothing to read fails the opening with std::runtime_error "PATH: reason":
 //   - the signature names no PAF version;
