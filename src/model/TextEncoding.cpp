@@ -1,6 +1,7 @@
 // Upper-casing and display conversion of a collection's texts by their encoding.
 #include "model/TextEncoding.h"
 
+#include "text/CaseFold.h"
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
 
@@ -27,46 +28,25 @@ unsigned char UpperWindows1252(unsigned char c) {
   }
 }
 
-// The same letters as code points. Every result of a two-byte character is a two-byte character.
-char32_t UpperCodePoint(char32_t c) {
-  if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
-  switch (c) {
-    case 0x161:
-      return 0x160;
-    case 0x153:
-      return 0x152;
-    case 0x17E:
-      return 0x17D;
-    case 0xFF:
-      return 0x178;
-    default:
-      return c;
-  }
-}
-
 std::string UpperWindows1252Text(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = static_cast<char>(UpperWindows1252(static_cast<unsigned char>(c)));
   return upper;
 }
 
+// Every letter Unicode gives a capital, not only those of Windows-1252: ANSEL and UTF-8 files name
+// people in every script.
 std::string UpperUtf8Text(std::string_view text) {
   std::string upper;
   upper.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = Utf8SequenceLength(text, pos);
-    if (length == 1 || length == 2) {
-      const char32_t c = UpperCodePoint(Utf8CodePoint(text, pos, length));
-      if (c < 0x80) {
-        upper += static_cast<char>(c);
-      } else {
-        upper += static_cast<char>(0xC0 | (c >> 6));
-        upper += static_cast<char>(0x80 | (c & 0x3F));
-      }
-    } else {
-      upper.append(text.substr(pos, length == 0 ? 1 : length));
+    if (length == 0) {
+      upper += text[pos++];
+      continue;
     }
-    pos += length == 0 ? 1 : length;
+    AppendUtf8(upper, UpperCaseOf(Utf8CodePoint(text, pos, length)));
+    pos += length;
   }
   return upper;
 }

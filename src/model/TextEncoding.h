@@ -16,8 +16,9 @@ enum class TextEncoding { kWindows1252, kUtf8, kUtf8OrWindows1252 };
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool IsValidUtf8(std::string_view text);
 
-// The text with the letters that Windows-1252 can upper-case (ASCII, the Latin-1 letters, š, œ, ž
-// and ÿ) upper-cased, in the same encoding; every other byte or character is kept as it is.
+// The text upper-cased in the same encoding: in Windows-1252 the letters it can upper-case (ASCII, the
+// Latin-1 letters, š, œ, ž and ÿ); in UTF-8 every letter Unicode gives a capital (ß stays). Every
+// other byte or character is kept as it is.
 std::string UpperCaseText(std::string_view text, TextEncoding encoding);
 
 // The text in UTF-8, for showing it in a window or on a terminal.

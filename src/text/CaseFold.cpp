@@ -47,6 +47,13 @@ char32_t FoldCase(char32_t character) {
   return static_cast<char32_t>(towlower_l(static_cast<wint_t>(character), locale));
 }
 
+char32_t UpperCaseOf(char32_t character) {
+  if (character < 0x80) return character >= 'a' && character <= 'z' ? character - ('a' - 'A') : character;
+  const locale_t locale = UnicodeLocale();
+  if (locale == static_cast<locale_t>(nullptr)) return character;
+  return static_cast<char32_t>(towupper_l(static_cast<wint_t>(character), locale));
+}
+
 std::string FoldedText(std::string_view text) {
   std::string folded;
   folded.reserve(text.size());

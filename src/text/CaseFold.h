@@ -10,6 +10,8 @@ namespace kinshelf {
 
 // The character folded; characters without a lower-case form stay.
 char32_t FoldCase(char32_t character);
+// The character's upper-case form by Unicode's simple mapping (ß stays ß); others stay.
+char32_t UpperCaseOf(char32_t character);
 // The text with every well-formed character folded; stray bytes are copied.
 std::string FoldedText(std::string_view text);
 // Whether `part` occurs in `text`, case folded.

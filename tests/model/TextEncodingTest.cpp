@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "\x8A\x8C\x8E\xDF", "šœžß"},
         EncodingRow{"Utf8SameLetters", "müller šœž ÿ ß", TextEncoding::kUtf8, "MÜLLER ŠŒŽ Ÿ ß",
                     "müller šœž ÿ ß"},
-        EncodingRow{"Utf8OtherLettersKept", "ąłō и 中", TextEncoding::kUtf8, "ąłō и 中", "ąłō и 中"},
+        EncodingRow{"Utf8EveryScriptsLetters", "ąłō и ćwikła 中", TextEncoding::kUtf8, "ĄŁŌ И ĆWIKŁA 中",
+                    "ąłō и ćwikła 中"},
         EncodingRow{"Utf8StrayBytesKept",
                     "a\xFF"
                     "b",
