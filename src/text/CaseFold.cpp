@@ -4,8 +4,6 @@
 #include <locale.h>
 #include <wctype.h>
 
-#include <vector>
-
 #include "text/Utf8.h"
 
 namespace kinshelf {
@@ -19,11 +17,31 @@ locale_t UnicodeLocale() {
   return locale;
 }
 
-// The characters of the text, folded; a stray byte becomes a value above the Unicode range, so that
-// it only ever matches the same stray byte.
-std::vector<char32_t> FoldedCharacters(std::string_view text) {
+// ASCII letters map without the locale, every other character through it.
+char32_t MapCase(char32_t character, bool upper) {
+  if (character < 0x80) {
+    if (upper) return character >= 'a' && character <= 'z' ? character - ('a' - 'A') : character;
+    return character >= 'A' && character <= 'Z' ? character + ('a' - 'A') : character;
+  }
+  const locale_t locale = UnicodeLocale();
+  if (locale == static_cast<locale_t>(nullptr)) return character;
+  const auto wide = static_cast<wint_t>(character);
+  return static_cast<char32_t>(upper ? towupper_l(wide, locale) : towlower_l(wide, locale));
+}
+
+}  // namespace
+
+char32_t FoldCase(char32_t character) {
+  return MapCase(character, false);
+}
+
+char32_t UpperCaseOf(char32_t character) {
+  return MapCase(character, true);
+}
+
+std::u32string FoldedCharacters(std::string_view text) {
   constexpr char32_t kStrayByte = 0x110000;
-  std::vector<char32_t> characters;
+  std::u32string characters;
   characters.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = Utf8SequenceLength(text, pos);
@@ -36,22 +54,6 @@ std::vector<char32_t> FoldedCharacters(std::string_view text) {
     pos += length;
   }
   return characters;
-}
-
-}  // namespace
-
-char32_t FoldCase(char32_t character) {
-  if (character < 0x80) return character >= 'A' && character <= 'Z' ? character + ('a' - 'A') : character;
-  const locale_t locale = UnicodeLocale();
-  if (locale == static_cast<locale_t>(nullptr)) return character;
-  return static_cast<char32_t>(towlower_l(static_cast<wint_t>(character), locale));
-}
-
-char32_t UpperCaseOf(char32_t character) {
-  if (character < 0x80) return character >= 'a' && character <= 'z' ? character - ('a' - 'A') : character;
-  const locale_t locale = UnicodeLocale();
-  if (locale == static_cast<locale_t>(nullptr)) return character;
-  return static_cast<char32_t>(towupper_l(static_cast<wint_t>(character), locale));
 }
 
 std::string FoldedText(std::string_view text) {
@@ -76,8 +78,11 @@ bool ContainsFolded(std::string_view text, std::string_view part) {
 // The classic wildcard walk: on a mismatch after a "%", the text position the "%" stood for grows
 // by one, so the walk takes at most pattern length times text length steps.
 bool LikeFolded(std::string_view pattern, std::string_view text) {
-  const std::vector<char32_t> p = FoldedCharacters(pattern);
-  const std::vector<char32_t> t = FoldedCharacters(text);
+  return LikeFolded(FoldedCharacters(pattern), text);
+}
+
+bool LikeFolded(std::u32string_view p, std::string_view text) {
+  const std::u32string t = FoldedCharacters(text);
   std::size_t pi = 0, ti = 0;
   std::size_t starAt = p.size(), starText = 0;
   while (ti < t.size()) {

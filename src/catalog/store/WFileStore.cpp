@@ -47,14 +47,29 @@ std::string_view TextValue(sqlite3_value* value) {
                          : std::string_view();
 }
 
+void DeleteFoldedPattern(void* pattern) {
+  delete static_cast<std::u32string*>(pattern);
+}
+
 // "Y LIKE X" calls like(X, Y). The catalog's names are UTF-8, and SQLite's own LIKE folds only
-// ASCII letters: Müller would not find MÜLLER.
+// ASCII letters: Müller would not find MÜLLER. The pattern, the same for every row of a listing,
+// is folded once and kept with the statement.
 void UnicodeLike(sqlite3_context* context, int, sqlite3_value** values) {
   if (sqlite3_value_type(values[0]) == SQLITE_NULL || sqlite3_value_type(values[1]) == SQLITE_NULL) {
     sqlite3_result_null(context);
     return;
   }
-  sqlite3_result_int(context, LikeFolded(TextValue(values[0]), TextValue(values[1])) ? 1 : 0);
+  auto* pattern = static_cast<std::u32string*>(sqlite3_get_auxdata(context, 0));
+  if (pattern == nullptr) {
+    pattern = new std::u32string(FoldedCharacters(TextValue(values[0])));
+    sqlite3_set_auxdata(context, 0, pattern, &DeleteFoldedPattern);
+    // SQLite may free the pattern at once when it cannot keep it; then fold again for this row.
+    if (sqlite3_get_auxdata(context, 0) == nullptr) {
+      sqlite3_result_int(context, LikeFolded(TextValue(values[0]), TextValue(values[1])) ? 1 : 0);
+      return;
+    }
+  }
+  sqlite3_result_int(context, LikeFolded(std::u32string_view(*pattern), TextValue(values[1])) ? 1 : 0);
 }
 
 }  // namespace
