@@ -109,12 +109,12 @@ void CatalogSearch::Cancel() {
 // and known to be gone (a file in a folder that could not be read is not).
 std::int64_t CatalogSearch::Sweep() {
   std::vector<std::int32_t> gone;
-  store_.ForEachRowMarked(0, [&](std::int32_t id, const std::string& folder, const std::string& name,
-                                 FileKind kind) {
-    if (kinds[kind] && searchedFolders_.count(folder) != 0 && platform::PathIsGone(folder + name)) {
-      gone.push_back(id);
-    }
-  });
+  store_.ForEachRowMarked(
+      0, [&](std::int32_t id, const std::string& folder, const std::string& name, FileKind kind) {
+        if (kinds[kind] && searchedFolders_.count(folder) != 0 && platform::PathIsGone(folder + name)) {
+          gone.push_back(id);
+        }
+      });
   for (const std::int32_t id : gone) store_.DeleteFileRow(id);
   return static_cast<std::int64_t>(gone.size());
 }

@@ -16,8 +16,8 @@
 //   value start      the value, as written up to the line break
 //
 // Three-letter tags (CHR, SEX, AFN, SSN, DIV) are compared as the three letters plus the byte after
-// them (a TAB there reads as a space). Longer tags are matched by their first four letters (_EMAIL as "_EMA", EMAIL as "EMAI"); the
-// long forms FAMILY_CHILD and FAMILY_SPOUSE as "FAMI" followed by "LY_C" or "LY_S".
+// them (a TAB there reads as a space). Longer tags are matched by their first four letters (_EMAIL as "_EMA",
+// EMAIL as "EMAI"); the long forms FAMILY_CHILD and FAMILY_SPOUSE as "FAMI" followed by "LY_C" or "LY_S".
 //
 // Sentinels: a record starts at a '0' that directly follows a CR or LF (an indented level-0 line is
 // not a record start); the header is the first '0' anywhere in the text; "0 TR" is the trailer, and
@@ -32,7 +32,6 @@
 #include "model/WABSEvent.h"
 
 namespace kinshelf::gedcom {
-
 
 // A four-byte tag as the 32-bit word the reader compares; bytes in file order, so the word is the
 // same whatever the byte order of the machine as long as both sides are built alike.
@@ -156,7 +155,6 @@ inline constexpr std::array<Category, 8> kCategoryOfType = {kIndividuals,  kFami
 inline constexpr std::int64_t kBytesPerIndividual = 150;
 inline constexpr std::int64_t kBytesPerFamily = 400;
 inline constexpr std::int32_t kMinimumCapacity = 1024;
-
 
 // Pending events are let through at the 1st, 501st, 1001st ... record of a pass.
 inline constexpr std::int32_t kRecordsPerEventCheck = 500;

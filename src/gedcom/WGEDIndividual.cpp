@@ -21,8 +21,8 @@ namespace {
 
 // Where each level-1 line of the record goes in the summary. `value` is where the line's value
 // starts, relative to the record like `relative`.
-void TakeSummaryLine(IndividualSummary& summary, std::uint32_t word, std::uint32_t relative, std::uint32_t value,
-                     char sexLetter) {
+void TakeSummaryLine(IndividualSummary& summary, std::uint32_t word, std::uint32_t relative,
+                     std::uint32_t value, char sexLetter) {
   switch (word) {
     case tag::kBirt:
       summary.birth = relative;
@@ -128,9 +128,11 @@ void WGEDIndividual::FillSummary() {
     const char* value = ValueStart(line, end);
     const auto relative = static_cast<std::uint64_t>(value - record_);
     if (*line != '1' || relative > std::numeric_limits<std::uint32_t>::max()) return true;
-    const std::string_view trimmed = TrimmedValueView(value, end);
-    TakeSummaryLine(summary_, LineTag(line, end), static_cast<std::uint32_t>(line - record_),
-                    static_cast<std::uint32_t>(relative), trimmed.empty() ? '\0' : trimmed.front());
+    const std::uint32_t word = LineTag(line, end);
+    // Only a SEX line needs its value looked at while the summary is filled.
+    const std::string_view sex = word == tag::kSexSpace ? TrimmedValueView(value, end) : std::string_view();
+    TakeSummaryLine(summary_, word, static_cast<std::uint32_t>(line - record_),
+                    static_cast<std::uint32_t>(relative), sex.empty() ? '\0' : sex.front());
     return true;
   });
   context_.Indexes()->individuals->SetEntry(Index(), summary_);

@@ -119,8 +119,7 @@ std::unique_ptr<WABSNote> WGEDNote::FromRecord(const GedcomRecordContext& contex
   const WGEDTextMMF& text = context.Text();
   const char* end = text.TextEnd();
   const std::string_view id = text.GetXRef(record);
-  const char* tagStart =
-      id.empty() ? TagStart(record, end) : SkipSeparators(id.data() + id.size() + 1, end);
+  const char* tagStart = id.empty() ? TagStart(record, end) : SkipSeparators(id.data() + id.size() + 1, end);
   auto note = std::make_unique<WABSNote>();
   if (TrimmedValueView(text.SkipToken(tagStart), end).empty()) {
     if (const char* next = text.NextLine(record); next != nullptr && *next != '0')

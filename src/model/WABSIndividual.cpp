@@ -86,8 +86,10 @@ std::string WABSIndividual::NameWithIDText() {
 
 std::string WABSIndividual::LifeSpanText(bool withId) {
   std::string text = withId ? NameWithIDText() : NameText(false);
-  const std::string birth = JoinedPieces(EventDateText(EventKind::kBirth, 1), EventPlaceText(EventKind::kBirth, 1));
-  const std::string death = JoinedPieces(EventDateText(EventKind::kDeath, 1), EventPlaceText(EventKind::kDeath, 1));
+  const std::string birth =
+      JoinedPieces(EventDateText(EventKind::kBirth, 1), EventPlaceText(EventKind::kBirth, 1));
+  const std::string death =
+      JoinedPieces(EventDateText(EventKind::kDeath, 1), EventPlaceText(EventKind::kDeath, 1));
   if (!birth.empty()) text += ", (b. " + birth + ")";
   if (!death.empty()) text += ", (d. " + death + ")";
   return text;

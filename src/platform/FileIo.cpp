@@ -62,7 +62,8 @@ std::optional<std::string> ReadSmallRegularFile(const std::string& path, std::si
     throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
   }
   struct stat info {};
-  if (fstat(fd.Get(), &info) != 0) throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
+  if (fstat(fd.Get(), &info) != 0)
+    throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
   if (!S_ISREG(info.st_mode)) throw std::runtime_error(path + " is not a regular file");
   std::string text;
   char block[16384];

@@ -35,7 +35,8 @@ std::string OneLineError(const std::string& error, const std::string& path) {
 void RequireReadableFile(const std::string& full) {
   if (platform::DirectoryExists(full)) throw std::runtime_error(full + " is a folder, not a genealogy file");
   const auto status = platform::StatusOf(full);
-  if (!status || !platform::FileExists(full)) throw std::runtime_error("The file " + full + " does not exist");
+  if (!status || !platform::FileExists(full))
+    throw std::runtime_error("The file " + full + " does not exist");
   if (status->size == 0) throw std::runtime_error(full + ": the file is empty");
 }
 

@@ -48,8 +48,8 @@ TEST_F(CatalogExportTest, LinesFollowTheListingAndKeepFiveFields) {
 TEST_F(CatalogExportTest, LargeListingsPassThroughTheScratchFile) {
   store_.BeginTransaction();
   for (int i = 0; i < 7000; ++i)
-    test::AddRow(store_, "/some/rather/long/folder/name/file" + std::to_string(i) + ".ged", FileKind::kGedcom, i,
-                 40000);
+    test::AddRow(store_, "/some/rather/long/folder/name/file" + std::to_string(i) + ".ged", FileKind::kGedcom,
+                 i, 40000);
   store_.CommitTransaction();
   const std::string text = CatalogCsvText(store_, *All(), options_);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7001);

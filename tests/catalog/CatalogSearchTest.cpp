@@ -13,8 +13,8 @@
 #include <set>
 
 #include "catalog/FileKinds.h"
-#include "catalog/store/ListingFilter.h"
 #include "catalog/exclusions/WFileExcludeList.h"
+#include "catalog/store/ListingFilter.h"
 #include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 #include "platform/FileIo.h"
@@ -296,14 +296,13 @@ class CatalogSweepTest : public CatalogSearchTest, public testing::WithParamInte
     folder_.MakeFolder("tree/b");
     folder_.MakeFolder("tree/.hidden");
     folder_.MakeFolder("elsewhere");
-    const std::map<std::string, std::string> rows{
-        {"a/x.ged", Put("a/x.ged")},
-        {"a/gone.ged", root_ + "/a/gone.ged"},
-        {"b/gone.ged", root_ + "/b/gone.ged"},
-        {"b/gone.paf", root_ + "/b/gone.paf"},
-        {".hidden/gone.ged", root_ + "/.hidden/gone.ged"},
-        {"elsewhere/gone.ged", folder_.Path("elsewhere/gone.ged")},
-        {"drive/gone.ged", "/no-such-drive/gone.ged"}};
+    const std::map<std::string, std::string> rows{{"a/x.ged", Put("a/x.ged")},
+                                                  {"a/gone.ged", root_ + "/a/gone.ged"},
+                                                  {"b/gone.ged", root_ + "/b/gone.ged"},
+                                                  {"b/gone.paf", root_ + "/b/gone.paf"},
+                                                  {".hidden/gone.ged", root_ + "/.hidden/gone.ged"},
+                                                  {"elsewhere/gone.ged", folder_.Path("elsewhere/gone.ged")},
+                                                  {"drive/gone.ged", "/no-such-drive/gone.ged"}};
     for (const auto& [label, path] : rows) {
       const FileKind kind = path.ends_with(".paf") ? FileKind::kPaf : FileKind::kGedcom;
       test::AddRow(store_, path, kind, 0, 0, label.starts_with("b/"));
@@ -313,7 +312,8 @@ class CatalogSweepTest : public CatalogSearchTest, public testing::WithParamInte
   std::set<std::string> CataloguedPaths() {
     std::set<std::string> paths;
     const auto ids = store_.List(ListingFilter{});
-    for (std::int32_t i = 1; i <= ids->Count(); ++i) paths.insert(store_.GetFile(ids->GetValue(i))->FullPath());
+    for (std::int32_t i = 1; i <= ids->Count(); ++i)
+      paths.insert(store_.GetFile(ids->GetValue(i))->FullPath());
     return paths;
   }
 };
@@ -342,7 +342,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, CatalogSweepTest,
     testing::Values(
         SweepCase{"SubfolderLeavesTheRestAlone", {"a"}, {}, false, {"a/gone.ged"}},
-        SweepCase{"WholeTreeLeavesHiddenAndOutside", {""}, {}, false, {"a/gone.ged", "b/gone.ged", "b/gone.paf"}},
+        SweepCase{
+            "WholeTreeLeavesHiddenAndOutside", {""}, {}, false, {"a/gone.ged", "b/gone.ged", "b/gone.paf"}},
         SweepCase{"KindsLimitTheSweep", {""}, {FileKind::kGedcom}, false, {"a/gone.ged", "b/gone.ged"}},
         SweepCase{"KeepRemovesNothing", {""}, {}, true, {}}),
     [](const auto& info) { return std::string(info.param.name); });

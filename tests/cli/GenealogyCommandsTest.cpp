@@ -61,10 +61,11 @@ TEST_F(GenealogyCommandsTest, TextOutputShowsControlCharactersVisibly) {
 TEST_F(GenealogyCommandsTest, PeopleInIndexOrderWithAFilter) {
   auto result = Run({"people", "--format", "json", "--name", "smith", File()});
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(result.out.find("\"index\": 1,\n    \"id\": \"I1\",\n    \"name\": \"John /Smith/ [I1]\",\n"
-                            "    \"birth\": \"1 Jan 1900, Boston\",\n    \"birth_date\": \"1 Jan 1900\",\n"
-                            "    \"birth_place\": \"Boston\",\n    \"death\": \"1970\",\n    \"death_date\": \"1970\",\n"
-                            "    \"death_place\": \"\""),
+  EXPECT_NE(result.out.find(
+                "\"index\": 1,\n    \"id\": \"I1\",\n    \"name\": \"John /Smith/ [I1]\",\n"
+                "    \"birth\": \"1 Jan 1900, Boston\",\n    \"birth_date\": \"1 Jan 1900\",\n"
+                "    \"birth_place\": \"Boston\",\n    \"death\": \"1970\",\n    \"death_date\": \"1970\",\n"
+                "    \"death_place\": \"\""),
             std::string::npos)
       << result.out;
   EXPECT_NE(result.out.find("\"name\": \"Åsa /Smith/ [I3]\""), std::string::npos);
@@ -160,8 +161,9 @@ TEST_F(GenealogyCommandsTest, AnselTextsShowDecodedOnce) {
 
 TEST_F(GenealogyCommandsTest, AnUndatedMarriageShowsTheSpouseAlone) {
   const std::string file = home_.WriteFile(
-      "undated.ged", "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME C /D/\n1 FAMS @F1@\n"
-                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 PLAC Here\n0 TRLR\n");
+      "undated.ged",
+      "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME C /D/\n1 FAMS @F1@\n"
+      "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 PLAC Here\n0 TRLR\n");
   const auto result = Run({"person", "--format", "json", file, "1"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("\"description\": \"C /D/ [I2]\""), std::string::npos) << result.out;

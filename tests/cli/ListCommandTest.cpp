@@ -100,7 +100,8 @@ TEST_F(ListCommandTest, FiltersAndSortingOnThousandsOfRows) {
     auto store = OpenCatalog();
     store->BeginTransaction();
     for (int i = 0; i < 3000; ++i) {
-      const FileKind kind = i % 3 == 0 ? FileKind::kGedcom : (i % 3 == 1 ? FileKind::kPaf : FileKind::kLegacy);
+      const FileKind kind =
+          i % 3 == 0 ? FileKind::kGedcom : (i % 3 == 1 ? FileKind::kPaf : FileKind::kLegacy);
       const std::string name = (i % 100 == 0 ? "it's_" : "n") + std::to_string(i) + (i % 7 == 0 ? "%x" : "");
       AddRow(*store, "/d" + std::to_string(i % 10) + "/" + name + ".ged", kind, 3000 - i, 40000 + i,
              i % 5 == 0);

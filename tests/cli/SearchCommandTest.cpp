@@ -23,10 +23,11 @@ TEST_F(SearchCommandTest, SearchesTheNamedFolderAndReportsWhatItDid) {
   home_.WriteFile("tree/notes.txt", "x");
   auto result = Run({"search", "--format", "json", Tree()});
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out.rfind("{\n  \"processed\": 3,\n  \"found\": 2,\n  \"added\": 2,\n  \"updated\": 0,\n"
-                             "  \"unchanged\": 0,\n  \"removed\": 0,\n  \"cancelled\": false,\n  \"kinds\": {\n",
-                             0),
-            0u)
+  EXPECT_EQ(
+      result.out.rfind("{\n  \"processed\": 3,\n  \"found\": 2,\n  \"added\": 2,\n  \"updated\": 0,\n"
+                       "  \"unchanged\": 0,\n  \"removed\": 0,\n  \"cancelled\": false,\n  \"kinds\": {\n",
+                       0),
+      0u)
       << result.out;
   EXPECT_NE(result.out.find("\"Gedcom\": 1,"), std::string::npos);
   EXPECT_NE(result.out.find("\"PAF\": 1,"), std::string::npos);

@@ -67,9 +67,9 @@ TEST(WGEDIndividual, OtherEventsFollowTheEventTable) {
 }
 
 TEST(WGEDIndividual, AssociatesByNameAndPhysicalDescription) {
-  LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @I1@ INDI", "1 NAME Ann /Lee/", "1 ASSO @I2@", "2 RELA Godfather",
-                                "1 ASSO @I9@", "1 ASSO mail a@b.org", "1 DSCR tall", "0 @I2@ INDI", "1 NAME Bob /Ray/",
-                                "0 TRLR"}));
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD", "0 @I1@ INDI", "1 NAME Ann /Lee/", "1 ASSO @I2@", "2 RELA Godfather", "1 ASSO @I9@",
+                "1 ASSO mail a@b.org", "1 DSCR tall", "0 @I2@ INDI", "1 NAME Bob /Ray/", "0 TRLR"}));
   const auto individual = gedcom->GetIndividual(1);
   ASSERT_EQ(individual->EventCount(EventKind::kOther), 4);
   const auto godfather = individual->GetEvent(EventKind::kOther, 1);
@@ -126,14 +126,14 @@ TEST_P(NameSplit, FollowsTheSlashes) {
   EXPECT_EQ(name->GetSuffix(), GetParam().suffix);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, NameSplit,
-                         testing::Values(NameCase{"GivenSurnameSuffix", "John Henry /Smith/ Jr.",
-                                                  "John Henry", "Smith", "Jr."},
-                                         NameCase{"SurnameFirst", "/Smith/ John", "John", "Smith", ""},
-                                         NameCase{"ExtraBlanks", "John  /Smith/   Jr. ", "John", "Smith", "Jr."},
-                                         NameCase{"GivenOnly", "John", "John", "", ""},
-                                         NameCase{"UnclosedSurname", "John /Smith", "John", "Smith", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Values, NameSplit,
+    testing::Values(NameCase{"GivenSurnameSuffix", "John Henry /Smith/ Jr.", "John Henry", "Smith", "Jr."},
+                    NameCase{"SurnameFirst", "/Smith/ John", "John", "Smith", ""},
+                    NameCase{"ExtraBlanks", "John  /Smith/   Jr. ", "John", "Smith", "Jr."},
+                    NameCase{"GivenOnly", "John", "John", "", ""},
+                    NameCase{"UnclosedSurname", "John /Smith", "John", "Smith", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WGEDName, PartsFromSubLinesWhenTheNameLineIsEmptyAndLongSurnamesWhole) {
   LoadedGedcom gedcom(OnePerson({"1 NAME", "2 GIVN Ann", "2 SURN Lee", "2 NPFX Dr.", "2 NSFX III"}));
@@ -147,11 +147,12 @@ TEST(WGEDName, PartsFromSubLinesWhenTheNameLineIsEmptyAndLongSurnamesWhole) {
 }
 
 TEST(WGEDMarriage, DateAndPlaceAnywhereAmongTheMarriagesOwnLines) {
-  LoadedGedcom gedcom(GedLines({"0 HEAD", "0 @F1@ FAM", "1 MARR", "2 PLAC X", "2 DATE 1900", "0 @F2@ FAM",
-                                "1 MARR", "2 DATE 1 JAN 1901", "1 SLGS", "2 DATE 1950", "1 NOTE fam", "0 @F3@ FAM",
-                                "1 MARR", "2 TYPE civil", "2 _UID 1A2B", "2 SOUR @S1@", "3 PAGE 12", "3 DATE 1800",
-                                "2 PLAC Y", "2 DATE 5 MAY 1902", "1 DIV", "2 DATE 1910", "2 PLAC Z", "0 @F4@ FAM",
-                                "1 MARR", "2 PLAC Undated", "1 MARR", "2 PLAC Dated", "2 DATE 1903", "0 TRLR"}));
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD",   "0 @F1@ FAM",        "1 MARR",      "2 PLAC X",     "2 DATE 1900", "0 @F2@ FAM",
+                "1 MARR",   "2 DATE 1 JAN 1901", "1 SLGS",      "2 DATE 1950",  "1 NOTE fam",  "0 @F3@ FAM",
+                "1 MARR",   "2 TYPE civil",      "2 _UID 1A2B", "2 SOUR @S1@",  "3 PAGE 12",   "3 DATE 1800",
+                "2 PLAC Y", "2 DATE 5 MAY 1902", "1 DIV",       "2 DATE 1910",  "2 PLAC Z",    "0 @F4@ FAM",
+                "1 MARR",   "2 PLAC Undated",    "1 MARR",      "2 PLAC Dated", "2 DATE 1903", "0 TRLR"}));
   const auto first = gedcom->GetMarriage(1);
   EXPECT_EQ(first->DateText(), "1900");
   EXPECT_EQ(first->GetPlaceText(), "X");

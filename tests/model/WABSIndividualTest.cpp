@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "John /Smith/"},
         NameRow{"AffixesNotWanted", Name("Dr", "John", "Smith", "Jr"), true, false, true, false,
                 "John /Smith/"},
-        NameRow{"PrefixWithoutGivenNamesHasOneBlank", Name("Dr", "", "Smith", ""), true, false, true,
-                true, "Dr /Smith/"},
+        NameRow{"PrefixWithoutGivenNamesHasOneBlank", Name("Dr", "", "Smith", ""), true, false, true, true,
+                "Dr /Smith/"},
         NameRow{"SuffixAloneHasNoLeadingBlank", Name("", "", "", "Jr"), false, false, true, true, "Jr"},
         NameRow{"SurnameAlone", Name("", "", "Smith", ""), true, false, true, true, "/Smith/"}),
     [](const auto& info) { return std::string(info.param.rule); });

@@ -34,7 +34,8 @@ TEST(FileIoTest, SmallRegularFilesOnly) {
       {fifo, fifo + " is not a regular file"},
       {zero, zero + " is not a regular file"},
       {folder.MakeFolder("dir.ini"), folder.Path("dir.ini") + " is not a regular file"},
-      {folder.WriteFile("big.ini", std::string(3 * 1024 * 1024, 'x')), folder.Path("big.ini") + " is larger than 2 MB"}};
+      {folder.WriteFile("big.ini", std::string(3 * 1024 * 1024, 'x')),
+       folder.Path("big.ini") + " is larger than 2 MB"}};
   for (const auto& [path, message] : refused) {
     try {
       ReadSmallRegularFile(path, 2 * 1024 * 1024);

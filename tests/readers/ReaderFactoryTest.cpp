@@ -88,7 +88,8 @@ TEST(ReaderFactoryTest, CollectionOrTheErrorText) {
                                   std::string("\0"
                                               "0\0 ",
                                               4)}) {
-    EXPECT_EQ(CreateCollection(folder.WriteFile("other.ged", wide), error, ReaderFormat::kUnknown, options), nullptr);
+    EXPECT_EQ(CreateCollection(folder.WriteFile("other.ged", wide), error, ReaderFormat::kUnknown, options),
+              nullptr);
     EXPECT_EQ(error.rfind("Error: Cannot read unicode GEDCOM file\r", 0), 0u);
   }
 
@@ -98,13 +99,18 @@ TEST(ReaderFactoryTest, CollectionOrTheErrorText) {
   auto collection = CreateCollection(marked, error, ReaderFormat::kUnknown, options);
   ASSERT_NE(collection, nullptr) << error;
   EXPECT_EQ(collection->Kind(), CollectionKind::kGedcom);
-  EXPECT_NE(CreateCollection(folder.WriteFile("a.sub", "0 HEAD\n"), error, ReaderFormat::kUnknown, options), nullptr);
+  EXPECT_NE(CreateCollection(folder.WriteFile("a.sub", "0 HEAD\n"), error, ReaderFormat::kUnknown, options),
+            nullptr);
 
-  EXPECT_EQ(CreateCollection(folder.WriteFile("a.rmg", "x"), error, ReaderFormat::kUnknown, options), nullptr);
+  EXPECT_EQ(CreateCollection(folder.WriteFile("a.rmg", "x"), error, ReaderFormat::kUnknown, options),
+            nullptr);
   EXPECT_EQ(error, "Unknown file format");
-  EXPECT_EQ(CreateCollection(folder.WriteFile("b.paf", std::string(12, 'x')), error, ReaderFormat::kUnknown, options), nullptr);
+  EXPECT_EQ(CreateCollection(folder.WriteFile("b.paf", std::string(12, 'x')), error, ReaderFormat::kUnknown,
+                             options),
+            nullptr);
   EXPECT_EQ(error, "Unknown PAF file format");
-  EXPECT_EQ(CreateCollection(folder.WriteFile("empty.ged", ""), error, ReaderFormat::kUnknown, options), nullptr);
+  EXPECT_EQ(CreateCollection(folder.WriteFile("empty.ged", ""), error, ReaderFormat::kUnknown, options),
+            nullptr);
   EXPECT_NE(error.find("empty.ged"), std::string::npos) << error;
 }
 

@@ -27,7 +27,9 @@ class Descriptor {
 
 }  // namespace
 
-void PafDamage::SetByte(std::int64_t offset, std::uint8_t value) const { Write(offset, &value, 1); }
+void PafDamage::SetByte(std::int64_t offset, std::uint8_t value) const {
+  Write(offset, &value, 1);
+}
 
 void PafDamage::FlipByte(std::int64_t offset) const {
   SetByte(offset, static_cast<std::uint8_t>(~ByteAt(offset)));
@@ -50,7 +52,9 @@ void PafDamage::Truncate(std::int64_t size) const {
   if (::truncate(path_.c_str(), size) != 0) throw std::runtime_error("cannot truncate " + path_);
 }
 
-void PafDamage::PointOutside(std::int64_t offset) const { SetInt32(offset, static_cast<std::int32_t>(Size())); }
+void PafDamage::PointOutside(std::int64_t offset) const {
+  SetInt32(offset, static_cast<std::int32_t>(Size()));
+}
 
 std::uint8_t PafDamage::ByteAt(std::int64_t offset) const {
   const Descriptor file(path_, O_RDONLY);

@@ -12,35 +12,53 @@ namespace {
 using Date = PafDescription::Date;
 using Qualifier = PafDescription::Qualifier;
 
-constexpr std::array<std::pair<std::string_view, int>, 9> kSixStatus{{
-    {"BIC", 104}, {"CHILD", 120}, {"CLEARED", 128}, {"COMPLETED", 136}, {"INFANT", 184},
-    {"PRE-1970", 200}, {"STILLBORN", 208}, {"UNCLEARED", 216}, {"SUBMITTED", 232}}};
+constexpr std::array<std::pair<std::string_view, int>, 9> kSixStatus{{{"BIC", 104},
+                                                                      {"CHILD", 120},
+                                                                      {"CLEARED", 128},
+                                                                      {"COMPLETED", 136},
+                                                                      {"INFANT", 184},
+                                                                      {"PRE-1970", 200},
+                                                                      {"STILLBORN", 208},
+                                                                      {"UNCLEARED", 216},
+                                                                      {"SUBMITTED", 232}}};
 
 constexpr std::array<std::string_view, 19> kTwelveStatus{
-    "BIC",    "CANCELLED", "CHILD",      "CLEARED",  "COMPLETED", "DEAD",      "DECEASED",
-    "DONE",   "DNS",       "DNSCAN",     "INFANT",   "NOTMARRIED", "PRE-1970", "STILLBORN",
+    "BIC",       "CANCELLED", "CHILD",     "CLEARED",  "COMPLETED",  "DEAD",     "DECEASED",
+    "DONE",      "DNS",       "DNSCAN",    "INFANT",   "NOTMARRIED", "PRE-1970", "STILLBORN",
     "SUBMITTED", "UNCLEARED", "QUALIFIED", "DONTDOIT", "INPROCESS"};
 
 int SixQualifier(Qualifier qualifier) {
   switch (qualifier) {
-    case Qualifier::kAfter: return 1;
-    case Qualifier::kBefore: return 2;
-    case Qualifier::kAbout: return 3;
-    case Qualifier::kCalculated: return 4;
-    case Qualifier::kEstimated: return 6;
-    case Qualifier::kNone: break;
+    case Qualifier::kAfter:
+      return 1;
+    case Qualifier::kBefore:
+      return 2;
+    case Qualifier::kAbout:
+      return 3;
+    case Qualifier::kCalculated:
+      return 4;
+    case Qualifier::kEstimated:
+      return 6;
+    case Qualifier::kNone:
+      break;
   }
   return 0;
 }
 
 int TwelveQualifier(Qualifier qualifier) {
   switch (qualifier) {
-    case Qualifier::kAbout: return 1;
-    case Qualifier::kAfter: return 2;
-    case Qualifier::kBefore: return 3;
-    case Qualifier::kEstimated: return 4;
-    case Qualifier::kCalculated: return 5;
-    case Qualifier::kNone: break;
+    case Qualifier::kAbout:
+      return 1;
+    case Qualifier::kAfter:
+      return 2;
+    case Qualifier::kBefore:
+      return 3;
+    case Qualifier::kEstimated:
+      return 4;
+    case Qualifier::kCalculated:
+      return 5;
+    case Qualifier::kNone:
+      break;
   }
   return 0;
 }
@@ -60,7 +78,8 @@ int TwelveStatus(const std::string& word) {
 }
 
 void PutLE(std::string& bytes, std::size_t at, std::uint32_t value, int width) {
-  for (int i = 0; i < width; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+  for (int i = 0; i < width; ++i)
+    bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
 }
 
 std::string Raw(const Date& date, std::size_t width) {
@@ -75,7 +94,8 @@ std::string PafDateEncoder::Six(const Date& date, std::int32_t textLink) {
   switch (date.form) {
     case Date::Form::kDay:
       PutLE(bytes, 0, static_cast<std::uint32_t>(date.year) << 3, 2);
-      PutLE(bytes, 2, static_cast<std::uint32_t>(date.month) << 3 | static_cast<std::uint32_t>(date.day) << 11, 2);
+      PutLE(bytes, 2,
+            static_cast<std::uint32_t>(date.month) << 3 | static_cast<std::uint32_t>(date.day) << 11, 2);
       bytes[4] = static_cast<char>(SixQualifier(date.qualifier));
       bytes[5] = static_cast<char>(date.dualYears);
       break;
@@ -120,8 +140,9 @@ std::string PafDateEncoder::Twelve(const Date& date, std::int32_t textLink) {
 std::string PafDateEncoder::DayPart(int year, int month, int day) {
   std::string part(5, '\0');
   part[1] = static_cast<char>((year == 0 ? 0x80 : 0) | (month == 0 ? 0x40 : 0) | (day == 0 ? 0x20 : 0));
-  PutLE(part, 2, static_cast<std::uint32_t>(DayNumber(year == 0 ? 2000 : year, month == 0 ? 1 : month,
-                                                      day == 0 ? 1 : day)),
+  PutLE(part, 2,
+        static_cast<std::uint32_t>(
+            DayNumber(year == 0 ? 2000 : year, month == 0 ? 1 : month, day == 0 ? 1 : day)),
         3);
   return part;
 }

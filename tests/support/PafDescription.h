@@ -24,9 +24,9 @@ struct PafDescription {
     int month = 0;
     int day = 0;
     Qualifier qualifier = Qualifier::kNone;
-    int dualYears = 0;            // PAF 3 and 4: 1750/51 has 1
+    int dualYears = 0;                         // PAF 3 and 4: 1750/51 has 1
     std::optional<std::array<int, 3>> second;  // PAF 5: the second part (year, month, day) of a range
-    std::string text;             // the status word or the free text
+    std::string text;                          // the status word or the free text
     std::optional<std::array<std::uint8_t, 12>> raw;
 
     static Date Day(int year, int month, int day, Qualifier qualifier = Qualifier::kNone) {
@@ -85,7 +85,7 @@ struct PafDescription {
     std::string refNumber;
     std::string afn;
     bool afnBeforeRefNumber = false;  // PAF 5: order of the text records after the name
-    std::uint32_t created = 0;  // seconds since 1 January 1970
+    std::uint32_t created = 0;        // seconds since 1 January 1970
     std::uint32_t changed = 0;
     Event birth, christening, death, burial;
     Ordinance baptism, endowment;
@@ -137,8 +137,8 @@ struct PafDescription {
     int blocksPerTypePerMap = 0;
     enum class Totals { kBoth, kHeaderOnly, kBlockOnly };
     Totals paf4Totals = Totals::kBoth;  // PAF 4: where the map totals are written
-    std::string oldestVersion;  // empty: the version's own
-    std::string versionText;    // PAF 5: header bytes 0 to 3; empty: "500"
+    std::string oldestVersion;          // empty: the version's own
+    std::string versionText;            // PAF 5: header bytes 0 to 3; empty: "500"
   };
 
   std::vector<Individual> individuals;  // RIN = position + 1

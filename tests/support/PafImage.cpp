@@ -38,7 +38,9 @@ PafImage::Place PafImage::Allocate(int type) {
   return place;
 }
 
-std::int64_t PafImage::AllocateBlock(int type) { return NewBlock(0, type); }
+std::int64_t PafImage::AllocateBlock(int type) {
+  return NewBlock(0, type);
+}
 
 std::int64_t PafImage::NewBlock(int map, int type) {
   int& block = nextBlock_.at(static_cast<std::size_t>(map));
@@ -86,7 +88,9 @@ unsigned char* PafImage::At(std::int64_t offset, std::size_t count) {
   return chunk->second.data() + inside;
 }
 
-void PafImage::PutByte(std::int64_t offset, std::uint8_t value) { *At(offset, 1) = value; }
+void PafImage::PutByte(std::int64_t offset, std::uint8_t value) {
+  *At(offset, 1) = value;
+}
 
 void PafImage::PutInt16(std::int64_t offset, std::int16_t value) {
   unsigned char* bytes = At(offset, 2);

@@ -38,10 +38,9 @@ struct PafLayout {
     int width;
   };
   struct Header {
-    int version, oldestVersion, signature, individuals, firstDeletedIndividual, marriages, firstDeletedMarriage,
-        notes, sources, maps;
-    Text submitterName, submitterNameSecondPart, address1, address2, address3, country, phone, email,
-        title;
+    int version, oldestVersion, signature, individuals, firstDeletedIndividual, marriages,
+        firstDeletedMarriage, notes, sources, maps;
+    Text submitterName, submitterNameSecondPart, address1, address2, address3, country, phone, email, title;
     int flags, printIdentifier, totalsBlock;
   };
   struct Event {
@@ -86,11 +85,11 @@ struct PafLayout {
 
   PafVersion version;
   std::int64_t dataBase;
-  int lastType;        // highest type code the version's map totals count
-  int totalsOffset;    // the header's table (PAF 3 and 4) or the copied one (PAF 5)
+  int lastType;      // highest type code the version's map totals count
+  int totalsOffset;  // the header's table (PAF 3 and 4) or the copied one (PAF 5)
   int totalsPerMap;
-  int textSize;        // the slot a text record takes
-  int textStart;       // where a text record's text begins
+  int textSize;               // the slot a text record takes
+  int textStart;              // where a text record's text begins
   std::array<int, 20> sizes;  // record size by type; 0: no such records
   Header header;
   Event event;

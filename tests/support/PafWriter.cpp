@@ -57,7 +57,8 @@ std::string VersionText(const std::string& wanted, const char* own) {
 
 }  // namespace
 
-PafWrittenFile PafWriter::Write(const PafDescription& description, PafVersion version, const std::string& path) {
+PafWrittenFile PafWriter::Write(const PafDescription& description, PafVersion version,
+                                const std::string& path) {
   PafWriter writer(description, version);
   writer.WriteRecords();
   writer.WriteDeletedChains();
@@ -103,7 +104,8 @@ void PafWriter::AllocateRecords() {
   for (std::size_t i = 0; i < description_.marriages.size(); ++i) Allocate(kPafMarriage);
   for (const PafDescription::Marriage& marriage : description_.marriages) {
     std::vector<std::int32_t>& links = childLinks_.emplace_back();
-    for (std::size_t i = 0; i < marriage.children.size(); ++i) links.push_back(Allocate(kPafChildLink).number);
+    for (std::size_t i = 0; i < marriage.children.size(); ++i)
+      links.push_back(Allocate(kPafChildLink).number);
   }
   const bool paf4 = layout_.version == PafVersion::kPaf4;
   for (std::size_t i = 0; i < description_.sources.size(); ++i) Allocate(kPafSource);
@@ -124,7 +126,8 @@ void PafWriter::LinkFamilies() {
   for (std::size_t m = 0; m < description_.marriages.size(); ++m) {
     const PafDescription::Marriage& marriage = description_.marriages[m];
     const auto mrin = static_cast<std::int32_t>(m) + 1;
-    if (inRange(marriage.husband)) spouseFamilies_[static_cast<std::size_t>(marriage.husband - 1)].push_back(mrin);
+    if (inRange(marriage.husband))
+      spouseFamilies_[static_cast<std::size_t>(marriage.husband - 1)].push_back(mrin);
     if (inRange(marriage.wife)) spouseFamilies_[static_cast<std::size_t>(marriage.wife - 1)].push_back(mrin);
     for (std::size_t c = 0; c < marriage.children.size(); ++c) {
       const std::int32_t child = marriage.children[c].rin;
@@ -238,7 +241,9 @@ void PafWriter::WriteEvent(std::int64_t at, const Event& event) {
   WriteDate(at + field.date, event.date);
   const bool onePlace = field.placeCount == 1;
   for (std::size_t i = 0; i < static_cast<std::size_t>(field.placeCount); ++i) {
-    const std::string part = onePlace ? Joined(event.place, ", ") : i < event.place.size() ? event.place[i] : "";
+    const std::string part = onePlace                 ? Joined(event.place, ", ")
+                             : i < event.place.size() ? event.place[i]
+                                                      : "";
     PutLink(at + field.places[i], Text(part));
   }
   PutLink(at + field.citation, WriteCitations(event.citations));
@@ -251,7 +256,8 @@ void PafWriter::WriteOrdinance(std::int64_t at, const Ordinance& ordinance) {
   PutLink(at + field.citation, WriteCitations(ordinance.citations));
   if (field.note != PafLayout::kNoField) PutLink(at + field.note, WriteNote(ordinance.note));
   const bool given = ordinance.date.form != Date::Form::kNone || !ordinance.temple.empty();
-  if (field.templeFlag != PafLayout::kNoField && given && ordinance.templeFlag) image_.PutByte(at + field.templeFlag, 1);
+  if (field.templeFlag != PafLayout::kNoField && given && ordinance.templeFlag)
+    image_.PutByte(at + field.templeFlag, 1);
 }
 
 void PafWriter::WriteDate(std::int64_t at, const Date& date) {
@@ -317,12 +323,14 @@ void PafWriter::WriteSource(std::int32_t number) {
   PutLink(record + field.repository, source.repository);
   if (field.textNote != PafLayout::kNoField) PutLink(record + field.textNote, WriteNote(source.textNote));
   if (layout_.version == PafVersion::kPaf4) {
-    PutLink(file_.Field(kPafSourceExtension, number, layout_.extension.sourceTextNote), WriteNote(source.textNote));
+    PutLink(file_.Field(kPafSourceExtension, number, layout_.extension.sourceTextNote),
+            WriteNote(source.textNote));
   }
 }
 
 void PafWriter::WriteRepository(std::int32_t number) {
-  const PafDescription::Repository& repository = description_.repositories[static_cast<std::size_t>(number - 1)];
+  const PafDescription::Repository& repository =
+      description_.repositories[static_cast<std::size_t>(number - 1)];
   const PafLayout::Repository& field = layout_.repository;
   const std::int64_t record = file_.Record(kPafRepository, number);
   image_.PutText(field.name, record, repository.name);
@@ -382,7 +390,8 @@ void PafWriter::WriteDeletedChains() {
   };
   chain(description_.individuals, kPafIndividual, layout_.individual.deletedNext,
         layout_.header.firstDeletedIndividual);
-  chain(description_.marriages, kPafMarriage, layout_.marriage.deletedNext, layout_.header.firstDeletedMarriage);
+  chain(description_.marriages, kPafMarriage, layout_.marriage.deletedNext,
+        layout_.header.firstDeletedMarriage);
 }
 
 void PafWriter::WriteHeader() {
@@ -432,7 +441,8 @@ void PafWriter::WriteTotals() {
   const int headerTypes = layout_.version == PafVersion::kPaf5 ? layout_.totalsPerMap : kHeaderTotalsTypes;
   for (int map = 0; map < image_.MapCount(); ++map) {
     for (int type = 1; !(paf4 && where == Totals::kBlockOnly) && type <= headerTypes; ++type) {
-      image_.PutInt16(file_.HeaderTotalsCount(map, type), static_cast<std::int16_t>(image_.BlocksOf(map, type)));
+      image_.PutInt16(file_.HeaderTotalsCount(map, type),
+                      static_cast<std::int16_t>(image_.BlocksOf(map, type)));
     }
     for (int type = 1; paf4 && where != Totals::kHeaderOnly && type <= layout_.lastType; ++type) {
       image_.PutInt16(file_.TotalsCount(map, type), static_cast<std::int16_t>(image_.BlocksOf(map, type)));

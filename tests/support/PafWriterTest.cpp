@@ -35,13 +35,15 @@ std::string BytesAt(const std::string& path, std::int64_t offset, std::size_t co
 std::int32_t Int32At(const std::string& path, std::int64_t offset) {
   const std::string bytes = BytesAt(path, offset, 4);
   std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+  for (int i = 3; i >= 0; --i)
+    value = value << 8 | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
   return static_cast<std::int32_t>(value);
 }
 
 std::int16_t Int16At(const std::string& path, std::int64_t offset) {
   const std::string bytes = BytesAt(path, offset, 2);
-  return static_cast<std::int16_t>(static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8);
+  return static_cast<std::int16_t>(static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1])
+                                                                              << 8);
 }
 
 int ByteAt(const std::string& path, std::int64_t offset) {
@@ -116,16 +118,23 @@ TEST_F(PafWriterTest, Paf3SmallFamilyLiesWhereTheTablesSay) {
   const PafWrittenFile file = Write(SmallFamily(), PafVersion::kPaf3);
   const std::int64_t individual = 4096 + 8192, marriage = 4096 + 2 * 8192, child = 4096 + 3 * 8192;
   const std::int64_t text = 4096 + 4 * 8192;
-  ExpectFields(file.path, {{"individual count", 14, 3, 4}, {"marriage count", 30, 1, 4},
-                           {"map block type", 4096, 11, 1}, {"block 1 type", 4097, 2, 1},
-                           {"block 2 type", 4098, 3, 1}, {"block 3 type", 4099, 5, 1},
-                           {"block 4 type", 4100, 1, 1}, {"individual blocks in map 0", 2048 + 2, 1, 2},
-                           {"text blocks in map 0", 2048, 1, 2}, {"sex", individual, 'M', 1},
+  ExpectFields(file.path, {{"individual count", 14, 3, 4},
+                           {"marriage count", 30, 1, 4},
+                           {"map block type", 4096, 11, 1},
+                           {"block 1 type", 4097, 2, 1},
+                           {"block 2 type", 4098, 3, 1},
+                           {"block 3 type", 4099, 5, 1},
+                           {"block 4 type", 4100, 1, 1},
+                           {"individual blocks in map 0", 2048 + 2, 1, 2},
+                           {"text blocks in map 0", 2048, 1, 2},
+                           {"sex", individual, 'M', 1},
                            {"surname link", individual + 1, static_cast<std::int32_t>(text), 4},
                            {"first spouse family", individual + 218, 1, 4},
                            {"child's parent link", individual + 2 * 298 + 222, 1, 4},
-                           {"husband", marriage + 5, 1, 4}, {"wife", marriage + 9, 2, 4},
-                           {"first child link", marriage + 13, 1, 4}, {"family", child + 1, 1, 4},
+                           {"husband", marriage + 5, 1, 4},
+                           {"wife", marriage + 9, 2, 4},
+                           {"first child link", marriage + 13, 1, 4},
+                           {"family", child + 1, 1, 4},
                            {"child", child + 13, 3, 4}});
   EXPECT_EQ(BytesAt(file.path, text + 13, 6), std::string("Smith\0", 6));
   EXPECT_EQ(BytesAt(file.path, individual + 22, 6), std::string("\x00\x3A\x60\x38\x03\x00", 6));
@@ -136,14 +145,17 @@ TEST_F(PafWriterTest, Paf3SmallFamilyLiesWhereTheTablesSay) {
 TEST_F(PafWriterTest, Paf4KeepsItsTotalsInABlockTheHeaderNames) {
   const PafWrittenFile file = Write(SmallFamily(), PafVersion::kPaf4);
   const std::int64_t totals = 4096 + 8192, individual = 4096 + 2 * 8192;
-  ExpectFields(file.path, {{"totals block number", 1736, 2, 4}, {"number of maps", 190, 1, 4},
-                           {"totals block type", 4097, 14, 1}, {"individual block type", 4098, 2, 1},
+  ExpectFields(file.path, {{"totals block number", 1736, 2, 4},
+                           {"number of maps", 190, 1, 4},
+                           {"totals block type", 4097, 14, 1},
+                           {"individual block type", 4098, 2, 1},
                            {"extension block type", 4101, 15, 1},
                            {"individual blocks, totals block", totals + 2, 1, 2},
                            {"totals blocks, totals block", totals + 26, 1, 2},
                            {"extension blocks, totals block", totals + 28, 1, 2},
                            {"individual blocks, header", 2048 + 2, 1, 2},
-                           {"marriage husband", 4096 + 3 * 8192 + 5, 1, 4}, {"sex", individual, 'M', 1}});
+                           {"marriage husband", 4096 + 3 * 8192 + 5, 1, 4},
+                           {"sex", individual, 'M', 1}});
   EXPECT_EQ(file.totalsBlock, totals);
 }
 
@@ -164,19 +176,27 @@ TEST_F(PafWriterTest, Paf5SmallFamilyLiesWhereTheTablesSay) {
   const PafWrittenFile file = Write(family, PafVersion::kPaf5);
   const std::int64_t individual = 12288 + 8192, marriage = 12288 + 2 * 8192, child = 12288 + 3 * 8192;
   const std::int64_t text = 12288 + 4 * 8192;
-  ExpectFields(file.path, {{"number of maps", 18, 1, 4}, {"individual count", 22, 3, 4},
-                           {"marriage count", 130, 1, 4}, {"map block type", 12288, 11, 1},
-                           {"block 1 type", 12289, 2, 1}, {"individual blocks", 4096 + 2, 1, 2},
+  ExpectFields(file.path, {{"number of maps", 18, 1, 4},
+                           {"individual count", 22, 3, 4},
+                           {"marriage count", 130, 1, 4},
+                           {"map block type", 12288, 11, 1},
+                           {"block 1 type", 12289, 2, 1},
+                           {"individual blocks", 4096 + 2, 1, 2},
                            {"name text link", individual, static_cast<std::int32_t>(text), 4},
-                           {"sex", individual + 202, 'M', 1}, {"first spouse family", individual + 4, 1, 4},
-                           {"text kind", text + 12, 1, 1}, {"text length", text + 13, 12, 2},
-                           {"husband", marriage + 4, 1, 4}, {"wife", marriage + 8, 2, 4},
-                           {"first child link", marriage + 12, 1, 4}, {"family", child, 1, 4},
+                           {"sex", individual + 202, 'M', 1},
+                           {"first spouse family", individual + 4, 1, 4},
+                           {"text kind", text + 12, 1, 1},
+                           {"text length", text + 13, 12, 2},
+                           {"husband", marriage + 4, 1, 4},
+                           {"wife", marriage + 8, 2, 4},
+                           {"first child link", marriage + 12, 1, 4},
+                           {"family", child, 1, 4},
                            {"child", child + 12, 3, 4}});
   EXPECT_EQ(BytesAt(file.path, text + 15, 12), "John /Smith/");
   // Kind 2 with a day number first part; about is 1; JDN 2440588 = 0x253D8C.
   EXPECT_EQ(BytesAt(file.path, individual + 64, 7), std::string("\x12\x01\x00\x00\x8C\x3D\x25", 7));
-  EXPECT_EQ(BytesAt(file.path, Int32At(file.path, individual + 64 + 12) + 13, 17), std::string("Leeds, Yorkshire\0", 17));
+  EXPECT_EQ(BytesAt(file.path, Int32At(file.path, individual + 64 + 12) + 13, 17),
+            std::string("Leeds, Yorkshire\0", 17));
 }
 
 // Husband 1 marries 2, then 3; child 4 is a child of both marriages.
@@ -193,17 +213,19 @@ TEST_F(PafWriterTest, SpousesAndChildrenChainTheirFamilies) {
     marriage.wife = wife;
     marriage.children = {{4, {}}};
   }
-  for (const Row row : {Row{PafVersion::kPaf3, 77, 81, 218, 222, 5, 9}, Row{PafVersion::kPaf4, 77, 81, 218, 222, 5, 9},
-                        Row{PafVersion::kPaf5, 16, 20, 4, 8, 4, 8}}) {
+  for (const Row row :
+       {Row{PafVersion::kPaf3, 77, 81, 218, 222, 5, 9}, Row{PafVersion::kPaf4, 77, 81, 218, 222, 5, 9},
+        Row{PafVersion::kPaf5, 16, 20, 4, 8, 4, 8}}) {
     const PafWrittenFile file = Write(family, row.version);
-    ExpectFields(file.path, {{"husband's next", file.Field(kPafMarriage, 1, row.husbandNext), 2, 4},
-                             {"first wife's next", file.Field(kPafMarriage, 1, row.wifeNext), 0, 4},
-                             {"last husband's next", file.Field(kPafMarriage, 2, row.husbandNext), 0, 4},
-                             {"second wife's family", file.Field(kPafIndividual, 3, row.spouseFamily), 2, 4},
-                             {"child's first parent link", file.Field(kPafIndividual, 4, row.parentLink), 1, 4},
-                             {"only child", file.Field(kPafChildLink, 1, row.nextChild), 0, 4},
-                             {"child's next parent link", file.Field(kPafChildLink, 1, row.nextParent), 2, 4},
-                             {"child's last parent link", file.Field(kPafChildLink, 2, row.nextParent), 0, 4}});
+    ExpectFields(file.path,
+                 {{"husband's next", file.Field(kPafMarriage, 1, row.husbandNext), 2, 4},
+                  {"first wife's next", file.Field(kPafMarriage, 1, row.wifeNext), 0, 4},
+                  {"last husband's next", file.Field(kPafMarriage, 2, row.husbandNext), 0, 4},
+                  {"second wife's family", file.Field(kPafIndividual, 3, row.spouseFamily), 2, 4},
+                  {"child's first parent link", file.Field(kPafIndividual, 4, row.parentLink), 1, 4},
+                  {"only child", file.Field(kPafChildLink, 1, row.nextChild), 0, 4},
+                  {"child's next parent link", file.Field(kPafChildLink, 1, row.nextParent), 2, 4},
+                  {"child's last parent link", file.Field(kPafChildLink, 2, row.nextParent), 0, 4}});
   }
 }
 
@@ -222,8 +244,10 @@ TEST_F(PafWriterTest, IdentifiersFollowTheName) {
   ExpectFields(paf5.path, {{"name", paf5.NameLink(1), static_cast<std::int32_t>(name), 4},
                            {"after the name", name, static_cast<std::int32_t>(afn), 4},
                            {"after the AFN", afn, static_cast<std::int32_t>(refNumber), 4},
-                           {"last", refNumber, 0, 4}, {"AFN kind", afn + 12, 10, 1},
-                           {"reference kind", refNumber + 12, 11, 1}, {"name length", name + 13, 6, 2}});
+                           {"last", refNumber, 0, 4},
+                           {"AFN kind", afn + 12, 10, 1},
+                           {"reference kind", refNumber + 12, 11, 1},
+                           {"name length", name + 13, 6, 2}});
   EXPECT_EQ(BytesAt(paf5.path, name + 15, 7), std::string("Ann //\0", 7));
   EXPECT_EQ(BytesAt(paf5.path, afn + 15, 5), std::string("AFN1\0", 5));
   const PafWrittenFile paf3 = Write(family, PafVersion::kPaf3);
@@ -239,8 +263,10 @@ TEST_F(PafWriterTest, Paf5OrdinanceCarriesItsStatusAndTempleFlag) {
   family.individuals[0].endowment.temple = "LOGAN";
   const PafWrittenFile file = Write(family, PafVersion::kPaf5);
   const std::int64_t endowment = 12288 + 8192 + 181, baptism = 12288 + 8192 + 160;
-  ExpectFields(file.path, {{"kind", endowment, 1, 1}, {"status code", endowment + 1, 5, 1},
-                           {"temple flag", endowment + 20, 1, 1}, {"empty ordinance's flag", baptism + 20, 0, 1}});
+  ExpectFields(file.path, {{"kind", endowment, 1, 1},
+                           {"status code", endowment + 1, 5, 1},
+                           {"temple flag", endowment + 20, 1, 1},
+                           {"empty ordinance's flag", baptism + 20, 0, 1}});
   EXPECT_EQ(BytesAt(file.path, Int32At(file.path, endowment + 12) + 13, 6), std::string("LOGAN\0", 6));
 }
 
@@ -250,8 +276,11 @@ struct DayNumberRow {
 };
 
 TEST(PafDateEncoderTest, DayNumbersMatchTheCalendarSwitch) {
-  const DayNumberRow rows[] = {{1582, 10, 4, 2299160}, {1582, 10, 15, 2299161}, {1970, 1, 1, 2440588},
-                               {2000, 1, 1, 2451545}, {1, 1, 1, 1721424}};
+  const DayNumberRow rows[] = {{1582, 10, 4, 2299160},
+                               {1582, 10, 15, 2299161},
+                               {1970, 1, 1, 2440588},
+                               {2000, 1, 1, 2451545},
+                               {1, 1, 1, 1721424}};
   for (const DayNumberRow& row : rows) {
     EXPECT_EQ(PafDateEncoder::DayNumber(row.year, row.month, row.day), row.number) << row.year;
   }
@@ -270,7 +299,8 @@ TEST(PafDateEncoderTest, PacksEachFormAsTheTablesSay) {
   range.second = std::array<int, 3>{2000, 1, 1};
   const DateRow rows[] = {
       {"nothing", Date{}, std::string(6, '\0'), std::string(12, '\0')},
-      {"status", Date::Status("SUBMITTED"), std::string("\0\0\xE8\0\0\0", 6), std::string("\x01\x0F", 2) + std::string(10, '\0')},
+      {"status", Date::Status("SUBMITTED"), std::string("\0\0\xE8\0\0\0", 6),
+       std::string("\x01\x0F", 2) + std::string(10, '\0')},
       {"free text", Date::Text("x"), std::string("\x01\0\0\x10\0\0", 6),
        std::string("\x22\0\0\x10\0\0", 6) + std::string(6, '\0')},
       {"dual year, before", dual, std::string("\x80\x3E\0\0\x02\x01", 6),
@@ -299,9 +329,12 @@ TEST_F(PafWriterTest, ACitationChainOf150RunsThroughThreeBlocks) {
     family.individuals = {one};
     const PafWrittenFile file = Write(family, PafVersion::kPaf3);
     const std::int64_t first = 4096 + 3 * 8192, second = 4096 + 4 * 8192, last = 4096 + 5 * 8192 + 21 * 127;
-    ExpectFields(file.path, {{"first citation", 4096 + 8192 + 234, 1, 4}, {"next of 1", first + 115, 2, 4},
-                             {"next of 64", first + 63 * 127 + 115, 65, 4}, {"next of 65", second + 115, 66, 4},
-                             {"next of 150", last + 115, row.noLink, 4}, {"citation blocks", 2048 + 10, 3, 2},
+    ExpectFields(file.path, {{"first citation", 4096 + 8192 + 234, 1, 4},
+                             {"next of 1", first + 115, 2, 4},
+                             {"next of 64", first + 63 * 127 + 115, 65, 4},
+                             {"next of 65", second + 115, 66, 4},
+                             {"next of 150", last + 115, row.noLink, 4},
+                             {"citation blocks", 2048 + 10, 3, 2},
                              {"absent source", first + 111, row.noLink, 4}});
     EXPECT_EQ(BytesAt(file.path, second + 5, 5), std::string("page\0", 5));
     EXPECT_EQ(file.NextCitationLink(150), last + 115);
@@ -319,7 +352,8 @@ TEST_F(PafWriterTest, DeletedRecordsAreChainedFromTheHeader) {
   family.individuals[1].deleted = family.individuals[3].deleted = true;
   family.marriages.resize(2);
   family.marriages[0].deleted = true;
-  for (const Row row : {Row{PafVersion::kPaf3, 26, 38}, Row{PafVersion::kPaf4, 26, 38}, Row{PafVersion::kPaf5, 34, 142}}) {
+  for (const Row row :
+       {Row{PafVersion::kPaf3, 26, 38}, Row{PafVersion::kPaf4, 26, 38}, Row{PafVersion::kPaf5, 34, 142}}) {
     const PafWrittenFile file = Write(family, row.version);
     ExpectFields(file.path, {{"first deleted individual", row.firstIndividual, 2, 4},
                              {"after 2", file.NextDeletedIndividualLink(2), 4, 4},
@@ -338,8 +372,10 @@ TEST_F(PafWriterTest, ALongNoteIsAChainOfPieces) {
   family.individuals[0].note = std::string(244, 'a') + std::string(56, 'b');
   const PafWrittenFile file = Write(family, PafVersion::kPaf3);
   const std::int64_t piece = 4096 + 2 * 8192;
-  ExpectFields(file.path, {{"note link", 4096 + 8192 + 226, 1, 4}, {"next of 1", piece, 2, 4},
-                           {"next of 2", piece + 256, 0, 4}, {"note count", 62, 2, 4}});
+  ExpectFields(file.path, {{"note link", 4096 + 8192 + 226, 1, 4},
+                           {"next of 1", piece, 2, 4},
+                           {"next of 2", piece + 256, 0, 4},
+                           {"note count", 62, 2, 4}});
   EXPECT_EQ(BytesAt(file.path, piece + 12, 244), std::string(244, 'a'));
   EXPECT_EQ(BytesAt(file.path, piece + 256 + 12, 57), std::string(56, 'b') + '\0');
 }
@@ -355,9 +391,11 @@ TEST_F(PafWriterTest, AFileOfTwoMapsIsWrittenSparse) {
   };
   const Row rows[] = {
       // PAF 5: 38 individuals at 37 a block; 38 names at 30 a block; map 1 holds one block of each.
-      {PafVersion::kPaf5, 38, 1, 38, 12288, kMap1 + 12288 + 3 * 8192, kMap1 + 12288 + 8192, 4096 + 64 + 2, 4096 + 64},
+      {PafVersion::kPaf5, 38, 1, 38, 12288, kMap1 + 12288 + 3 * 8192, kMap1 + 12288 + 8192, 4096 + 64 + 2,
+       4096 + 64},
       // PAF 3: three blocks of 27 in map 0, so individual 82 opens map 1; surnames 91 … 100 too.
-      {PafVersion::kPaf3, 100, 3, 82, 4096, kMap1 + 4096 + 3 * 8192, kMap1 + 4096 + 8192, 2048 + 20 + 2, 2048 + 20},
+      {PafVersion::kPaf3, 100, 3, 82, 4096, kMap1 + 4096 + 3 * 8192, kMap1 + 4096 + 8192, 2048 + 20 + 2,
+       2048 + 20},
   };
   for (const Row& row : rows) {
     PafDescription family;
@@ -408,12 +446,14 @@ TEST_F(PafWriterTest, AdditionalEventsNameTheirEventType) {
     const int owner = row.version == PafVersion::kPaf4 ? kPafIndividualExtension : kPafIndividual;
     const std::int64_t first = file.Record(kPafOtherEvent, 1), second = file.Record(kPafOtherEvent, 2);
     ExpectFields(file.path, {{"first event", file.Field(owner, 1, row.eventField), 1, 4},
-                             {"next event", first, 2, 4}, {"last event", second, 0, 4},
+                             {"next event", first, 2, 4},
+                             {"last event", second, 0, 4},
                              {"shared type", second + row.typeField, 1, 4}});
     EXPECT_EQ(file.Count(kPafEventType), 1);
     const std::int32_t name = Int32At(file.path, file.Record(kPafEventType, 1));
     EXPECT_EQ(BytesAt(file.path, name + 13, 11), std::string("Occupation\0", 11));
-    EXPECT_EQ(BytesAt(file.path, Int32At(file.path, second + row.descriptionField) + 13, 6), std::string("Baker\0", 6));
+    EXPECT_EQ(BytesAt(file.path, Int32At(file.path, second + row.descriptionField) + 13, 6),
+              std::string("Baker\0", 6));
   }
 }
 
@@ -425,7 +465,8 @@ TEST_F(PafWriterTest, AFreeTextOrdinanceDateLinksItsText) {
   family.individuals[0].baptism.temple = "SLAKE";
   const PafWrittenFile file = Write(family, PafVersion::kPaf3);
   const std::int64_t baptism = 4096 + 8192 + 174, text = 4096 + 2 * 8192;
-  ExpectFields(file.path, {{"word", baptism, 1, 2}, {"date text link", baptism + 2, static_cast<std::int32_t>(text), 4},
+  ExpectFields(file.path, {{"word", baptism, 1, 2},
+                           {"date text link", baptism + 2, static_cast<std::int32_t>(text), 4},
                            {"temple link", baptism + 6, static_cast<std::int32_t>(text + 269), 4}});
   EXPECT_EQ(BytesAt(file.path, text + 13, 8), std::string("in 1850\0", 8));
 }
@@ -452,7 +493,8 @@ TEST_F(PafWriterTest, SourcesAndRepositoriesFillTheirFields) {
     EXPECT_EQ(BytesAt(file.path, source + row.title, 6), std::string("Title\0", 6));
     EXPECT_EQ(BytesAt(file.path, repository + row.repositoryName, 8), std::string("Archive\0", 8));
     EXPECT_EQ(BytesAt(file.path, repository + row.repositoryPhone, 4), std::string("555\0", 4));
-    ExpectFields(file.path, {{"repository link", source + row.repository, 1, 4}, {"note", source + row.note, 1, 4},
+    ExpectFields(file.path, {{"repository link", source + row.repository, 1, 4},
+                             {"note", source + row.note, 1, 4},
                              {"source count", file.Layout().header.sources, 1, 4}});
     if (row.textNoteType == 0) {
       EXPECT_EQ(file.Count(kPafNotePiece), 1) << "PAF 3 has no text note";
@@ -473,7 +515,8 @@ TEST_F(PafWriterTest, TheHeaderHoldsTheSubmitterAndOptions) {
   family.title = "Family";
   family.printIdentifier = 'A';
   family.headerFlags = {1, 0, 1, 0, 1};
-  for (const Row row : {Row{PafVersion::kPaf3, 416, 0}, Row{PafVersion::kPaf4, 416, 1600}, Row{PafVersion::kPaf5, 734, 1318}}) {
+  for (const Row row : {Row{PafVersion::kPaf3, 416, 0}, Row{PafVersion::kPaf4, 416, 1600},
+                        Row{PafVersion::kPaf5, 734, 1318}}) {
     const PafWrittenFile file = Write(family, row.version);
     EXPECT_EQ(BytesAt(file.path, row.name, 4), std::string("Ann\0", 4));
     if (row.email != 0) {
@@ -488,22 +531,23 @@ TEST_F(PafWriterTest, TheHeaderHoldsTheSubmitterAndOptions) {
 struct DamageRow {
   const char* what;
   std::function<void(const PafDamage&, const PafWrittenFile&)> damage;
-  std::int64_t offset;   // the one place that changes
-  std::string bytes;     // what it holds afterwards
-  std::int64_t size;     // the file's size afterwards (0: unchanged)
+  std::int64_t offset;  // the one place that changes
+  std::string bytes;    // what it holds afterwards
+  std::int64_t size;    // the file's size afterwards (0: unchanged)
 };
 
 TEST_F(PafWriterTest, EachDamageChangesOnlyItsPlace) {
   const std::int64_t name = 4096 + 8192 + 1;
   const DamageRow rows[] = {
       {"flip", [](const PafDamage& d, const PafWrittenFile&) { d.FlipByte(4096); }, 4096, "\xF4", 0},
-      {"set", [](const PafDamage& d, const PafWrittenFile&) { d.SetByte(4096, 0); }, 4096, std::string(1, '\0'), 0},
+      {"set", [](const PafDamage& d, const PafWrittenFile&) { d.SetByte(4096, 0); }, 4096,
+       std::string(1, '\0'), 0},
       {"outside", [](const PafDamage& d, const PafWrittenFile& f) { d.PointOutside(f.NameLink(1)); }, name,
        std::string("\x00\x90\x00\x00", 4), 0},
       {"loop", [](const PafDamage& d, const PafWrittenFile& f) { d.MakeLoop(f.NextCitationLink(2), 1); },
        4096 + 3 * 8192 + 127 + 115, std::string("\x01\0\0\0", 4), 0},
-      {"truncate", [](const PafDamage& d, const PafWrittenFile&) { d.Truncate(4096 + 8192); }, 4096,
-       "\x0B", 4096 + 8192},
+      {"truncate", [](const PafDamage& d, const PafWrittenFile&) { d.Truncate(4096 + 8192); }, 4096, "\x0B",
+       4096 + 8192},
   };
   PafDescription family;
   family.individuals.resize(1);

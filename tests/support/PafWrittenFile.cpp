@@ -30,7 +30,9 @@ std::int64_t PafWrittenFile::NextCitationLink(std::int32_t citation) const {
   return Field(kPafCitation, citation, Layout().citation.next);
 }
 
-std::int64_t PafWrittenFile::NextNotePieceLink(std::int32_t piece) const { return Record(kPafNotePiece, piece); }
+std::int64_t PafWrittenFile::NextNotePieceLink(std::int32_t piece) const {
+  return Record(kPafNotePiece, piece);
+}
 
 std::int64_t PafWrittenFile::NextDeletedIndividualLink(std::int32_t rin) const {
   return Field(kPafIndividual, rin, Layout().individual.deletedNext);

@@ -17,8 +17,8 @@ struct PafWrittenFile {
   std::int64_t size = 0;
   int maps = 0;
   std::map<int, std::vector<std::int64_t>> records;  // by type; record n's offset at [n - 1]
-  std::vector<std::int32_t> notes;   // first piece of each note of its own, in description order
-  std::int64_t totalsBlock = 0;      // PAF 4: the offset of the map totals block
+  std::vector<std::int32_t> notes;  // first piece of each note of its own, in description order
+  std::int64_t totalsBlock = 0;     // PAF 4: the offset of the map totals block
 
   const PafLayout& Layout() const { return PafLayout::Of(version); }
   // The offset of record n of a type; throws std::out_of_range when the writer wrote no such record.

@@ -98,8 +98,10 @@ std::vector<WFileExcludeItem> ParseExcludeXml(std::string_view xml, std::string_
   if (DeclaresWindows1252(doc)) ParseInto(doc, Windows1252ToUtf8(xml), sourceName);
   // A text the parser takes but that holds no list (a NUL first, stray text) is damage, not an
   // empty list: taking it for one would lose the entries at the next save.
-  if (xml.find('\0') != std::string_view::npos || !EqualsIgnoringAsciiCase(doc.document_element().name(), "Root")) {
-    throw std::runtime_error(std::string(sourceName) + " is not an exclusion list (no Root element); it was "
+  if (xml.find('\0') != std::string_view::npos ||
+      !EqualsIgnoringAsciiCase(doc.document_element().name(), "Root")) {
+    throw std::runtime_error(std::string(sourceName) +
+                             " is not an exclusion list (no Root element); it was "
                              "left unchanged");
   }
   std::vector<WFileExcludeItem> items;

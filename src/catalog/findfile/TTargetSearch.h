@@ -20,8 +20,8 @@ struct TTargetFolder {
 };
 
 struct TTargetFolderList {
-  std::vector<TTargetFolder> Folders;  // in the order first named, which is the walk order
-  std::vector<std::string> RejectMasks;   // the non-empty reject masks
+  std::vector<TTargetFolder> Folders;    // in the order first named, which is the walk order
+  std::vector<std::string> RejectMasks;  // the non-empty reject masks
 };
 
 struct TTargetSearch {

@@ -1,5 +1,6 @@
 // A prepared SQLite statement: binds values by position, steps through rows with the busy retry,
-// and reads columns as byte strings. Errors raise WFileStoreError with SQLite's message after the database file's name.
+// and reads columns as byte strings. Errors raise WFileStoreError with SQLite's message after the database
+// file's name.
 #pragma once
 
 #include <sqlite3.h>

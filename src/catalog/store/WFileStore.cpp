@@ -111,15 +111,16 @@ void WFileStore::OpenExisting() {
 void WFileStore::RequireCatalogTables() {
   int tables = 0;
   try {
-    SqlStatement count(db_.get(),
-                       "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN ('General','Files');");
+    SqlStatement count(
+        db_.get(), "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN ('General','Files');");
     if (count.Step()) tables = static_cast<int>(count.ColumnInt(0));
   } catch (const WFileStoreError&) {
     throw WFileStoreError(FileName() + " is not a Kinshelf catalog (" + sqlite3_errmsg(db_.get()) +
                           "); it was left unchanged");
   }
   if (tables != 2) {
-    throw WFileStoreError(FileName() + " is not a Kinshelf catalog (it has no General and Files tables); it was "
+    throw WFileStoreError(FileName() +
+                          " is not a Kinshelf catalog (it has no General and Files tables); it was "
                           "left unchanged");
   }
 }
@@ -150,8 +151,8 @@ void WFileStore::OpenAt(const std::string& file, int flags, const char* failure)
     db_.reset();
     throw WFileStoreError(failure + file);
   }
-  sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &UnicodeLike, nullptr,
-                             nullptr, nullptr);
+  sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &UnicodeLike,
+                             nullptr, nullptr, nullptr);
 }
 
 void WFileStore::Open() {
@@ -172,7 +173,8 @@ void WFileStore::Create() {
     CommitTransaction();
     statements_.clear();
     db_.reset();
-    if (!platform::RenameFile(building, FileName())) throw WFileStoreError("Cannot create file " + FileName());
+    if (!platform::RenameFile(building, FileName()))
+      throw WFileStoreError("Cannot create file " + FileName());
   } catch (...) {
     transactionDepth_ = 0;
     statements_.clear();
@@ -278,7 +280,7 @@ std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath,
 }
 
 std::unique_ptr<WFileStoreFile> WFileStore::NewFile(const std::string& fullPath, FileKind kind,
-                                                   const platform::FileStatus& status) {
+                                                    const platform::FileStatus& status) {
   cachedFileID_ = -1;
   cachedFile_.reset();
   return std::make_unique<WFileStoreFile>(*this, kind, fullPath, status);
@@ -330,7 +332,8 @@ void WFileStore::ForEachRowMarked(std::int32_t value, const MarkedRowVisit& visi
   const auto rows = Statement("SELECT FileID, Drive, Path, Name, Type FROM Files WHERE TmpFlag=?;");
   rows->Bind(1, static_cast<std::int64_t>(value));
   while (rows->Step()) {
-    const std::string folder = platform::JoinPath(platform::JoinPath(rows->ColumnText(1), rows->ColumnText(2)), "");
+    const std::string folder =
+        platform::JoinPath(platform::JoinPath(rows->ColumnText(1), rows->ColumnText(2)), "");
     visit(static_cast<std::int32_t>(rows->ColumnInt(0)), folder, rows->ColumnText(3),
           static_cast<FileKind>(rows->ColumnInt(4)));
   }

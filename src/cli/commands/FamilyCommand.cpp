@@ -32,9 +32,15 @@ void WritePerson(JsonWriter& json, GenealogyFile& file, const std::optional<Pers
   }
   json.BeginObject().Key("index").Number(panel->index).Key("name").String(file.Utf8(panel->name));
   json.Key("sex").String(std::string(1, panel->sex)).Key("birth").String(file.Utf8(panel->birth));
-  json.Key("birth_date").String(file.Utf8(panel->birthDate)).Key("birth_place").String(file.Utf8(panel->birthPlace));
+  json.Key("birth_date")
+      .String(file.Utf8(panel->birthDate))
+      .Key("birth_place")
+      .String(file.Utf8(panel->birthPlace));
   json.Key("death").String(file.Utf8(panel->death));
-  json.Key("death_date").String(file.Utf8(panel->deathDate)).Key("death_place").String(file.Utf8(panel->deathPlace));
+  json.Key("death_date")
+      .String(file.Utf8(panel->deathDate))
+      .Key("death_place")
+      .String(file.Utf8(panel->deathPlace));
   json.EndObject();
 }
 

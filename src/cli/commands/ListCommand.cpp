@@ -100,7 +100,10 @@ void WriteJson(std::ostream& out, const std::vector<Row>& rows) {
   json.BeginArray();
   for (const auto& row : rows) {
     json.BeginObject().Key("id").Number(row.id).Key("name").String(row.name);
-    json.Key("kind").String(WFileStoreFile::KindDisplayName(row.kind)).Key("kind_code").Number(KindCode(row.kind));
+    json.Key("kind")
+        .String(WFileStoreFile::KindDisplayName(row.kind))
+        .Key("kind_code")
+        .Number(KindCode(row.kind));
     json.Key("size").Number(row.size);
     WriteDate(json, "modified", row.modified);
     WriteDate(json, "created", row.created);

@@ -34,7 +34,8 @@ std::vector<PersonLine> Lines(GenealogyFile& file, const std::optional<std::stri
   for (std::int32_t index = 1; index <= count; ++index) {
     const auto person = collection.GetIndividual(index);
     if (person == nullptr) continue;
-    PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {}, {}};
+    PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {},
+                    {}};
     if (filter && !ContainsFolded(line.name, *filter)) continue;
     line.birthDate = file.Utf8(person->EventDateText(EventKind::kBirth, 1));
     line.birthPlace = file.Utf8(person->EventPlaceText(EventKind::kBirth, 1));
@@ -67,8 +68,8 @@ void Write(const std::vector<PersonLine>& lines, OutputFormat format, std::ostre
   if (format == OutputFormat::kCsv) {
     out << "index,id,name,birth,death\r\n";
     for (const auto& line : lines) {
-      out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ',' << CsvField(line.Birth())
-          << ',' << CsvField(line.Death()) << "\r\n";
+      out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ','
+          << CsvField(line.Birth()) << ',' << CsvField(line.Death()) << "\r\n";
     }
     return;
   }
@@ -93,15 +94,14 @@ class PeopleCommand : public Command {
   }
 
  private:
-  CommandSpec spec_{
-      "people",
-      "FILE",
-      "list the individuals of a genealogy file",
-      "Lists every individual of a GEDCOM file in index order: index, identifier, name with "
-      "identifier, birth and death (date, place).",
-      {{"name", "TEXT", "only individuals whose name contains TEXT (any case)"}, kFormatOption},
-      1,
-      1};
+  CommandSpec spec_{"people",
+                    "FILE",
+                    "list the individuals of a genealogy file",
+                    "Lists every individual of a GEDCOM file in index order: index, identifier, name with "
+                    "identifier, birth and death (date, place).",
+                    {{"name", "TEXT", "only individuals whose name contains TEXT (any case)"}, kFormatOption},
+                    1,
+                    1};
 };
 
 }  // namespace

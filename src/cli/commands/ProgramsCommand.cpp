@@ -27,8 +27,8 @@ std::vector<Row> RowsOf(const WOptions& options) {
   std::vector<Row> rows{{"Pedora", 0, "AppPedora", options.GetString(opt::AppPedora)}};
   for (const auto& info : kFileKinds) {
     const auto setting = static_cast<opt::Catalog>(ProgramSettingForKind(info.kind));
-    rows.push_back(Row{std::string(info.displayName), KindCode(info.kind), std::string(ProgramSettingKey(info.kind)),
-                       options.GetString(setting)});
+    rows.push_back(Row{std::string(info.displayName), KindCode(info.kind),
+                       std::string(ProgramSettingKey(info.kind)), options.GetString(setting)});
   }
   return rows;
 }

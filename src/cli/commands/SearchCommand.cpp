@@ -75,8 +75,7 @@ void WriteText(const CatalogSearch::Result& result, std::ostream& out) {
       << "\nRows removed:           " << FormatCount(result.removed) << "\n\n";
   TextTable table({"Kind", "Found"}, {TextTable::Align::kLeft, TextTable::Align::kRight});
   for (const auto& info : kFileKinds) {
-    table.AddRow(
-        {std::string(info.displayName), FormatCount(result.Found(info.kind))});
+    table.AddRow({std::string(info.displayName), FormatCount(result.Found(info.kind))});
   }
   table.Write(out);
   if (result.cancelled) out << "\nCancelled: what was found is kept, and no row was removed.\n";

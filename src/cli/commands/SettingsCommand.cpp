@@ -43,7 +43,8 @@ int IdOf(const WOptions& options, const std::string& key) {
   std::vector<std::string_view> keys;
   for (const auto& entry : options.Entries()) keys.push_back(entry.key);
   const std::string_view nearest = NearestName(key, keys);
-  if (nearest.empty()) throw UsageError("unknown setting \"" + key + "\" (run 'kinshelf settings' to see them all)");
+  if (nearest.empty())
+    throw UsageError("unknown setting \"" + key + "\" (run 'kinshelf settings' to see them all)");
   throw UsageError("unknown setting \"" + key + "\" (did you mean \"" + std::string(nearest) + "\"?)");
 }
 

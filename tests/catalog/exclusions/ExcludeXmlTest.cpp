@@ -56,7 +56,8 @@ TEST(ExcludeXmlTest, OnlyABlankTextIsAnEmptyList) {
 // Damage is never taken for an empty list, which the next save would write over the entries.
 TEST(ExcludeXmlTest, TextThatHoldsNoListIsAnError) {
   const std::string damaged[] = {kUtf8Declaration + "<!-- nothing -->", std::string(1, '\0') + "<Root/>",
-                                 "<Root/>" + std::string(1, '\0'), "\x8f\x01garbage", "<Items><Item/></Items>"};
+                                 "<Root/>" + std::string(1, '\0'), "\x8f\x01garbage",
+                                 "<Items><Item/></Items>"};
   for (const std::string& text : damaged) {
     try {
       ParseExcludeXml(text, "/x/Exclude.xml");

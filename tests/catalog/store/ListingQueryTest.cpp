@@ -8,7 +8,8 @@
 namespace kinshelf {
 namespace {
 
-ListingQuery Build(const std::string& name, const KindSet& kinds, bool ascending, int column, bool bookmarksOnly) {
+ListingQuery Build(const std::string& name, const KindSet& kinds, bool ascending, int column,
+                   bool bookmarksOnly) {
   return BuildListingQuery({name, kinds, bookmarksOnly, static_cast<ListingColumn>(column), ascending});
 }
 
@@ -44,8 +45,7 @@ TEST(ListingQueryTest, BookmarksOnlyAndFilterWithoutKindConditions) {
             "SELECT FileID FROM files Where (name like ?)  order by FLastMod DESC;");
   EXPECT_EQ(Build("", KindSet::All(), false, 5, false).sql,
             "SELECT FileID FROM files order by drive DESC,Path DESC;");
-  EXPECT_EQ(Build("", KindSet::All(), false, 99, false).sql,
-            "SELECT FileID FROM files order by name DESC;");
+  EXPECT_EQ(Build("", KindSet::All(), false, 99, false).sql, "SELECT FileID FROM files order by name DESC;");
 }
 
 }  // namespace
