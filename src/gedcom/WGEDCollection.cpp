@@ -2,7 +2,6 @@
 #include "gedcom/WGEDCollection.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <numeric>
 #include <optional>
 #include <stdexcept>
@@ -19,11 +18,9 @@
 #include "gedcom/WGEDSource.h"
 #include "gedcom/WGEDSubmitter.h"
 #include "model/CancelFlag.h"
+#include "model/FileDateText.h"
 #include "model/dates/WDate.h"
-#include "platform/DateTime.h"
-#include "platform/FileInfo.h"
 #include "platform/MappingGuard.h"
-#include "text/CatalogDateFormat.h"
 #include "text/CountFormat.h"
 
 namespace kinshelf {
@@ -86,17 +83,6 @@ std::vector<std::int32_t> InOrder(const std::vector<std::int32_t>& families,
   return ordered;
 }
 
-// "dd mmm yyyy, h:mm AM/PM" of a local date-time value.
-std::string FileDateText(double value) {
-  const platform::DateTimeParts parts = platform::DecodeDateTime(value);
-  const int hour12 = parts.hour % 12 == 0 ? 12 : parts.hour % 12;
-  char text[64];
-  std::snprintf(text, sizeof text, "%02d %s %d, %d:%02d %s", parts.day,
-                std::string(MonthAbbrev(parts.month)).c_str(), parts.year, hour12, parts.minute,
-                parts.hour < 12 ? "AM" : "PM");
-  return text;
-}
-
 // While it lives, damage to a guarded mapping sets the cancel flag.
 class CancelOnDamage {
  public:
@@ -130,8 +116,7 @@ std::string WGEDCollection::GetFileSizeText() {
 }
 
 std::string WGEDCollection::GetFileDateText() {
-  const std::optional<platform::FileStatus> status = platform::StatusOf(FilePath());
-  return status ? FileDateText(status->modified) : std::string();
+  return FileDateText(FilePath());
 }
 
 void WGEDCollection::LinkRecords() {

@@ -18,6 +18,8 @@ class ByteCursor {
 
   std::size_t Position() const { return position_; }
   std::size_t Remaining() const { return bytes_.size() - position_; }
+  // The bytes from the position to the end.
+  std::span<const unsigned char> Rest() const { return bytes_.subspan(position_); }
 
   // Moves to `position` (the end itself included); false, and not moved, beyond the end.
   bool Seek(std::size_t position);

@@ -159,10 +159,20 @@ std::int64_t WPAFMMF::BlockOffset(int map, int block) const {
          static_cast<std::int64_t>(kBlockSize) * block;
 }
 
+int WPAFMMF::SizeOf(int type) const {
+  return type >= 0 && type < static_cast<int>(paf::kTypeCount) ? layout_->sizes[static_cast<std::size_t>(type)] : 0;
+}
+
+std::int64_t WPAFMMF::RecordCapacity(int type) const {
+  const int size = SizeOf(type);
+  if (size == 0) return 0;
+  std::int64_t blocks = 0;
+  for (int map = 0; map < MapCount(); ++map) blocks += MapTotal(map, type);
+  return blocks * (static_cast<std::int64_t>(kBlockSize) / size);
+}
+
 std::int64_t WPAFMMF::Locate(int type, std::int32_t number) const {
-  const int size = type >= 0 && type < static_cast<int>(paf::kTypeCount)
-                       ? layout_->sizes[static_cast<std::size_t>(type)]
-                       : 0;
+  const int size = SizeOf(type);
   if (size == 0 || number < 1) return 0;
   const std::int32_t perBlock = static_cast<std::int32_t>(kBlockSize) / size;
   const std::int32_t index = number - 1;

@@ -49,6 +49,8 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   // the maps and types.
   int MapTotal(int map, int type) const;
 
+  // How many records of a type the blocks the totals count can hold.
+  std::int64_t RecordCapacity(int type) const;
   // The file offset of record `number` of a type; 0 when it doesn't exist or can't be found.
   std::int64_t Locate(int type, std::int32_t number) const;
   // The bytes of record `number` of a type; nullopt when Locate gives 0.
@@ -83,6 +85,8 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   void MergeHeaderTotals();
   void CheckTotals() const;
   std::int64_t BlockOffset(int map, int block) const;
+  // The record size of a type; 0 for a type not located by number.
+  int SizeOf(int type) const;
   std::vector<std::int32_t> Chain(int type, std::int32_t first, std::size_t nextField) const;
 
   std::string fileName_;

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "gedcom/WGEDCollection.h"
+#include "paf/WPAF34Collection.h"
+#include "paf/WPAF5Collection.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
@@ -36,6 +38,27 @@ std::string FirstBytes(const std::string& fullPath, std::size_t size) {
   const auto read = platform::ReadAt(fd.Get(), bytes.data(), size, 0);
   bytes.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
   return bytes;
+}
+
+// The collection of the file's PAF version; a file that is none of the three, or that the container
+// refuses, gives the error.
+std::unique_ptr<WABSCollection> CreatePafCollection(const std::string& fullPath, std::string& error,
+                                                    const WOptions& options) {
+  try {
+    switch (PafVersion(fullPath)) {
+      case 300:
+      case 400:
+        return std::make_unique<WPAF34Collection>(fullPath, options);
+      case 500:
+        return std::make_unique<WPAF5Collection>(fullPath, options);
+      default:
+        error = "Unknown PAF file format";
+        return nullptr;
+    }
+  } catch (const std::runtime_error& failure) {
+    error = failure.what();
+    return nullptr;
+  }
 }
 
 }  // namespace
@@ -77,11 +100,7 @@ std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, st
       return nullptr;
     }
   }
-  if (format == ReaderFormat::kPaf) {
-    error = PafVersion(fullPath) == kPafUnrecognised ? "Unknown PAF file format"
-                                                     : "Reading PAF files is not supported";
-    return nullptr;
-  }
+  if (format == ReaderFormat::kPaf) return CreatePafCollection(fullPath, error, options);
   error = "Unknown file format";
   return nullptr;
 }

@@ -31,9 +31,10 @@ int PafVersion(const std::string& fullPath);
 // "Error: Cannot read unicode GEDCOM file" + CR + path, "Unknown PAF file format" or
 // "Unknown file format". ReaderFormat::kUnknown means: decide by the extension. The collection reads
 // its texts' settings from `options`, which must outlive it. Never throws for an unreadable or
-// unusable file; a GEDCOM file that cannot be mapped is reported with the mapping's message. A GEDCOM
-// file shortened by another program while it is read makes Load, LinkRecords and the record getters
-// throw std::runtime_error "PATH: the file changed while it was being read".
+// unusable file; a file that cannot be mapped is reported with the mapping's message, a damaged PAF
+// file with the container's ("PATH: reason"). A file shortened by another program while it is read
+// makes Load, LinkRecords and the record getters throw std::runtime_error "PATH: the file changed
+// while it was being read".
 std::unique_ptr<WABSCollection> CreateCollection(const std::string& fullPath, std::string& error,
                                                  ReaderFormat format, const WOptions& options);
 

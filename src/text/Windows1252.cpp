@@ -1,6 +1,7 @@
-// Windows-1252 text to UTF-8.
+// Windows-1252 text to UTF-8 and back.
 #include "text/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 #include "text/Utf8.h"
@@ -22,6 +23,25 @@ std::string Windows1252ToUtf8(std::string_view text) {
   for (const char byte : text) {
     const auto value = static_cast<unsigned char>(byte);
     AppendUtf8(out, value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
+  }
+  return out;
+}
+
+std::string Utf8ToWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    const char32_t character = length == 0 ? U'?' : Utf8CodePoint(text, pos, length);
+    pos += length == 0 ? 1 : length;
+    const auto high = std::find(kHighControls.begin(), kHighControls.end(), character);
+    if (character < 0x80 || (character >= 0xA0 && character < 0x100)) {
+      out += static_cast<char>(character);
+    } else if (high != kHighControls.end()) {
+      out += static_cast<char>(0x80 + (high - kHighControls.begin()));
+    } else {
+      out += '?';
+    }
   }
   return out;
 }

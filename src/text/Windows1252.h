@@ -1,5 +1,5 @@
-// Windows-1252 text to UTF-8: exclusion files of earlier versions and genealogy texts in that code
-// page are shown and stored as UTF-8.
+// Windows-1252 text to UTF-8 and back: exclusion files of earlier versions and genealogy texts in that
+// code page are shown and stored as UTF-8; texts decoded from other code pages join Windows-1252 ones.
 #pragma once
 
 #include <string>
@@ -10,5 +10,9 @@ namespace kinshelf {
 // Every byte becomes its character in UTF-8: 0x80-0x9F by the Windows-1252 table (its five unassigned
 // bytes become the control characters of the same value), every other byte the Latin-1 character.
 std::string Windows1252ToUtf8(std::string_view text);
+
+// Every UTF-8 character that Windows-1252 has becomes its byte; any other character, and any byte
+// that is not part of well-formed UTF-8, becomes '?'.
+std::string Utf8ToWindows1252(std::string_view text);
 
 }  // namespace kinshelf

@@ -1,0 +1,52 @@
+// One record or embedded structure of a PAF file, read field by field: each field by its offset
+// from the record's first byte, through a bounded cursor over just the record's bytes. A record
+// that doesn't exist reads as zeros and empty texts, and so does a field past its end, so a reader
+// never needs to test before reading.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "paf/ByteCursor.h"
+#include "paf/PafRecordFields.h"
+
+namespace kinshelf {
+
+class PafRecord {
+ public:
+  // A record that doesn't exist.
+  PafRecord() = default;
+  explicit PafRecord(std::optional<ByteCursor> bytes) : bytes_(bytes) {}
+
+  bool Exists() const { return bytes_.has_value(); }
+  // The record's length in bytes; 0 when it doesn't exist.
+  std::size_t Size() const { return bytes_ ? bytes_->Rest().size() : 0; }
+
+  // The field at `offset`; 0 when it lies outside the record or is paf::kMissing.
+  std::uint8_t Byte(std::size_t offset) const;
+  std::uint16_t Word(std::size_t offset) const;
+  std::int32_t Int32(std::size_t offset) const;
+  // True when the 32-bit link at `offset` is neither 0 nor -1.
+  bool HasLink(std::size_t offset) const;
+  // The text of a fixed-width field: up to its first zero byte or its width.
+  std::string Text(paf::TextField field) const;
+  // The `width` bytes at `offset`; empty when any of them lies outside the record.
+  std::span<const unsigned char> Bytes(std::size_t offset, std::size_t width) const;
+  // True when any of the `width` bytes at `offset` is not zero.
+  bool AnyNonZero(std::size_t offset, std::size_t width) const;
+  // The embedded structure of `size` bytes at `offset`; one that doesn't exist when it doesn't fit.
+  PafRecord Part(std::size_t offset, std::size_t size) const;
+
+  // True when a link value is neither 0 nor -1.
+  static bool IsLink(std::int32_t value) { return value != 0 && value != -1; }
+
+ private:
+  std::optional<ByteCursor> At(std::size_t offset) const;
+
+  std::optional<ByteCursor> bytes_;
+};
+
+}  // namespace kinshelf

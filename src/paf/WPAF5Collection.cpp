@@ -1,0 +1,39 @@
+// A PAF 5 family file.
+#include "paf/WPAF5Collection.h"
+
+#include <utility>
+
+#include "paf/WPAF5Individual.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr paf::TextField kVersion{0, 4};
+constexpr paf::TextField kOldestVersion{4, 4};
+
+}  // namespace
+
+WPAF5Collection::WPAF5Collection(std::string fileName, const WOptions& options)
+    : WPAFCollection(std::move(fileName), options) {
+  RequireVersion({500});
+}
+
+std::vector<GenHeaderRec> WPAF5Collection::GetHeaderInfo() {
+  if (!Loaded()) return {};
+  const PafRecord header(File().Header());
+  return {
+      {"Source", "PAF"},
+      {"Oldest Version", header.Text(kOldestVersion)},
+      {"Version", header.Text(kVersion)},
+      {"Deleted Individuals", std::to_string(DeletedIndividuals())},
+      {"Deleted Marriages", std::to_string(DeletedMarriages())},
+  };
+}
+
+std::unique_ptr<WABSIndividual> WPAF5Collection::MakeIndividual(std::int32_t index, std::int32_t rin,
+                                                                PafRecord record) {
+  return std::make_unique<WPAF5Individual>(*this, index, rin, record);
+}
+
+}  // namespace kinshelf

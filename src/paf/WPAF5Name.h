@@ -1,0 +1,47 @@
+// The name of a PAF 5 individual: the first individual text record, "given names /surname/ suffix",
+// split at its slashes once, on first use.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "model/WABSCitation.h"
+#include "model/WABSName.h"
+#include "model/WABSNote.h"
+
+namespace kinshelf {
+
+class WPAFCollection;
+
+class WPAF5Name final : public WABSName {
+ public:
+  // The name in the text record at file offset `firstText`; the collection must outlive the name.
+  WPAF5Name(const WPAFCollection& collection, std::int32_t firstText) : collection_(collection), firstText_(firstText) {}
+
+  // Between the first and the second slash, untrimmed.
+  std::string GetSurname() override { return Parts().surname; }
+  // Before the first slash, trimmed; "<Unknown>" when the first text record isn't a name.
+  std::string GetGivenNames() override { return Parts().givenNames; }
+  std::string GetPrefix() override { return {}; }
+  // After the second slash, trimmed.
+  std::string GetSuffix() override { return Parts().suffix; }
+  // PAF keeps no citations or note on a name.
+  std::unique_ptr<WABSCitation> GetCitation(std::int32_t /*n*/) override { return nullptr; }
+  std::unique_ptr<WABSNote> GetNote() override { return nullptr; }
+
+ private:
+  struct NameParts {
+    std::string givenNames, surname, suffix;
+  };
+
+  const NameParts& Parts();
+  NameParts Parse() const;
+
+  const WPAFCollection& collection_;
+  std::int32_t firstText_;
+  std::optional<NameParts> parts_;
+};
+
+}  // namespace kinshelf
