@@ -15,10 +15,12 @@ std::string WABSCitation::CitationText() {
     if (!text.empty()) text += ", ";
     text += part;
   };
-  if (const std::unique_ptr<WABSNote> note = GetNote()) append(NoteTextOf(note.get()));
+  // A note without lines (PAF gives one where a citation or source has none) adds nothing.
+  const auto hasLines = [](const std::unique_ptr<WABSNote>& note) { return note != nullptr && !note->Lines().empty(); };
+  if (const std::unique_ptr<WABSNote> note = GetNote(); hasLines(note)) append(NoteTextOf(note.get()));
   if (const std::unique_ptr<WABSSource> source = GetSource()) {
     append(source->GetFullText());
-    if (const std::unique_ptr<WABSNote> sourceNote = source->GetNote())
+    if (const std::unique_ptr<WABSNote> sourceNote = source->GetNote(); hasLines(sourceNote))
       text += ", " + NoteTextOf(sourceNote.get());
   }
   return text;

@@ -27,7 +27,7 @@ class WABSCitation {
 
   // The detail text; then ", " (only after text) and the note's lines joined with "\r\n"; then
   // ", " (only after text) and the source's full text, followed by ", " and the source's note when
-  // it has one.
+  // it has one. A note without lines counts as none.
   std::string CitationText();
 };
 

@@ -1,0 +1,78 @@
+// Fuzz target: write the input to a file with the signature of one PAF version (FUZZ_PAF_VERSION: 300,
+// 400 or 500), open it through the reader factory and, when it opens, load it and build every page
+// the details view and the commands show: the header, and the individual and family pages of the
+// first individuals and families. A damaged file may be refused with a message or show absent items;
+// nothing may fault, read past the mapping or hang.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/WABSCollection.h"
+#include "model/WABSIndividual.h"
+#include "model/WABSMarriage.h"
+#include "model/WABSRepo.h"
+#include "model/WABSSource.h"
+#include "model/WABSSubmitter.h"
+#include "model/pages/FamilyPage.h"
+#include "model/pages/HeaderPage.h"
+#include "model/pages/IndividualPage.h"
+#include "readers/ReaderFactory.h"
+#include "settings/WOptions.h"
+
+namespace {
+
+using namespace kinshelf;
+
+// Pages built per input, so that one input stays fast.
+constexpr std::int32_t kItems = 40;
+
+// The bytes 4 to 11 that name the version.
+void Sign(std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() < 12) bytes.resize(12);
+  const std::string version = std::to_string(FUZZ_PAF_VERSION);
+  const std::string signature = FUZZ_PAF_VERSION == 500 ? version + '\0' + "PAF" + '\0' : std::string(4, '\0') + version + '\0';
+  std::memcpy(bytes.data() + 4, signature.data(), 8);
+}
+
+void Walk(WABSCollection& collection) {
+  BuildHeaderPage(collection, 0);
+  collection.GetSubmitter()->GetName();
+  for (std::int32_t index = 1; index <= std::min(collection.IndividualCount(), kItems); ++index) {
+    BuildIndividualPage(collection, index);
+    BuildFamilyPage(collection, index, 1);
+    collection.IndividualSummaryText(index);
+  }
+  for (std::int32_t index = 1; index <= std::min(collection.MarriageCount(), kItems); ++index) {
+    if (auto family = collection.GetMarriage(index)) family->SortChildren();
+  }
+  for (std::int32_t index = 1; index <= kItems; ++index) {
+    collection.GetSource(index)->GetFullText();
+    collection.GetRepo(index)->GetName();
+    collection.GetNote(index);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::vector<std::uint8_t> bytes(data, data + size);
+  Sign(bytes);
+  char path[] = "/tmp/paf-collection-fuzz-XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0) return 0;
+  const bool written = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+  close(fd);
+  if (written) {
+    WOptions options;
+    std::string error;
+    auto collection = CreateCollection(path, error, ReaderFormat::kPaf, options);
+    if (collection != nullptr && collection->Load()) Walk(*collection);
+  }
+  unlink(path);
+  return 0;
+}
