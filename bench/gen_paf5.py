@@ -60,14 +60,14 @@ INDI_LINKS = struct.Struct("<6i4xi").pack_into          # bytes 0 to 31
 TEXT_HEAD = struct.Struct("<i8xBh").pack_into           # next, kind at 12, length at 13
 CHILD_LINK = struct.Struct("<4i").pack_into
 MARR_LINKS = struct.Struct("<5i4xi").pack_into          # bytes 4 to 31
-CITE_LINKS = struct.Struct("<3i").pack_into             # source at 116, next at 120
+CITE_LINKS = struct.Struct("<2i").pack_into             # source at 116, next at 120
 EVENT_HEAD = struct.Struct("<i8x2i").pack_into          # next, description at 12, type at 16
 
 
 def load_generator():
-    spec = importlib.util.spec_from_file_location("gen_gedcom", GENERATOR)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("gen_gedcom", GENERATOR)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
@@ -271,7 +271,7 @@ class PafFile:
             if page:
                 detail = ansi(page)[:92]
                 buf[pos + 4:pos + 4 + len(detail)] = detail
-            CITE_LINKS(buf, pos + 116, source, 0, number + 1 if i + 1 < len(cites) else 0)
+            CITE_LINKS(buf, pos + 116, source, number + 1 if i + 1 < len(cites) else 0)
             first = first or number
         return first
 

@@ -1,0 +1,93 @@
+// kinshelf show, people, person and family on PAF 3, 4 and 5 files the PAF writer made: the facts
+// come through, and the JSON has the keys the same commands give for a GEDCOM file.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <string>
+
+#include "CliTestSupport.h"
+#include "PafTestFamily.h"
+#include "support/PafWriter.h"
+
+namespace kinshelf::test {
+namespace {
+
+// The keys of a JSON text, in a set: its shape without its values.
+std::set<std::string> KeysOf(const std::string& json) {
+  static const std::regex key("\"([a-z_0-9]+)\":");
+  std::set<std::string> keys;
+  for (auto it = std::sregex_iterator(json.begin(), json.end(), key); it != std::sregex_iterator(); ++it)
+    keys.insert((*it)[1]);
+  return keys;
+}
+
+const char* const kGedcomFamily =
+    "0 HEAD\n1 SOUR TESTER\n1 SUBM @U1@\n0 @U1@ SUBM\n1 NAME Ann\n"
+    "0 @I1@ INDI\n1 NAME John /Smith/\n1 SEX M\n1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC Boston\n2 SOUR @S1@\n"
+    "1 DEAT\n2 DATE 1970\n1 NOTE A note\n1 FAMS @F1@\n1 FAMC @F2@\n"
+    "0 @I2@ INDI\n1 NAME Mary /Jones/\n1 SEX F\n1 FAMS @F1@\n"
+    "0 @I3@ INDI\n1 NAME Tom /Smith/\n1 SEX M\n1 FAMC @F1@\n0 @I4@ INDI\n1 NAME Old /Smith/\n1 FAMS @F2@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1925\n1 CHIL @I3@\n0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I1@\n"
+    "0 @S1@ SOUR\n1 TITL Register\n0 TRLR\n";
+
+class PafCommandsTest : public CliTest, public testing::WithParamInterface<PafVersion> {
+ protected:
+  std::string PafFile() const {
+    const std::string path = home_.Path("family.paf");
+    PafWriter::Write(RichFamily(), GetParam(), path);
+    return path;
+  }
+};
+
+TEST_P(PafCommandsTest, EveryCommandShowsTheFamily) {
+  const std::string file = PafFile();
+  const auto show = Run({"show", file});
+  ASSERT_EQ(show.status, 0) << show.err;
+  EXPECT_NE(show.out.find("Individuals  8\n"), std::string::npos) << show.out;
+  EXPECT_NE(show.out.find("Deleted Individuals  1"), std::string::npos) << show.out;
+  const auto people = Run({"people", file});
+  ASSERT_EQ(people.status, 0) << people.err;
+  EXPECT_NE(people.out.find("John Henry /Smith/ Jr [1]  4 Mar 1850, Springfield, Ohio  Abt 1920"), std::string::npos)
+      << people.out;
+  const auto person = Run({"person", file, "1"});
+  ASSERT_EQ(person.status, 0) << person.err;
+  EXPECT_NE(person.out.find("RIN/AFN/Custom"), std::string::npos) << person.out;
+  EXPECT_NE(person.out.find("1 / 9X2K-7Q / R-17"), std::string::npos) << person.out;
+  const auto family = Run({"family", file, "1"});
+  ASSERT_EQ(family.status, 0) << family.err;
+  EXPECT_NE(family.out.find("Marriage: 12 Jun 1870, Boston"), std::string::npos) << family.out;
+}
+
+TEST_P(PafCommandsTest, JsonHasTheShapeOfTheGedcomOutput) {
+  const std::string paf = PafFile();
+  const std::string gedcom = home_.WriteFile("family.ged", kGedcomFamily);
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"show"}, {"people"}, {"person", "1"}, {"family", "1"}}) {
+    auto arguments = command;
+    arguments.insert(arguments.begin() + 1, {"--format", "json"});
+    auto withFile = [&](const std::string& file) {
+      auto all = arguments;
+      all.insert(all.begin() + 3, file);
+      return Run(all);
+    };
+    const auto fromPaf = withFile(paf);
+    const auto fromGedcom = withFile(gedcom);
+    ASSERT_EQ(fromPaf.status, 0) << fromPaf.err;
+    ASSERT_EQ(fromGedcom.status, 0) << fromGedcom.err;
+    EXPECT_EQ(KeysOf(fromPaf.out), KeysOf(fromGedcom.out)) << command[0];
+  }
+}
+
+TEST_P(PafCommandsTest, AFileOfNoPafVersionIsRefusedByName) {
+  const auto result = Run({"show", home_.WriteFile("odd.paf", std::string(64, 'x'))});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("Unknown PAF file format"), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllVersions, PafCommandsTest,
+                         testing::Values(PafVersion::kPaf3, PafVersion::kPaf4, PafVersion::kPaf5),
+                         [](const auto& info) { return "Paf" + std::to_string(static_cast<int>(info.param)); });
+
+}  // namespace
+}  // namespace kinshelf::test
