@@ -1,7 +1,9 @@
 // Writes JSON to a stream with byte-exact strings.
 #include "cli/JsonWriter.h"
 
+#include <charconv>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "text/Utf8.h"
@@ -14,6 +16,17 @@ std::string Hex4(unsigned value) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "%04x", value & 0xFFFFu);
   return buffer;
+}
+
+// The number of bytes from `pos` that are printable ASCII needing no escape: they are copied as one.
+std::size_t PlainAsciiRun(std::string_view bytes, std::size_t pos) {
+  std::size_t end = pos;
+  while (end < bytes.size()) {
+    const auto c = static_cast<unsigned char>(bytes[end]);
+    if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\') break;
+    ++end;
+  }
+  return end - pos;
 }
 
 void AppendEscapedAscii(std::string& out, char c) {
@@ -51,12 +64,34 @@ void AppendEscapedAscii(std::string& out, char c) {
 }  // namespace
 
 JsonWriter::~JsonWriter() {
-  if (wroteSomething_ && levels_.empty()) out_ << '\n';
+  if (wroteSomething_ && levels_.empty()) buffer_ += '\n';
+  WriteBuffer();
 }
 
 std::string JsonWriter::Quote(std::string_view bytes) {
-  std::string out = "\"";
+  std::string out;
+  AppendQuoted(out, bytes);
+  return out;
+}
+
+// Pieces gather in a buffer that goes to the stream in large writes.
+void JsonWriter::Emit(std::string_view text) {
+  buffer_ += text;
+  if (buffer_.size() >= kBufferSize) WriteBuffer();
+}
+
+void JsonWriter::WriteBuffer() {
+  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  buffer_.clear();
+}
+
+void JsonWriter::AppendQuoted(std::string& out, std::string_view bytes) {
+  out += '"';
   for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t plain = PlainAsciiRun(bytes, pos);
+    out.append(bytes.substr(pos, plain));
+    pos += plain;
+    if (pos == bytes.size()) break;
     const std::size_t length = Utf8SequenceLength(bytes, pos);
     if (length == 1) {
       AppendEscapedAscii(out, bytes[pos]);
@@ -68,7 +103,6 @@ std::string JsonWriter::Quote(std::string_view bytes) {
     pos += length == 0 ? 1 : length;
   }
   out += '"';
-  return out;
 }
 
 void JsonWriter::BeforeValue() {
@@ -78,21 +112,26 @@ void JsonWriter::BeforeValue() {
     return;
   }
   if (levels_.empty()) return;
-  out_ << (levels_.back().empty ? "\n" : ",\n") << std::string(levels_.size() * 2, ' ');
+  buffer_ += levels_.back().empty ? "\n" : ",\n";
+  buffer_.append(levels_.size() * 2, ' ');
   levels_.back().empty = false;
 }
 
 void JsonWriter::Open(char bracket) {
   BeforeValue();
-  out_ << bracket;
+  Emit(std::string_view(&bracket, 1));
   levels_.push_back(Level{});
 }
 
 void JsonWriter::Close(char bracket) {
   const bool empty = levels_.back().empty;
   levels_.pop_back();
-  if (!empty) out_ << '\n' << std::string(levels_.size() * 2, ' ');
-  out_ << bracket;
+  if (!empty) {
+    buffer_ += '\n';
+    buffer_.append(levels_.size() * 2, ' ');
+  }
+  Emit(std::string_view(&bracket, 1));
+  if (levels_.empty()) WriteBuffer();
 }
 
 JsonWriter& JsonWriter::BeginObject() {
@@ -117,32 +156,36 @@ JsonWriter& JsonWriter::EndArray() {
 
 JsonWriter& JsonWriter::Key(std::string_view key) {
   BeforeValue();
-  out_ << Quote(key) << ": ";
+  AppendQuoted(buffer_, key);
+  Emit(": ");
   afterKey_ = true;
   return *this;
 }
 
 JsonWriter& JsonWriter::String(std::string_view bytes) {
   BeforeValue();
-  out_ << Quote(bytes);
+  AppendQuoted(buffer_, bytes);
+  Emit(std::string_view());
   return *this;
 }
 
 JsonWriter& JsonWriter::Number(std::int64_t value) {
   BeforeValue();
-  out_ << value;
+  char digits[24];
+  const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+  Emit(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   return *this;
 }
 
 JsonWriter& JsonWriter::Bool(bool value) {
   BeforeValue();
-  out_ << (value ? "true" : "false");
+  Emit(value ? "true" : "false");
   return *this;
 }
 
 JsonWriter& JsonWriter::Null() {
   BeforeValue();
-  out_ << "null";
+  Emit("null");
   return *this;
 }
 

@@ -1,10 +1,12 @@
 // Writes JSON to a stream, indented two spaces per level. Strings are byte strings: well-formed
 // UTF-8 passes through, and each byte that is not part of it is written as the escape \udcXX, the
-// form that Python's "surrogateescape" reads back, so the exact bytes can be recovered.
+// form that Python's "surrogateescape" reads back, so the exact bytes can be recovered. Output goes
+// to the stream in large pieces; a document is all written once its outermost bracket closes.
 #pragma once
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +33,11 @@ class JsonWriter {
   static std::string Quote(std::string_view bytes);
 
  private:
+  static constexpr std::size_t kBufferSize = 1 << 16;
+
+  static void AppendQuoted(std::string& out, std::string_view bytes);
+  void Emit(std::string_view text);
+  void WriteBuffer();
   void BeforeValue();
   void Open(char bracket);
   void Close(char bracket);
@@ -39,6 +46,7 @@ class JsonWriter {
     bool empty = true;
   };
   std::ostream& out_;
+  std::string buffer_;
   std::vector<Level> levels_;
   bool afterKey_ = false;
   bool wroteSomething_ = false;

@@ -17,4 +17,8 @@ bool WMMFReadOnly::LostPages() const {
   return View().LostPages();
 }
 
+void WMMFReadOnly::ReleaseResidentPages() const {
+  View().ReleaseResidentPages();
+}
+
 }  // namespace kinshelf

@@ -26,6 +26,9 @@ class WMMFReadOnly : public WMMF {
   // True once a read went past the shortened file's new end: from that page on, every byte reads
   // as zero. Cheap enough to ask before every record. Any thread.
   bool LostPages() const;
+  // Lets the pages read so far go from this process's memory; see platform::MappedView. A walk over
+  // a file larger than it needs at once calls it now and then.
+  void ReleaseResidentPages() const;
 };
 
 }  // namespace kinshelf

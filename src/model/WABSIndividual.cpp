@@ -106,6 +106,12 @@ std::string WABSIndividual::EventPlaceText(EventKind kind, std::int32_t n) {
   return event == nullptr ? std::string() : event->PlaceText(Collection().Options());
 }
 
+EventTexts WABSIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n) {
+  const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
+  if (event == nullptr) return {};
+  return {event->DateText(), event->PlaceText(Collection().Options())};
+}
+
 std::string WABSIndividual::EventDateText(EventKind kind, std::int32_t n) {
   const std::unique_ptr<WABSVitEvent> event = GetEvent(kind, n);
   return event == nullptr ? std::string() : event->DateText();

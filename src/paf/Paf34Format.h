@@ -23,7 +23,7 @@
 //   18  4  place part 4                 14  4  note
 //   26  4  first citation
 //   30  4  note (not shown)
-// An event with no date, no place, or four places of -1 is unused.
+// An event with neither a date nor a place linked is unused (PAF writes four places of -1 there).
 //
 // INDIVIDUAL (type 2, 298 bytes)      MARRIAGE (type 3, 110 bytes)
 //   0    1   sex character              1   4  deleted record: next deleted marriage
@@ -92,8 +92,7 @@ inline constexpr RecordFields kPaf4Fields{
               .dateWidth = 6,
               .places = {6, 10, 14, 18},
               .placeCount = 4,
-              .citation = 26,
-              .minusOnePlacesMeanNone = true},
+              .citation = 26},
     .lds = {.size = 22,
             .dateWidth = 6,
             .temple = 6,

@@ -2,44 +2,37 @@
 #include "paf/PafRecord.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace kinshelf {
 
-std::optional<ByteCursor> PafRecord::At(std::size_t offset) const {
-  if (!bytes_ || offset == paf::kMissing) return std::nullopt;
-  ByteCursor cursor = *bytes_;
-  if (!cursor.Seek(offset)) return std::nullopt;
-  return cursor;
+PafRecord::PafRecord(std::optional<ByteCursor> bytes) : exists_(bytes.has_value()) {
+  if (bytes) bytes_ = bytes->Rest();
 }
 
-std::uint8_t PafRecord::Byte(std::size_t offset) const {
-  auto cursor = At(offset);
-  return cursor ? cursor->ReadU8().value_or(0) : 0;
-}
-
-std::uint16_t PafRecord::Word(std::size_t offset) const {
-  auto cursor = At(offset);
-  return cursor ? cursor->ReadU16().value_or(0) : 0;
-}
-
-std::int32_t PafRecord::Int32(std::size_t offset) const {
-  auto cursor = At(offset);
-  return cursor ? cursor->ReadI32().value_or(0) : 0;
-}
-
-bool PafRecord::HasLink(std::size_t offset) const {
-  return IsLink(Int32(offset));
+std::uint32_t PafRecord::LittleEndian(std::size_t offset, std::size_t width) const {
+  if (offset == paf::kMissing || offset > bytes_.size() || width > bytes_.size() - offset) return 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes_.data() + offset, width);
+    return value;
+  }
+  std::uint32_t value = 0;
+  for (std::size_t i = width; i > 0; --i) value = value << 8 | bytes_[offset + i - 1];
+  return value;
 }
 
 std::string PafRecord::Text(paf::TextField field) const {
-  auto cursor = field.width == 0 ? std::nullopt : At(field.offset);
-  return cursor ? cursor->ReadZeroEndedText(field.width) : std::string();
+  if (field.width == 0 || field.offset >= bytes_.size()) return {};
+  const auto available = bytes_.subspan(field.offset, std::min(field.width, bytes_.size() - field.offset));
+  const auto end = std::find(available.begin(), available.end(), 0);
+  return std::string(available.begin(), end);
 }
 
 std::span<const unsigned char> PafRecord::Bytes(std::size_t offset, std::size_t width) const {
-  auto cursor = At(offset);
-  if (!cursor || cursor->Remaining() < width) return {};
-  return cursor->Rest().first(width);
+  if (offset == paf::kMissing || offset > bytes_.size() || width > bytes_.size() - offset) return {};
+  return bytes_.subspan(offset, width);
 }
 
 bool PafRecord::AnyNonZero(std::size_t offset, std::size_t width) const {
@@ -48,8 +41,9 @@ bool PafRecord::AnyNonZero(std::size_t offset, std::size_t width) const {
 }
 
 PafRecord PafRecord::Part(std::size_t offset, std::size_t size) const {
-  auto cursor = At(offset);
-  return PafRecord(cursor ? cursor->Take(size) : std::nullopt);
+  const auto bytes = Bytes(offset, size);
+  if (bytes.size() != size || !exists_) return {};
+  return PafRecord(std::optional<ByteCursor>(ByteCursor(bytes)));
 }
 
 }  // namespace kinshelf

@@ -1,7 +1,7 @@
 // One record or embedded structure of a PAF file, read field by field: each field by its offset
-// from the record's first byte, through a bounded cursor over just the record's bytes. A record
-// that doesn't exist reads as zeros and empty texts, and so does a field past its end, so a reader
-// never needs to test before reading.
+// from the record's first byte, every read checked against the record's bytes (which a bounded
+// cursor handed over). A record that doesn't exist reads as zeros and empty texts, and so does a
+// field past its end, so a reader never needs to test before reading.
 #pragma once
 
 #include <cstddef>
@@ -19,18 +19,19 @@ class PafRecord {
  public:
   // A record that doesn't exist.
   PafRecord() = default;
-  explicit PafRecord(std::optional<ByteCursor> bytes) : bytes_(bytes) {}
+  // The bytes from the cursor's position to its end; a record that doesn't exist for nullopt.
+  explicit PafRecord(std::optional<ByteCursor> bytes);
 
-  bool Exists() const { return bytes_.has_value(); }
+  bool Exists() const { return exists_; }
   // The record's length in bytes; 0 when it doesn't exist.
-  std::size_t Size() const { return bytes_ ? bytes_->Rest().size() : 0; }
+  std::size_t Size() const { return bytes_.size(); }
 
   // The field at `offset`; 0 when it lies outside the record or is paf::kMissing.
-  std::uint8_t Byte(std::size_t offset) const;
-  std::uint16_t Word(std::size_t offset) const;
-  std::int32_t Int32(std::size_t offset) const;
+  std::uint8_t Byte(std::size_t offset) const { return static_cast<std::uint8_t>(LittleEndian(offset, 1)); }
+  std::uint16_t Word(std::size_t offset) const { return static_cast<std::uint16_t>(LittleEndian(offset, 2)); }
+  std::int32_t Int32(std::size_t offset) const { return static_cast<std::int32_t>(LittleEndian(offset, 4)); }
   // True when the 32-bit link at `offset` is neither 0 nor -1.
-  bool HasLink(std::size_t offset) const;
+  bool HasLink(std::size_t offset) const { return IsLink(Int32(offset)); }
   // The text of a fixed-width field: up to its first zero byte or its width.
   std::string Text(paf::TextField field) const;
   // The `width` bytes at `offset`; empty when any of them lies outside the record.
@@ -44,9 +45,11 @@ class PafRecord {
   static bool IsLink(std::int32_t value) { return value != 0 && value != -1; }
 
  private:
-  std::optional<ByteCursor> At(std::size_t offset) const;
+  // The `width` bytes at `offset`, lowest first; 0 when they don't all lie inside the record.
+  std::uint32_t LittleEndian(std::size_t offset, std::size_t width) const;
 
-  std::optional<ByteCursor> bytes_;
+  std::span<const unsigned char> bytes_;
+  bool exists_ = false;
 };
 
 }  // namespace kinshelf

@@ -42,7 +42,6 @@ struct EventFields {
   std::array<std::size_t, 4> places;
   std::size_t placeCount;  // text links in `places`, joined with ", "
   std::size_t citation;
-  bool minusOnePlacesMeanNone;  // four places of -1 and no date mark an unused structure
 };
 
 // An LDS ordinance structure, embedded in individuals, families and child links.

@@ -14,7 +14,7 @@ std::string WPAF34Name::GetGivenNames() {
   std::string names = collection_.Text(individual_.Int32(paf::kGivenNameLinks[0]));
   for (std::size_t i = 1; i < paf::kGivenNameLinks.size(); ++i) {
     if (individual_.HasLink(paf::kGivenNameLinks[i]))
-      names += " " + collection_.Text(individual_.Int32(paf::kGivenNameLinks[i]));
+      names.append(" ").append(collection_.Text(individual_.Int32(paf::kGivenNameLinks[i])));
   }
   return names;
 }

@@ -30,6 +30,9 @@ namespace {
 
 // How many RINs the index pass takes between looks at the cancel flag and the event hook.
 constexpr std::int32_t kRinsPerEventCheck = 65536;
+// How many individuals are handed out between releases of the mapping's resident pages: a listing
+// of every individual of a large file then keeps only the pages of the last few thousand in memory.
+constexpr std::uint32_t kIndividualsPerRelease = 16384;
 
 const paf::RecordFields& FieldsOf(int version) {
   switch (version) {
@@ -57,7 +60,7 @@ void WPAFCollection::RequireVersion(std::initializer_list<int> versions) const {
 WPAFCollection::~WPAFCollection() = default;
 
 void WPAFCollection::RequireNoLostPages() const {
-  if (file_.Damaged()) throw std::runtime_error(FilePath() + ": the file changed while it was being read");
+  if (file_.LostPages()) throw std::runtime_error(FilePath() + ": the file changed while it was being read");
 }
 
 std::int32_t WPAFCollection::CountIndividuals() {
@@ -112,6 +115,7 @@ std::unique_ptr<WABSIndividual> WPAFCollection::GetIndividual(std::int32_t index
   RequireNoLostPages();
   const std::int32_t rin = IndexToRIN(index);
   if (rin == 0) return nullptr;
+  if (++individualsHandedOut_ % kIndividualsPerRelease == 0) file_.ReleaseResidentPages();
   PafRecord record = Record(paf::kIndividualType, rin);
   return record.Exists() ? MakeIndividual(index, rin, record) : nullptr;
 }

@@ -8,7 +8,9 @@
 //     getters give nullptr.
 //  2. Loaded: the index tables hold every live individual: index i (from 1) is the i-th RIN that is
 //     not on the deleted chain. Marriages, notes and sources keep their record numbers as indexes.
-//  3. Objects handed out read the mapping and must be freed before the collection.
+//  3. Objects handed out read the mapping and must be freed before the collection. Every so many
+//     individuals handed out, the pages read so far are released (they are read again when needed),
+//     so that walking every individual of a file larger than memory needs stays lean.
 // A damaged item reads as absent (see WPAFMMF); a file shortened by another program while it is read
 // makes Load and the record getters throw std::runtime_error "PATH: the file changed while it was
 // being read".
@@ -114,6 +116,7 @@ class WPAFCollection : public WABSCollection {
   std::vector<std::int32_t> indexToRin_;  // by index - 1
   std::vector<std::int32_t> rinToIndex_;  // by RIN; -1 deleted
   bool loaded_ = false;
+  std::uint32_t individualsHandedOut_ = 0;
 };
 
 }  // namespace kinshelf

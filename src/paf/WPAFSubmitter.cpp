@@ -11,7 +11,7 @@ WPAFSubmitter::WPAFSubmitter(const WPAFCollection& collection)
 
 std::string WPAFSubmitter::GetName() {
   std::string name = header_.Text(fields_.name);
-  if (fields_.nameSecondPart.width != 0) name += " " + header_.Text(fields_.nameSecondPart);
+  if (fields_.nameSecondPart.width != 0) name.append(" ").append(header_.Text(fields_.nameSecondPart));
   return TrimBlanks(name);
 }
 

@@ -21,14 +21,12 @@ WPAFVitEvent::WPAFVitEvent(WPAFCollection& collection, EventKind kind, PafRecord
   SetDescription(std::move(description));
 }
 
+// A place link of -1 links nothing, like 0: PAF 3 and 4 mark an unused structure with four of them.
 bool WPAFVitEvent::IsUsed(const WPAFCollection& collection, const PafRecord& structure) {
   const paf::EventFields& fields = collection.Fields().event;
   const auto places = std::span(fields.places).first(fields.placeCount);
-  const bool anyPlace = std::any_of(places.begin(), places.end(), [&](std::size_t at) { return structure.Int32(at) != 0; });
-  if (!structure.AnyNonZero(0, 4) && !anyPlace) return false;
-  const bool allMinusOne =
-      std::all_of(places.begin(), places.end(), [&](std::size_t at) { return structure.Int32(at) == -1; });
-  return !(fields.minusOnePlacesMeanNone && allMinusOne);
+  return structure.AnyNonZero(0, 4) ||
+         std::any_of(places.begin(), places.end(), [&](std::size_t at) { return structure.HasLink(at); });
 }
 
 std::unique_ptr<WABSPlace> WPAFVitEvent::GetPlace() {

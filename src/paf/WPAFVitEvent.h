@@ -24,8 +24,7 @@ class WPAFVitEvent final : public WABSVitEvent {
   WPAFVitEvent(WPAFCollection& collection, EventKind kind, PafRecord structure, std::string typeName,
                std::string description);
 
-  // True when the structure holds an event: a date or a place, and, where the version marks unused
-  // structures so, not four places of -1.
+  // True when the structure holds an event: a date, or a place linked.
   static bool IsUsed(const WPAFCollection& collection, const PafRecord& structure);
 
   std::unique_ptr<WABSPlace> GetPlace() override;

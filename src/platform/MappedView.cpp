@@ -55,6 +55,11 @@ bool MappedView::Damaged() const {
   return fstat(file_.Get(), &status) == 0 && static_cast<std::size_t>(status.st_size) < length_;
 }
 
+void MappedView::ReleaseResidentPages() const {
+  if (writable_ || base_ == nullptr) return;
+  madvise(base_, length_, MADV_DONTNEED);
+}
+
 bool MappedView::Flush() const {
   if (base_ == nullptr || !writable_) return true;
   // Dirty pages of a shared mapping stay coherent with the file; this only schedules the write.

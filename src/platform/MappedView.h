@@ -42,6 +42,10 @@ class MappedView {
   // writable or empty view. Asks the system for the file's size; any thread.
   bool Damaged() const;
 
+  // Lets the system take back the pages of a read-only view that were read so far: they stop counting
+  // against this process and are read again, from the page cache, when next touched. The bytes and
+  // their addresses don't change. Nothing for a writable view.
+  void ReleaseResidentPages() const;
   // Writes a writable view back to its file; true on success or when there is nothing to write.
   bool Flush() const;
   // Flushes a writable view, then unmaps it. Returns 0 on success, 1 when the flush failed and

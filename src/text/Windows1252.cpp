@@ -18,6 +18,9 @@ constexpr std::array<char32_t, 32> kHighControls = {
 }  // namespace
 
 std::string Windows1252ToUtf8(std::string_view text) {
+  // Most genealogy text is plain ASCII, which is the same in both.
+  if (std::all_of(text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+    return std::string(text);
   std::string out;
   out.reserve(text.size() + text.size() / 4);
   for (const char byte : text) {

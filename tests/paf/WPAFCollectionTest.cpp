@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PafTestFamily.h"
@@ -20,6 +21,7 @@
 #include "model/WABSSubmitter.h"
 #include "model/WABSVitEvent.h"
 #include "model/dates/WDate.h"
+#include "model/pages/IndividualPage.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf {
@@ -175,6 +177,45 @@ TEST_P(WPAFCollectionTest, HeaderRowsAndSubmitter) {
   EXPECT_EQ(submitter->GetEmail(), Paf3() ? "" : "ada@example.org");
   EXPECT_EQ(family_->GetExtraText(), "N/A/");
   EXPECT_EQ(family_->Kind(), CollectionKind::kPaf);
+}
+
+TEST_P(WPAFCollectionTest, AStatusWordShowsAsTheOrdinanceDate) {
+  auto description = test::RichFamily();
+  description.individuals[1].endowment.date = test::PafDescription::Date::Status("COMPLETED");
+  test::ScratchFolder folder;
+  const auto family = test::OpenFamily(description, GetParam(), folder, options_);
+  const auto endowment = family->GetIndividual(2)->GetLDSEvent(EventKind::kLdsEndowment);
+  ASSERT_NE(endowment, nullptr);
+  EXPECT_EQ(endowment->DateText(), "COMPLETED");
+}
+
+// Every row of every individual's page, as the details view would list them.
+std::vector<std::string> AllPages(WABSCollection& family) {
+  std::vector<std::string> rows;
+  for (std::int32_t index = 1; index <= family.IndividualCount(); ++index) {
+    for (const FactRow& row : BuildIndividualPage(family, index).facts)
+      rows.push_back(row.caption + "|" + row.date + "|" + row.place + "|" + row.description + "|" + row.sources + "|" + row.notes);
+  }
+  return rows;
+}
+
+// How a file is laid out must not change what it shows: spread over several 64 MiB maps, or with
+// every absent link written as -1.
+TEST_P(WPAFCollectionTest, TheLayoutOfAFileDoesNotChangeWhatItShows) {
+  const auto expected = AllPages(*family_);
+  ASSERT_GT(expected.size(), 50U);
+  for (const auto& [spread, noLink] : {std::pair{1, 0}, std::pair{0, -1}}) {
+    auto description = test::RichFamily();
+    description.options.blocksPerTypePerMap = spread;
+    description.options.noLink = noLink;
+    test::ScratchFolder folder;
+    test::PafWrittenFile written;
+    const auto family = test::OpenFamily(description, GetParam(), folder, options_, &written);
+    EXPECT_EQ(AllPages(*family), expected) << "spread " << spread << ", absent links " << noLink;
+    if (spread != 0) {
+      EXPECT_GT(written.maps, 1);
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllVersions, WPAFCollectionTest,

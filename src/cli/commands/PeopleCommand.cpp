@@ -27,8 +27,9 @@ struct PersonLine {
   std::string Death() const { return JoinedPieces(deathDate, deathPlace); }
 };
 
-std::vector<PersonLine> Lines(GenealogyFile& file, const std::optional<std::string>& filter) {
-  std::vector<PersonLine> lines;
+// Calls `write` with the line of every individual the filter lets through, in index order.
+template <typename WriteLine>
+void ForEachLine(GenealogyFile& file, const std::optional<std::string>& filter, WriteLine write) {
   auto& collection = file.Collection();
   const auto count = collection.IndividualCount();
   for (std::int32_t index = 1; index <= count; ++index) {
@@ -37,47 +38,44 @@ std::vector<PersonLine> Lines(GenealogyFile& file, const std::optional<std::stri
     PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {},
                     {}};
     if (filter && !ContainsFolded(line.name, *filter)) continue;
-    line.birthDate = file.Utf8(person->EventDateText(EventKind::kBirth, 1));
-    line.birthPlace = file.Utf8(person->EventPlaceText(EventKind::kBirth, 1));
-    line.deathDate = file.Utf8(person->EventDateText(EventKind::kDeath, 1));
-    line.deathPlace = file.Utf8(person->EventPlaceText(EventKind::kDeath, 1));
-    lines.push_back(std::move(line));
+    const EventTexts birth = person->EventDateAndPlaceText(EventKind::kBirth, 1);
+    const EventTexts death = person->EventDateAndPlaceText(EventKind::kDeath, 1);
+    line.birthDate = file.Utf8(birth.date);
+    line.birthPlace = file.Utf8(birth.place);
+    line.deathDate = file.Utf8(death.date);
+    line.deathPlace = file.Utf8(death.place);
+    write(line);
   }
-  return lines;
 }
 
-void Write(const std::vector<PersonLine>& lines, OutputFormat format, std::ostream& out) {
-  if (format == OutputFormat::kJson) {
-    JsonWriter json(out);
-    json.BeginArray();
-    for (const auto& line : lines) {
-      json.BeginObject()
-          .Key("index")
-          .Number(line.index)
-          .Key("id")
-          .String(line.id)
-          .Key("name")
-          .String(line.name);
-      json.Key("birth").String(line.Birth()).Key("birth_date").String(line.birthDate);
-      json.Key("birth_place").String(line.birthPlace).Key("death").String(line.Death());
-      json.Key("death_date").String(line.deathDate).Key("death_place").String(line.deathPlace).EndObject();
-    }
-    json.EndArray();
-    return;
-  }
-  if (format == OutputFormat::kCsv) {
-    out << "index,id,name,birth,death\r\n";
-    for (const auto& line : lines) {
-      out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ','
-          << CsvField(line.Birth()) << ',' << CsvField(line.Death()) << "\r\n";
-    }
-    return;
-  }
+void WriteJson(GenealogyFile& file, const std::optional<std::string>& filter, std::ostream& out) {
+  JsonWriter json(out);
+  json.BeginArray();
+  ForEachLine(file, filter, [&json](const PersonLine& line) {
+    json.BeginObject().Key("index").Number(line.index).Key("id").String(line.id).Key("name").String(line.name);
+    json.Key("birth").String(line.Birth()).Key("birth_date").String(line.birthDate);
+    json.Key("birth_place").String(line.birthPlace).Key("death").String(line.Death());
+    json.Key("death_date").String(line.deathDate).Key("death_place").String(line.deathPlace).EndObject();
+  });
+  json.EndArray();
+}
+
+void WriteCsv(GenealogyFile& file, const std::optional<std::string>& filter, std::ostream& out) {
+  out << "index,id,name,birth,death\r\n";
+  ForEachLine(file, filter, [&out](const PersonLine& line) {
+    out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ',' << CsvField(line.Birth())
+        << ',' << CsvField(line.Death()) << "\r\n";
+  });
+}
+
+// The text table needs every line before it can size its columns.
+void WriteText(GenealogyFile& file, const std::optional<std::string>& filter, std::ostream& out) {
   using Align = TextTable::Align;
   TextTable table({"Index", "ID", "Name", "Birth", "Death"},
                   {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
-  for (const auto& line : lines)
+  ForEachLine(file, filter, [&table](const PersonLine& line) {
     table.AddRow({std::to_string(line.index), line.id, line.name, line.Birth(), line.Death()});
+  });
   table.Write(out);
 }
 
@@ -89,7 +87,14 @@ class PeopleCommand : public Command {
     const OutputFormat format = FormatOf(args, true);
     Session session;
     GenealogyFile file(args.Positional()[0], session.Options());
-    Write(Lines(file, args.Value("name")), format, io.out);
+    const auto filter = args.Value("name");
+    if (format == OutputFormat::kJson) {
+      WriteJson(file, filter, io.out);
+    } else if (format == OutputFormat::kCsv) {
+      WriteCsv(file, filter, io.out);
+    } else {
+      WriteText(file, filter, io.out);
+    }
     return 0;
   }
 
@@ -97,7 +102,7 @@ class PeopleCommand : public Command {
   CommandSpec spec_{"people",
                     "FILE",
                     "list the individuals of a genealogy file",
-                    "Lists every individual of a GEDCOM file in index order: index, identifier, name with "
+                    "Lists every individual of a GEDCOM or PAF file in index order: index, identifier, name with "
                     "identifier, birth and death (date, place).",
                     {{"name", "TEXT", "only individuals whose name contains TEXT (any case)"}, kFormatOption},
                     1,

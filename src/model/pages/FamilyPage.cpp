@@ -1,6 +1,8 @@
 // One family of an individual as the details view shows it.
 #include "model/pages/FamilyPage.h"
 
+#include <utility>
+
 #include "model/WABSCollection.h"
 #include "model/WABSIndividual.h"
 #include "model/WABSMarriage.h"
@@ -18,9 +20,10 @@ void LineWithStandIn(WABSIndividual& person, EventKind kind, EventKind standIn, 
   line = person.EventText(kind, 1);
   const bool standsIn = line.empty() && useStandIn && !person.EventText(standIn, 1).empty();
   const EventKind shown = standsIn ? standIn : kind;
-  date = person.EventDateText(shown, 1);
-  place = person.EventPlaceText(shown, 1);
-  if (standsIn) line = "[" + person.EventText(standIn, 1) + "]";
+  EventTexts texts = person.EventDateAndPlaceText(shown, 1);
+  date = std::move(texts.date);
+  place = std::move(texts.place);
+  if (standsIn) line = std::string("[").append(person.EventText(standIn, 1)).append("]");
 }
 
 std::optional<PersonPanel> PanelOrNothing(WABSCollection& collection, std::int32_t index) {

@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Whole-process benchmark of the PAF 5 reader beside the GEDCOM reader on the same people.
+
+Usage: bench/paf_bench.py [--kinshelf build-bench/kinshelf] [--runs 5] [--warmup 2] [--data bench-data]
+                          [--sizes 100000,1000000]
+
+For each size, ../shared/bench/gen_gedcom.py and bench/gen_paf5.py write the GEDCOM and the PAF 5
+file of the same people into the data folder (kept out of the repository), the first time. Then
+`kinshelf show FILE` and `kinshelf people FILE --format json` (output discarded) run on both:
+--warmup times to warm the caches, then --runs times; the median wall time and the largest peak
+resident memory are printed, with the PAF figures against their goals: show under 0.2 s, people at
+most half the GEDCOM time, peak memory under half the PAF file plus 50 MB.
+"""
+
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
+PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
+
+
+def measure(command, env):
+    start = time.perf_counter()
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    seconds = time.perf_counter() - start
+    if status != 0:
+        raise SystemExit(f"{' '.join(command)} failed with status {status}")
+    return seconds, usage.ru_maxrss / 1024.0
+
+
+def generated(generator, size, path):
+    if not os.path.exists(path):
+        subprocess.run([sys.executable, generator, str(size), path], check=True, stderr=subprocess.DEVNULL)
+    return path
+
+
+def timed(command, env, warmup, runs):
+    for _ in range(warmup):
+        measure(command, env)
+    results = [measure(command, env) for _ in range(runs)]
+    return statistics.median(s for s, _ in results), max(m for _, m in results)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--kinshelf", default=os.path.join(HERE, "..", "build-bench", "kinshelf"))
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--warmup", type=int, default=2)
+    parser.add_argument("--data", default=os.path.join(HERE, "..", "bench-data"))
+    parser.add_argument("--sizes", default="100000,1000000")
+    args = parser.parse_args()
+    data = os.path.abspath(args.data)
+    home = os.path.join(data, "homes", "paf")
+    os.makedirs(home, exist_ok=True)
+    env = dict(os.environ, XDG_DATA_HOME=home + "/data", XDG_CONFIG_HOME=home + "/config", HOME=home)
+    kinshelf = os.path.abspath(args.kinshelf)
+    for size in (int(s) for s in args.sizes.split(",")):
+        files = {
+            "GEDCOM": generated(GEDCOM_GENERATOR, size, os.path.join(data, f"gen-{size}.ged")),
+            "PAF 5": generated(PAF_GENERATOR, size, os.path.join(data, f"gen-{size}.paf")),
+        }
+        figures = {}
+        for label, path in files.items():
+            megabytes = os.path.getsize(path) / 1e6
+            for name, command in (("show", [kinshelf, "show", path]),
+                                  ("people json", [kinshelf, "people", path, "--format", "json"])):
+                wall, peak = timed(command, env, args.warmup, args.runs)
+                figures[label, name] = wall, peak
+                print(f"{size:>8} {label:<6} ({megabytes:6.1f} MB)  {name:<12} {wall:8.3f} s  {peak:8.1f} MB peak")
+        paf_megabytes = os.path.getsize(files["PAF 5"]) / 1e6
+        show, show_peak = figures["PAF 5", "show"]
+        people, people_peak = figures["PAF 5", "people json"]
+        ratio = people / figures["GEDCOM", "people json"][0]
+        limit = paf_megabytes / 2 + 50
+        print(f"{size:>8} goals: PAF show {show:.3f} s (< 0.2), people {ratio:.2f} x GEDCOM (<= 0.5), "
+              f"peak {max(show_peak, people_peak):.0f} MB (< {limit:.0f})")
+
+
+if __name__ == "__main__":
+    main()
