@@ -1,6 +1,7 @@
 // kinshelf show, people, person and family on PAF 3, 4 and 5 files the PAF writer made: the facts
 // come through, and the JSON has the keys the same commands give for a GEDCOM file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <regex>
 #include <set>
@@ -83,6 +84,15 @@ TEST_P(PafCommandsTest, AFileOfNoPafVersionIsRefusedByName) {
   const auto result = Run({"show", home_.WriteFile("odd.paf", std::string(64, 'x'))});
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find("Unknown PAF file format"), std::string::npos) << result.err;
+}
+
+TEST_P(PafCommandsTest, ADamagedFileIsRefusedWithItsNameAndTheDamage) {
+  const std::string file = PafFile();
+  ASSERT_EQ(truncate(file.c_str(), 5000), 0);
+  const auto result = Run({"people", file});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find(file + ": the file ends inside its header or first map block"), std::string::npos)
+      << result.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllVersions, PafCommandsTest,
