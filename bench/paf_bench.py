@@ -14,37 +14,20 @@ most half the GEDCOM time, peak memory under half the PAF file plus 50 MB.
 
 import argparse
 import os
-import statistics
 import subprocess
 import sys
-import time
+
+from bench_process import timed
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
 PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
 
 
-def measure(command, env):
-    start = time.perf_counter()
-    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(process.pid, 0)
-    seconds = time.perf_counter() - start
-    if status != 0:
-        raise SystemExit(f"{' '.join(command)} failed with status {status}")
-    return seconds, usage.ru_maxrss / 1024.0
-
-
 def generated(generator, size, path):
     if not os.path.exists(path):
         subprocess.run([sys.executable, generator, str(size), path], check=True, stderr=subprocess.DEVNULL)
     return path
-
-
-def timed(command, env, warmup, runs):
-    for _ in range(warmup):
-        measure(command, env)
-    results = [measure(command, env) for _ in range(runs)]
-    return statistics.median(s for s, _ in results), max(m for _, m in results)
 
 
 def main():

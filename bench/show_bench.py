@@ -13,23 +13,13 @@ side by side, as a command with {file} standing for the file, for example
 
 import argparse
 import os
-import statistics
 import subprocess
 import sys
-import time
+
+from bench_process import timed
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
-
-
-def measure(command, env):
-    start = time.perf_counter()
-    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(process.pid, 0)
-    seconds = time.perf_counter() - start
-    if status != 0:
-        raise SystemExit(f"{command[0]} failed with status {status}")
-    return seconds, usage.ru_maxrss / 1024.0
 
 
 def main():
@@ -56,12 +46,7 @@ def main():
         megabytes = os.path.getsize(path) / 1e6
         for name, template in readers:
             command = [part.replace("{file}", path) for part in template]
-            # Warm-up: the page cache, and on a virtual machine the memory it hands back and takes again.
-            for _ in range(args.warmup):
-                measure(command, env)
-            runs = [measure(command, env) for _ in range(args.runs)]
-            wall = statistics.median(seconds for seconds, _ in runs)
-            peak = max(memory for _, memory in runs)
+            wall, peak = timed(command, env, args.warmup, args.runs)
             print(f"{size:>8} individuals ({megabytes:6.1f} MB)  {name:<16} {wall:8.3f} s  {peak:8.1f} MB peak")
 
 

@@ -1,8 +1,10 @@
 // Writes JSON to a stream with byte-exact strings.
 #include "cli/JsonWriter.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -18,14 +20,31 @@ std::string Hex4(unsigned value) {
   return buffer;
 }
 
-// The number of bytes from `pos` that are printable ASCII needing no escape: they are copied as one.
+// Bytes that go into a JSON string as they are: printable ASCII but the quote and the backslash.
+constexpr std::array<bool, 256> kPlainBytes = [] {
+  std::array<bool, 256> plain{};
+  for (int c = 0x20; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+  return plain;
+}();
+
+// True when one of the eight bytes of `word` is not plain: below 0x20, 0x80 or above, a quote or a
+// backslash. The usual tests for a byte below a bound and for a zero byte (after an xor with the
+// byte looked for); they may flag more bytes than those, but never miss one.
+constexpr bool HasSpecialByte(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHighs = 0x8080808080808080;
+  const auto below = [](std::uint64_t x, std::uint64_t bound) { return (x - kOnes * bound) & ~x & kHighs; };
+  return (below(word, 0x20) | below(word ^ (kOnes * '"'), 1) | below(word ^ (kOnes * '\\'), 1) | (word & kHighs)) != 0;
+}
+
+// The number of plain bytes from `pos`: they are copied as one. Eight at a time while none is special.
 std::size_t PlainAsciiRun(std::string_view bytes, std::size_t pos) {
   std::size_t end = pos;
-  while (end < bytes.size()) {
-    const auto c = static_cast<unsigned char>(bytes[end]);
-    if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\') break;
-    ++end;
+  for (std::uint64_t word = 0; end + 8 <= bytes.size(); end += 8) {
+    std::memcpy(&word, bytes.data() + end, 8);
+    if (HasSpecialByte(word)) break;
   }
+  while (end < bytes.size() && kPlainBytes[static_cast<unsigned char>(bytes[end])]) ++end;
   return end - pos;
 }
 

@@ -2,8 +2,6 @@
 #include "paf/PafRecord.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 
 namespace kinshelf {
 
@@ -13,14 +11,16 @@ PafRecord::PafRecord(std::optional<ByteCursor> bytes) : exists_(bytes.has_value(
 
 std::uint32_t PafRecord::LittleEndian(std::size_t offset, std::size_t width) const {
   if (offset == paf::kMissing || offset > bytes_.size() || width > bytes_.size() - offset) return 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes_.data() + offset, width);
-    return value;
+  const unsigned char* at = bytes_.data() + offset;
+  switch (width) {
+    case 1:
+      return at[0];
+    case 2:
+      return static_cast<std::uint32_t>(at[0] | at[1] << 8);
+    default:
+      return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+             static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
   }
-  std::uint32_t value = 0;
-  for (std::size_t i = width; i > 0; --i) value = value << 8 | bytes_[offset + i - 1];
-  return value;
 }
 
 std::string PafRecord::Text(paf::TextField field) const {

@@ -45,7 +45,8 @@ class PafRecord {
   static bool IsLink(std::int32_t value) { return value != 0 && value != -1; }
 
  private:
-  // The `width` bytes at `offset`, lowest first; 0 when they don't all lie inside the record.
+  // The `width` (1, 2 or 4) bytes at `offset`, lowest first; 0 when they don't all lie inside the
+  // record.
   std::uint32_t LittleEndian(std::size_t offset, std::size_t width) const;
 
   std::span<const unsigned char> bytes_;

@@ -220,8 +220,8 @@ std::unique_ptr<WABSNote> WPAFCollection::Note(std::int32_t firstPiece) const {
 std::unique_ptr<WDate> WPAFCollection::PackedDate(const PafRecord& structure, std::size_t width) const {
   if (!structure.AnyNonZero(0, 4)) return nullptr;
   const auto bytes = structure.Bytes(0, width);
-  const WDate date = width == 6 ? WPafDate::FromPaf34(bytes) : WPafDate::FromPaf5(bytes, &file_);
-  return date.IsValid() ? std::make_unique<WDate>(date) : nullptr;
+  WDate date = width == 6 ? WPafDate::FromPaf34(bytes) : WPafDate::FromPaf5(bytes, &file_);
+  return date.IsValid() ? std::make_unique<WDate>(std::move(date)) : nullptr;
 }
 
 std::string WPAFCollection::EventPlaceText(const PafRecord& event) const {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <stdexcept>
 
 #include "model/WABSNote.h"
@@ -23,6 +24,17 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 // The relation codes of natural parents: PAF records no other kind.
 constexpr std::int32_t kFatherRelation = 1;
 constexpr std::int32_t kMotherRelation = 7;
+
+// The four events every individual record holds.
+struct VitalEvent {
+  EventKind kind;
+  std::size_t paf::IndividualFields::*field;
+  const char* name;
+};
+constexpr VitalEvent kVitalEvents[] = {{EventKind::kBirth, &paf::IndividualFields::birth, "Birth"},
+                                       {EventKind::kChristening, &paf::IndividualFields::christening, "Christening"},
+                                       {EventKind::kDeath, &paf::IndividualFields::death, "Death"},
+                                       {EventKind::kBurial, &paf::IndividualFields::burial, "Burial"}};
 
 bool Contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
   return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
@@ -87,31 +99,17 @@ std::int32_t WPAFIndividual::EventCount(EventKind kind) {
 }
 
 std::unique_ptr<WABSVitEvent> WPAFIndividual::GetEvent(EventKind kind, std::int32_t n) {
-  const auto& fields = collection_.Fields();
-  std::size_t offset = paf::kMissing;
-  const char* name = "";
-  switch (kind) {
-    case EventKind::kBirth:
-      offset = fields.individual.birth, name = "Birth";
-      break;
-    case EventKind::kChristening:
-      offset = fields.individual.christening, name = "Christening";
-      break;
-    case EventKind::kDeath:
-      offset = fields.individual.death, name = "Death";
-      break;
-    case EventKind::kBurial:
-      offset = fields.individual.burial, name = "Burial";
-      break;
-    case EventKind::kOther:
-      if (n < 1 || static_cast<std::size_t>(n) > OtherEvents().size()) return nullptr;
-      return MakeOtherEvent(OtherEvents()[static_cast<std::size_t>(n) - 1]);
-    default:
-      return nullptr;
+  if (kind == EventKind::kOther) {
+    if (n < 1 || static_cast<std::size_t>(n) > OtherEvents().size()) return nullptr;
+    return MakeOtherEvent(OtherEvents()[static_cast<std::size_t>(n) - 1]);
   }
-  const PafRecord structure = record_.Part(offset, fields.event.size);
+  const auto vital = std::find_if(std::begin(kVitalEvents), std::end(kVitalEvents),
+                                  [kind](const VitalEvent& event) { return event.kind == kind; });
+  if (vital == std::end(kVitalEvents)) return nullptr;
+  const auto& fields = collection_.Fields();
+  const PafRecord structure = record_.Part(fields.individual.*(vital->field), fields.event.size);
   if (!WPAFVitEvent::IsUsed(collection_, structure)) return nullptr;
-  return std::make_unique<WPAFVitEvent>(collection_, kind, structure, name, std::string());
+  return std::make_unique<WPAFVitEvent>(collection_, kind, structure, vital->name, std::string());
 }
 
 std::unique_ptr<WABSVitEvent> WPAFIndividual::MakeOtherEvent(const PafRecord& record) const {
