@@ -35,7 +35,8 @@ constexpr std::int32_t kItems = 40;
 void Sign(std::vector<std::uint8_t>& bytes) {
   if (bytes.size() < 12) bytes.resize(12);
   const std::string version = std::to_string(FUZZ_PAF_VERSION);
-  const std::string signature = FUZZ_PAF_VERSION == 500 ? version + '\0' + "PAF" + '\0' : std::string(4, '\0') + version + '\0';
+  const std::string signature =
+      FUZZ_PAF_VERSION == 500 ? version + '\0' + "PAF" + '\0' : std::string(4, '\0') + version + '\0';
   std::memcpy(bytes.data() + 4, signature.data(), 8);
 }
 

@@ -34,7 +34,8 @@ constexpr bool HasSpecialByte(std::uint64_t word) {
   constexpr std::uint64_t kOnes = 0x0101010101010101;
   constexpr std::uint64_t kHighs = 0x8080808080808080;
   const auto below = [](std::uint64_t x, std::uint64_t bound) { return (x - kOnes * bound) & ~x & kHighs; };
-  return (below(word, 0x20) | below(word ^ (kOnes * '"'), 1) | below(word ^ (kOnes * '\\'), 1) | (word & kHighs)) != 0;
+  return (below(word, 0x20) | below(word ^ (kOnes * '"'), 1) | below(word ^ (kOnes * '\\'), 1) |
+          (word & kHighs)) != 0;
 }
 
 // The number of plain bytes from `pos`: they are copied as one. Eight at a time while none is special.

@@ -16,7 +16,9 @@ std::string WABSCitation::CitationText() {
     text += part;
   };
   // A note without lines (PAF gives one where a citation or source has none) adds nothing.
-  const auto hasLines = [](const std::unique_ptr<WABSNote>& note) { return note != nullptr && !note->Lines().empty(); };
+  const auto hasLines = [](const std::unique_ptr<WABSNote>& note) {
+    return note != nullptr && !note->Lines().empty();
+  };
   if (const std::unique_ptr<WABSNote> note = GetNote(); hasLines(note)) append(NoteTextOf(note.get()));
   if (const std::unique_ptr<WABSSource> source = GetSource()) {
     append(source->GetFullText());

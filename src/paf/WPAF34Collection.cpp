@@ -19,8 +19,11 @@ struct OptionRow {
   std::string_view caption;
   std::size_t offset;
 };
-constexpr OptionRow kOptionRows[] = {
-    {"Verify names", 272}, {"Exact Match", 273}, {"Display LDS", 274}, {"Force Uppercase", 276}, {"Auto Cap", 277}};
+constexpr OptionRow kOptionRows[] = {{"Verify names", 272},
+                                     {"Exact Match", 273},
+                                     {"Display LDS", 274},
+                                     {"Force Uppercase", 276},
+                                     {"Auto Cap", 277}};
 
 std::string PrintIdentifierText(std::uint8_t code) {
   switch (code) {

@@ -21,7 +21,8 @@ class WPAF5Collection final : public WPAFCollection {
   std::vector<GenHeaderRec> GetHeaderInfo() override;
 
  protected:
-  std::unique_ptr<WABSIndividual> MakeIndividual(std::int32_t index, std::int32_t rin, PafRecord record) override;
+  std::unique_ptr<WABSIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
+                                                 PafRecord record) override;
 };
 
 }  // namespace kinshelf

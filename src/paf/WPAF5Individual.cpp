@@ -41,7 +41,8 @@ std::string WPAF5Individual::TextOfKind(int kind) const {
     met.push_back(offset);
     const PafRecord text = PafCollection().RecordAt(offset, paf::kIndividualTextStart + kMaxTextWidth);
     if (!text.Exists()) break;
-    if (text.Byte(paf::kIndividualTextKind) == kind) return text.Text({paf::kIndividualTextStart, kMaxTextWidth});
+    if (text.Byte(paf::kIndividualTextKind) == kind)
+      return text.Text({paf::kIndividualTextStart, kMaxTextWidth});
     offset = text.Int32(0);
   }
   return {};

@@ -34,15 +34,19 @@ WPAF5Name::NameParts WPAF5Name::Parse() const {
   if (!record.Exists()) return {};
   if (record.Byte(paf::kIndividualTextKind) != paf::kNameText) return {"<Unknown>", {}, {}};
   const auto length = static_cast<std::int16_t>(record.Word(paf::kIndividualTextLength));
-  const std::size_t stored = record.Size() > paf::kIndividualTextStart ? record.Size() - paf::kIndividualTextStart : 0;
-  const auto bytes = record.Bytes(paf::kIndividualTextStart, std::min<std::size_t>(std::max<int>(length, 0), stored));
+  const std::size_t stored =
+      record.Size() > paf::kIndividualTextStart ? record.Size() - paf::kIndividualTextStart : 0;
+  const auto bytes =
+      record.Bytes(paf::kIndividualTextStart, std::min<std::size_t>(std::max<int>(length, 0), stored));
   const std::string_view name(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   const std::size_t firstSlash = name.find('/');
   const std::string_view given = name.substr(0, firstSlash);
-  const std::string_view rest = firstSlash == std::string_view::npos ? std::string_view() : name.substr(firstSlash + 1);
+  const std::string_view rest =
+      firstSlash == std::string_view::npos ? std::string_view() : name.substr(firstSlash + 1);
   const std::size_t secondSlash = rest.find('/');
   const std::string_view surname = rest.substr(0, secondSlash);
-  const std::string_view suffix = secondSlash == std::string_view::npos ? std::string_view() : rest.substr(secondSlash + 1);
+  const std::string_view suffix =
+      secondSlash == std::string_view::npos ? std::string_view() : rest.substr(secondSlash + 1);
   return {TrimBlanks(Part(given)), Part(surname), TrimBlanks(Part(suffix))};
 }
 

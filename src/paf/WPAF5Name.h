@@ -18,7 +18,8 @@ class WPAFCollection;
 class WPAF5Name final : public WABSName {
  public:
   // The name in the text record at file offset `firstText`; the collection must outlive the name.
-  WPAF5Name(const WPAFCollection& collection, std::int32_t firstText) : collection_(collection), firstText_(firstText) {}
+  WPAF5Name(const WPAFCollection& collection, std::int32_t firstText)
+      : collection_(collection), firstText_(firstText) {}
 
   // Between the first and the second slash, untrimmed.
   std::string GetSurname() override { return Parts().surname; }

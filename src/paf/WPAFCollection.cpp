@@ -78,7 +78,8 @@ std::string WPAFCollection::GetFileDateText() {
 
 std::int32_t WPAFCollection::HighestRin() const {
   const std::int64_t capacity = file_.RecordCapacity(paf::kIndividualType);
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(HeaderNumber(fields_.header.individualCount), 0, capacity));
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(HeaderNumber(fields_.header.individualCount), 0, capacity));
 }
 
 bool WPAFCollection::Load() {
@@ -190,7 +191,8 @@ PafRecord WPAFCollection::Record(int type, std::int32_t number) const {
 
 PafRecord WPAFCollection::RecordAt(std::int64_t offset, std::size_t size) const {
   if (offset < 1 || offset >= file_.Size()) return {};
-  return PafRecord(file_.RecordAt(offset, std::min<std::size_t>(size, static_cast<std::size_t>(file_.Size() - offset))));
+  return PafRecord(
+      file_.RecordAt(offset, std::min<std::size_t>(size, static_cast<std::size_t>(file_.Size() - offset))));
 }
 
 std::string WPAFCollection::Text(std::int32_t link) const {

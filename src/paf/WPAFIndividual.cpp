@@ -31,10 +31,11 @@ struct VitalEvent {
   std::size_t paf::IndividualFields::*field;
   const char* name;
 };
-constexpr VitalEvent kVitalEvents[] = {{EventKind::kBirth, &paf::IndividualFields::birth, "Birth"},
-                                       {EventKind::kChristening, &paf::IndividualFields::christening, "Christening"},
-                                       {EventKind::kDeath, &paf::IndividualFields::death, "Death"},
-                                       {EventKind::kBurial, &paf::IndividualFields::burial, "Burial"}};
+constexpr VitalEvent kVitalEvents[] = {
+    {EventKind::kBirth, &paf::IndividualFields::birth, "Birth"},
+    {EventKind::kChristening, &paf::IndividualFields::christening, "Christening"},
+    {EventKind::kDeath, &paf::IndividualFields::death, "Death"},
+    {EventKind::kBurial, &paf::IndividualFields::burial, "Burial"}};
 
 bool Contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
   return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
@@ -42,7 +43,8 @@ bool Contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
 
 }  // namespace
 
-WPAFIndividual::WPAFIndividual(WPAFCollection& collection, std::int32_t index, std::int32_t rin, PafRecord record)
+WPAFIndividual::WPAFIndividual(WPAFCollection& collection, std::int32_t index, std::int32_t rin,
+                               PafRecord record)
     : WABSIndividual(collection, index),
       collection_(collection),
       rin_(rin),
@@ -61,7 +63,8 @@ void WPAFIndividual::Reset() {
 void WPAFIndividual::LoadRecord(std::int32_t index) {
   const std::int32_t rin = collection_.IndexToRIN(index);
   PafRecord record = collection_.Record(paf::kIndividualType, rin);
-  if (!record.Exists()) throw std::runtime_error("Error getting pointer to individual " + std::to_string(index));
+  if (!record.Exists())
+    throw std::runtime_error("Error getting pointer to individual " + std::to_string(index));
   SetIndex(index);
   rin_ = rin;
   record_ = record;
@@ -77,7 +80,8 @@ char WPAFIndividual::GetSex() {
 std::optional<WDate> WPAFIndividual::DateOfTime(std::size_t field) const {
   const std::int32_t seconds = record_.Int32(field);
   if (seconds == 0) return std::nullopt;
-  const auto day = CalendarDay::FromJulianDay(static_cast<std::uint32_t>(kUnixEpochJulianDay + seconds / kSecondsPerDay));
+  const auto day =
+      CalendarDay::FromJulianDay(static_cast<std::uint32_t>(kUnixEpochJulianDay + seconds / kSecondsPerDay));
   char text[32];
   std::snprintf(text, sizeof text, "%d %s %d", day.day, std::string(MonthAbbrev(day.month)).c_str(),
                 static_cast<int>(day.year));
@@ -115,9 +119,12 @@ std::unique_ptr<WABSVitEvent> WPAFIndividual::GetEvent(EventKind kind, std::int3
 std::unique_ptr<WABSVitEvent> WPAFIndividual::MakeOtherEvent(const PafRecord& record) const {
   const auto& fields = collection_.Fields();
   const PafRecord type = collection_.Record(paf::kEventTypeType, record.Int32(fields.otherEvent.eventType));
-  std::string name = type.Int32(fields.otherEvent.typeName) != 0 ? collection_.EventText(type.Int32(fields.otherEvent.typeName)) : "";
+  std::string name = type.Int32(fields.otherEvent.typeName) != 0
+                         ? collection_.EventText(type.Int32(fields.otherEvent.typeName))
+                         : "";
   std::string description = collection_.EventText(record.Int32(fields.otherEvent.description));
-  return std::make_unique<WPAFVitEvent>(collection_, EventKind::kOther, record.Part(fields.otherEvent.event, fields.event.size),
+  return std::make_unique<WPAFVitEvent>(collection_, EventKind::kOther,
+                                        record.Part(fields.otherEvent.event, fields.event.size),
                                         std::move(name), std::move(description));
 }
 
@@ -167,7 +174,8 @@ const std::vector<std::int32_t>& WPAFIndividual::SpouseFamilies() {
   spouseFamilies_.emplace();
   const auto& fields = collection_.Fields().marriage;
   for (std::int32_t mrin = record_.Int32(collection_.Fields().individual.firstSpouse);
-       PafRecord::IsLink(mrin) && !Contains(*spouseFamilies_, mrin) && spouseFamilies_->size() < kMaxSpouseFamilies;) {
+       PafRecord::IsLink(mrin) && !Contains(*spouseFamilies_, mrin) &&
+       spouseFamilies_->size() < kMaxSpouseFamilies;) {
     spouseFamilies_->push_back(mrin);
     const PafRecord family = collection_.Record(paf::kMarriageType, mrin);
     if (!family.Exists()) break;
@@ -180,7 +188,8 @@ const std::vector<std::int32_t>& WPAFIndividual::ParentLinks() {
   if (parentLinks_) return *parentLinks_;
   parentLinks_.emplace();
   for (std::int32_t link = record_.Int32(collection_.Fields().individual.firstParent);
-       PafRecord::IsLink(link) && !Contains(*parentLinks_, link) && parentLinks_->size() < kMaxParentFamilies;) {
+       PafRecord::IsLink(link) && !Contains(*parentLinks_, link) &&
+       parentLinks_->size() < kMaxParentFamilies;) {
     parentLinks_->push_back(link);
     const PafRecord child = collection_.Record(paf::kChildLinkType, link);
     if (!child.Exists()) break;
@@ -196,7 +205,8 @@ std::int32_t WPAFIndividual::GetSpouseFamily(std::int32_t n) {
 
 std::int32_t WPAFIndividual::GetParentFamily(std::int32_t n) {
   if (n < 1 || n > ParentFamilyCount()) return 0;
-  const PafRecord child = collection_.Record(paf::kChildLinkType, ParentLinks()[static_cast<std::size_t>(n) - 1]);
+  const PafRecord child =
+      collection_.Record(paf::kChildLinkType, ParentLinks()[static_cast<std::size_t>(n) - 1]);
   const std::int32_t family = child.Int32(collection_.Fields().childLink.family);
   return PafRecord::IsLink(family) ? family : 0;
 }

@@ -18,7 +18,8 @@ constexpr std::size_t kTextDateLink = 2;
 
 }  // namespace
 
-WPAFLDSEvent::WPAFLDSEvent(WPAFCollection& collection, EventKind kind, PafRecord structure, PafRecord extension)
+WPAFLDSEvent::WPAFLDSEvent(WPAFCollection& collection, EventKind kind, PafRecord structure,
+                           PafRecord extension)
     : WABSLDSEvent(kind),
       collection_(collection),
       structure_(structure),

@@ -160,7 +160,9 @@ std::int64_t WPAFMMF::BlockOffset(int map, int block) const {
 }
 
 int WPAFMMF::SizeOf(int type) const {
-  return type >= 0 && type < static_cast<int>(paf::kTypeCount) ? layout_->sizes[static_cast<std::size_t>(type)] : 0;
+  return type >= 0 && type < static_cast<int>(paf::kTypeCount)
+             ? layout_->sizes[static_cast<std::size_t>(type)]
+             : 0;
 }
 
 std::int64_t WPAFMMF::RecordCapacity(int type) const {

@@ -80,7 +80,9 @@ void WPAFMarriage::SortChildren() {
     auto individual = Collection().GetIndividual(child);
     births.emplace_back(child, individual != nullptr ? individual->GetEvent(EventKind::kBirth, 1) : nullptr);
   }
-  const auto dateOf = [](const auto& entry) { return entry.second != nullptr ? entry.second->Date() : nullptr; };
+  const auto dateOf = [](const auto& entry) {
+    return entry.second != nullptr ? entry.second->Date() : nullptr;
+  };
   for (std::size_t i = 0; i + 1 < births.size(); ++i) {
     const WDate* first = dateOf(births[i]);
     for (std::size_t j = i + 1; j < births.size(); ++j) {

@@ -11,8 +11,8 @@
 
 namespace kinshelf {
 
-WPAFVitEvent::WPAFVitEvent(WPAFCollection& collection, EventKind kind, PafRecord structure, std::string typeName,
-                           std::string description)
+WPAFVitEvent::WPAFVitEvent(WPAFCollection& collection, EventKind kind, PafRecord structure,
+                           std::string typeName, std::string description)
     : WABSVitEvent(kind),
       collection_(collection),
       structure_(structure),

@@ -19,7 +19,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 std::string Windows1252ToUtf8(std::string_view text) {
   // Most genealogy text is plain ASCII, which is the same in both.
-  if (std::all_of(text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+  if (std::all_of(text.begin(), text.end(),
+                  [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
     return std::string(text);
   std::string out;
   out.reserve(text.size() + text.size() / 4);

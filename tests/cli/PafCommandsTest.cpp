@@ -29,7 +29,8 @@ const char* const kGedcomFamily =
     "1 DEAT\n2 DATE 1970\n1 NOTE A note\n1 FAMS @F1@\n1 FAMC @F2@\n"
     "0 @I2@ INDI\n1 NAME Mary /Jones/\n1 SEX F\n1 FAMS @F1@\n"
     "0 @I3@ INDI\n1 NAME Tom /Smith/\n1 SEX M\n1 FAMC @F1@\n0 @I4@ INDI\n1 NAME Old /Smith/\n1 FAMS @F2@\n"
-    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1925\n1 CHIL @I3@\n0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I1@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1925\n1 CHIL @I3@\n0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL "
+    "@I1@\n"
     "0 @S1@ SOUR\n1 TITL Register\n0 TRLR\n";
 
 class PafCommandsTest : public CliTest, public testing::WithParamInterface<PafVersion> {
@@ -49,7 +50,8 @@ TEST_P(PafCommandsTest, EveryCommandShowsTheFamily) {
   EXPECT_NE(show.out.find("Deleted Individuals  1"), std::string::npos) << show.out;
   const auto people = Run({"people", file});
   ASSERT_EQ(people.status, 0) << people.err;
-  EXPECT_NE(people.out.find("John Henry /Smith/ Jr [1]  4 Mar 1850, Springfield, Ohio  Abt 1920"), std::string::npos)
+  EXPECT_NE(people.out.find("John Henry /Smith/ Jr [1]  4 Mar 1850, Springfield, Ohio  Abt 1920"),
+            std::string::npos)
       << people.out;
   const auto person = Run({"person", file, "1"});
   ASSERT_EQ(person.status, 0) << person.err;
@@ -97,7 +99,9 @@ TEST_P(PafCommandsTest, ADamagedFileIsRefusedWithItsNameAndTheDamage) {
 
 INSTANTIATE_TEST_SUITE_P(AllVersions, PafCommandsTest,
                          testing::Values(PafVersion::kPaf3, PafVersion::kPaf4, PafVersion::kPaf5),
-                         [](const auto& info) { return "Paf" + std::to_string(static_cast<int>(info.param)); });
+                         [](const auto& info) {
+                           return "Paf" + std::to_string(static_cast<int>(info.param));
+                         });
 
 }  // namespace
 }  // namespace kinshelf::test

@@ -21,11 +21,11 @@
 namespace kinshelf {
 namespace {
 
+using test::kPafIndividual;
 using test::PafDamage;
 using test::PafDescription;
 using test::PafVersion;
 using test::PafWrittenFile;
-using test::kPafIndividual;
 
 struct Opened {
   test::ScratchFolder folder;
@@ -99,7 +99,9 @@ TEST_P(Paf34Test, AnOrdinanceWithoutTempleTakesTheExtensionPlaceButASealingDoesN
 }
 
 INSTANTIATE_TEST_SUITE_P(Paf3And4, Paf34Test, ::testing::Values(PafVersion::kPaf3, PafVersion::kPaf4),
-                         [](const auto& info) { return "Paf" + std::to_string(static_cast<int>(info.param)); });
+                         [](const auto& info) {
+                           return "Paf" + std::to_string(static_cast<int>(info.param));
+                         });
 
 TEST(Paf5Test, ANameTextWithoutSlashesIsAllGivenNames) {
   Opened opened(test::RichFamily(), PafVersion::kPaf5);

@@ -27,14 +27,14 @@
 namespace kinshelf {
 namespace {
 
-using test::PafDamage;
-using test::PafVersion;
-using test::PafWrittenFile;
 using test::kPafChildLink;
 using test::kPafCitation;
 using test::kPafIndividual;
 using test::kPafMarriage;
 using test::kPafOtherEvent;
+using test::PafDamage;
+using test::PafVersion;
+using test::PafWrittenFile;
 
 using Damage = std::function<void(const PafDamage&, const PafWrittenFile&)>;
 using Check = std::function<void(WABSCollection&)>;
@@ -57,51 +57,73 @@ const auto& Layout(const PafWrittenFile& file) {
 const std::vector<DamageRow>& Rows() {
   static const std::vector<DamageRow> rows{
       {"a husband's next marriage looping back to the first", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafMarriage, 2, Layout(f).marriage.husbandNext), 1); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafMarriage, 2, Layout(f).marriage.husbandNext), 1);
+       },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 1)->SpouseFamilyCount(), 2); }},
       {"a child's next parent link naming itself", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafChildLink, 1, Layout(f).childLink.nextParent), 1); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafChildLink, 1, Layout(f).childLink.nextParent), 1);
+       },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 5)->ParentFamilyCount(), 1); }},
       {"a family's last child link leading back to its first", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafChildLink, 3, Layout(f).childLink.nextChild), 1); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafChildLink, 3, Layout(f).childLink.nextChild), 1);
+       },
        [](WABSCollection& c) { EXPECT_EQ(c.GetMarriage(1)->ChildCount(), 3); }},
       {"a citation chain looping back to its first", true,
        [](const PafDamage& d, const PafWrittenFile& f) {
          std::int32_t last = d.Int32At(f.FirstCitationLink(1));
          for (int n = 1; n < 150; ++n) last = d.Int32At(f.NextCitationLink(last));
-         d.SetInt32(f.NextCitationLink(last), d.Int32At(f.NextCitationLink(d.Int32At(f.FirstCitationLink(1)))));
+         d.SetInt32(f.NextCitationLink(last),
+                    d.Int32At(f.NextCitationLink(d.Int32At(f.FirstCitationLink(1)))));
        },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 1)->CitationCount(), 150); }},
       {"a note piece naming itself as the next", true,
        [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.NextNotePieceLink(1), 1); },
-       [](WABSCollection& c) { EXPECT_EQ(Person(c, 1)->NoteText(), "Farmer all his life.\r\nMoved west in 1870."); }},
+       [](WABSCollection& c) {
+         EXPECT_EQ(Person(c, 1)->NoteText(), "Farmer all his life.\r\nMoved west in 1870.");
+       }},
       {"a name link past the end of the file", true,
        [](const PafDamage& d, const PafWrittenFile& f) { d.PointOutside(f.NameLink(1)); },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 1)->GetName()->GetSurname(), ""); }},
       {"a husband RIN beyond the individuals", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafMarriage, 1, Layout(f).marriage.husband), 100000); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafMarriage, 1, Layout(f).marriage.husband), 100000);
+       },
        [](WABSCollection& c) { EXPECT_EQ(c.GetMarriage(1)->GetHusband(), 0); }},
       {"a first spouse family beyond the marriages", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafIndividual, 3, Layout(f).individual.spouseFamily), 100000); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafIndividual, 3, Layout(f).individual.spouseFamily), 100000);
+       },
        [](WABSCollection& c) { EXPECT_EQ(c.GetMarriage(Person(c, 3)->GetSpouseFamily(1)), nullptr); }},
       {"a first parent link beyond the child links", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafIndividual, 5, Layout(f).individual.parentLink), 100000); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafIndividual, 5, Layout(f).individual.parentLink), 100000);
+       },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 5)->GetParentFamily(1), 0); }},
       {"a family's first child link beyond the child links", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafMarriage, 1, Layout(f).marriage.child), 100000); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafMarriage, 1, Layout(f).marriage.child), 100000);
+       },
        [](WABSCollection& c) { EXPECT_EQ(c.GetMarriage(1)->ChildCount(), 0); }},
       {"a child link naming a deleted individual", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafChildLink, 2, Layout(f).childLink.child), 4); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafChildLink, 2, Layout(f).childLink.child), 4);
+       },
        [](WABSCollection& c) { EXPECT_EQ(c.GetMarriage(1)->ChildCount(), 2); }},
       {"a deleted-individual chain naming itself", true,
        [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.NextDeletedIndividualLink(4), 4); },
        [](WABSCollection& c) { EXPECT_EQ(c.IndividualCount(), 8); }},
       {"an individual count far beyond the records", true,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(Layout(f).header.individuals, 0x7fffffff); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(Layout(f).header.individuals, 0x7fffffff);
+       },
        [](WABSCollection& c) { EXPECT_LT(c.IndividualCount(), 1000); }},
       {"a citation naming a source past the records", true,
        [](const PafDamage& d, const PafWrittenFile& f) {
-         d.SetInt32(f.Field(kPafCitation, d.Int32At(f.FirstCitationLink(1)), Layout(f).citation.source), 100000);
+         d.SetInt32(f.Field(kPafCitation, d.Int32At(f.FirstCitationLink(1)), Layout(f).citation.source),
+                    100000);
        },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 1)->GetCitation(1)->GetSource()->GetTitle(), ""); }},
       {"a birth place link into the middle of a record", true,
@@ -111,10 +133,14 @@ const std::vector<DamageRow>& Rows() {
        },
        [](WABSCollection& c) { EXPECT_LE(Person(c, 1)->EventPlaceText(EventKind::kBirth, 1).size(), 600U); }},
       {"an additional event naming itself as the next", false,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafOtherEvent, 2, Layout(f).otherEvent.next), 1); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafOtherEvent, 2, Layout(f).otherEvent.next), 1);
+       },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 1)->EventCount(EventKind::kOther), 2); }},
       {"an event type number past the records", false,
-       [](const PafDamage& d, const PafWrittenFile& f) { d.SetInt32(f.Field(kPafOtherEvent, 1, Layout(f).otherEvent.type), 100000); },
+       [](const PafDamage& d, const PafWrittenFile& f) {
+         d.SetInt32(f.Field(kPafOtherEvent, 1, Layout(f).otherEvent.type), 100000);
+       },
        [](WABSCollection& c) { EXPECT_EQ(Person(c, 1)->GetEvent(EventKind::kOther, 1)->TypeName(), ""); }},
   };
   return rows;
@@ -152,7 +178,9 @@ TEST_P(WPAFCollectionDamageTest, EachDamagedLinkGivesItsOutcome) {
 
 INSTANTIATE_TEST_SUITE_P(AllVersions, WPAFCollectionDamageTest,
                          ::testing::Values(PafVersion::kPaf3, PafVersion::kPaf4, PafVersion::kPaf5),
-                         [](const auto& info) { return "Paf" + std::to_string(static_cast<int>(info.param)); });
+                         [](const auto& info) {
+                           return "Paf" + std::to_string(static_cast<int>(info.param));
+                         });
 
 }  // namespace
 }  // namespace kinshelf

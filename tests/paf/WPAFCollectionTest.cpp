@@ -34,7 +34,9 @@ class WPAFCollectionTest : public ::testing::TestWithParam<PafVersion> {
   void SetUp() override { family_ = test::OpenFamily(test::RichFamily(), GetParam(), folder_, options_); }
 
   bool Paf3() const { return GetParam() == PafVersion::kPaf3; }
-  std::unique_ptr<WABSIndividual> Person(std::int32_t rin) { return family_->GetIndividual(family_->RINToIndex(rin)); }
+  std::unique_ptr<WABSIndividual> Person(std::int32_t rin) {
+    return family_->GetIndividual(family_->RINToIndex(rin));
+  }
 
   test::ScratchFolder folder_;
   WOptions options_;
@@ -74,7 +76,8 @@ TEST_P(WPAFCollectionTest, AnIndividualReadsBackAsWritten) {
   ASSERT_NE(john->GetChangedDate(), nullptr);
   EXPECT_EQ(john->ChangedDateText(), "2 Jan 1970");
   const WDate* created = john->GetCreatedDate();
-  EXPECT_EQ(created != nullptr ? created->DisplayText() : "none", GetParam() == PafVersion::kPaf5 ? "none" : "1 Jan 1970");
+  EXPECT_EQ(created != nullptr ? created->DisplayText() : "none",
+            GetParam() == PafVersion::kPaf5 ? "none" : "1 Jan 1970");
 }
 
 TEST_P(WPAFCollectionTest, EveryCitationOfALongChainCanBeFetched) {
@@ -194,7 +197,8 @@ std::vector<std::string> AllPages(WABSCollection& family) {
   std::vector<std::string> rows;
   for (std::int32_t index = 1; index <= family.IndividualCount(); ++index) {
     for (const FactRow& row : BuildIndividualPage(family, index).facts)
-      rows.push_back(row.caption + "|" + row.date + "|" + row.place + "|" + row.description + "|" + row.sources + "|" + row.notes);
+      rows.push_back(row.caption + "|" + row.date + "|" + row.place + "|" + row.description + "|" +
+                     row.sources + "|" + row.notes);
   }
   return rows;
 }
@@ -220,7 +224,9 @@ TEST_P(WPAFCollectionTest, TheLayoutOfAFileDoesNotChangeWhatItShows) {
 
 INSTANTIATE_TEST_SUITE_P(AllVersions, WPAFCollectionTest,
                          ::testing::Values(PafVersion::kPaf3, PafVersion::kPaf4, PafVersion::kPaf5),
-                         [](const auto& info) { return "Paf" + std::to_string(static_cast<int>(info.param)); });
+                         [](const auto& info) {
+                           return "Paf" + std::to_string(static_cast<int>(info.param));
+                         });
 
 }  // namespace
 }  // namespace kinshelf

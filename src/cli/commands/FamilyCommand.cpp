@@ -111,15 +111,17 @@ class FamilyCommand : public Command {
   }
 
  private:
-  CommandSpec spec_{"family",
-                    "FILE WHO",
-                    "show one family of an individual",
-                    "Shows the individual WHO (an index, or an identifier such as @I12@ or I12, in a PAF file a "
-                    "RIN such as @12@) of a GEDCOM or PAF file with the spouse of its N-th spouse family, both pairs of parents, the marriage's "
-                    "date and place, and the children with sex, name, birth and death.",
-                    {{"spouse", "N", "show the N-th spouse family (default 1)"}, kFormatOptionNoCsv},
-                    2,
-                    2};
+  CommandSpec spec_{
+      "family",
+      "FILE WHO",
+      "show one family of an individual",
+      "Shows the individual WHO (an index, or an identifier such as @I12@ or I12, in a PAF file a "
+      "RIN such as @12@) of a GEDCOM or PAF file with the spouse of its N-th spouse family, "
+      "both pairs of parents, the marriage's date and place, and the children with sex, name, "
+      "birth and death.",
+      {{"spouse", "N", "show the N-th spouse family (default 1)"}, kFormatOptionNoCsv},
+      2,
+      2};
 };
 
 }  // namespace

@@ -52,7 +52,13 @@ void WriteJson(GenealogyFile& file, const std::optional<std::string>& filter, st
   JsonWriter json(out);
   json.BeginArray();
   ForEachLine(file, filter, [&json](const PersonLine& line) {
-    json.BeginObject().Key("index").Number(line.index).Key("id").String(line.id).Key("name").String(line.name);
+    json.BeginObject()
+        .Key("index")
+        .Number(line.index)
+        .Key("id")
+        .String(line.id)
+        .Key("name")
+        .String(line.name);
     json.Key("birth").String(line.Birth()).Key("birth_date").String(line.birthDate);
     json.Key("birth_place").String(line.birthPlace).Key("death").String(line.Death());
     json.Key("death_date").String(line.deathDate).Key("death_place").String(line.deathPlace).EndObject();
@@ -63,8 +69,8 @@ void WriteJson(GenealogyFile& file, const std::optional<std::string>& filter, st
 void WriteCsv(GenealogyFile& file, const std::optional<std::string>& filter, std::ostream& out) {
   out << "index,id,name,birth,death\r\n";
   ForEachLine(file, filter, [&out](const PersonLine& line) {
-    out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ',' << CsvField(line.Birth())
-        << ',' << CsvField(line.Death()) << "\r\n";
+    out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ','
+        << CsvField(line.Birth()) << ',' << CsvField(line.Death()) << "\r\n";
   });
 }
 
@@ -99,14 +105,15 @@ class PeopleCommand : public Command {
   }
 
  private:
-  CommandSpec spec_{"people",
-                    "FILE",
-                    "list the individuals of a genealogy file",
-                    "Lists every individual of a GEDCOM or PAF file in index order: index, identifier, name with "
-                    "identifier, birth and death (date, place).",
-                    {{"name", "TEXT", "only individuals whose name contains TEXT (any case)"}, kFormatOption},
-                    1,
-                    1};
+  CommandSpec spec_{
+      "people",
+      "FILE",
+      "list the individuals of a genealogy file",
+      "Lists every individual of a GEDCOM or PAF file in index order: index, identifier, name with "
+      "identifier, birth and death (date, place).",
+      {{"name", "TEXT", "only individuals whose name contains TEXT (any case)"}, kFormatOption},
+      1,
+      1};
 };
 
 }  // namespace

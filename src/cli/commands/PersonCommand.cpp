@@ -78,7 +78,8 @@ class PersonCommand : public Command {
       "FILE WHO",
       "show one individual's facts",
       "Shows the individual WHO (an index, or an identifier such as @I12@ or I12, in a PAF file a "
-      "RIN such as @12@) of a GEDCOM or PAF file: sex, modified date, and every fact with its date, place, age, description, sources "
+      "RIN such as @12@) of a GEDCOM or PAF file: sex, modified date, and every fact with its date, place, "
+      "age, description, sources "
       "and notes, as the settings UseLDS, Chrono and the name settings shape them.",
       {kFormatOptionNoCsv},
       2,

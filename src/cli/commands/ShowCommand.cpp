@@ -94,14 +94,15 @@ class ShowCommand : public Command {
   }
 
  private:
-  CommandSpec spec_{"show",
-                    "FILE",
-                    "show a genealogy file's header, submitter and statistics",
-                    "Reads a GEDCOM or PAF file and shows what its header says, its submitter, and its statistics: "
-                    "size, date, load time and the numbers of individuals, marriages, notes and sources.",
-                    {kFormatOptionNoCsv},
-                    1,
-                    1};
+  CommandSpec spec_{
+      "show",
+      "FILE",
+      "show a genealogy file's header, submitter and statistics",
+      "Reads a GEDCOM or PAF file and shows what its header says, its submitter, and its statistics: "
+      "size, date, load time and the numbers of individuals, marriages, notes and sources.",
+      {kFormatOptionNoCsv},
+      1,
+      1};
 };
 
 }  // namespace
