@@ -1,7 +1,7 @@
 // kinshelf bookmark: sets, clears or inverts the bookmark of catalogued files.
+#include "catalog/CatalogSession.h"
 #include "catalog/store/TransactionScope.h"
 #include "cli/FileArgument.h"
-#include "cli/Session.h"
 #include "cli/commands/Commands.h"
 
 namespace kinshelf::cli {
@@ -14,7 +14,7 @@ class BookmarkCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     if (args.Has("off") && args.Has("toggle")) throw UsageError("--off and --toggle cannot be used together");
-    Session session;
+    CatalogSession session;
     WFileStore& store = session.Store();
     // Every name is checked before anything changes, so a typo changes nothing.
     std::vector<std::int32_t> ids;

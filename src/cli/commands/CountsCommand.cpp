@@ -1,9 +1,9 @@
 // kinshelf counts: how many files of each kind the catalog holds, in the side panel's order.
+#include "catalog/CatalogSession.h"
 #include "catalog/FileKinds.h"
 #include "catalog/store/WFileStoreFile.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "text/CountFormat.h"
@@ -19,7 +19,7 @@ class CountsCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, true);
-    Session session;
+    CatalogSession session;
     std::vector<std::pair<std::string, std::int64_t>> counts;
     std::int64_t total = 0;
     for (const auto& info : kFileKinds) {

@@ -1,9 +1,9 @@
 // kinshelf exclude: leaves a file, or a folder with everything below it, out of the catalog: its
 // rows are removed and an exclusion entry keeps later searches from adding them again.
+#include "catalog/CatalogSession.h"
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/TransactionScope.h"
 #include "cli/FileArgument.h"
-#include "cli/Session.h"
 #include "cli/commands/Commands.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileInfo.h"
@@ -67,7 +67,7 @@ class ExcludeCommand : public Command {
   const CommandSpec& Spec() const override { return spec_; }
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
-    Session session;
+    CatalogSession session;
     WFileStore& store = session.Store();
     WFileExcludeList list(WFileExcludeList::DefaultFileName());
     const Target target = TargetOf(store, args);

@@ -1,11 +1,11 @@
 // kinshelf exclusions: shows the exclusion list as the search dialog lists it, and edits it.
 #include <charconv>
 
+#include "catalog/CatalogSession.h"
 #include "catalog/exclusions/ExcludeChoice.h"
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "platform/FileInfo.h"
@@ -64,7 +64,7 @@ class ExclusionsCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, false);
     if (args.Has("no-subfolders") && !args.Has("add")) throw UsageError("--no-subfolders goes with --add");
-    Session session;
+    CatalogSession session;
     WFileExcludeList list(WFileExcludeList::DefaultFileName());
     const bool edits = args.Has("clear") || args.Has("remove") || args.Has("add");
     Edit(args, list);

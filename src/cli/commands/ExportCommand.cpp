@@ -1,7 +1,7 @@
 // kinshelf export: writes the listing as comma-separated text to a file.
 #include "catalog/CatalogExport.h"
+#include "catalog/CatalogSession.h"
 #include "cli/ListingOptions.h"
-#include "cli/Session.h"
 #include "cli/commands/Commands.h"
 #include "fileaccess/WIntArray.h"
 #include "text/CountFormat.h"
@@ -18,7 +18,7 @@ class ExportCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const ListingFilter filter = ListingFilterOf(args);
-    Session session;
+    CatalogSession session;
     const auto ids = session.Store().List(filter);
     const std::string& file = args.Positional()[0];
     const std::string count = FormatCount(ids->Count()) + (ids->Count() == 1 ? " file" : " files");

@@ -2,9 +2,9 @@
 // the children.
 #include <charconv>
 
+#include "catalog/CatalogSession.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TerminalText.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
@@ -95,7 +95,7 @@ class FamilyCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, false);
     const std::int32_t position = SpousePosition(args);
-    Session session;
+    CatalogSession session;
     GenealogyFile file(args.Positional()[0], session.Options());
     const auto page = BuildFamilyPage(file.Collection(), file.FindIndividual(args.Positional()[1]), position);
     if (page.count > 0 && page.position != position) {

@@ -2,11 +2,11 @@
 #include <cstdio>
 #include <optional>
 
+#include "catalog/CatalogSession.h"
 #include "catalog/store/WFileStoreFile.h"
 #include "cli/JsonWriter.h"
 #include "cli/ListingOptions.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "fileaccess/WIntArray.h"
@@ -125,7 +125,7 @@ class ListCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const ListingFilter filter = ListingFilterOf(args);
     const OutputFormat format = FormatOf(args);
-    Session session;
+    CatalogSession session;
     const auto ids = session.Store().List(filter);
     std::vector<Row> rows;
     rows.reserve(static_cast<std::size_t>(ids->Count()));

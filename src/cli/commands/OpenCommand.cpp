@@ -4,11 +4,11 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "catalog/CatalogSession.h"
 #include "catalog/programs/ProgramAssociations.h"
 #include "catalog/programs/ProgramDiscovery.h"
 #include "catalog/store/WFileStoreFile.h"
 #include "cli/FileArgument.h"
-#include "cli/Session.h"
 #include "cli/commands/Commands.h"
 #include "platform/FileInfo.h"
 #include "platform/Paths.h"
@@ -27,7 +27,7 @@ std::string NotFoundMessage(const std::string& path, const std::string& folder, 
 }
 
 // The kind's program, looking for installed programs first when none is set, as start-up does.
-std::string ProgramFor(Session& session, FileKind kind) {
+std::string ProgramFor(CatalogSession& session, FileKind kind) {
   if (ProgramSettingForKind(kind) < 0)
     throw std::runtime_error("no program opens files of kind " + std::to_string(KindCode(kind)));
   std::string program = ProgramForKind(session.Options(), kind);
@@ -62,7 +62,7 @@ class OpenCommand : public Command {
   const CommandSpec& Spec() const override { return spec_; }
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
-    Session session;
+    CatalogSession session;
     const auto record = session.Store().GetFile(CatalogFileId(session.Store(), args.Positional()[0]));
     const std::string path = record->FullPath();
     const std::string folder(platform::FolderPart(path));

@@ -1,7 +1,7 @@
 // kinshelf people: every individual of a genealogy file, one line each, in index order.
+#include "catalog/CatalogSession.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "model/ItemTexts.h"
@@ -91,7 +91,7 @@ class PeopleCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, true);
-    Session session;
+    CatalogSession session;
     GenealogyFile file(args.Positional()[0], session.Options());
     const auto filter = args.Value("name");
     if (format == OutputFormat::kJson) {

@@ -1,7 +1,7 @@
 // kinshelf person: one individual's page of the details view: sex, modified date and every fact.
+#include "catalog/CatalogSession.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TerminalText.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
@@ -61,7 +61,7 @@ class PersonCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, false);
-    Session session;
+    CatalogSession session;
     GenealogyFile file(args.Positional()[0], session.Options());
     const auto page = BuildIndividualPage(file.Collection(), file.FindIndividual(args.Positional()[1]));
     if (format == OutputFormat::kJson) {

@@ -1,11 +1,11 @@
 // kinshelf programs: looks for the installed genealogy programs, as start-up does, and shows the
 // program set for each kind of file and the companion viewer.
+#include "catalog/CatalogSession.h"
 #include "catalog/FileKinds.h"
 #include "catalog/programs/ProgramAssociations.h"
 #include "catalog/programs/ProgramDiscovery.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 
@@ -59,7 +59,7 @@ class ProgramsCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, false);
-    Session session;
+    CatalogSession session;
     if (DiscoverPrograms(session.Options())) session.Options().Save();
     const auto rows = RowsOf(session.Options());
     format == OutputFormat::kJson ? WriteJson(io.out, rows) : WriteText(io.out, rows);

@@ -1,11 +1,11 @@
 // kinshelf refresh: re-examines the listed files; rows of files that are gone are removed.
 #include "catalog/CatalogRefresh.h"
+#include "catalog/CatalogSession.h"
 #include "cli/Interruption.h"
 #include "cli/JsonWriter.h"
 #include "cli/ListingOptions.h"
 #include "cli/OutputFormat.h"
 #include "cli/ProgressLine.h"
-#include "cli/Session.h"
 #include "cli/commands/Commands.h"
 #include "fileaccess/WIntArray.h"
 #include "text/CountFormat.h"
@@ -38,7 +38,7 @@ class RefreshCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const ListingFilter filter = ListingFilterOf(args);
     const OutputFormat format = FormatOf(args, false);
-    Session session;
+    CatalogSession session;
     const auto ids = session.Store().List(filter);
     CatalogRefresh refresh(session.Store(), *ids);
     Interruption interruption;

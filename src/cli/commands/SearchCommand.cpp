@@ -1,5 +1,6 @@
 // kinshelf search: the catalog search of the chosen folders or drives.
 #include "catalog/CatalogSearch.h"
+#include "catalog/CatalogSession.h"
 #include "catalog/SearchDrives.h"
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/WFileStoreFile.h"
@@ -8,7 +9,6 @@
 #include "cli/ListingOptions.h"
 #include "cli/OutputFormat.h"
 #include "cli/ProgressLine.h"
-#include "cli/Session.h"
 #include "cli/TerminalText.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
@@ -118,7 +118,7 @@ class SearchCommand : public Command {
     if (args.Has("keep") && args.Has("no-keep"))
       throw UsageError("--keep and --no-keep cannot be used together");
     const OutputFormat format = FormatOf(args, false);
-    Session session;
+    CatalogSession session;
     const auto drives = DriveLines(session.Options());
     if (args.Has("list-drives")) {
       WriteDrives(drives, format, io.out);

@@ -1,8 +1,8 @@
 // kinshelf settings: shows every setting, shows one, or changes one and saves the settings file.
+#include "catalog/CatalogSession.h"
 #include "cli/JsonWriter.h"
 #include "cli/NearestName.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/SettingValue.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
@@ -54,7 +54,7 @@ class SettingsCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args);
-    Session session;
+    CatalogSession session;
     WOptions& options = session.Options();
     const auto& positional = args.Positional();
     if (positional.empty()) {

@@ -1,8 +1,8 @@
 // kinshelf show: what the details view's header page shows about a genealogy file: its header, its
 // submitter and its statistics.
+#include "catalog/CatalogSession.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
-#include "cli/Session.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "model/pages/HeaderPage.h"
@@ -82,7 +82,7 @@ class ShowCommand : public Command {
 
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, false);
-    Session session;
+    CatalogSession session;
     GenealogyFile file(args.Positional()[0], session.Options());
     const HeaderPage page = BuildHeaderPage(file.Collection(), file.LoadSeconds());
     if (format == OutputFormat::kJson) {

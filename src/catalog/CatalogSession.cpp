@@ -1,12 +1,12 @@
 // What every command has at hand, made as the program's start-up makes it.
-#include "cli/Session.h"
+#include "catalog/CatalogSession.h"
 
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/programs/ProgramDiscovery.h"
 
-namespace kinshelf::cli {
+namespace kinshelf {
 
-Session::Session() {
+CatalogSession::CatalogSession() {
   options_.Open(WOptions::DefaultPath());
   options_.Load(WOptions::kCatalogKind);
   store_ = std::make_unique<WFileStore>(WFileStore::DefaultBaseName());
@@ -14,4 +14,4 @@ Session::Session() {
   DiscoverPrograms(options_);
 }
 
-}  // namespace kinshelf::cli
+}  // namespace kinshelf

@@ -1,0 +1,321 @@
+// The main window.
+#include "app/TMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "app/CatalogDelegate.h"
+#include "app/CatalogHeader.h"
+#include "app/CatalogModel.h"
+#include "app/FilterPanel.h"
+#include "app/SelectedFilePanel.h"
+#include "catalog/CatalogSession.h"
+#include "catalog/programs/ProgramAssociations.h"
+#include "catalog/store/WFileStoreFile.h"
+#include "platform/FileInfo.h"
+#include "settings/WOptions.h"
+
+namespace kinshelf {
+
+namespace {
+
+constexpr int kMinimumColumnWidths[CatalogModel::kColumnCount] = {100, 100, 80, 100, 50};
+constexpr int kColumnPadding = 14;
+constexpr int kSidePanelBaseWidth = 213;
+
+// The screen's horizontal pixels per inch over 96, when above 96.
+double ScaleFactor() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+  return dpi > 96.0 ? dpi / 96.0 : 1.0;
+}
+
+// While it lives, the cursor shows that the window is busy.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+ListingFilter SortingOf(const WOptions& options) {
+  ListingFilter sorting;
+  const int column = options.GetInt(opt::FileColumn);
+  sorting.sortColumn =
+      static_cast<ListingColumn>(column >= 1 && column <= CatalogModel::kColumnCount ? column : 1);
+  sorting.ascending = options.GetBool(opt::FCAtoZ);
+  return sorting;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(CatalogSession& session, QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      model_(new CatalogModel(session.Store(), session.Options(), this)),
+      grid_(new QTableView(this)),
+      sorting_(SortingOf(session.Options())) {
+  setObjectName("mainForm");
+  setWindowTitle(QStringLiteral("Orrinvale Kinshelf 1.02"));
+  BuildActions();
+  BuildLayout();
+  filters_->LoadSettings();
+  ApplySideFont(session_.Options().GetInt(opt::SideFontZoom));
+  ApplyListFont(session_.Options().GetInt(opt::FontZoom));
+  Rebuild();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildActions() {
+  openFolder_ = new QAction(tr("Open to file's folder "), this);
+  openFolder_->setObjectName("actLeftSideOpenFolder");
+  openFile_ = new QAction(tr("Open file"), this);
+  openFile_->setObjectName("actLeftSideOpenWith");
+  openFile_->setShortcut(Qt::CTRL | Qt::Key_O);
+  bookmark_ = new QAction(tr("BookMark"), this);
+  bookmark_->setObjectName("actLeftSideBookMark");
+  bookmark_->setShortcut(Qt::CTRL | Qt::Key_B);
+  connect(openFolder_, &QAction::triggered, this, &TMainForm::OpenFolder);
+  connect(openFile_, &QAction::triggered, this, &TMainForm::OpenFile);
+  connect(bookmark_, &QAction::triggered, this, &TMainForm::ToggleBookmark);
+}
+
+void TMainForm::BuildLayout() {
+  auto* about = new QAction(tr("About"), this);
+  about->setObjectName("actAbout");
+  connect(about, &QAction::triggered, this, &TMainForm::ShowAbout);
+  auto* findName = new QAction(tr("Filter by name"), this);
+  findName->setShortcut(QKeySequence::Find);
+  auto* quit = new QAction(tr("Quit"), this);
+  quit->setShortcut(QKeySequence::Quit);
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+  QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+  fileMenu->addActions({openFile_, openFolder_, bookmark_, findName});
+  fileMenu->addSeparator();
+  fileMenu->addAction(quit);
+  menuBar()->addMenu(tr("&Help"))->addAction(about);
+  QToolBar* toolbar = addToolBar(tr("Main"));
+  toolbar->setObjectName("toolbar");
+  toolbar->setMovable(false);
+  toolbar->addAction(about);
+
+  side_ = new QWidget(this);
+  auto* sideLayout = new QVBoxLayout(side_);
+  filters_ = new FilterPanel(session_.Options(), side_);
+  selected_ = new SelectedFilePanel(session_.Options(), {openFolder_, openFile_, bookmark_}, side_);
+  sideLayout->addWidget(filters_);
+  sideLayout->addWidget(selected_);
+  sideLayout->addStretch();
+  connect(filters_, &FilterPanel::FilterChanged, this, [this] { Rebuild(); });
+  connect(findName, &QAction::triggered, filters_, &FilterPanel::FocusNameFilter);
+
+  grid_->setObjectName("grdFiles");
+  grid_->setModel(model_);
+  auto* header = new CatalogHeader(*model_, grid_);
+  grid_->setHorizontalHeader(header);
+  grid_->setItemDelegate(new CatalogDelegate(*model_, grid_));
+  grid_->verticalHeader()->hide();
+  grid_->setShowGrid(false);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  header->setStretchLastSection(true);
+  connect(header, &QHeaderView::sectionPressed, this, &TMainForm::HeaderPressed);
+  connect(grid_, &QTableView::activated, this, [this] { OpenFile(); });
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::RowSelected);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(side_);
+  layout->addWidget(grid_, 1);
+  setCentralWidget(central);
+  // Most of the screen: the grid's columns are wide.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize available = screen != nullptr ? screen->availableSize() : QSize(1280, 800);
+  resize(std::max(900, available.width() * 9 / 10), std::max(600, available.height() * 9 / 10));
+}
+
+int TMainForm::SelectedRow() const {
+  const QModelIndex current = grid_->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+void TMainForm::SelectRow(int row, int topRow) {
+  grid_->setCurrentIndex(model_->index(row, 0));
+  grid_->selectRow(row);
+  grid_->verticalScrollBar()->setValue(topRow);
+}
+
+void TMainForm::Rebuild(bool afterDeletion) {
+  const int remembered = SelectedRow() - (afterDeletion ? 1 : 0);
+  const int oldTop = grid_->verticalScrollBar()->value();
+  {
+    BusyCursor busy;
+    model_->SetListing(filters_->Filter(sorting_));
+  }
+  filters_->ShowCounts(model_->ListedCount(), session_.Store());
+  const int last = model_->rowCount() - 1;
+  if (remembered > 0 && remembered > last) {
+    SelectRow(last, std::min(oldTop, last));
+  } else if (remembered > 0) {
+    SelectRow(remembered, remembered > oldTop ? remembered - 1 : oldTop);
+  } else {
+    SelectRow(0, 0);
+  }
+  FitColumns();
+  RowSelected();
+}
+
+// The sorted column turns its direction around; another column becomes the sorted one, ascending.
+void TMainForm::HeaderPressed(int section) {
+  const auto column = static_cast<ListingColumn>(section + 1);
+  if (sorting_.sortColumn == column) {
+    sorting_.ascending = !sorting_.ascending;
+  } else {
+    sorting_.sortColumn = column;
+    sorting_.ascending = true;
+  }
+  Rebuild();
+  WOptions& options = session_.Options();
+  options.SetInt(opt::FileColumn, static_cast<int>(sorting_.sortColumn));
+  options.SetBool(opt::FCAtoZ, sorting_.ascending);
+  options.Save();
+}
+
+void TMainForm::RowSelected() {
+  const std::int32_t id = model_->FileIdAt(SelectedRow());
+  selection_ = id != 0 ? session_.Store().GetFile(id) : nullptr;
+  selectionExists_ = selection_ != nullptr && platform::FileExists(selection_->FullPath());
+  selected_->Show(selection_.get());
+  UpdateActions();
+}
+
+void TMainForm::UpdateActions() {
+  const bool selected = selection_ != nullptr;
+  openFolder_->setEnabled(selected && !(selection_->Drive() + selection_->Path()).empty());
+  bookmark_->setEnabled(selected);
+  bookmark_->setText(!selected                ? tr("BookMark")
+                     : selection_->Bookmark() ? tr("Unbookmark file")
+                                              : tr("Bookmark file"));
+  if (!selected || selection_->FullPath().empty()) {
+    openFile_->setEnabled(false);
+    openFile_->setText(tr("Open file"));
+  } else if (!selectionExists_) {
+    openFile_->setEnabled(true);
+    openFile_->setText(tr("File not found"));
+  } else {
+    const int setting = ProgramSettingForKind(selection_->Kind());
+    const bool program =
+        setting >= 0 && !session_.Options().GetString(static_cast<opt::Catalog>(setting)).empty();
+    openFile_->setEnabled(program);
+    openFile_->setText(program ? tr("Open file with ") +
+                                     QString::fromStdString(ProgramNameForKind(selection_->Kind()))
+                               : tr("Open file"));
+  }
+  selected_->MarkWarning(openFile_, selected && !selectionExists_);
+}
+
+void TMainForm::ToggleBookmark() {
+  if (selection_ == nullptr) return;
+  auto file = session_.Store().GetFile(selection_->FileID());
+  file->SetBookmark(!file->Bookmark());
+  file->SaveToStore();
+  selection_->SetBookmark(file->Bookmark());
+  model_->Refresh();
+  FitColumns();
+  UpdateActions();
+}
+
+void TMainForm::OpenFolder() {
+  if (selection_ == nullptr) return;
+  const std::string folder = selection_->Drive() + selection_->Path();
+  if (!kinshelf::OpenFolder(folder))
+    QMessageBox::warning(this, windowTitle(),
+                         tr("The folder %1 could not be opened.").arg(QString::fromStdString(folder)));
+}
+
+void TMainForm::OpenFile() {
+  if (selection_ == nullptr || !openFile_->isEnabled()) return;
+  const QString path = QString::fromStdString(selection_->FullPath());
+  if (!selectionExists_) {
+    QMessageBox::information(this, windowTitle(), tr("The file %1 is no longer there.").arg(path));
+    return;
+  }
+  const int setting = ProgramSettingForKind(selection_->Kind());
+  const std::string program =
+      setting >= 0 ? session_.Options().GetString(static_cast<opt::Catalog>(setting)) : "";
+  if (!program.empty() && !LaunchProgram(program, selection_->FullPath()))
+    QMessageBox::warning(this, windowTitle(),
+                         tr("%1 could not be started on %2.").arg(QString::fromStdString(program), path));
+}
+
+void TMainForm::ShowAbout() {
+  QMessageBox::about(
+      this, tr("About Kinshelf"),
+      tr("Orrinvale Kinshelf 1.02\n\nKinshelf allows you to manage all of your genealogy files on "
+         "your computer."));
+}
+
+// Sizes the settings don't allow, or the size already in force, change nothing.
+void TMainForm::ApplyListFont(int size) {
+  if (size < 8 || size > 16 || size == listFontSize_) return;
+  listFontSize_ = size;
+  QFont font = grid_->font();
+  font.setPointSize(size);
+  grid_->setFont(font);
+  grid_->horizontalHeader()->setFont(font);
+  const int rowHeight = static_cast<int>(std::lround(ScaleFactor() * (size + 10 + size / 8.0)));
+  grid_->verticalHeader()->setDefaultSectionSize(std::max(rowHeight, QFontMetrics(font).height() + 4));
+  FitColumns();
+  session_.Options().SetInt(opt::FontZoom, size);
+}
+
+void TMainForm::ApplySideFont(int size) {
+  if (size < 8 || size > 10 || size == sideFontSize_) return;
+  sideFontSize_ = size;
+  QFont font = side_->font();
+  font.setPointSize(size);
+  side_->setFont(font);
+  const auto extra = std::lround(std::lround((size / 8.0 - 1) * 100) * ScaleFactor());
+  // The width the settings give, or more where this system's fonts need it.
+  side_->setFixedWidth(std::max(static_cast<int>(extra) + kSidePanelBaseWidth, side_->sizeHint().width()));
+  session_.Options().SetInt(opt::SideFontZoom, size);
+}
+
+// Every column as wide as its widest text (a bookmarked name in bold), and never narrower than its
+// minimum.
+void TMainForm::FitColumns() {
+  const QFont font = grid_->font();
+  QFont bold = font;
+  bold.setBold(true);
+  const QFontMetrics plain(font);
+  const QFontMetrics heavy(bold);
+  for (int column = 0; column < CatalogModel::kColumnCount; ++column) {
+    int width = kMinimumColumnWidths[column];
+    for (int row = 0; row < model_->ListedCount(); ++row) {
+      const QModelIndex cell = model_->index(row, column);
+      const bool inBold = column == CatalogModel::kName && cell.data(CatalogModel::kBookmarkRole).toBool();
+      width = std::max(width,
+                       (inBold ? heavy : plain).horizontalAdvance(cell.data().toString()) + kColumnPadding);
+    }
+    grid_->setColumnWidth(column, width);
+  }
+}
+
+}  // namespace kinshelf

@@ -1,0 +1,68 @@
+// The main window: the catalog grid over the session's store, the side panel with its filters, the
+// selected file and its actions, and the toolbar. It keeps the listing's order in the settings
+// (FileColumn, FCAtoZ) and the filter boxes (the display settings, filterBM); the work itself is
+// done by the core (the store's listing, bookmarks, the programs). Main thread only.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "catalog/store/ListingFilter.h"
+
+class QAction;
+class QTableView;
+
+namespace kinshelf {
+
+class CatalogModel;
+class CatalogSession;
+class FilterPanel;
+class SelectedFilePanel;
+class WFileStoreFile;
+
+class TMainForm final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The window over the session's catalog and settings; the session must outlive it.
+  explicit TMainForm(CatalogSession& session, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // Lists the catalog anew and keeps the position as the listing rules say: the remembered row when
+  // it is still there (one less after a deletion), else the last row, else the first.
+  void Rebuild(bool afterDeletion = false);
+  const CatalogModel& Model() const { return *model_; }
+
+ private:
+  void BuildActions();
+  void BuildLayout();
+  void HeaderPressed(int section);
+  void RowSelected();
+  void UpdateActions();
+  void ToggleBookmark();
+  void OpenFolder();
+  void OpenFile();
+  void ShowAbout();
+  void ApplyListFont(int size);
+  void ApplySideFont(int size);
+  void FitColumns();
+  int SelectedRow() const;
+  void SelectRow(int row, int topRow);
+
+  CatalogSession& session_;
+  CatalogModel* model_;
+  QTableView* grid_;
+  FilterPanel* filters_;
+  SelectedFilePanel* selected_;
+  QWidget* side_;
+  QAction* openFolder_;
+  QAction* openFile_;
+  QAction* bookmark_;
+  ListingFilter sorting_;  // the sorted column and direction; the panel gives the rest
+  std::unique_ptr<WFileStoreFile> selection_;
+  bool selectionExists_ = false;
+  int listFontSize_ = 0;
+  int sideFontSize_ = 0;
+};
+
+}  // namespace kinshelf

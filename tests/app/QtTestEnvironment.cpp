@@ -1,0 +1,28 @@
+// The one application object the window tests need, on the offscreen platform unless the run chose
+// another.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+class QtTestEnvironment final : public testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "kinshelf_app_tests";
+    static char* argv[] = {name, nullptr};
+    application_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> application_;
+};
+
+const testing::Environment* const kEnvironment = testing::AddGlobalTestEnvironment(new QtTestEnvironment);
+
+}  // namespace

@@ -1,0 +1,145 @@
+// The main window over a catalog of its own: the filter panel's counts and caption, sorting by a
+// header press (and the settings it saves), the kind and name filters, and the selected file's
+// actions.
+#include "app/TMainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+
+#include "app/AppMain.h"
+#include "app/CatalogModel.h"
+#include "catalog/CatalogSession.h"
+#include "catalog/store/WFileStoreFile.h"
+#include "settings/WOptions.h"
+#include "support/CatalogTestSupport.h"
+#include "support/ScratchFolder.h"
+
+namespace kinshelf {
+namespace {
+
+// A scratch folder that the data and configuration folders point into while it lives, so that each
+// test starts with no catalog and no settings.
+struct IsolatedHome : test::ScratchFolder {
+  IsolatedHome() {
+    setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
+  }
+};
+
+class TMainFormTest : public testing::Test {
+ protected:
+  // The window over the catalog as the tests filled it.
+  TMainForm& Window() {
+    if (window_ == nullptr) window_ = std::make_unique<TMainForm>(session_);
+    return *window_;
+  }
+  template <typename T>
+  T* Find(const char* name) {
+    T* widget = Window().findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString ActionText(const char* name) { return Find<QAction>(name)->text(); }
+  // A click on the header section; after the double-click interval, so that two in a row are two.
+  void PressHeader(int section) {
+    QHeaderView* header = Find<QTableView>("grdFiles")->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(section) + 5, header->height() / 2),
+                      QApplication::doubleClickInterval() + 10);
+  }
+  std::string Present(const char* name) { return home_.WriteFile(name, "0 HEAD\n0 TRLR\n"); }
+
+  IsolatedHome home_;
+  CatalogSession session_;
+  std::unique_ptr<TMainForm> window_;
+};
+
+TEST_F(TMainFormTest, AnEmptyCatalogShowsOneEmptyRowAndZeroCounts) {
+  EXPECT_EQ(Find<QGroupBox>("filterPanel")->title(), "Filter Options (Files = 0)");
+  EXPECT_EQ(Find<QLabel>("count3")->text(), "0");
+  EXPECT_EQ(Window().Model().rowCount(), 1);
+  EXPECT_EQ(ActionText("actLeftSideBookMark"), "BookMark");
+  EXPECT_FALSE(Find<QAction>("actLeftSideBookMark")->isEnabled());
+  EXPECT_EQ(ActionText("actLeftSideOpenWith"), "Open file");
+}
+
+TEST_F(TMainFormTest, PressingTheSortedHeaderTurnsTheOrderAroundAndBothAreSaved) {
+  test::AddRow(session_.Store(), Present("a.ged"), FileKind::kGedcom);
+  test::AddRow(session_.Store(), Present("b.ged"), FileKind::kGedcom);
+  PressHeader(CatalogModel::kName);
+  EXPECT_EQ(Window().Model().Filter().sortColumn, ListingColumn::kName);
+  EXPECT_TRUE(Window().Model().Filter().ascending);
+  EXPECT_EQ(Window().Model().data(Window().Model().index(0, 0)).toString(), "a.ged");
+  PressHeader(CatalogModel::kName);
+  EXPECT_EQ(Window().Model().data(Window().Model().index(0, 0)).toString(), "b.ged");
+  WOptions saved;
+  saved.Open(WOptions::DefaultPath());
+  saved.Load(WOptions::kCatalogKind);
+  EXPECT_EQ(saved.GetInt(opt::FileColumn), 1);
+  EXPECT_FALSE(saved.GetBool(opt::FCAtoZ));
+}
+
+TEST_F(TMainFormTest, KindBoxesAndTheNameFilterNarrowTheListing) {
+  test::AddRow(session_.Store(), Present("smith.ged"), FileKind::kGedcom);
+  test::AddRow(session_.Store(), Present("jones.ged"), FileKind::kGedcom);
+  test::AddRow(session_.Store(), home_.Path("smith.paf"), FileKind::kPaf);
+  EXPECT_EQ(Find<QGroupBox>("filterPanel")->title(), "Filter Options (Files = 3)");
+  EXPECT_EQ(Find<QLabel>("count3")->text(), "2");
+  Find<QCheckBox>("kind6")->click();
+  EXPECT_EQ(Window().Model().ListedCount(), 2);
+  EXPECT_FALSE(session_.Options().GetBool(opt::DispFTPAF));
+  QLineEdit* name = Find<QLineEdit>("nameFilter");
+  QTest::keyClicks(name, "smi");
+  EXPECT_EQ(Window().Model().ListedCount(), 2);  // applied on Enter only
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(Window().Model().ListedCount(), 1);
+  EXPECT_EQ(Find<QGroupBox>("filterPanel")->title(), "Filter Options (Files = 1)");
+}
+
+TEST_F(TMainFormTest, TheSelectedFilesActionsFollowItsBookmarkAndWhetherItIsThere) {
+  const std::int32_t id = test::AddRow(session_.Store(), Present("a.ged"), FileKind::kGedcom);
+  test::AddRow(session_.Store(), home_.Path("missing.ged"), FileKind::kGedcom);
+  PressHeader(CatalogModel::kName);
+  EXPECT_EQ(ActionText("actLeftSideBookMark"), "Bookmark file");
+  EXPECT_TRUE(Find<QAction>("actLeftSideOpenFolder")->isEnabled());
+  Find<QAction>("actLeftSideBookMark")->trigger();
+  EXPECT_EQ(ActionText("actLeftSideBookMark"), "Unbookmark file");
+  EXPECT_TRUE(session_.Store().GetFile(id)->Bookmark());
+  QTableView* grid = Find<QTableView>("grdFiles");
+  grid->setCurrentIndex(Window().Model().index(1, 0));
+  EXPECT_EQ(ActionText("actLeftSideOpenWith"), "File not found");
+  EXPECT_TRUE(Find<QAction>("actLeftSideOpenWith")->isEnabled());
+}
+
+TEST(RunWindowTest, WithoutADisplayItSaysSoAndFails) {
+  const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+  std::string saved[3];
+  for (int i = 0; i < 3; ++i) {
+    const char* value = std::getenv(names[i]);
+    saved[i] = value != nullptr ? value : "";
+    unsetenv(names[i]);
+  }
+  char name[] = "kinshelf";
+  char* argv[] = {name, nullptr};
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunWindow(1, argv), 1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("'kinshelf --help' lists the commands"),
+            std::string::npos);
+  for (int i = 0; i < 3; ++i) {
+    if (!saved[i].empty()) setenv(names[i], saved[i].c_str(), 1);
+  }
+}
+
+}  // namespace
+}  // namespace kinshelf
