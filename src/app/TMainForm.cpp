@@ -21,9 +21,11 @@
 #include "app/CatalogModel.h"
 #include "app/FilterPanel.h"
 #include "app/SelectedFilePanel.h"
+#include "app/TDialogFileSearch.h"
 #include "catalog/CatalogSession.h"
 #include "catalog/programs/ProgramAssociations.h"
 #include "catalog/store/WFileStoreFile.h"
+#include "platform/Drives.h"
 #include "platform/FileInfo.h"
 #include "settings/WOptions.h"
 
@@ -108,9 +110,14 @@ void TMainForm::BuildLayout() {
   fileMenu->addSeparator();
   fileMenu->addAction(quit);
   menuBar()->addMenu(tr("&Help"))->addAction(about);
+  auto* search = new QAction(tr("Search Computer"), this);
+  search->setObjectName("actSearchDrives");
+  connect(search, &QAction::triggered, this, &TMainForm::SearchComputer);
+  fileMenu->insertAction(openFile_, search);
   QToolBar* toolbar = addToolBar(tr("Main"));
   toolbar->setObjectName("toolbar");
   toolbar->setMovable(false);
+  toolbar->addAction(search);
   toolbar->addAction(about);
 
   side_ = new QWidget(this);
@@ -263,6 +270,12 @@ void TMainForm::OpenFile() {
   if (!program.empty() && !LaunchProgram(program, selection_->FullPath()))
     QMessageBox::warning(this, windowTitle(),
                          tr("%1 could not be started on %2.").arg(QString::fromStdString(program), path));
+}
+
+void TMainForm::SearchComputer() {
+  TDialogFileSearch dialog(session_, platform::ListDrives(), this);
+  dialog.exec();
+  Rebuild();
 }
 
 void TMainForm::ShowAbout() {

@@ -42,6 +42,7 @@ class TMainForm final : public QMainWindow {
   void ToggleBookmark();
   void OpenFolder();
   void OpenFile();
+  void SearchComputer();
   void ShowAbout();
   void ApplyListFont(int size);
   void ApplySideFont(int size);

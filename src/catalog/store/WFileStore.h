@@ -42,6 +42,8 @@ class WFileStore {
   static std::string DefaultBaseName();
   // The database file's path.
   std::string FileName() const { return baseName_ + ".sdb"; }
+  // The base name it was opened on, for another connection to the same catalog.
+  const std::string& BaseName() const { return baseName_; }
 
   // Transactions nest by counting: only the outermost begin and commit reach SQLite. An outermost
   // commit that fails, after waiting up to 5 s for other readers, is rolled back and throws.

@@ -1,0 +1,122 @@
+// The search dialog and its folder picker: the picker's check of the folder, the search button's
+// caption, a search of a folder that records what it finds and closes, and the exclusion list kept
+// when the dialog goes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/TDialogFileSearch.h"
+#include "app/TDialogSelectFolder.h"
+#include "catalog/CatalogSession.h"
+#include "catalog/exclusions/WFileExcludeList.h"
+#include "settings/WOptions.h"
+#include "support/ScratchFolder.h"
+
+namespace kinshelf {
+namespace {
+
+struct IsolatedHome : test::ScratchFolder {
+  IsolatedHome() {
+    setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
+  }
+};
+
+// Closes the next message box that opens and gives its text (waiting for it, as long as it takes up to
+// a limit).
+QString CloseNextMessageBox() {
+  auto text = std::make_shared<QString>();
+  QTimer::singleShot(0, [text] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      *text = box->text();
+      box->accept();
+    }
+  });
+  EXPECT_TRUE(QTest::qWaitFor([text] { return !text->isEmpty(); }, 5000));
+  return *text;
+}
+
+TEST(TDialogSelectFolderTest, OkWantsAnExistingFolder) {
+  test::ScratchFolder folder;
+  TDialogSelectFolder picker;
+  picker.Preset(folder.Path("missing"), false);
+  EXPECT_EQ(picker.findChild<QLineEdit*>("edtFolder")->text(), "");
+  EXPECT_TRUE(picker.IncludeSubfolders());
+  picker.show();
+  QTimer::singleShot(0, &picker, [&picker] { picker.accept(); });
+  EXPECT_EQ(CloseNextMessageBox(), "Please enter a valid folder");
+  EXPECT_TRUE(picker.isVisible());
+  picker.Preset(folder.Path(), false);
+  picker.accept();
+  EXPECT_EQ(picker.result(), QDialog::Accepted);
+  EXPECT_EQ(picker.Folder(), folder.Path());
+  EXPECT_FALSE(picker.IncludeSubfolders());
+}
+
+class TDialogFileSearchTest : public testing::Test {
+ protected:
+  std::vector<platform::Drive> Drive() const {
+    return {{home_.Path("files") + "/", platform::DriveType::kFixed, "ext4"}};
+  }
+
+  IsolatedHome home_;
+  CatalogSession session_;
+};
+
+TEST_F(TDialogFileSearchTest, WithoutACheckedDriveTheButtonAsksForOne) {
+  session_.Options().SetBool(opt::FirstTime, false);
+  TDialogFileSearch dialog(session_, Drive());
+  auto* button = dialog.findChild<QPushButton*>("butSearch");
+  EXPECT_EQ(button->text(), "Select a Drive");
+  EXPECT_FALSE(button->isEnabled());
+  dialog.findChild<QListWidget*>("chkListDrives")->item(0)->setCheckState(Qt::Checked);
+  EXPECT_EQ(button->text(), "Search Computer");
+  EXPECT_TRUE(button->isEnabled());
+}
+
+TEST_F(TDialogFileSearchTest, ASearchRecordsWhatItFindsAndCloses) {
+  home_.WriteFile("files/tree.ged", "0 HEAD\n0 TRLR\n");
+  home_.WriteFile("files/notes.txt", "no");
+  session_.Options().SetBool(opt::FirstTime, true);
+  TDialogFileSearch dialog(session_, Drive());
+  dialog.show();
+  QTest::mouseClick(dialog.findChild<QPushButton*>("butSearch"), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.result() == QDialog::Accepted; }, 10000));
+  EXPECT_EQ(dialog.findChild<QLabel*>("labFilesFound")->text(), "1");
+  EXPECT_EQ(dialog.findChild<QLabel*>("labCurrentFile")->text(), "Search Complete");
+  EXPECT_NE(session_.Store().FindFileID(home_.Path("files/tree.ged")), 0);
+  EXPECT_EQ(session_.Options().GetString(opt::searchdrives), home_.Path("files") + "/");
+}
+
+TEST_F(TDialogFileSearchTest, TheExclusionListIsSavedWhenTheDialogGoes) {
+  {
+    WFileExcludeList list(WFileExcludeList::DefaultFileName());
+    list.AddFolder(home_.Path("files/old"), true);
+    list.AddFile(home_.Path("files/x.ged"));
+  }
+  {
+    TDialogFileSearch dialog(session_, Drive());
+    auto* lines = dialog.findChild<QListWidget*>("lbExcluded");
+    ASSERT_EQ(lines->count(), 2);
+    EXPECT_EQ(lines->item(0)->text().toStdString(),
+              "Path: " + home_.Path("files/old") + " (+ sub directories)");
+    lines->setCurrentRow(1);
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("butEditExclude")->isEnabled());
+    QTest::mouseClick(dialog.findChild<QPushButton*>("butRemoveExclude"), Qt::LeftButton);
+    EXPECT_EQ(lines->count(), 1);
+  }
+  WFileExcludeList saved(WFileExcludeList::DefaultFileName());
+  saved.Load();
+  EXPECT_EQ(saved.Count(), 1);
+}
+
+}  // namespace
+}  // namespace kinshelf
