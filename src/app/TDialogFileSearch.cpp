@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QMessageBox>
+#include <algorithm>
 #include <array>
 
 #include "app/SearchRunner.h"
@@ -57,6 +58,8 @@ TDialogFileSearch::TDialogFileSearch(CatalogSession& session, const std::vector<
   connect(ui_->butRemoveAllExclude, &QPushButton::clicked, this, &TDialogFileSearch::RemoveAllExclusions);
   UpdateButtons();
   ui_->butSearch->setFocus();
+  // Wide enough for the drive lines and the excluded paths, which are long on Linux.
+  resize(std::max(sizeHint().width(), 960), sizeHint().height());
 }
 
 TDialogFileSearch::~TDialogFileSearch() = default;

@@ -112,6 +112,7 @@ void TMainForm::BuildLayout() {
   menuBar()->addMenu(tr("&Help"))->addAction(about);
   auto* search = new QAction(tr("Search Computer"), this);
   search->setObjectName("actSearchDrives");
+  search->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
   connect(search, &QAction::triggered, this, &TMainForm::SearchComputer);
   fileMenu->insertAction(openFile_, search);
   QToolBar* toolbar = addToolBar(tr("Main"));
