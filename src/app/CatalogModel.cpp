@@ -44,6 +44,13 @@ std::int32_t CatalogModel::FileIdAt(int row) const {
   return ids_ != nullptr ? ids_->GetValue(row + 1) : 0;
 }
 
+std::vector<std::int32_t> CatalogModel::ListedIds() const {
+  std::vector<std::int32_t> ids;
+  ids.reserve(static_cast<std::size_t>(ListedCount()));
+  for (int row = 0; row < ListedCount(); ++row) ids.push_back(FileIdAt(row));
+  return ids;
+}
+
 void CatalogModel::Refresh() {
   cache_ = CachedRow();
   if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));

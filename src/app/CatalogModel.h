@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "catalog/store/ListingFilter.h"
 
@@ -35,6 +36,8 @@ class CatalogModel final : public QAbstractTableModel {
   std::int32_t ListedCount() const;
   // The file id of a row; 0 past the listed files.
   std::int32_t FileIdAt(int row) const;
+  // The ids of every listed file, in order.
+  std::vector<std::int32_t> ListedIds() const;
   // Forgets the cached row and repaints every cell: a file's record or its state on disk changed.
   void Refresh();
 

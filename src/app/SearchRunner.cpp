@@ -5,9 +5,9 @@
 #include <QThread>
 #include <exception>
 
+#include "app/EventHookScope.h"
 #include "catalog/CatalogSearch.h"
 #include "catalog/store/WFileStore.h"
-#include "platform/ProcessEvents.h"
 
 namespace kinshelf {
 
@@ -32,15 +32,13 @@ SearchRunner::~SearchRunner() {
 }
 
 void SearchRunner::Start(Choices choices) {
-  cancelled_ = false;
+  cancel_.Reset();
   thread_ = QThread::create([this, choices = std::move(choices)] { Run(choices); });
   thread_->start();
 }
 
 void SearchRunner::Cancel() {
-  cancelled_ = true;
-  const std::lock_guard lock(running_);
-  if (search_ != nullptr) search_->Cancel();
+  cancel_.Cancel();
 }
 
 // On the search's thread: the hook that the walk runs once per folder reports progress and nothing
@@ -55,35 +53,18 @@ void SearchRunner::Run(const Choices& choices) {
     search.keepExisting = choices.keepExisting;
     QElapsedTimer clock;
     clock.start();
-    const HookScope hook([&] {
+    const EventHookScope hook([&] {
       if (clock.elapsed() < kProgressInterval) return;
       clock.restart();
       const auto& progress = search.Progress();
       emit Progress(progress.found, progress.processed, QString::fromStdString(search.CurrentFolder()));
     });
-    const RunningScope running(*this, search);
-    if (!cancelled_) result = search.Run(choices.roots);
+    const CancelSlot<CatalogSearch>::Scope running(cancel_, search);
+    if (!cancel_.Cancelled()) result = search.Run(choices.roots);
   } catch (const std::exception& failure) {
     error = QString::fromStdString(failure.what());
   }
-  emit Finished(result.found, result.processed, result.cancelled || cancelled_, error);
-}
-
-SearchRunner::RunningScope::RunningScope(SearchRunner& runner, CatalogSearch& search) : runner_(runner) {
-  const std::lock_guard lock(runner_.running_);
-  runner_.search_ = &search;
-}
-
-SearchRunner::RunningScope::~RunningScope() {
-  const std::lock_guard lock(runner_.running_);
-  runner_.search_ = nullptr;
-}
-
-SearchRunner::HookScope::HookScope(std::function<void()> hook)
-    : previous_(platform::SetProcessEventsHook(std::move(hook))) {}
-
-SearchRunner::HookScope::~HookScope() {
-  platform::SetProcessEventsHook(std::move(previous_));
+  emit Finished(result.found, result.processed, result.cancelled || cancel_.Cancelled(), error);
 }
 
 }  // namespace kinshelf

@@ -6,13 +6,10 @@
 
 #include <QObject>
 #include <QString>
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "app/CancelSlot.h"
 #include "catalog/KindSet.h"
 
 class QThread;
@@ -61,27 +58,13 @@ class SearchRunner final : public QObject {
    private:
     SearchRunner& runner_;
   };
-  // While it lives, the walk's event hook is this one.
-  class HookScope {
-   public:
-    explicit HookScope(std::function<void()> hook);
-    ~HookScope();
-    HookScope(const HookScope&) = delete;
-    HookScope& operator=(const HookScope&) = delete;
-
-   private:
-    std::function<void()> previous_;
-  };
-
   void Run(const Choices& choices);
 
   std::string catalogBaseName_;
   WOptions& options_;
   const WFileExcludeList& exclusions_;
   QThread* thread_ = nullptr;
-  std::mutex running_;  // guards search_
-  CatalogSearch* search_ = nullptr;
-  std::atomic<bool> cancelled_{false};
+  CancelSlot<CatalogSearch> cancel_;
 };
 
 }  // namespace kinshelf

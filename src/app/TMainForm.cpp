@@ -21,7 +21,9 @@
 #include "app/CatalogModel.h"
 #include "app/FilterPanel.h"
 #include "app/SelectedFilePanel.h"
+#include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
+#include "app/TDialogUpdateFileList.h"
 #include "catalog/CatalogSession.h"
 #include "catalog/programs/ProgramAssociations.h"
 #include "catalog/store/WFileStoreFile.h"
@@ -115,10 +117,16 @@ void TMainForm::BuildLayout() {
   search->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
   connect(search, &QAction::triggered, this, &TMainForm::SearchComputer);
   fileMenu->insertAction(openFile_, search);
+  auto* refresh = new QAction(tr("Refresh Catalog"), this);
+  refresh->setObjectName("actRefresh");
+  refresh->setShortcut(QKeySequence::Refresh);
+  connect(refresh, &QAction::triggered, this, &TMainForm::RefreshCatalog);
+  fileMenu->insertAction(openFile_, refresh);
   QToolBar* toolbar = addToolBar(tr("Main"));
   toolbar->setObjectName("toolbar");
   toolbar->setMovable(false);
   toolbar->addAction(search);
+  toolbar->addAction(refresh);
   toolbar->addAction(about);
 
   side_ = new QWidget(this);
@@ -262,7 +270,10 @@ void TMainForm::OpenFile() {
   if (selection_ == nullptr || !openFile_->isEnabled()) return;
   const QString path = QString::fromStdString(selection_->FullPath());
   if (!selectionExists_) {
-    QMessageBox::information(this, windowTitle(), tr("The file %1 is no longer there.").arg(path));
+    TDialogFileNotFound dialog(selection_->FullPath(), this);
+    dialog.exec();
+    if (dialog.Result() == TDialogFileNotFound::Answer::kOpenFolder) OpenFolder();
+    if (dialog.Result() == TDialogFileNotFound::Answer::kSearchAgain) SearchComputer();
     return;
   }
   const int setting = ProgramSettingForKind(selection_->Kind());
@@ -275,6 +286,12 @@ void TMainForm::OpenFile() {
 
 void TMainForm::SearchComputer() {
   TDialogFileSearch dialog(session_, platform::ListDrives(), this);
+  dialog.exec();
+  Rebuild();
+}
+
+void TMainForm::RefreshCatalog() {
+  TDialogUpdateFileList dialog(session_.Store().BaseName(), model_->ListedIds(), this);
   dialog.exec();
   Rebuild();
 }

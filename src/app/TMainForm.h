@@ -43,6 +43,7 @@ class TMainForm final : public QMainWindow {
   void OpenFolder();
   void OpenFile();
   void SearchComputer();
+  void RefreshCatalog();
   void ShowAbout();
   void ApplyListFont(int size);
   void ApplySideFont(int size);

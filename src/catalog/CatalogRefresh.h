@@ -8,6 +8,7 @@
 //  3. Only the listed ids are visited; a row is rewritten only when something changed.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 namespace kinshelf {
@@ -29,7 +30,7 @@ class CatalogRefresh {
 
   // Runs the refresh once. Throws the store's error; the work done until then is committed.
   Result Run();
-  // Asks the running refresh to stop at its next check.
+  // Asks the running refresh to stop at its next check; from any thread.
   void Cancel() { cancelRequested_ = true; }
 
   // Progress: files examined so far out of the total.
@@ -41,7 +42,7 @@ class CatalogRefresh {
 
   WFileStore& store_;
   const WIntArray& ids_;
-  bool cancelRequested_ = false;
+  std::atomic<bool> cancelRequested_{false};
   std::int64_t done_ = 0;
 };
 

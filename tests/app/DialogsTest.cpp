@@ -1,6 +1,6 @@
-// The search dialog and its folder picker: the picker's check of the folder, the search button's
-// caption, a search of a folder that records what it finds and closes, and the exclusion list kept
-// when the dialog goes.
+// The catalog dialogs: the folder picker's check of the folder, the search button's caption, a
+// search of a folder that records what it finds and closes, the exclusion list kept when the dialog
+// goes, the refresh of a listing, and the file-not-found answers.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,11 +13,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
 #include "app/TDialogSelectFolder.h"
+#include "app/TDialogUpdateFileList.h"
 #include "catalog/CatalogSession.h"
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "settings/WOptions.h"
+#include "support/CatalogTestSupport.h"
 #include "support/ScratchFolder.h"
 
 namespace kinshelf {
@@ -116,6 +119,33 @@ TEST_F(TDialogFileSearchTest, TheExclusionListIsSavedWhenTheDialogGoes) {
   WFileExcludeList saved(WFileExcludeList::DefaultFileName());
   saved.Load();
   EXPECT_EQ(saved.Count(), 1);
+}
+
+TEST_F(TDialogFileSearchTest, ARefreshDropsTheRowsOfFilesGoneAndClosesByItself) {
+  const std::int32_t present =
+      test::AddRow(session_.Store(), home_.WriteFile("files/a.ged", "0 HEAD\n"), FileKind::kGedcom);
+  const std::int32_t gone = test::AddRow(session_.Store(), home_.Path("files/b.ged"), FileKind::kGedcom);
+  for (const std::vector<std::int32_t>& ids :
+       {std::vector<std::int32_t>{}, std::vector<std::int32_t>{present, gone}}) {
+    TDialogUpdateFileList dialog(session_.Store().BaseName(), ids);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.result() == QDialog::Accepted; }, 10000));
+  }
+  EXPECT_NE(session_.Store().GetFile(present), nullptr);
+  EXPECT_EQ(session_.Store().FindFileID(home_.Path("files/b.ged")), 0);
+}
+
+TEST(TDialogFileNotFoundTest, AGoneFolderDisablesItsButtonAndSearchingAgainIsTheAnswer) {
+  test::ScratchFolder folder;
+  TDialogFileNotFound here(folder.Path("tree.ged"));
+  EXPECT_TRUE(here.findChild<QPushButton*>("butFolder")->isEnabled());
+  TDialogFileNotFound gone(folder.Path("old/tree.ged"));
+  auto* button = gone.findChild<QPushButton*>("butFolder");
+  EXPECT_FALSE(button->isEnabled());
+  EXPECT_EQ(button->text(), "Folder where the file was\nlocated no longer exists.");
+  QTest::mouseClick(gone.findChild<QPushButton*>("butRescan"), Qt::LeftButton);
+  EXPECT_EQ(gone.Result(), TDialogFileNotFound::Answer::kSearchAgain);
+  EXPECT_EQ(gone.result(), QDialog::Accepted);
 }
 
 }  // namespace
