@@ -21,10 +21,13 @@
 #include "app/CatalogModel.h"
 #include "app/FilterPanel.h"
 #include "app/SelectedFilePanel.h"
+#include "app/TDialogFileExclude.h"
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
 #include "app/TDialogUpdateFileList.h"
+#include "catalog/CatalogExclusion.h"
 #include "catalog/CatalogSession.h"
+#include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/programs/ProgramAssociations.h"
 #include "catalog/store/WFileStoreFile.h"
 #include "platform/Drives.h"
@@ -93,6 +96,10 @@ void TMainForm::BuildActions() {
   bookmark_ = new QAction(tr("BookMark"), this);
   bookmark_->setObjectName("actLeftSideBookMark");
   bookmark_->setShortcut(Qt::CTRL | Qt::Key_B);
+  exclude_ = new QAction(tr("Exclude file from list"), this);
+  exclude_->setObjectName("actLeftSideExclude");
+  exclude_->setShortcut(Qt::Key_Delete);
+  connect(exclude_, &QAction::triggered, this, &TMainForm::ExcludeFile);
   connect(openFolder_, &QAction::triggered, this, &TMainForm::OpenFolder);
   connect(openFile_, &QAction::triggered, this, &TMainForm::OpenFile);
   connect(bookmark_, &QAction::triggered, this, &TMainForm::ToggleBookmark);
@@ -108,7 +115,7 @@ void TMainForm::BuildLayout() {
   quit->setShortcut(QKeySequence::Quit);
   connect(quit, &QAction::triggered, this, &QWidget::close);
   QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
-  fileMenu->addActions({openFile_, openFolder_, bookmark_, findName});
+  fileMenu->addActions({openFile_, openFolder_, bookmark_, exclude_, findName});
   fileMenu->addSeparator();
   fileMenu->addAction(quit);
   menuBar()->addMenu(tr("&Help"))->addAction(about);
@@ -132,7 +139,7 @@ void TMainForm::BuildLayout() {
   side_ = new QWidget(this);
   auto* sideLayout = new QVBoxLayout(side_);
   filters_ = new FilterPanel(session_.Options(), side_);
-  selected_ = new SelectedFilePanel(session_.Options(), {openFolder_, openFile_, bookmark_}, side_);
+  selected_ = new SelectedFilePanel(session_.Options(), {openFolder_, openFile_, bookmark_, exclude_}, side_);
   sideLayout->addWidget(filters_);
   sideLayout->addWidget(selected_);
   sideLayout->addStretch();
@@ -225,6 +232,7 @@ void TMainForm::RowSelected() {
 void TMainForm::UpdateActions() {
   const bool selected = selection_ != nullptr;
   openFolder_->setEnabled(selected && !(selection_->Drive() + selection_->Path()).empty());
+  exclude_->setEnabled(openFolder_->isEnabled());
   bookmark_->setEnabled(selected);
   bookmark_->setText(!selected                ? tr("BookMark")
                      : selection_->Bookmark() ? tr("Unbookmark file")
@@ -256,6 +264,24 @@ void TMainForm::ToggleBookmark() {
   model_->Refresh();
   FitColumns();
   UpdateActions();
+}
+
+// The file alone, or its folder with everything below it, leaves the catalog and goes on the
+// exclusion list; the selection moves to the row above the deleted one.
+void TMainForm::ExcludeFile() {
+  if (selection_ == nullptr) return;
+  TDialogFileExclude dialog(selection_->FullPath(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::string chosen = dialog.Chosen();
+  WFileExcludeList list(WFileExcludeList::DefaultFileName());
+  list.Load();
+  if (chosen == selection_->FullPath()) {
+    ExcludeFileFromCatalog(session_.Store(), list, chosen, selection_->FileID());
+  } else {
+    ExcludeFolderFromCatalog(session_.Store(), list, chosen);
+  }
+  list.Save();
+  Rebuild(true);
 }
 
 void TMainForm::OpenFolder() {

@@ -40,6 +40,7 @@ class TMainForm final : public QMainWindow {
   void RowSelected();
   void UpdateActions();
   void ToggleBookmark();
+  void ExcludeFile();
   void OpenFolder();
   void OpenFile();
   void SearchComputer();
@@ -60,6 +61,7 @@ class TMainForm final : public QMainWindow {
   QAction* openFolder_;
   QAction* openFile_;
   QAction* bookmark_;
+  QAction* exclude_;
   ListingFilter sorting_;  // the sorted column and direction; the panel gives the rest
   std::unique_ptr<WFileStoreFile> selection_;
   bool selectionExists_ = false;

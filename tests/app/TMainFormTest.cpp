@@ -1,6 +1,6 @@
 // The main window over a catalog of its own: the filter panel's counts and caption, sorting by a
 // header press (and the settings it saves), the kind and name filters, and the selected file's
-// actions.
+// actions, exclusion among them.
 #include "app/TMainForm.h"
 
 #include <gtest/gtest.h>
@@ -8,18 +8,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 
 #include "app/AppMain.h"
 #include "app/CatalogModel.h"
 #include "catalog/CatalogSession.h"
+#include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/WFileStoreFile.h"
 #include "settings/WOptions.h"
 #include "support/CatalogTestSupport.h"
@@ -120,6 +124,35 @@ TEST_F(TMainFormTest, TheSelectedFilesActionsFollowItsBookmarkAndWhetherItIsTher
   grid->setCurrentIndex(Window().Model().index(1, 0));
   EXPECT_EQ(ActionText("actLeftSideOpenWith"), "File not found");
   EXPECT_TRUE(Find<QAction>("actLeftSideOpenWith")->isEnabled());
+}
+
+// Accepts the next dialog that opens, with the line `row` of its list chosen (-1: as it is).
+void AcceptNextDialog(int row) {
+  QTimer::singleShot(0, [row] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    if (auto* list = dialog->findChild<QListWidget*>(); list != nullptr && row >= 0) list->setCurrentRow(row);
+    dialog->accept();
+  });
+}
+
+TEST_F(TMainFormTest, ExcludingTheSelectedFileMovesTheSelectionUpAndKeepsTheFileOut) {
+  test::AddRow(session_.Store(), Present("a.ged"), FileKind::kGedcom);
+  test::AddRow(session_.Store(), Present("b.ged"), FileKind::kGedcom);
+  test::AddRow(session_.Store(), Present("c.ged"), FileKind::kGedcom);
+  PressHeader(CatalogModel::kName);
+  QTableView* grid = Find<QTableView>("grdFiles");
+  grid->setCurrentIndex(Window().Model().index(1, 0));
+  AcceptNextDialog(-1);
+  Find<QAction>("actLeftSideExclude")->trigger();
+  EXPECT_EQ(Window().Model().ListedCount(), 2);
+  EXPECT_EQ(grid->currentIndex().row(), 0);
+  WFileExcludeList list(WFileExcludeList::DefaultFileName());
+  list.Load();
+  EXPECT_TRUE(list.IsFileExcluded(home_.Path("b.ged")));
+  AcceptNextDialog(0);  // "/*.*": every folder
+  Find<QAction>("actLeftSideExclude")->trigger();
+  EXPECT_EQ(Window().Model().ListedCount(), 0);
 }
 
 TEST(RunWindowTest, WithoutADisplayItSaysSoAndFails) {

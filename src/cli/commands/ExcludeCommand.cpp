@@ -1,11 +1,11 @@
 // kinshelf exclude: leaves a file, or a folder with everything below it, out of the catalog: its
 // rows are removed and an exclusion entry keeps later searches from adding them again.
+#include "catalog/CatalogExclusion.h"
 #include "catalog/CatalogSession.h"
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/TransactionScope.h"
 #include "cli/FileArgument.h"
 #include "cli/commands/Commands.h"
-#include "platform/AsciiCase.h"
 #include "platform/FileInfo.h"
 #include "platform/Paths.h"
 #include "text/CountFormat.h"
@@ -16,16 +16,6 @@ namespace {
 
 std::string RowsRemoved(std::int64_t count) {
   return FormatCount(count) + (count == 1 ? " row" : " rows") + " removed from the catalog";
-}
-
-bool HasFolderEntry(const WFileExcludeList& list, const std::string& folder) {
-  for (const auto& item : list.Items()) {
-    if (item.IsPath && item.Sub &&
-        platform::EqualsIgnoringAsciiCase(platform::WithoutTrailingSeparator(item.Path), folder)) {
-      return true;
-    }
-  }
-  return false;
 }
 
 // What the argument names: with --folder a folder; otherwise a catalogued file by its id, an
@@ -51,14 +41,12 @@ Target TargetOf(WFileStore& store, const ParsedArgs& args) {
 }
 
 std::string ExcludeFolder(WFileStore& store, WFileExcludeList& list, const std::string& path) {
-  const auto removed = store.DeleteFolderRows(path);
-  if (!HasFolderEntry(list, path)) list.AddFolder(path, true);
+  const auto removed = ExcludeFolderFromCatalog(store, list, path);
   return "Excluded the folder " + path + " and its subfolders (" + RowsRemoved(removed) + ")";
 }
 
 std::string ExcludeFile(WFileStore& store, WFileExcludeList& list, const Target& target) {
-  if (target.id != 0) store.DeleteFileRow(target.id);
-  if (!list.IsFileExcluded(target.path)) list.AddFile(target.path);
+  ExcludeFileFromCatalog(store, list, target.path, target.id);
   return "Excluded the file " + target.path + " (" + RowsRemoved(target.id != 0 ? 1 : 0) + ")";
 }
 
