@@ -24,6 +24,7 @@
 #include "app/TDialogFileExclude.h"
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
+#include "app/TDialogReports.h"
 #include "app/TDialogUpdateFileList.h"
 #include "catalog/CatalogExclusion.h"
 #include "catalog/CatalogSession.h"
@@ -132,8 +133,15 @@ void TMainForm::BuildLayout() {
   QToolBar* toolbar = addToolBar(tr("Main"));
   toolbar->setObjectName("toolbar");
   toolbar->setMovable(false);
+  auto* exportCsv = new QAction(tr("Export"), this);
+  exportCsv->setObjectName("actReports");
+  exportCsv->setShortcut(Qt::CTRL | Qt::Key_E);
+  connect(exportCsv, &QAction::triggered, this, &TMainForm::ExportListing);
+  fileMenu->insertAction(openFile_, exportCsv);
+  fileMenu->insertSeparator(openFile_);
   toolbar->addAction(search);
   toolbar->addAction(refresh);
+  toolbar->addAction(exportCsv);
   toolbar->addAction(about);
 
   side_ = new QWidget(this);
@@ -320,6 +328,11 @@ void TMainForm::RefreshCatalog() {
   TDialogUpdateFileList dialog(session_.Store().BaseName(), model_->ListedIds(), this);
   dialog.exec();
   Rebuild();
+}
+
+void TMainForm::ExportListing() {
+  TDialogReports dialog(session_.Store().BaseName(), model_->ListedIds(), session_.Options(), this);
+  dialog.exec();
 }
 
 void TMainForm::ShowAbout() {

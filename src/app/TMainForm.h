@@ -45,6 +45,7 @@ class TMainForm final : public QMainWindow {
   void OpenFile();
   void SearchComputer();
   void RefreshCatalog();
+  void ExportListing();
   void ShowAbout();
   void ApplyListFont(int size);
   void ApplySideFont(int size);

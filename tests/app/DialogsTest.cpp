@@ -12,9 +12,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
+#include <sstream>
 
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
+#include "app/TDialogReports.h"
 #include "app/TDialogSelectFolder.h"
 #include "app/TDialogUpdateFileList.h"
 #include "catalog/CatalogSession.h"
@@ -146,6 +149,21 @@ TEST(TDialogFileNotFoundTest, AGoneFolderDisablesItsButtonAndSearchingAgainIsThe
   QTest::mouseClick(gone.findChild<QPushButton*>("butRescan"), Qt::LeftButton);
   EXPECT_EQ(gone.Result(), TDialogFileNotFound::Answer::kSearchAgain);
   EXPECT_EQ(gone.result(), QDialog::Accepted);
+}
+
+TEST_F(TDialogFileSearchTest, TheExportWritesTheListingAndCloses) {
+  const std::int32_t id =
+      test::AddRow(session_.Store(), home_.Path("files/a b.ged"), FileKind::kGedcom, 1234);
+  TDialogReports dialog(session_.Store().BaseName(), {id}, session_.Options());
+  dialog.show();
+  const std::string file = home_.Path("listing.csv");
+  dialog.ExportTo(QString::fromStdString(file));
+  ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.result() == QDialog::Accepted; }, 10000));
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str().substr(0, 45), "Name,File Type,Size,Modified Date,Full Path\r\n");
+  EXPECT_NE(text.str().find("a b.ged,Gedcom,1234,"), std::string::npos) << text.str();
 }
 
 }  // namespace
