@@ -48,6 +48,7 @@ int RunWindow(int argc, char** argv) {
   }
   TMainForm window(*session);
   window.show();
+  window.StartUp();
   const int status = QApplication::exec();
   session->Options().SetBool(opt::FirstTime, false);
   session->Options().Save();

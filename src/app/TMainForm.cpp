@@ -8,9 +8,11 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -333,6 +335,26 @@ void TMainForm::RefreshCatalog() {
 void TMainForm::ExportListing() {
   TDialogReports dialog(session_.Store().BaseName(), model_->ListedIds(), session_.Options(), this);
   dialog.exec();
+}
+
+void TMainForm::StartUp() {
+  if (session_.Options().GetBool(opt::AutoUpdate)) RefreshCatalog();
+  if (session_.Options().GetBool(opt::FirstTime)) QTimer::singleShot(100, this, &TMainForm::Welcome);
+}
+
+// The first run offers to search the computer at once; either way it is no longer the first.
+void TMainForm::Welcome() {
+  QMessageBox welcome(QMessageBox::Information, tr("Welcome to Kinshelf"), tr("Welcome to Kinshelf"),
+                      QMessageBox::NoButton, this);
+  welcome.setInformativeText(
+      tr("Kinshelf keeps a catalog of the genealogy files on your computer. Search your drives now to fill "
+         "it?"));
+  QPushButton* scan = welcome.addButton(tr("Scan my computer"), QMessageBox::AcceptRole);
+  welcome.addButton(QMessageBox::Close);
+  welcome.setObjectName("welcome");
+  welcome.exec();
+  session_.Options().SetBool(opt::FirstTime, false);
+  if (welcome.clickedButton() == scan) SearchComputer();
 }
 
 void TMainForm::ShowAbout() {

@@ -31,6 +31,9 @@ class TMainForm final : public QMainWindow {
   // Lists the catalog anew and keeps the position as the listing rules say: the remembered row when
   // it is still there (one less after a deletion), else the last row, else the first.
   void Rebuild(bool afterDeletion = false);
+  // What the start of the program does once the window shows: the refresh of the listing when
+  // AutoUpdate is on, and on the first run the welcome that offers the first search.
+  void StartUp();
   const CatalogModel& Model() const { return *model_; }
 
  private:
@@ -46,6 +49,7 @@ class TMainForm final : public QMainWindow {
   void SearchComputer();
   void RefreshCatalog();
   void ExportListing();
+  void Welcome();
   void ShowAbout();
   void ApplyListFont(int size);
   void ApplySideFont(int size);

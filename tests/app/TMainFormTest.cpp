@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -153,6 +154,25 @@ TEST_F(TMainFormTest, ExcludingTheSelectedFileMovesTheSelectionUpAndKeepsTheFile
   AcceptNextDialog(0);  // "/*.*": every folder
   Find<QAction>("actLeftSideExclude")->trigger();
   EXPECT_EQ(Window().Model().ListedCount(), 0);
+}
+
+TEST_F(TMainFormTest, TheFirstRunWelcomesOnceAndIsThenNoLongerTheFirst) {
+  session_.Options().SetBool(opt::AutoUpdate, false);
+  session_.Options().SetBool(opt::FirstTime, true);
+  Window().StartUp();
+  // The welcome runs its own event loop; a timer inside it closes it.
+  QString title;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&title] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      box->done(QMessageBox::Close);
+    }
+  });
+  closer.start(20);
+  ASSERT_TRUE(QTest::qWaitFor([&title] { return !title.isEmpty(); }, 5000));
+  EXPECT_EQ(title, "Welcome to Kinshelf");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !session_.Options().GetBool(opt::FirstTime); }, 5000));
 }
 
 TEST(RunWindowTest, WithoutADisplayItSaysSoAndFails) {
