@@ -26,6 +26,7 @@
 #include "app/TDialogFileExclude.h"
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
+#include "app/TDialogOptions.h"
 #include "app/TDialogReports.h"
 #include "app/TDialogUpdateFileList.h"
 #include "catalog/CatalogExclusion.h"
@@ -144,6 +145,11 @@ void TMainForm::BuildLayout() {
   toolbar->addAction(search);
   toolbar->addAction(refresh);
   toolbar->addAction(exportCsv);
+  auto* options = new QAction(tr("Options"), this);
+  options->setObjectName("actOptions");
+  connect(options, &QAction::triggered, this, &TMainForm::EditOptions);
+  fileMenu->insertAction(openFile_, options);
+  toolbar->addAction(options);
   toolbar->addAction(about);
 
   side_ = new QWidget(this);
@@ -355,6 +361,17 @@ void TMainForm::Welcome() {
   welcome.exec();
   session_.Options().SetBool(opt::FirstTime, false);
   if (welcome.clickedButton() == scan) SearchComputer();
+}
+
+// The settings reach the disk when the program ends; the window shows their effect at once.
+void TMainForm::EditOptions() {
+  TDialogOptions dialog(session_.Options(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  ApplySideFont(session_.Options().GetInt(opt::SideFontZoom));
+  ApplyListFont(session_.Options().GetInt(opt::FontZoom));
+  model_->Refresh();
+  FitColumns();
+  RowSelected();
 }
 
 void TMainForm::ShowAbout() {

@@ -49,6 +49,7 @@ class TMainForm final : public QMainWindow {
   void SearchComputer();
   void RefreshCatalog();
   void ExportListing();
+  void EditOptions();
   void Welcome();
   void ShowAbout();
   void ApplyListFont(int size);

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -17,6 +18,7 @@
 
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
+#include "app/TDialogOptions.h"
 #include "app/TDialogReports.h"
 #include "app/TDialogSelectFolder.h"
 #include "app/TDialogUpdateFileList.h"
@@ -164,6 +166,22 @@ TEST_F(TDialogFileSearchTest, TheExportWritesTheListingAndCloses) {
   text << in.rdbuf();
   EXPECT_EQ(text.str().substr(0, 45), "Name,File Type,Size,Modified Date,Full Path\r\n");
   EXPECT_NE(text.str().find("a b.ged,Gedcom,1234,"), std::string::npos) << text.str();
+}
+
+TEST(TDialogOptionsTest, SaveStoresEveryControlWithPathsTrimmedAndCancelStoresNothing) {
+  WOptions options;
+  options.SetString(opt::AppGed, "/usr/bin/gramps");
+  options.SetInt(opt::DateOpt, 1);
+  for (const bool save : {false, true}) {
+    TDialogOptions dialog(options);
+    dialog.findChild<QLineEdit*>("edtGedcom")->setText("  /opt/bin/viewer  ");
+    dialog.findChild<QLineEdit*>("edtPaf")->clear();
+    dialog.findChild<QRadioButton*>("rgDateFormat6")->setChecked(true);
+    save ? dialog.accept() : dialog.reject();
+    EXPECT_EQ(options.GetString(opt::AppGed), save ? "/opt/bin/viewer" : "/usr/bin/gramps");
+  }
+  EXPECT_EQ(options.GetString(opt::AppPAF), "");
+  EXPECT_EQ(options.GetInt(opt::DateOpt), 6);
 }
 
 }  // namespace
