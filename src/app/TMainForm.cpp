@@ -112,6 +112,7 @@ void TMainForm::BuildActions() {
 void TMainForm::BuildLayout() {
   auto* about = new QAction(tr("About"), this);
   about->setObjectName("actAbout");
+  about->setShortcut(QKeySequence::HelpContents);
   connect(about, &QAction::triggered, this, &TMainForm::ShowAbout);
   auto* findName = new QAction(tr("Filter by name"), this);
   findName->setShortcut(QKeySequence::Find);
@@ -147,6 +148,7 @@ void TMainForm::BuildLayout() {
   toolbar->addAction(exportCsv);
   auto* options = new QAction(tr("Options"), this);
   options->setObjectName("actOptions");
+  options->setShortcut(Qt::CTRL | Qt::Key_Comma);
   connect(options, &QAction::triggered, this, &TMainForm::EditOptions);
   fileMenu->insertAction(openFile_, options);
   toolbar->addAction(options);
