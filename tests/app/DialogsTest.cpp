@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "IsolatedHome.h"
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
 #include "app/TDialogOptions.h"
@@ -30,13 +31,6 @@
 
 namespace kinshelf {
 namespace {
-
-struct IsolatedHome : test::ScratchFolder {
-  IsolatedHome() {
-    setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
-  }
-};
 
 // Closes the next message box that opens and gives its text (waiting for it, as long as it takes up to
 // a limit).
@@ -75,7 +69,7 @@ class TDialogFileSearchTest : public testing::Test {
     return {{home_.Path("files") + "/", platform::DriveType::kFixed, "ext4"}};
   }
 
-  IsolatedHome home_;
+  test::IsolatedHome home_;
   CatalogSession session_;
 };
 

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "IsolatedHome.h"
 #include "app/AppMain.h"
 #include "app/CatalogModel.h"
 #include "catalog/CatalogSession.h"
@@ -32,15 +33,6 @@
 
 namespace kinshelf {
 namespace {
-
-// A scratch folder that the data and configuration folders point into while it lives, so that each
-// test starts with no catalog and no settings.
-struct IsolatedHome : test::ScratchFolder {
-  IsolatedHome() {
-    setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
-  }
-};
 
 class TMainFormTest : public testing::Test {
  protected:
@@ -65,7 +57,7 @@ class TMainFormTest : public testing::Test {
   }
   std::string Present(const char* name) { return home_.WriteFile(name, "0 HEAD\n0 TRLR\n"); }
 
-  IsolatedHome home_;
+  test::IsolatedHome home_;
   CatalogSession session_;
   std::unique_ptr<TMainForm> window_;
 };
