@@ -1,9 +1,11 @@
-// The desktop window's entry point: the display check, the session, the window and, when it
-// closes, the settings saved.
+// The desktop window's entry point: the display check, the session, the splash, the window and, when
+// it closes, the settings saved.
 #include "app/AppMain.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -16,6 +18,9 @@
 namespace kinshelf {
 
 namespace {
+
+constexpr const char* kProductLine =
+    "Kinshelf allows you to manage all of your genealogy files on your computer.";
 
 bool IsSet(const char* name) {
   const char* value = std::getenv(name);
@@ -45,6 +50,18 @@ int RunWindow(int argc, char** argv) {
     QMessageBox::critical(nullptr, QStringLiteral("Orrinvale Kinshelf"),
                           QString::fromStdString(error.what()));
     return 1;
+  }
+  // The splash closes itself 1.5 s after it appeared, whatever the start-up still does.
+  std::unique_ptr<QLabel> splash;
+  if (session->Options().GetBool(opt::ShowSplash)) {
+    splash = std::make_unique<QLabel>(QStringLiteral("<h2>Kinshelf 1.02</h2><p>%1</p>").arg(kProductLine));
+    splash->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    splash->setObjectName("splash");
+    splash->setAlignment(Qt::AlignCenter);
+    splash->setMargin(32);
+    splash->setStyleSheet(QStringLiteral("background: white; border: 2px solid #a6caf0;"));
+    splash->show();
+    QTimer::singleShot(1500, splash.get(), &QWidget::close);
   }
   TMainForm window(*session);
   window.show();
