@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -94,6 +96,9 @@ TMainForm::~TMainForm() = default;
 void TMainForm::BuildActions() {
   openFolder_ = new QAction(tr("Open to file's folder "), this);
   openFolder_->setObjectName("actLeftSideOpenFolder");
+  viewer_ = new QAction(tr("View with Pedora"), this);
+  viewer_->setObjectName("actLeftSidePedora");
+  connect(viewer_, &QAction::triggered, this, &TMainForm::ViewWithPedora);
   openFile_ = new QAction(tr("Open file"), this);
   openFile_->setObjectName("actLeftSideOpenWith");
   openFile_->setShortcut(Qt::CTRL | Qt::Key_O);
@@ -120,7 +125,7 @@ void TMainForm::BuildLayout() {
   quit->setShortcut(QKeySequence::Quit);
   connect(quit, &QAction::triggered, this, &QWidget::close);
   QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
-  fileMenu->addActions({openFile_, openFolder_, bookmark_, exclude_, findName});
+  fileMenu->addActions({openFile_, viewer_, openFolder_, bookmark_, exclude_, findName});
   fileMenu->addSeparator();
   fileMenu->addAction(quit);
   menuBar()->addMenu(tr("&Help"))->addAction(about);
@@ -157,7 +162,8 @@ void TMainForm::BuildLayout() {
   side_ = new QWidget(this);
   auto* sideLayout = new QVBoxLayout(side_);
   filters_ = new FilterPanel(session_.Options(), side_);
-  selected_ = new SelectedFilePanel(session_.Options(), {openFolder_, openFile_, bookmark_, exclude_}, side_);
+  selected_ = new SelectedFilePanel(session_.Options(),
+                                    {openFolder_, viewer_, openFile_, bookmark_, exclude_}, side_);
   sideLayout->addWidget(filters_);
   sideLayout->addWidget(selected_);
   sideLayout->addStretch();
@@ -251,6 +257,10 @@ void TMainForm::UpdateActions() {
   const bool selected = selection_ != nullptr;
   openFolder_->setEnabled(selected && !(selection_->Drive() + selection_->Path()).empty());
   exclude_->setEnabled(openFolder_->isEnabled());
+  if (selected) {
+    viewer_->setEnabled(PedoraEnabled(session_.Options().GetString(opt::AppPedora), selectionExists_,
+                                      selection_->Kind(), selection_->Ext(), viewer_->isEnabled()));
+  }
   bookmark_->setEnabled(selected);
   bookmark_->setText(!selected                ? tr("BookMark")
                      : selection_->Bookmark() ? tr("Unbookmark file")
@@ -308,6 +318,26 @@ void TMainForm::OpenFolder() {
   if (!kinshelf::OpenFolder(folder))
     QMessageBox::warning(this, windowTitle(),
                          tr("The folder %1 could not be opened.").arg(QString::fromStdString(folder)));
+}
+
+// Without the viewer, the user may go to its web page instead.
+void TMainForm::ViewWithPedora() {
+  if (selection_ == nullptr) return;
+  const std::string viewer = session_.Options().GetString(opt::AppPedora);
+  if (!viewer.empty()) {
+    if (!LaunchProgram(viewer, selection_->FullPath()))
+      QMessageBox::warning(this, windowTitle(),
+                           tr("%1 could not be started.").arg(QString::fromStdString(viewer)));
+    return;
+  }
+  const auto answer = QMessageBox::question(
+      this, QStringLiteral("Orrinvale Kinshelf"),
+      tr("Pedora is not installed on your computer.\nThis program allows you to view different genealogy "
+         "files.\nDo you want to go to the Pedora website?"),
+      QMessageBox::Yes | QMessageBox::No);
+  if (answer == QMessageBox::Yes)
+    QDesktopServices::openUrl(
+        QUrl(QString::fromUtf8(kPedoraWebPage.data(), static_cast<qsizetype>(kPedoraWebPage.size()))));
 }
 
 void TMainForm::OpenFile() {

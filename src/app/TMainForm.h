@@ -46,6 +46,7 @@ class TMainForm final : public QMainWindow {
   void ExcludeFile();
   void OpenFolder();
   void OpenFile();
+  void ViewWithPedora();
   void SearchComputer();
   void RefreshCatalog();
   void ExportListing();
@@ -66,6 +67,7 @@ class TMainForm final : public QMainWindow {
   QWidget* side_;
   QAction* openFolder_;
   QAction* openFile_;
+  QAction* viewer_;
   QAction* bookmark_;
   QAction* exclude_;
   ListingFilter sorting_;  // the sorted column and direction; the panel gives the rest

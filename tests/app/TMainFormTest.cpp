@@ -167,6 +167,23 @@ TEST_F(TMainFormTest, TheFirstRunWelcomesOnceAndIsThenNoLongerTheFirst) {
   EXPECT_TRUE(QTest::qWaitFor([this] { return !session_.Options().GetBool(opt::FirstTime); }, 5000));
 }
 
+TEST_F(TMainFormTest, WithoutTheViewerItsActionAsksToVisitItsWebPage) {
+  session_.Options().SetString(opt::AppPedora, "");
+  test::AddRow(session_.Store(), Present("a.ged"), FileKind::kGedcom);
+  ASSERT_TRUE(Find<QAction>("actLeftSidePedora")->isEnabled());
+  QString question;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&question] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      question = box->text();
+      box->done(QMessageBox::No);
+    }
+  });
+  closer.start(20);
+  Find<QAction>("actLeftSidePedora")->trigger();
+  EXPECT_TRUE(question.startsWith("Pedora is not installed on your computer.")) << question.toStdString();
+}
+
 TEST(RunWindowTest, WithoutADisplayItSaysSoAndFails) {
   const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
   std::string saved[3];
