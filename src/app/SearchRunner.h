@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "app/CancelSlot.h"
-#include "catalog/KindSet.h"
+#include "catalog/CatalogSearch.h"
 
 class QThread;
 
 namespace kinshelf {
 
-class CatalogSearch;
 class WFileExcludeList;
 class WOptions;
 
@@ -24,11 +23,7 @@ class SearchRunner final : public QObject {
   Q_OBJECT
 
  public:
-  struct Choices {
-    std::vector<std::string> roots;
-    KindSet kinds;
-    bool keepExisting = false;
-  };
+  using Choices = CatalogSearch::Choices;
 
   SearchRunner(std::string catalogBaseName, WOptions& options, const WFileExcludeList& exclusions,
                QObject* parent = nullptr);

@@ -42,8 +42,8 @@ TDialogFileSearch::TDialogFileSearch(CatalogSession& session, const std::vector<
     item->setCheckState(drive.checked ? Qt::Checked : Qt::Unchecked);
   }
   FillExclusions();
-  // The search's own defaults (its settings) set the kind boxes and the keep box.
-  const CatalogSearch defaults(session_.Store(), session_.Options(), exclusions_);
+  // The standing choices of the settings set the kind boxes and the keep box.
+  const CatalogSearch::Choices defaults = CatalogSearch::StandingChoices(session_.Options());
   const std::array<QCheckBox*, kFileKinds.size()> boxes = KindBoxes();
   for (std::size_t i = 0; i < kFileKinds.size(); ++i)
     boxes[i]->setChecked(defaults.kinds[kFileKinds[i].kind]);
@@ -120,10 +120,7 @@ void TDialogFileSearch::Search() {
   for (std::size_t i = 0; i < kFileKinds.size(); ++i)
     choices.kinds[kFileKinds[i].kind] = boxes[i]->isChecked();
   choices.keepExisting = ui_->chkKeepFiles->isChecked();
-  CatalogSearch standing(session_.Store(), session_.Options(), exclusions_);
-  standing.kinds = choices.kinds;
-  standing.keepExisting = choices.keepExisting;
-  standing.SaveChoices(choices.roots);
+  CatalogSearch::SaveChoices(session_.Options(), choices);
   searching_ = true;
   SetChoicesEnabled(false);
   ui_->labFilesFound->setText(Count(0));

@@ -40,8 +40,9 @@ bool IsHiddenFolder(const std::string& folder) {
 
 CatalogSearch::CatalogSearch(WFileStore& store, WOptions& options, const WFileExcludeList& exclusions)
     : store_(store), options_(options), exclusions_(exclusions) {
-  for (const auto& [kind, setting] : kSearchSettings) kinds[kind] = options_.GetBool(setting);
-  keepExisting = options_.GetBool(opt::FileSKeep);
+  const Choices standing = StandingChoices(options_);
+  kinds = standing.kinds;
+  keepExisting = standing.keepExisting;
   engine_.OnFolderChange = [this](TFindFile&, const std::string& folder, TFolderIgnore& ignore) {
     OnFolderChange(folder, ignore);
   };
@@ -50,11 +51,18 @@ CatalogSearch::CatalogSearch(WFileStore& store, WOptions& options, const WFileEx
   };
 }
 
-void CatalogSearch::SaveChoices(const std::vector<std::string>& roots) {
-  options_.SetString(opt::searchdrives, JoinRoots(roots));
-  for (const auto& [kind, setting] : kSearchSettings) options_.SetBool(setting, kinds[kind]);
-  options_.SetBool(opt::FileSKeep, keepExisting);
-  options_.Save();
+CatalogSearch::Choices CatalogSearch::StandingChoices(const WOptions& options) {
+  Choices choices;
+  for (const auto& [kind, setting] : kSearchSettings) choices.kinds[kind] = options.GetBool(setting);
+  choices.keepExisting = options.GetBool(opt::FileSKeep);
+  return choices;
+}
+
+void CatalogSearch::SaveChoices(WOptions& options, const Choices& choices) {
+  options.SetString(opt::searchdrives, JoinRoots(choices.roots));
+  for (const auto& [kind, setting] : kSearchSettings) options.SetBool(setting, choices.kinds[kind]);
+  options.SetBool(opt::FileSKeep, choices.keepExisting);
+  options.Save();
 }
 
 std::vector<std::string> CatalogSearch::DistinctRoots(const std::vector<std::string>& roots) {

@@ -61,8 +61,16 @@ class CatalogSearch {
   // Searches the folders (absolute paths), in order, each once. Throws what the store throws, after
   // committing the work done.
   Result Run(const std::vector<std::string>& roots);
+  // What the user chose for a search: where, which kinds, whether rows of files not found stay.
+  struct Choices {
+    std::vector<std::string> roots;
+    KindSet kinds;
+    bool keepExisting = false;
+  };
+  // The kind flags and the keep choice the settings hold; no roots.
+  static Choices StandingChoices(const WOptions& options);
   // Stores the roots, the kind flags and the keep choice in the settings and saves them.
-  void SaveChoices(const std::vector<std::string>& roots);
+  static void SaveChoices(WOptions& options, const Choices& choices);
   // The roots without repeats and without those inside another root, in their order.
   static std::vector<std::string> DistinctRoots(const std::vector<std::string>& roots);
   // Asks the running search to stop at its next check.

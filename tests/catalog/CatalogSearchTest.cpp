@@ -263,7 +263,7 @@ TEST_F(CatalogSearchTest, RunChangesNoSettingAndSaveChoicesStoresThem) {
   };
   EXPECT_EQ(reload()->GetString(opt::searchdrives), "");
   EXPECT_TRUE(reload()->GetBool(opt::SearchFTPAF));
-  search.SaveChoices({root_, second});
+  CatalogSearch::SaveChoices(options_, {{root_, second}, search.kinds, search.keepExisting});
   const auto reloaded = reload();
   EXPECT_EQ(reloaded->GetString(opt::searchdrives), root_ + "," + folder_.Path("other\\, folder"));
   EXPECT_FALSE(reloaded->GetBool(opt::SearchFTPAF));
