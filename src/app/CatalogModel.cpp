@@ -1,13 +1,11 @@
 // The catalog grid's rows.
 #include "app/CatalogModel.h"
 
+#include "app/CatalogCellTexts.h"
 #include "catalog/store/WFileStore.h"
 #include "catalog/store/WFileStoreFile.h"
 #include "fileaccess/WIntArray.h"
 #include "platform/FileInfo.h"
-#include "settings/WOptions.h"
-#include "text/CatalogDateFormat.h"
-#include "text/CountFormat.h"
 
 namespace kinshelf {
 
@@ -71,13 +69,13 @@ const CatalogModel::CachedRow& CatalogModel::RowAt(int row) const {
   const std::int32_t id = FileIdAt(row);
   if (id == 0) return cache_;
   const WFileStoreFile& file = store_.GetCachedFile(id);
+  const ListedRow listed = CatalogCellTexts::RowOf(file);
+  const CatalogCellTexts texts(options_);
   cache_.texts[kName] = FromUtf8(file.Name());
-  cache_.texts[kType] = FromUtf8(WFileStoreFile::KindDisplayName(file.Kind()));
-  cache_.texts[kSize] = FromUtf8(FormatCount(file.Size()));
-  cache_.texts[kModified] =
-      FromUtf8(FormatCatalogDate(options_.GetInt(opt::DateOpt), options_.GetInt(opt::DateSep),
-                                 options_.GetInt(opt::DateTimeOpt), file.Modified()));
-  cache_.texts[kFullPath] = FromUtf8(file.Drive() + file.Path());
+  cache_.texts[kType] = FromUtf8(texts.Type(listed));
+  cache_.texts[kSize] = FromUtf8(texts.Size(listed));
+  cache_.texts[kModified] = FromUtf8(texts.Modified(listed));
+  cache_.texts[kFullPath] = FromUtf8(CatalogCellTexts::FullPath(listed));
   cache_.bookmark = file.Bookmark();
   cache_.exists = platform::FileExists(file.FullPath());
   return cache_;

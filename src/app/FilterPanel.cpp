@@ -99,8 +99,11 @@ ListingFilter FilterPanel::Filter(const ListingFilter& sorting) const {
 
 void FilterPanel::ShowCounts(std::int32_t listed, WFileStore& store) {
   setTitle(QStringLiteral("Filter Options (Files = %1)").arg(listed));
-  for (std::size_t i = 0; i < kFileKinds.size(); ++i)
-    kindCounts_[i]->setText(QString::fromStdString(FormatCount(store.CountByKind(kFileKinds[i].kind))));
+  const auto counts = store.CountsByKind();
+  for (std::size_t i = 0; i < kFileKinds.size(); ++i) {
+    const auto count = counts.find(kFileKinds[i].kind);
+    kindCounts_[i]->setText(QString::fromStdString(FormatCount(count != counts.end() ? count->second : 0)));
+  }
 }
 
 void FilterPanel::FocusNameFilter() {

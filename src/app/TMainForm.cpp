@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/CatalogColumnWidths.h"
 #include "app/CatalogDelegate.h"
 #include "app/CatalogHeader.h"
 #include "app/CatalogModel.h"
@@ -44,8 +45,6 @@ namespace kinshelf {
 
 namespace {
 
-constexpr int kMinimumColumnWidths[CatalogModel::kColumnCount] = {100, 100, 80, 100, 50};
-constexpr int kColumnPadding = 14;
 constexpr int kSidePanelBaseWidth = 213;
 
 // The screen's horizontal pixels per inch over 96, when above 96.
@@ -439,24 +438,12 @@ void TMainForm::ApplySideFont(int size) {
   session_.Options().SetInt(opt::SideFontZoom, size);
 }
 
-// Every column as wide as its widest text (a bookmarked name in bold), and never narrower than its
-// minimum.
+// Every column as wide as its widest text over the whole listing.
 void TMainForm::FitColumns() {
-  const QFont font = grid_->font();
-  QFont bold = font;
-  bold.setBold(true);
-  const QFontMetrics plain(font);
-  const QFontMetrics heavy(bold);
-  for (int column = 0; column < CatalogModel::kColumnCount; ++column) {
-    int width = kMinimumColumnWidths[column];
-    for (int row = 0; row < model_->ListedCount(); ++row) {
-      const QModelIndex cell = model_->index(row, column);
-      const bool inBold = column == CatalogModel::kName && cell.data(CatalogModel::kBookmarkRole).toBool();
-      width = std::max(width,
-                       (inBold ? heavy : plain).horizontalAdvance(cell.data().toString()) + kColumnPadding);
-    }
-    grid_->setColumnWidth(column, width);
-  }
+  const auto widths =
+      CatalogColumnWidths::Measure(session_.Store(), model_->Filter(), session_.Options(), grid_->font());
+  for (int column = 0; column < CatalogModel::kColumnCount; ++column)
+    grid_->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
 }
 
 }  // namespace kinshelf

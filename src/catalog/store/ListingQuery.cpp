@@ -23,6 +23,13 @@ std::string OrderClause(bool ascending, ListingColumn sortColumn) {
 }  // namespace
 
 ListingQuery BuildListingQuery(const ListingFilter& filter) {
+  ListingQuery query = BuildListingQuery(filter, "FileID");
+  query.sql.pop_back();
+  query.sql += OrderClause(filter.ascending, filter.sortColumn) + ";";
+  return query;
+}
+
+ListingQuery BuildListingQuery(const ListingFilter& filter, std::string_view columns) {
   std::string condition;
   for (const auto& info : kFileKinds) {
     if (filter.kinds[info.kind]) continue;
@@ -38,7 +45,7 @@ ListingQuery BuildListingQuery(const ListingFilter& filter) {
     condition += condition.empty() ? " Where (name like ?) " : "AND (name like ?) ";
     query.namePattern = "%" + filter.name + "%";
   }
-  query.sql = "SELECT FileID FROM files" + condition + OrderClause(filter.ascending, filter.sortColumn) + ";";
+  query.sql = "SELECT " + std::string(columns) + " FROM files" + condition + ";";
   return query;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "catalog/store/ListingFilter.h"
 
@@ -17,5 +18,7 @@ struct ListingQuery {
 // containing the filter, in the order of the sort column (a number outside the columns sorts by
 // name).
 ListingQuery BuildListingQuery(const ListingFilter& filter);
+// The same rows with the columns given (a select list) and in no particular order.
+ListingQuery BuildListingQuery(const ListingFilter& filter, std::string_view columns);
 
 }  // namespace kinshelf

@@ -111,10 +111,14 @@ double SqlStatement::ColumnDouble(int column) const {
 }
 
 std::string SqlStatement::ColumnText(int column) const {
+  return std::string(ColumnView(column));
+}
+
+std::string_view SqlStatement::ColumnView(int column) const {
   const auto* text = sqlite3_column_text(statement_, column);
   if (text == nullptr) return {};
-  return std::string(reinterpret_cast<const char*>(text),
-                     static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)));
+  return {reinterpret_cast<const char*>(text),
+          static_cast<std::size_t>(sqlite3_column_bytes(statement_, column))};
 }
 
 }  // namespace kinshelf

@@ -36,6 +36,8 @@ class SqlStatement {
   double ColumnDouble(int column) const;
   // A copy of the column's bytes as stored; empty for NULL.
   std::string ColumnText(int column) const;
+  // The column's bytes without a copy, valid until the next Step or Reset.
+  std::string_view ColumnView(int column) const;
 
   // A use of a statement kept for reuse: resets it (results and bindings) when the use ends, so
   // that no cursor stays open between operations.

@@ -145,12 +145,15 @@ std::string WFileStore::DefaultBaseName() {
 
 void WFileStore::OpenAt(const std::string& file, int flags, const char* failure) {
   sqlite3* db = nullptr;
-  const int result = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+  // One connection serves one thread; the window's grid reads the whole listing more than once per
+  // change, so a catalog of 100,000 files stays in the connection's own cache.
+  const int result = sqlite3_open_v2(file.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   db_.reset(db);
   if (result != SQLITE_OK) {
     db_.reset();
     throw WFileStoreError(failure + file);
   }
+  sqlite3_exec(db, "PRAGMA cache_size=-32768;", nullptr, nullptr, nullptr);
   sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &UnicodeLike,
                              nullptr, nullptr, nullptr);
 }
@@ -263,6 +266,14 @@ std::int32_t WFileStore::CountByKind(FileKind kind) {
   return count->Step() ? static_cast<std::int32_t>(count->ColumnInt(0)) : 0;
 }
 
+std::map<FileKind, std::int32_t> WFileStore::CountsByKind() {
+  std::map<FileKind, std::int32_t> counts;
+  const auto count = Statement("select type, count(*) from Files group by type;");
+  while (count->Step())
+    counts[static_cast<FileKind>(count->ColumnInt(0))] = static_cast<std::int32_t>(count->ColumnInt(1));
+  return counts;
+}
+
 std::int32_t WFileStore::FindFileID(const std::string& fullPath) {
   const auto parts = platform::SplitPath(fullPath);
   // Linux file names are case-sensitive: two files whose names differ only in case are two rows.
@@ -357,6 +368,23 @@ void WFileStore::SetValue(const std::string& key, const std::string& value) {
 
 std::unique_ptr<WIntArray> WFileStore::List(const ListingFilter& filter) {
   return ListIds(BuildListingQuery(filter));
+}
+
+void WFileStore::ForEachListed(const ListingFilter& filter, const ListedRowVisit& visit) {
+  const ListingQuery query = BuildListingQuery(filter, "Name, Drive, Path, Type, Size, FLastMod, BookMark");
+  SqlStatement select(db_.get(), query.sql);
+  if (!query.namePattern.empty()) select.Bind(1, query.namePattern);
+  ListedRow row;
+  while (select.Step()) {
+    row.name = select.ColumnView(0);
+    row.drive = select.ColumnView(1);
+    row.path = select.ColumnView(2);
+    row.kind = static_cast<FileKind>(select.ColumnInt(3));
+    row.size = select.ColumnInt(4);
+    row.modified = select.ColumnDouble(5);
+    row.bookmark = select.ColumnInt(6) == 1;
+    visit(row);
+  }
 }
 
 std::unique_ptr<WIntArray> WFileStore::GetIterator(int listType, const std::string& nameFilter,

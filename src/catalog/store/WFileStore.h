@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/store/ListedRow.h"
 #include "catalog/store/ListingFilter.h"
 #include "catalog/store/SqlStatement.h"
 #include "catalog/store/WFileStoreFile.h"
@@ -52,6 +53,8 @@ class WFileStore {
 
   // The number of rows of a kind.
   std::int32_t CountByKind(FileKind kind);
+  // The number of rows of every kind that has any, in one pass over the catalog.
+  std::map<FileKind, std::int32_t> CountsByKind();
   // The id of the row for that file, or 0. Paths compare byte for byte, as file names do here.
   std::int32_t FindFileID(const std::string& fullPath);
   // A new, unsaved record for a file on disk. Empties the record cache.
@@ -86,6 +89,11 @@ class WFileStore {
   // The ids of the catalogued files the filter lists, in its order, as a new list owned by the
   // caller.
   std::unique_ptr<WIntArray> List(const ListingFilter& filter);
+  // Calls visit for every row the filter lists, in no particular order, with one statement: the
+  // grid measures its columns over the whole listing this way. The store must not be changed from
+  // visit.
+  using ListedRowVisit = std::function<void(const ListedRow&)>;
+  void ForEachListed(const ListingFilter& filter, const ListedRowVisit& visit);
   // The ids of the listed rows in display order, as a new list owned by the caller. List type 1
   // lists catalogued files as List does, with one flag per kind and the sort column's number;
   // types 2 to 4 list the persons table; others list nothing.

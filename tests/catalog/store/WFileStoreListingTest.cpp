@@ -1,6 +1,8 @@
 // The catalog listing as the store runs it: the ids it returns for each filter and sort order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalog/FileKinds.h"
 #include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
@@ -61,6 +63,51 @@ TEST_F(GetIteratorTest, KindAndBookmarkFilters) {
   const auto none = store_.GetIterator(1, "", false, false, false, false, false, false, false, false, false,
                                        true, 1, false);
   EXPECT_EQ(none->Count(), 0);
+}
+
+// The bulk visit sees exactly the rows the listing lists, with what the grid shows of each.
+TEST_F(GetIteratorTest, ForEachListedVisitsTheListedRowsWithTheirShownFields) {
+  const struct {
+    const char* name;
+    bool bookmarks;
+    bool gedcom;
+  } filters[] = {{"", false, true}, {"smith", false, true}, {"", true, true}, {"", false, false}};
+  for (const auto& f : filters) {
+    ListingFilter filter;
+    filter.name = f.name;
+    filter.bookmarksOnly = f.bookmarks;
+    filter.kinds[FileKind::kGedcom] = f.gedcom;
+    std::vector<std::string> visited;
+    store_.ForEachListed(filter, [&](const ListedRow& row) {
+      visited.push_back(std::string(row.drive) + std::string(row.path) + "/" + std::string(row.name));
+    });
+    std::vector<std::string> listed;
+    const auto ids = store_.List(filter);
+    for (std::int32_t i = 1; i <= ids->Count(); ++i)
+      listed.push_back(store_.GetFile(ids->GetValue(i))->FullPath());
+    std::sort(visited.begin(), visited.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(visited, listed) << f.name << f.bookmarks << f.gedcom;
+  }
+  ListingFilter bookmarked;
+  bookmarked.bookmarksOnly = true;
+  store_.ForEachListed(bookmarked, [](const ListedRow& row) {
+    EXPECT_EQ(row.name, "O'Brien family.ged");
+    EXPECT_EQ(row.kind, FileKind::kGedcom);
+    EXPECT_EQ(row.size, 300);
+    EXPECT_EQ(row.modified, 40003);
+    EXPECT_TRUE(row.bookmark);
+  });
+}
+
+TEST_F(GetIteratorTest, CountsByKindAgreeWithEachKindsCount) {
+  const auto counts = store_.CountsByKind();
+  for (const auto& info : kFileKinds) {
+    const auto count = counts.find(info.kind);
+    EXPECT_EQ(count != counts.end() ? count->second : 0, store_.CountByKind(info.kind))
+        << KindCode(info.kind);
+  }
+  EXPECT_EQ(counts.at(FileKind::kGedcom), 3);
 }
 
 TEST_F(GetIteratorTest, OtherListTypes) {
