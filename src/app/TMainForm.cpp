@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,6 +33,7 @@
 #include "app/TDialogOptions.h"
 #include "app/TDialogReports.h"
 #include "app/TDialogUpdateFileList.h"
+#include "app/WCheckTipsNews.h"
 #include "catalog/CatalogExclusion.h"
 #include "catalog/CatalogSession.h"
 #include "catalog/exclusions/WFileExcludeList.h"
@@ -157,6 +159,17 @@ void TMainForm::BuildLayout() {
   fileMenu->insertAction(openFile_, options);
   toolbar->addAction(options);
   toolbar->addAction(about);
+  updateAvailable_ = new QAction(tr("Update Available"), this);
+  updateAvailable_->setObjectName("butTopNewUpdate");
+  updateAvailable_->setVisible(false);
+  connect(updateAvailable_, &QAction::triggered, this, &TMainForm::GoToUpdate);
+  toolbar->addAction(updateAvailable_);
+  QFont loud = toolbar->font();
+  loud.setBold(true);
+  toolbar->widgetForAction(updateAvailable_)->setFont(loud);
+  blink_ = new QTimer(this);
+  blink_->setInterval(300);
+  connect(blink_, &QTimer::timeout, this, &TMainForm::Blink);
 
   side_ = new QWidget(this);
   auto* sideLayout = new QVBoxLayout(side_);
@@ -377,6 +390,39 @@ void TMainForm::ExportListing() {
 void TMainForm::StartUp() {
   if (session_.Options().GetBool(opt::AutoUpdate)) RefreshCatalog();
   if (session_.Options().GetBool(opt::FirstTime)) QTimer::singleShot(100, this, &TMainForm::Welcome);
+  CheckForUpdate();
+}
+
+// The news address may be changed or emptied (no check at all) in the settings file.
+void TMainForm::CheckForUpdate() {
+  const std::string settingsFile = session_.Options().Path();
+  const std::string address =
+      session_.Options().ReadUnlisted("General", WCheckTipsNews::kAddressKey, WCheckTipsNews::kNewsAddress);
+  if (settingsFile.empty() || address.empty()) return;
+  const QString folder = QFileInfo(QString::fromStdString(settingsFile)).absolutePath();
+  WCheckTipsNews::Start(QUrl(QString::fromStdString(address)), folder + "/" + WCheckTipsNews::kLocalName, this,
+                        [this] { StartBlinking(); });
+}
+
+void TMainForm::StartBlinking() {
+  blink_->start();
+}
+
+// Shown on the first, third and fifth tick, hidden on the second and fourth; the sixth stops the
+// blinking with the button shown.
+void TMainForm::Blink() {
+  const int count = blinkCount_++;
+  if (count >= 6) {
+    blink_->stop();
+    return;
+  }
+  updateAvailable_->setVisible(count % 2 == 1);
+}
+
+// The update page opens in the browser, and the program ends so that the new version can replace it.
+void TMainForm::GoToUpdate() {
+  QDesktopServices::openUrl(QUrl(QString::fromLatin1(WCheckTipsNews::kUpdatePage)));
+  close();
 }
 
 // The first run offers to search the computer at once; either way it is no longer the first.

@@ -11,6 +11,7 @@
 
 class QAction;
 class QTableView;
+class QTimer;
 
 namespace kinshelf {
 
@@ -53,6 +54,10 @@ class TMainForm final : public QMainWindow {
   void EditOptions();
   void Welcome();
   void ShowAbout();
+  void CheckForUpdate();
+  void StartBlinking();
+  void Blink();
+  void GoToUpdate();
   void ApplyListFont(int size);
   void ApplySideFont(int size);
   void FitColumns();
@@ -70,6 +75,9 @@ class TMainForm final : public QMainWindow {
   QAction* viewer_;
   QAction* bookmark_;
   QAction* exclude_;
+  QAction* updateAvailable_;
+  QTimer* blink_;
+  int blinkCount_ = 1;
   ListingFilter sorting_;  // the sorted column and direction; the panel gives the rest
   std::unique_ptr<WFileStoreFile> selection_;
   bool selectionExists_ = false;

@@ -93,6 +93,11 @@ std::string WOptions::Path() const {
   return IsOpen() ? file_->Path() : std::string();
 }
 
+std::string WOptions::ReadUnlisted(std::string_view section, std::string_view key,
+                                   std::string_view fallback) const {
+  return IsOpen() ? file_->ReadString(section, key, fallback) : std::string(fallback);
+}
+
 void WOptions::Load(int kind) {
   RequireOpen(IsOpen(), "loading");
   ReadTable(*file_, opt::GeneralRows(), general_);

@@ -90,6 +90,10 @@ class WOptions {
   // std::invalid_argument naming the key when the value holds a line break.
   void SetValue(int id, std::string_view value);
 
+  // A key that no table holds, read straight from the open file (Save keeps its line like every
+  // other); `fallback` when the store is closed or the file has no such key.
+  std::string ReadUnlisted(std::string_view section, std::string_view key, std::string_view fallback) const;
+
   // Puts `path` at the head of File1 ... File10: an entry equal to it after ASCII upper-casing is
   // removed, the entries above it move down one place; when none is equal, File10 drops off.
   // An empty path or one holding a line break cannot be remembered and is ignored.

@@ -94,6 +94,10 @@ TEST_F(WOptionsTest, SaveKeepsLinesItDoesNotKnow) {
   const std::string text = test::ReadFile(path_);
   EXPECT_EQ(text.rfind("; a comment\n[General]\nStranger=1\nUseLDS=F\n", 0), 0u) << text;
   EXPECT_NE(text.find("\n[Foreign]\nKeep=me\n"), std::string::npos) << text;
+  EXPECT_EQ(options.ReadUnlisted("general", "stranger", "x"), "1");
+  EXPECT_EQ(options.ReadUnlisted("General", "Absent", "x"), "x");
+  options.Close();
+  EXPECT_EQ(options.ReadUnlisted("General", "Stranger", "x"), "x");
 }
 
 TEST_F(WOptionsTest, SaveKeepsWhatAnotherProcessWroteSinceOpen) {
