@@ -42,28 +42,14 @@
 #include "platform/Drives.h"
 #include "platform/FileInfo.h"
 #include "settings/WOptions.h"
+#include "widgets/BusyCursor.h"
+#include "widgets/ScreenScale.h"
 
 namespace kinshelf {
 
 namespace {
 
 constexpr int kSidePanelBaseWidth = 213;
-
-// The screen's horizontal pixels per inch over 96, when above 96.
-double ScaleFactor() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-  return dpi > 96.0 ? dpi / 96.0 : 1.0;
-}
-
-// While it lives, the cursor shows that the window is busy.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 ListingFilter SortingOf(const WOptions& options) {
   ListingFilter sorting;
