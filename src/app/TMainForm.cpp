@@ -158,6 +158,7 @@ void TMainForm::BuildLayout() {
   connect(blink_, &QTimer::timeout, this, &TMainForm::Blink);
 
   side_ = new QWidget(this);
+  side_->setObjectName("sidePanel");
   auto* sideLayout = new QVBoxLayout(side_);
   filters_ = new FilterPanel(session_.Options(), side_);
   selected_ = new SelectedFilePanel(session_.Options(),

@@ -134,6 +134,35 @@ TEST_F(TDialogFileSearchTest, ARefreshDropsTheRowsOfFilesGoneAndClosesByItself) 
   EXPECT_EQ(session_.Store().FindFileID(home_.Path("files/b.ged")), 0);
 }
 
+// Cancel while the work runs: the search sweeps nothing away (a row of a file that is gone stays),
+// the refresh keeps what it did and stops with most of its rows still to do.
+TEST_F(TDialogFileSearchTest, CancelledSearchAndRefreshLoseNothing) {
+  for (int folder = 0; folder < 300; ++folder)
+    for (int file = 0; file < 10; ++file)
+      home_.WriteFile("files/f" + std::to_string(folder) + "/t" + std::to_string(file) + ".ged", "0 HEAD\n");
+  const std::string gone = home_.Path("files/gone.ged");
+  test::AddRow(session_.Store(), gone, FileKind::kGedcom);
+  session_.Options().SetBool(opt::FirstTime, true);  // no keeping of rows: a whole search would sweep
+  {
+    TDialogFileSearch search(session_, Drive());
+    search.show();
+    QTest::mouseClick(search.findChild<QPushButton*>("butSearch"), Qt::LeftButton);
+    search.reject();
+    ASSERT_TRUE(QTest::qWaitFor([&search] { return !search.isVisible(); }, 10000));
+    EXPECT_EQ(search.result(), QDialog::Rejected);
+  }
+  EXPECT_NE(session_.Store().FindFileID(gone), 0);
+  std::vector<std::int32_t> ids;
+  for (int row = 0; row < 500; ++row)
+    ids.push_back(test::AddRow(session_.Store(), home_.Path("files/x" + std::to_string(row) + ".ged"),
+                               FileKind::kGedcom));
+  TDialogUpdateFileList refresh(session_.Store().BaseName(), ids);
+  refresh.show();
+  QTimer::singleShot(0, &refresh, [&refresh] { refresh.reject(); });
+  ASSERT_TRUE(QTest::qWaitFor([&refresh] { return !refresh.isVisible(); }, 10000));
+  EXPECT_GT(session_.Store().CountByKind(FileKind::kGedcom), 250);
+}
+
 TEST(TDialogFileNotFoundTest, AGoneFolderDisablesItsButtonAndSearchingAgainIsTheAnswer) {
   test::ScratchFolder folder;
   TDialogFileNotFound here(folder.Path("tree.ged"));

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "IsolatedHome.h"
@@ -148,6 +149,30 @@ TEST_F(TMainFormTest, ExcludingTheSelectedFileMovesTheSelectionUpAndKeepsTheFile
   EXPECT_EQ(Window().Model().ListedCount(), 0);
 }
 
+// Before the window shows, the catalog and the exclusion list exist; once it shows, the automatic
+// refresh runs to its end before the first run's welcome appears.
+TEST_F(TMainFormTest, StartingUpRefreshesTheCatalogBeforeItWelcomes) {
+  test::AddRow(session_.Store(), home_.Path("gone.ged"), FileKind::kGedcom);
+  session_.Options().SetBool(opt::AutoUpdate, true);
+  session_.Options().SetBool(opt::FirstTime, true);
+  EXPECT_TRUE(std::filesystem::exists(session_.Store().FileName()));
+  EXPECT_TRUE(std::filesystem::exists(WFileExcludeList::DefaultFileName()));
+  EXPECT_EQ(Window().windowTitle(), "Orrinvale Kinshelf 1.02");
+  EXPECT_EQ(Window().Model().ListedCount(), 1);
+  int listedAtWelcome = -1;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      listedAtWelcome = Window().Model().ListedCount();
+      box->done(QMessageBox::Close);
+    }
+  });
+  closer.start(20);
+  Window().StartUp();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return listedAtWelcome >= 0; }, 10000));
+  EXPECT_EQ(listedAtWelcome, 0);
+}
+
 TEST_F(TMainFormTest, TheFirstRunWelcomesOnceAndIsThenNoLongerTheFirst) {
   session_.Options().SetBool(opt::AutoUpdate, false);
   session_.Options().SetBool(opt::FirstTime, true);
@@ -165,6 +190,45 @@ TEST_F(TMainFormTest, TheFirstRunWelcomesOnceAndIsThenNoLongerTheFirst) {
   ASSERT_TRUE(QTest::qWaitFor([&title] { return !title.isEmpty(); }, 5000));
   EXPECT_EQ(title, "Welcome to Kinshelf");
   EXPECT_TRUE(QTest::qWaitFor([this] { return !session_.Options().GetBool(opt::FirstTime); }, 5000));
+}
+
+// The listing rebuilt under a selection: the row stays when it is still there, the last row takes
+// over when the listing got shorter, and the first row is chosen when it was the first.
+TEST_F(TMainFormTest, ARebuildKeepsTheSelectedRowWhereTheListingAllowsIt) {
+  for (int i = 0; i < 30; ++i)
+    test::AddRow(session_.Store(), home_.Path((i < 10 ? "keep" : "drop") + std::to_string(10 + i) + ".ged"),
+                 FileKind::kGedcom);
+  QTableView* grid = Find<QTableView>("grdFiles");
+  QLineEdit* name = Find<QLineEdit>("nameFilter");
+  const struct {
+    int selected;
+    const char* filter;
+    int expected;
+  } rows[] = {{5, "", 5}, {25, "keep", 9}, {3, "keep", 3}, {0, "", 0}, {9, "", 9}};
+  for (const auto& row : rows) {
+    grid->setCurrentIndex(Window().Model().index(row.selected, 0));
+    name->setText(row.filter);
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(grid->currentIndex().row(), row.expected) << row.selected << row.filter;
+  }
+}
+
+// Sizes outside 8...16 for the list and 8...10 for the side panel leave the previous size in force.
+TEST_F(TMainFormTest, FontSizesOutsideTheirRangesAreIgnored) {
+  const int standard = QApplication::font().pointSize();
+  const struct {
+    int list;
+    int side;
+    int listShown;
+    int sideShown;
+  } rows[] = {{12, 9, 12, 9}, {7, 11, standard, standard}, {17, 8, standard, 8}, {16, 10, 16, 10}};
+  for (const auto& row : rows) {
+    session_.Options().SetInt(opt::FontZoom, row.list);
+    session_.Options().SetInt(opt::SideFontZoom, row.side);
+    window_.reset();
+    EXPECT_EQ(Find<QTableView>("grdFiles")->font().pointSize(), row.listShown) << row.list;
+    EXPECT_EQ(Find<QWidget>("sidePanel")->font().pointSize(), row.sideShown) << row.side;
+  }
 }
 
 TEST_F(TMainFormTest, WithoutTheViewerItsActionAsksToVisitItsWebPage) {
