@@ -1,5 +1,8 @@
-// Kinshelf's entry point: with no arguments the desktop window, otherwise the command named on the
-// command line (which never constructs a window object).
+// Kinshelf's entry point: with no arguments the desktop window, with "view FILE" the window showing
+// that file, otherwise the command named on the command line (which never constructs a window
+// object).
+#include <string_view>
+
 #include "cli/CommandLine.h"
 
 #ifdef KINSHELF_GUI
@@ -8,7 +11,9 @@
 
 int main(int argc, char** argv) {
 #ifdef KINSHELF_GUI
-  if (argc == 1) return kinshelf::RunWindow(argc, argv);
+  if (argc == 1) return kinshelf::RunWindow(argc, argv, nullptr);
+  if (argc == 3 && std::string_view(argv[1]) == "view" && argv[2][0] != '-')
+    return kinshelf::RunWindow(1, argv, argv[2]);
 #endif
   return kinshelf::cli::RunCommandLine(argc, argv);
 }

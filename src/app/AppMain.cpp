@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "app/TMainForm.h"
 #include "catalog/CatalogSession.h"
+#include "platform/Paths.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf {
@@ -35,7 +37,7 @@ bool HasDisplay() {
 
 }  // namespace
 
-int RunWindow(int argc, char** argv) {
+int RunWindow(int argc, char** argv, const char* file) {
   if (!HasDisplay()) {
     std::cerr << "kinshelf: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
                  "'kinshelf --help' lists the commands\n";
@@ -65,7 +67,12 @@ int RunWindow(int argc, char** argv) {
   }
   TMainForm window(*session);
   window.show();
-  window.StartUp();
+  // A file to view comes from a file manager or a terminal: no refresh, welcome or update check.
+  if (file != nullptr) {
+    window.ShowDetails(std::filesystem::absolute(platform::ExpandPath(file)).string());
+  } else {
+    window.StartUp();
+  }
   const int status = QApplication::exec();
   session->Options().SetBool(opt::FirstTime, false);
   session->Options().Save();

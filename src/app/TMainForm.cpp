@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -27,6 +28,7 @@
 #include "app/CatalogModel.h"
 #include "app/FilterPanel.h"
 #include "app/SelectedFilePanel.h"
+#include "app/TDetailsView.h"
 #include "app/TDialogFileExclude.h"
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
@@ -185,16 +187,62 @@ void TMainForm::BuildLayout() {
   connect(grid_, &QTableView::activated, this, [this] { OpenFile(); });
   connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::RowSelected);
 
+  detailsAction_ = new QAction(tr("File Details"), this);
+  detailsAction_->setObjectName("actFileViewFileDetails");
+  detailsAction_->setCheckable(true);
+  detailsAction_->setShortcut(Qt::CTRL | Qt::Key_D);
+  detailsAction_->setToolTip(tr("Show the selected file's header, individuals and families (Ctrl+D)"));
+  connect(detailsAction_, &QAction::triggered, this, &TMainForm::ToggleDetails);
+  fileMenu->insertAction(openFolder_, detailsAction_);
+  toolbar->insertAction(options, detailsAction_);
+
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(side_);
-  layout->addWidget(grid_, 1);
+  layout->addWidget(BuildFilesPage(), 1);
   setCentralWidget(central);
   // Most of the screen: the grid's columns are wide.
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize available = screen != nullptr ? screen->availableSize() : QSize(1280, 800);
   resize(std::max(900, available.width() * 9 / 10), std::max(600, available.height() * 9 / 10));
+}
+
+// The Files page: the list, or in its place the details view of the selected file.
+QWidget* TMainForm::BuildFilesPage() {
+  files_ = new QStackedWidget(this);
+  details_ = new TDetailsView(session_.Options(), files_);
+  files_->addWidget(grid_);
+  files_->addWidget(details_);
+  connect(details_, &TDetailsView::CaptionChanged, this, [this](const QString& caption) {
+    setWindowTitle(caption.isEmpty() ? QStringLiteral("Orrinvale Kinshelf 1.02") : caption);
+  });
+  return files_;
+}
+
+void TMainForm::ToggleDetails() {
+  if (files_->currentWidget() == details_) {
+    ShowList();
+  } else if (selection_ != nullptr) {
+    ShowDetails(selection_->FullPath());
+  } else {
+    detailsAction_->setChecked(false);
+  }
+}
+
+void TMainForm::ShowDetails(const std::string& path) {
+  files_->setCurrentWidget(details_);
+  detailsAction_->setChecked(true);
+  details_->Open(path);
+}
+
+// Back to the list: the file read for the details is freed.
+void TMainForm::ShowList() {
+  details_->Close();
+  files_->setCurrentWidget(grid_);
+  detailsAction_->setChecked(false);
+  setWindowTitle(QStringLiteral("Orrinvale Kinshelf 1.02"));
+  grid_->setFocus();
 }
 
 int TMainForm::SelectedRow() const {

@@ -6,10 +6,12 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <string>
 
 #include "catalog/store/ListingFilter.h"
 
 class QAction;
+class QStackedWidget;
 class QTableView;
 class QTimer;
 
@@ -19,6 +21,7 @@ class CatalogModel;
 class CatalogSession;
 class FilterPanel;
 class SelectedFilePanel;
+class TDetailsView;
 class WFileStoreFile;
 
 class TMainForm final : public QMainWindow {
@@ -36,10 +39,16 @@ class TMainForm final : public QMainWindow {
   // AutoUpdate is on, and on the first run the welcome that offers the first search.
   void StartUp();
   const CatalogModel& Model() const { return *model_; }
+  // The details view in place of the list, reading `path`; and the list again, the file closed.
+  void ShowDetails(const std::string& path);
+  void ShowList();
+  TDetailsView& Details() const { return *details_; }
 
  private:
   void BuildActions();
   void BuildLayout();
+  QWidget* BuildFilesPage();
+  void ToggleDetails();
   void HeaderPressed(int section);
   void RowSelected();
   void UpdateActions();
@@ -67,6 +76,9 @@ class TMainForm final : public QMainWindow {
   CatalogSession& session_;
   CatalogModel* model_;
   QTableView* grid_;
+  QStackedWidget* files_ = nullptr;
+  TDetailsView* details_ = nullptr;
+  QAction* detailsAction_ = nullptr;
   FilterPanel* filters_;
   SelectedFilePanel* selected_;
   QWidget* side_;

@@ -47,6 +47,13 @@ void WriteProgramHelp(std::ostream& out, std::span<const std::unique_ptr<Command
       << WrappedText(
              std::string("Run '").append(kProgram).append(" COMMAND --help' for the options of a command."),
              width, 0)
+      << '\n'
+      << WrappedText(std::string("Run '")
+                         .append(kProgram)
+                         .append("' without a command to open the window, or '")
+                         .append(kProgram)
+                         .append(" view FILE' to open a GEDCOM or PAF file in it."),
+                     width, 0)
       << '\n';
 }
 

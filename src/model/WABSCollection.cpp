@@ -168,8 +168,6 @@ std::string WABSCollection::FamilyBlockText(WABSIndividual& individual) {
   return block;
 }
 
-// "< " for a child with children of its own, else three blanks; the birth year and a blank, or
-// eight blanks; the name with its identifier.
 std::string WABSCollection::ChildLine(std::int32_t child) {
   std::string line = HasChildren(child) ? "< " : "   ";
   const std::unique_ptr<WABSIndividual> person = IndividualAt(child);

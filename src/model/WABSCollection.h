@@ -132,6 +132,9 @@ class WABSCollection {
   // "Father :", "Mother :" with their values, joined by "\r\n", then "\r\n" and the family block
   // (spouse, marriage date and place, children of each spouse family) when it is not empty.
   std::string IndividualSummaryText(std::int32_t individual);
+  // "< " for a child with children of its own, else three blanks; the birth year and a blank, or
+  // eight blanks; the name with its identifier.
+  std::string ChildLine(std::int32_t child);
 
   // The order in which individuals are browsed. Without an order set, positions are indexes.
   // The individual index at a 1-based position; 0 for a position outside the order.
@@ -163,7 +166,6 @@ class WABSCollection {
   std::unique_ptr<WABSMarriage> FirstParentFamily(std::int32_t individual);
   std::unique_ptr<WABSMarriage> SpouseFamily(WABSIndividual& individual, std::int32_t n);
   std::string FamilyBlockText(WABSIndividual& individual);
-  std::string ChildLine(std::int32_t child);
 
   std::uint8_t readerMarker_ = 0;
   std::optional<std::vector<std::int32_t>> displayOrder_;

@@ -259,7 +259,7 @@ TEST(RunWindowTest, WithoutADisplayItSaysSoAndFails) {
   char name[] = "kinshelf";
   char* argv[] = {name, nullptr};
   testing::internal::CaptureStderr();
-  EXPECT_EQ(RunWindow(1, argv), 1);
+  EXPECT_EQ(RunWindow(1, argv, nullptr), 1);
   EXPECT_NE(testing::internal::GetCapturedStderr().find("'kinshelf --help' lists the commands"),
             std::string::npos);
   for (int i = 0; i < 3; ++i) {

@@ -1,0 +1,39 @@
+// The read-only grids of the details pages.
+#include "app/DetailsGrid.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace kinshelf {
+
+QTableWidget* MakeDetailsGrid(const QStringList& columns, const QStringList& rowCaptions, QWidget* parent) {
+  auto* grid =
+      new QTableWidget(static_cast<int>(rowCaptions.size()), static_cast<int>(columns.size()), parent);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->verticalHeader()->hide();
+  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+  grid->setHorizontalHeaderLabels(columns);
+  grid->horizontalHeader()->setStretchLastSection(true);
+  grid->horizontalHeader()->setVisible(!columns.isEmpty() && !columns.front().isEmpty());
+  grid->setWordWrap(false);
+  for (int row = 0; row < rowCaptions.size(); ++row) {
+    SetCell(*grid, row, 0, rowCaptions[row]);
+    QFont bold = grid->font();
+    bold.setBold(true);
+    grid->item(row, 0)->setFont(bold);
+  }
+  return grid;
+}
+
+void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
+  QTableWidgetItem* item = grid.item(row, column);
+  if (item == nullptr) {
+    item = new QTableWidgetItem;
+    grid.setItem(row, column, item);
+  }
+  item->setText(text);
+}
+
+}  // namespace kinshelf

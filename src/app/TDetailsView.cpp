@@ -1,0 +1,142 @@
+// The details view of the main window's Files page.
+#include "app/TDetailsView.h"
+
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "app/CollectionLoader.h"
+#include "app/FamilyPageView.h"
+#include "app/HeaderPageView.h"
+#include "app/IndividualPageView.h"
+#include "app/TWaitDlg.h"
+#include "model/CancelFlag.h"
+#include "model/WABSCollection.h"
+#include "platform/FileInfo.h"
+#include "settings/WOptions.h"
+#include "widgets/BusyCursor.h"
+#include "widgets/WIndScroll.h"
+
+namespace kinshelf {
+
+TDetailsView::TDetailsView(WOptions& options, QWidget* parent)
+    : QWidget(parent),
+      options_(options),
+      selector_(new WIndScroll(this)),
+      tabs_(new QTabWidget(this)),
+      header_(new HeaderPageView(this)),
+      individual_(new IndividualPageView(options, this)),
+      family_(new FamilyPageView(this)),
+      loader_(new CollectionLoader(this)),
+      wait_(std::make_unique<TWaitDlg>()) {
+  setObjectName("detailsView");
+  tabs_->setObjectName("tabDetails");
+  tabs_->addTab(header_, tr("File Header"));
+  tabs_->addTab(individual_, tr("Individual"));
+  tabs_->addTab(family_, tr("Family"));
+  const int last = options_.GetInt(opt::LastTab);
+  tabs_->setCurrentIndex(last >= kHeaderTab && last <= kFamilyTab ? last : kIndividualTab);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(selector_);
+  layout->addWidget(tabs_, 1);
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+    options_.SetInt(opt::LastTab, tab);
+    RefreshPage();
+  });
+  connect(selector_, &WIndScroll::Changed, this, &TDetailsView::RefreshPage);
+  connect(individual_, &IndividualPageView::JumpTo, selector_, &WIndScroll::JumpTo);
+  connect(family_, &FamilyPageView::JumpTo, selector_, &WIndScroll::JumpTo);
+  connect(loader_, &CollectionLoader::Finished, this, &TDetailsView::LoadFinished);
+}
+
+TDetailsView::~TDetailsView() = default;
+
+void TDetailsView::Open(const std::string& path) {
+  if (loading_ || path.empty() || path == path_) return;
+  if (!platform::FileExists(path)) {
+    QMessageBox::warning(
+        window(), QStringLiteral("Orrinvale Kinshelf"),
+        tr("The file: %1\ndoes not exist.  Please select another file.").arg(QString::fromStdString(path)));
+    return;
+  }
+  loading_ = true;
+  selector_->setEnabled(false);
+  path_ = path;
+  emit CaptionChanged(QStringLiteral("Orrinvale Pedora 1.02 - ") + QString::fromStdString(path));
+  BusyCursor::BeginBusy();
+  selector_->Attach(nullptr);
+  collection_.reset();
+  ClearPages();
+  wait_->ShowWait(tr("Reading.  Please Wait..."), false, true, window());
+  loader_->Start(path, options_);
+}
+
+// The read ended: a collection to show, the readers' refusal to tell, or nothing (a failed or
+// cancelled read) and the path forgotten.
+void TDetailsView::LoadFinished() {
+  collection_ = loader_->TakeCollection();
+  loadSeconds_ = loader_->Seconds();
+  loading_ = false;
+  BusyCursor::EndBusy();
+  wait_->CloseWait();
+  if (std::exchange(closing_, false)) {
+    collection_.reset();
+    path_.clear();
+    selector_->setEnabled(true);
+    emit OpenFinished();
+    return;
+  }
+  if (collection_ == nullptr) {
+    emit CaptionChanged(QStringLiteral("Orrinvale Pedora 1.02"));
+    path_.clear();
+    selector_->setEnabled(true);
+    const std::string& error = loader_->FactoryError();
+    if (!error.empty())
+      QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"),
+                           QString::fromStdString(error).replace('\r', '\n'));
+    emit OpenFinished();
+    return;
+  }
+  selector_->Attach(collection_.get());
+  RefreshPage();
+  options_.AddRecentFile(path_);
+  emit OpenFinished();
+}
+
+void TDetailsView::Close() {
+  if (loading_) {
+    closing_ = true;
+    RequestCancel();
+    return;
+  }
+  selector_->Attach(nullptr);
+  collection_.reset();
+  path_.clear();
+  ClearPages();
+}
+
+void TDetailsView::ClearPages() {
+  header_->Show(nullptr, 0);
+  individual_->Show(nullptr, 0);
+  family_->Show(nullptr, 0);
+}
+
+void TDetailsView::RefreshPage() {
+  switch (tabs_->currentIndex()) {
+    case kHeaderTab:
+      header_->Show(collection_.get(), loadSeconds_);
+      break;
+    case kIndividualTab:
+      individual_->Show(collection_.get(), selector_->Current());
+      break;
+    case kFamilyTab:
+      family_->Show(collection_.get(), selector_->Current());
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace kinshelf
