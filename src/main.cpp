@@ -12,8 +12,9 @@
 int main(int argc, char** argv) {
 #ifdef KINSHELF_GUI
   if (argc == 1) return kinshelf::RunWindow(argc, argv, nullptr);
-  if (argc == 3 && std::string_view(argv[1]) == "view" && argv[2][0] != '-')
-    return kinshelf::RunWindow(1, argv, argv[2]);
+  // "view" without a file is the plain window: the desktop entry runs "kinshelf view %f".
+  if (std::string_view(argv[1]) == "view" && (argc == 2 || (argc == 3 && argv[2][0] != '-')))
+    return kinshelf::RunWindow(1, argv, argc == 3 ? argv[2] : nullptr);
 #endif
   return kinshelf::cli::RunCommandLine(argc, argv);
 }

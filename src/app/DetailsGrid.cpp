@@ -27,6 +27,12 @@ QTableWidget* MakeDetailsGrid(const QStringList& columns, const QStringList& row
   return grid;
 }
 
+void FitColumnsToTexts(QTableWidget& grid) {
+  for (int column = 0; column + 1 < grid.columnCount(); ++column)
+    grid.horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  grid.horizontalHeader()->setSectionResizeMode(grid.columnCount() - 1, QHeaderView::Stretch);
+}
+
 void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
   QTableWidgetItem* item = grid.item(row, column);
   if (item == nullptr) {

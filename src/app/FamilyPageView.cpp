@@ -44,6 +44,7 @@ FamilyPageView::FamilyPageView(QWidget* parent)
   nextSpouse_->setObjectName("butNextSpouse");
   spouseCount_->setObjectName("labSpouseCount");
   marriage_->setObjectName("labMarriage");
+  FitColumnsToTexts(*children_);
   children_->setObjectName("grdChildren");
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(16);
@@ -126,7 +127,6 @@ void FamilyPageView::Refill() {
     SetCell(*children_, row, 2, DisplayText(*collection_, child.birth));
     SetCell(*children_, row, 3, DisplayText(*collection_, child.death));
   }
-  children_->resizeColumnsToContents();
 }
 
 void FamilyPageView::FillPanel(Panel panel, const std::optional<PersonPanel>& person) {
@@ -138,6 +138,7 @@ void FamilyPageView::FillPanel(Panel panel, const std::optional<PersonPanel>& pe
         person && (collection_->FatherOf(person->index) > 0 || collection_->MotherOf(person->index) > 0));
   box.SetColor(person ? QColor(Qt::white) : kEmptyPanel);
   box.setToolTip(QString());
+  box.SetLds({}, false);
   if (!person) return;
   box.SetName(DisplayText(*collection_, person->name));
   box.SetBirth(DisplayText(*collection_, person->birth));

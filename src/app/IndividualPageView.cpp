@@ -54,6 +54,7 @@ IndividualPageView::IndividualPageView(WOptions& options, QWidget* parent)
       record_(Memo(this)),
       sources_(Memo(this)),
       notes_(Memo(this)) {
+  FitColumnsToTexts(*facts_);
   facts_->setObjectName("grdFacts");
   sex_->setObjectName("labSex");
   modified_->setObjectName("labModified");
@@ -124,7 +125,6 @@ void IndividualPageView::Refill() {
     SetCell(*facts_, row, kDescription, shown(FlattenLineBreaks(fact.description)));
     facts_->item(row, kAge)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
-  facts_->resizeColumnsToContents();
   facts_->setCurrentCell(facts_->rowCount() > 0 ? 0 : -1, 0);
   ShowRow(facts_->currentRow());
 }

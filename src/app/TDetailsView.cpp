@@ -2,8 +2,11 @@
 #include "app/TDetailsView.h"
 
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <functional>
 #include <utility>
 
 #include "app/CollectionLoader.h"
@@ -49,6 +52,21 @@ TDetailsView::TDetailsView(WOptions& options, QWidget* parent)
   connect(individual_, &IndividualPageView::JumpTo, selector_, &WIndScroll::JumpTo);
   connect(family_, &FamilyPageView::JumpTo, selector_, &WIndScroll::JumpTo);
   connect(loader_, &CollectionLoader::Finished, this, &TDetailsView::LoadFinished);
+  AddKeys();
+}
+
+// Stepping through the individuals and choosing the page without the mouse.
+void TDetailsView::AddKeys() {
+  const auto key = [this](const QKeySequence& keys, const std::function<void()>& run) {
+    auto* shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, run);
+  };
+  QScrollBar* scroll = selector_->ScrollBar();
+  key(Qt::CTRL | Qt::Key_Down, [scroll] { scroll->triggerAction(QAbstractSlider::SliderSingleStepAdd); });
+  key(Qt::CTRL | Qt::Key_Up, [scroll] { scroll->triggerAction(QAbstractSlider::SliderSingleStepSub); });
+  for (const int tab : {kHeaderTab, kIndividualTab, kFamilyTab})
+    key(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + tab)),
+        [this, tab] { tabs_->setCurrentIndex(tab); });
 }
 
 TDetailsView::~TDetailsView() = default;

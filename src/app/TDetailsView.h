@@ -1,7 +1,9 @@
 // The details view of the main window's Files page: a genealogy file read with the readers (on a
 // thread of its own, under the wait dialog), the individual selector, and the header, individual
 // and family pages in three tabs. The chosen tab is kept in LastTab. The view owns the collection
-// from a successful open until Close or the next open.
+// from a successful open until Close or the next open. Keys: Ctrl+Down and Ctrl+Up step to the next
+// and previous individual, Ctrl+1 to Ctrl+3 choose the page, Alt+Left and Alt+Right go back and
+// forward.
 #pragma once
 
 #include <QWidget>
@@ -53,6 +55,7 @@ class TDetailsView final : public QWidget {
   void OpenFinished();
 
  private:
+  void AddKeys();
   void LoadFinished();
   void RefreshPage();
   void ClearPages();

@@ -233,6 +233,7 @@ void TMainForm::ToggleDetails() {
 void TMainForm::ShowDetails(const std::string& path) {
   files_->setCurrentWidget(details_);
   detailsAction_->setChecked(true);
+  details_->setFocus();
   details_->Open(path);
 }
 

@@ -83,8 +83,18 @@ QRect TIndInfoPanel::LineRect(int line) const {
   return QRect(QPoint(2, top), QPoint(width() - 3, top + h + 2));
 }
 
+// Wider where the marker letters would not fit (fonts larger than the panel was drawn for).
 int TIndInfoPanel::MarkerWidth() const {
-  return ScaleFactor() > 1.0 ? static_cast<int>(std::lround(kMarkerCellWidth * 1.25)) : kMarkerCellWidth;
+  const int width =
+      ScaleFactor() > 1.0 ? static_cast<int>(std::lround(kMarkerCellWidth * 1.25)) : kMarkerCellWidth;
+  return std::max(width, QFontMetrics(MarkerFont()).horizontalAdvance(QChar('W')) + 2);
+}
+
+QFont TIndInfoPanel::MarkerFont() const {
+  QFont small = font();
+  small.setPointSize(8);
+  small.setBold(false);
+  return small;
 }
 
 void TIndInfoPanel::paintEvent(QPaintEvent* /*event*/) {
@@ -110,10 +120,7 @@ void TIndInfoPanel::paintEvent(QPaintEvent* /*event*/) {
 
 // Four cells at the right end of the first line, a letter in each whose ordinance is done.
 void TIndInfoPanel::PaintMarkers(QPainter& painter) const {
-  QFont small = font();
-  small.setPointSize(8);
-  small.setBold(false);
-  painter.setFont(small);
+  painter.setFont(MarkerFont());
   const int cell = MarkerWidth();
   const QRect line = LineRect(0);
   const bool done[] = {lds_.baptism, lds_.endowment, lds_.sealingToParents, lds_.sealingToSpouse};

@@ -48,6 +48,7 @@ class TIndInfoPanel final : public QWidget {
  private:
   QRect LineRect(int line) const;
   int MarkerWidth() const;
+  QFont MarkerFont() const;
   void PaintMarkers(class QPainter& painter) const;
 
   QString lines_[3];

@@ -172,9 +172,11 @@ void WIndScroll::ShowCurrent() {
       button->setEnabled(false);
     return;
   }
-  name_->setText(Display(" " + std::to_string(current) + " - " + person->NameText(true) + ", " +
-                         person->EventText(EventKind::kBirth, 1) + ", " +
-                         person->EventText(EventKind::kDeath, 1)));
+  std::string label = " ";
+  label.append(std::to_string(current)).append(" - ").append(person->NameText(true));
+  label.append(", ").append(person->EventText(EventKind::kBirth, 1));
+  label.append(", ").append(person->EventText(EventKind::kDeath, 1));
+  name_->setText(Display(label));
   name_->setToolTip(Display(collection_->IndividualSummaryText(current)));
   const std::int32_t father = collection_->FatherOf(current);
   const std::int32_t mother = collection_->MotherOf(current);

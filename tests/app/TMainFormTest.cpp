@@ -25,6 +25,7 @@
 #include "IsolatedHome.h"
 #include "app/AppMain.h"
 #include "app/CatalogModel.h"
+#include "app/TDetailsView.h"
 #include "catalog/CatalogSession.h"
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/WFileStoreFile.h"
@@ -229,6 +230,22 @@ TEST_F(TMainFormTest, FontSizesOutsideTheirRangesAreIgnored) {
     EXPECT_EQ(Find<QTableView>("grdFiles")->font().pointSize(), row.listShown) << row.list;
     EXPECT_EQ(Find<QWidget>("sidePanel")->font().pointSize(), row.sideShown) << row.side;
   }
+}
+
+// The details action reads the selected file in place of the list; back to the list frees it.
+TEST_F(TMainFormTest, TheDetailsActionShowsTheSelectedFileAndTheListComesBack) {
+  const std::string path = home_.WriteFile("tree.ged", "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n0 TRLR\n");
+  test::AddRow(session_.Store(), path, FileKind::kGedcom);
+  Window().show();
+  QAction* details = Find<QAction>("actFileViewFileDetails");
+  details->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Window().Details().Collection() != nullptr; }, 10000));
+  EXPECT_TRUE(Window().Details().isVisible());
+  EXPECT_EQ(Window().windowTitle().toStdString(), "Orrinvale Pedora 1.02 - " + path);
+  details->trigger();
+  EXPECT_EQ(Window().Details().Collection(), nullptr);
+  EXPECT_TRUE(Find<QTableView>("grdFiles")->isVisible());
+  EXPECT_EQ(Window().windowTitle(), "Orrinvale Kinshelf 1.02");
 }
 
 TEST_F(TMainFormTest, WithoutTheViewerItsActionAsksToVisitItsWebPage) {
