@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/DetailsGrid.h"
+#include "app/DetailsParts.h"
 #include "model/ItemTexts.h"
 #include "model/WABSCollection.h"
 #include "model/WABSIndividual.h"

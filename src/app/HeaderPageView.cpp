@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/DetailsGrid.h"
+#include "app/DetailsParts.h"
 #include "model/WABSCollection.h"
 #include "model/WABSSubmitter.h"
 #include "model/pages/HeaderPage.h"
@@ -25,20 +25,6 @@ const QStringList kSubmitterRows = {"Name", "Address", "", "", "Country", "Phone
 const QStringList kStatisticsRows = {"File Name",   "File Size", "File Date", "Load Time",
                                      "Individuals", "Marriages", "Notes",     "Sources"};
 
-QGroupBox* Box(const QString& title, QWidget* content, QWidget* parent) {
-  auto* box = new QGroupBox(title, parent);
-  auto* layout = new QVBoxLayout(box);
-  layout->addWidget(content);
-  return box;
-}
-
-QPlainTextEdit* Memo(QWidget* parent) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setReadOnly(true);
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  return memo;
-}
-
 void ClearValues(QTableWidget& grid) {
   for (int row = 0; row < grid.rowCount(); ++row) SetCell(grid, row, 1, QString());
 }
@@ -51,9 +37,9 @@ HeaderPageView::HeaderPageView(QWidget* parent)
       headerStack_(new QStackedWidget(this)),
       submitterStack_(new QStackedWidget(this)),
       header_(MakeDetailsGrid({tr("Header"), tr("Value")}, {}, this)),
-      headerText_(Memo(this)),
+      headerText_(MakeMemo(false, this)),
       submitter_(MakeDetailsGrid({"", ""}, kSubmitterRows, this)),
-      submitterText_(Memo(this)),
+      submitterText_(MakeMemo(false, this)),
       statistics_(MakeDetailsGrid({"", ""}, kStatisticsRows, this)) {
   header_->setObjectName("grdHeader");
   submitter_->setObjectName("grdSubmitter");
@@ -68,8 +54,8 @@ HeaderPageView::HeaderPageView(QWidget* parent)
     grid->setFixedHeight(grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + 4);
   }
   auto* right = new QVBoxLayout;
-  right->addWidget(Box(tr("Submitter"), submitterStack_, this));
-  right->addWidget(Box(tr("Statistics"), statistics_, this));
+  right->addWidget(MakeTitledBox(tr("Submitter"), submitterStack_, this));
+  right->addWidget(MakeTitledBox(tr("Statistics"), statistics_, this));
   right->addStretch();
   auto* left = new QVBoxLayout;
   left->addWidget(headerStack_, 1);

@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/DetailsGrid.h"
+#include "app/DetailsParts.h"
 #include "model/WABSCollection.h"
 #include "model/WABSIndividual.h"
 #include "settings/WOptions.h"
@@ -24,20 +24,6 @@ namespace kinshelf {
 namespace {
 
 enum Column { kFact, kDate, kPlace, kAge, kDescription };
-
-QPlainTextEdit* Memo(QWidget* parent) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setReadOnly(true);
-  return memo;
-}
-
-QGroupBox* Box(const QString& title, QWidget* content, QWidget* parent) {
-  auto* box = new QGroupBox(title, parent);
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(content);
-  return box;
-}
 
 }  // namespace
 
@@ -51,9 +37,9 @@ IndividualPageView::IndividualPageView(WOptions& options, QWidget* parent)
       chrono_(new QCheckBox(tr("Chronological"), this)),
       stack_(new QStackedWidget(this)),
       facts_(MakeDetailsGrid({tr("Fact"), tr("Date"), tr("Place"), tr("Age"), tr("Description")}, {}, this)),
-      record_(Memo(this)),
-      sources_(Memo(this)),
-      notes_(Memo(this)) {
+      record_(MakeMemo(true, this)),
+      sources_(MakeMemo(true, this)),
+      notes_(MakeMemo(true, this)) {
   FitColumnsToTexts(*facts_);
   facts_->setObjectName("grdFacts");
   sex_->setObjectName("labSex");
@@ -70,8 +56,8 @@ IndividualPageView::IndividualPageView(WOptions& options, QWidget* parent)
   top->addStretch();
   for (QCheckBox* box : {lds_, chrono_, raw_}) top->addWidget(box);
   auto* memos = new QSplitter(Qt::Horizontal, this);
-  memos->addWidget(Box(tr("Sources"), sources_, this));
-  memos->addWidget(Box(tr("Note"), notes_, this));
+  memos->addWidget(MakeTitledBox(tr("Sources"), sources_, this));
+  memos->addWidget(MakeTitledBox(tr("Note"), notes_, this));
   auto* split = new QSplitter(Qt::Vertical, this);
   split->addWidget(stack_);
   split->addWidget(memos);

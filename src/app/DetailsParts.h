@@ -1,9 +1,12 @@
-// The read-only grids of the details pages: captions in the first column, values after them.
+// The parts the details pages are made of: read-only grids (captions in the first column, values
+// after them), read-only memos and titled boxes.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
+class QGroupBox;
+class QPlainTextEdit;
 class QTableWidget;
 class QWidget;
 
@@ -13,6 +16,10 @@ namespace kinshelf {
 QTableWidget* MakeDetailsGrid(const QStringList& columns, const QStringList& rowCaptions, QWidget* parent);
 // Every column as wide as its texts, the last one filling the rest.
 void FitColumnsToTexts(QTableWidget& grid);
+// A read-only memo, its lines wrapped or not.
+QPlainTextEdit* MakeMemo(bool wrapped, QWidget* parent);
+// A box with a title around one widget.
+QGroupBox* MakeTitledBox(const QString& title, QWidget* content, QWidget* parent);
 // Sets the text of a cell, making the cell when needed.
 void SetCell(QTableWidget& grid, int row, int column, const QString& text);
 

@@ -1,8 +1,11 @@
-// The read-only grids of the details pages.
-#include "app/DetailsGrid.h"
+// The parts the details pages are made of.
+#include "app/DetailsParts.h"
 
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace kinshelf {
 
@@ -31,6 +34,21 @@ void FitColumnsToTexts(QTableWidget& grid) {
   for (int column = 0; column + 1 < grid.columnCount(); ++column)
     grid.horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   grid.horizontalHeader()->setSectionResizeMode(grid.columnCount() - 1, QHeaderView::Stretch);
+}
+
+QPlainTextEdit* MakeMemo(bool wrapped, QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setReadOnly(true);
+  memo->setLineWrapMode(wrapped ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  return memo;
+}
+
+QGroupBox* MakeTitledBox(const QString& title, QWidget* content, QWidget* parent) {
+  auto* box = new QGroupBox(title, parent);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(content);
+  return box;
 }
 
 void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
