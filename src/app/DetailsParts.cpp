@@ -58,6 +58,8 @@ void SetCell(QTableWidget& grid, int row, int column, const QString& text) {
     grid.setItem(row, column, item);
   }
   item->setText(text);
+  // A text too long for its column can still be read whole.
+  item->setToolTip(text);
 }
 
 }  // namespace kinshelf
