@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,9 +25,10 @@ class GedcomRecordContext {
   // Refers to what the collection owns: itself, its mapped text and the slot its indexes go into
   // when it loads. All three must outlive the context; the collection's own context is valid for
   // the life of the collection.
+  // `link` runs the link pass when it has not run yet.
   GedcomRecordContext(WABSCollection& collection, const WGEDTextMMF& text,
-                      const std::unique_ptr<GedcomIndexes>& indexes)
-      : collection_(collection), text_(text), indexes_(indexes) {}
+                      const std::unique_ptr<GedcomIndexes>& indexes, std::function<void()> link)
+      : collection_(collection), text_(text), indexes_(indexes), link_(std::move(link)) {}
   GedcomRecordContext(const GedcomRecordContext&) = delete;
   GedcomRecordContext& operator=(const GedcomRecordContext&) = delete;
 
@@ -36,6 +38,11 @@ class GedcomRecordContext {
   const WGEDTextMMF& Text() const { return text_; }
   // The indexes built by Load; nullptr before.
   GedcomIndexes* Indexes() const { return indexes_.get(); }
+  // The same with the families linked to their members: the link pass runs on the first call.
+  GedcomIndexes* LinkedIndexes() const {
+    link_();
+    return indexes_.get();
+  }
 
   // A text of the file in the collection's Encoding().
   std::string ConvertText(std::string_view text) const {
@@ -58,6 +65,7 @@ class GedcomRecordContext {
   WABSCollection& collection_;
   const WGEDTextMMF& text_;
   const std::unique_ptr<GedcomIndexes>& indexes_;
+  std::function<void()> link_;
 };
 
 }  // namespace kinshelf

@@ -97,7 +97,7 @@ class CancelOnDamage {
 WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
     : WABSCollection(fileName, options),
       text_(std::make_unique<WGEDTextMMF>(fileName)),
-      context_(*this, *text_, indexes_) {
+      context_(*this, *text_, indexes_, [this] { EnsureLinked(); }) {
   SetKind(CollectionKind::kGedcom);
 }
 
@@ -120,7 +120,18 @@ std::string WGEDCollection::GetFileDateText() {
 }
 
 void WGEDCollection::LinkRecords() {
-  if (indexes_ == nullptr || indexes_->individualLinks == nullptr) return;
+  EnsureLinked();
+}
+
+void WGEDCollection::EnsureLinked() {
+  if (linked_ || indexes_ == nullptr) return;
+  linked_ = true;
+  {
+    const CancelOnDamage cancelOnDamage;
+    if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
+  }
+  if (text_->Damaged()) ThrowChanged();
+  if (CancelRequested() || indexes_->individualLinks == nullptr) return;
   indexes_->individualLinks->OrderSpouseFamilies(
       [this](std::int32_t individual, std::vector<std::int32_t>& families) {
         OrderFamilies(individual, families);
@@ -236,7 +247,6 @@ bool WGEDCollection::Load() {
     const PageWarmer warmer(text_->TextStart(), text_->TextEnd());
     IndexRecords(*text_, *indexes_);
   }
-  if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
   SetCharacterSet(static_cast<std::uint8_t>(DetectCharSet(*text_, indexes_->header)));
   if (text_->Damaged()) ThrowChanged();
   return !CancelRequested();

@@ -1,13 +1,17 @@
-// A GEDCOM file opened as a genealogy collection. Creation maps the file; Load finds every record
-// and links individuals and families; the record objects are made on request and read their lines
-// from the mapped text when asked. Main thread only.
+// A GEDCOM file opened as a genealogy collection. Creation maps the file; Load finds every record;
+// individuals and families are linked when links are first read (or LinkRecords asks); the record
+// objects are made on request and read their lines from the mapped text when asked. One thread at a
+// time.
 //
 // States and the rules that hold:
 //  1. Created: the file is mapped, nothing is indexed; only CountIndividuals, the file facts and
 //     the texts of the header (none, before Load) answer. Counts are 0 and getters give nullptr.
-//  2. Loaded: Load ran its passes. Every index and link is built unless the cancel flag stopped it
-//     (Load then answers false and the collection is only destroyed).
-//  3. Linked: LinkRecords put every individual's spouse families in marriage-date order.
+//  2. Loaded: Load ran its pass. Every index is built unless the cancel flag stopped it (Load then
+//     answers false and the collection is only destroyed). The header, the counts and every
+//     record's own lines answer.
+//  3. Linked: the first read of a link (a person's families, a family's members), or LinkRecords,
+//     ran the link pass and put every individual's spouse families in marriage-date order. A
+//     cancel during it leaves the links unusable: the collection is then only destroyed.
 //  4. Every object handed out holds positions into the mapping and must be freed before the
 //     collection.
 //  5. A file shortened by another program while it is read reads as zeros past its new end (see
@@ -79,9 +83,13 @@ class WGEDCollection : public WABSCollection {
   void RequireNoLostPages() const;
   [[noreturn]] void ThrowChanged() const;
   void OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families);
+  // The link pass and the spouse families' order, once, when links are first read (or
+  // LinkRecords asks): reading the header and the counts needs neither.
+  void EnsureLinked();
 
   std::unique_ptr<WGEDTextMMF> text_;
   std::unique_ptr<GedcomIndexes> indexes_;
+  bool linked_ = false;
   // What the record objects read; refers to the members above, so it is declared after them.
   GedcomRecordContext context_;
 };

@@ -249,7 +249,7 @@ std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {
 }
 
 std::int32_t WGEDIndividual::ParentFamilyCount() {
-  const GedcomIndexes* indexes = context_.Indexes();
+  const GedcomIndexes* indexes = context_.LinkedIndexes();
   return indexes != nullptr && indexes->individualLinks != nullptr
              ? indexes->individualLinks->ParentFamilyCount(Index())
              : 0;
@@ -267,7 +267,7 @@ std::optional<ParentFamilyLink> WGEDIndividual::GetParentFamilyEx(std::int32_t n
 }
 
 std::int32_t WGEDIndividual::SpouseFamilyCount() {
-  const GedcomIndexes* indexes = context_.Indexes();
+  const GedcomIndexes* indexes = context_.LinkedIndexes();
   return indexes != nullptr && indexes->individualLinks != nullptr
              ? indexes->individualLinks->SpouseFamilyCount(Index())
              : 0;

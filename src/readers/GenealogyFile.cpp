@@ -51,7 +51,6 @@ GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
   if (collection_ == nullptr) throw std::runtime_error(OneLineError(error, full));
   ClearCancel();
   if (!collection_->Load()) throw std::runtime_error("Cannot read " + full);
-  collection_->LinkRecords();
   loadSeconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

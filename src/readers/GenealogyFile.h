@@ -1,5 +1,6 @@
-// A genealogy file opened for a command: chosen by the reader factory, loaded, linked and timed,
-// with its texts turned into UTF-8 for output.
+// A genealogy file opened for a command: chosen by the reader factory, loaded and timed, with its
+// texts turned into UTF-8 for output. Its families are linked when a command first reads them, so
+// that the header, the counts and the list of people cost no link pass.
 #pragma once
 
 #include <cstdint>

@@ -13,6 +13,7 @@
 
 #include "GedcomTestSupport.h"
 #include "fileaccess/WMMFError.h"
+#include "gedcom/GedcomIndexes.h"
 #include "gedcom/PageWarmer.h"
 
 namespace kinshelf {
@@ -182,6 +183,24 @@ TEST(LinkRecords, PutsUndatedMarriagesFirstThenTheDatedOnesByDate) {
        "2 DATE 1920",    "0 @F2@ FAM",  "1 HUSB @I1@",    "1 WIFE @I2@", "0 @F3@ FAM",  "1 HUSB @I1@",
        "1 MARR",         "2 DATE 1910", "0 TRLR"}));
   EXPECT_EQ(SpouseFamilies(*gedcom, 1), (std::vector<std::int32_t>{2, 3, 1}));
+}
+
+// The header and the counts need no link pass; the first link read runs it, ordering included, as
+// LinkRecords would have.
+TEST(LinkRecords, RunsOnTheFirstLinkReadWhenNobodyAskedForIt) {
+  const std::string text = GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMS @F1@", "1 FAMS @F2@", "0 @I2@ INDI",
+                                     "0 @F1@ FAM", "1 HUSB @I1@", "1 MARR", "2 DATE 1920", "0 @F2@ FAM",
+                                     "1 HUSB @I1@", "1 WIFE @I2@", "0 TRLR"});
+  for (const bool familyFirst : {false, true}) {
+    LoadedGedcom gedcom(text, false);
+    ASSERT_TRUE(gedcom->Load());
+    EXPECT_EQ(gedcom->MarriageCount(), 2);
+    EXPECT_EQ(gedcom->Indexes()->individualLinks, nullptr);
+    if (familyFirst) {
+      EXPECT_EQ(gedcom->GetMarriage(2)->GetWife(), 2);
+    }
+    EXPECT_EQ(SpouseFamilies(*gedcom, 1), (std::vector<std::int32_t>{2, 1}));
+  }
 }
 
 TEST(LinkRecords, OrdersMoreThan512SpouseFamilies) {
