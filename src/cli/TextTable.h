@@ -2,8 +2,10 @@
 // cells cut so that one huge value cannot blow up every line of the table.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kinshelf::cli {
@@ -26,12 +28,19 @@ class TextTable {
   void Write(std::ostream& out) const;
 
  private:
-  void WriteRow(std::ostream& out, const std::vector<std::string>& cells,
+  // Cell `column` of a row whose first cell is cell number `first` of the table.
+  std::string_view CellText(std::size_t first, std::size_t column) const;
+  template <typename Cell>
+  void WriteRow(std::string& line, std::size_t columns, Cell&& cell,
                 const std::vector<std::size_t>& widths) const;
 
   std::vector<std::string> headers_;
   std::vector<Align> alignments_;
-  std::vector<std::vector<std::string>> rows_;
+  // Every row's shown cells one after the other in one text (a million rows of small strings would
+  // cost more in their own allocations than in their bytes), with each cell's end and width.
+  std::string cells_;
+  std::vector<std::size_t> cellEnds_;
+  std::vector<std::uint32_t> cellWidths_;
 };
 
 }  // namespace kinshelf::cli

@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Whole-process benchmark of the readers against the machine: `wc -l` and `grep -c '^0 @'` (one
+pass over the bytes) beside `kinshelf show`, `people` in each format, `person` and `family`, on the
+generated GEDCOM files and the PAF 5 files of the same people; optionally beside a previous build.
+
+Usage: bench/reader_bench.py [--kinshelf build-bench/kinshelf] [--baseline OLD_KINSHELF] [--runs 5]
+                             [--warmup 2] [--data bench-data] [--sizes 100000,1000000]
+
+Files come from ../shared/bench/gen_gedcom.py and bench/gen_paf5.py into the data folder (kept out of
+the repository), made the first time. Every command runs --warmup times, then --runs times; the
+median wall time and the largest peak resident memory are printed, then the ratios the readers aim
+at: show within 6 x wc -l with a peak of at most 1.3 x the file, people within 3 x show with a peak of
+at most 1.5 x the file, person and family within 1.2 x show.
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+
+from bench_process import timed
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
+PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
+
+
+def generated(generator, size, path):
+    if not os.path.exists(path):
+        subprocess.run([sys.executable, generator, str(size), path], check=True, stderr=subprocess.DEVNULL)
+    return path
+
+
+def commands(kinshelf, path):
+    return [
+        ("show", [kinshelf, "show", path]),
+        ("people json", [kinshelf, "people", path, "--format", "json"]),
+        ("people csv", [kinshelf, "people", path, "--format", "csv"]),
+        ("people text", [kinshelf, "people", path]),
+        ("person", [kinshelf, "person", path, "1"]),
+        ("family", [kinshelf, "family", path, "1"]),
+    ]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--kinshelf", default=os.path.join(HERE, "..", "build-bench", "kinshelf"))
+    parser.add_argument("--baseline", help="a previous build's kinshelf, timed the same way")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--warmup", type=int, default=2)
+    parser.add_argument("--data", default=os.path.join(HERE, "..", "bench-data"))
+    parser.add_argument("--sizes", default="100000,1000000")
+    args = parser.parse_args()
+    data = os.path.abspath(args.data)
+    home = os.path.join(data, "homes", "readers")
+    os.makedirs(home, exist_ok=True)
+    env = dict(os.environ, XDG_DATA_HOME=home + "/data", XDG_CONFIG_HOME=home + "/config", HOME=home)
+    builds = [("now", os.path.abspath(args.kinshelf))]
+    if args.baseline:
+        builds.append(("before", os.path.abspath(args.baseline)))
+    for size in (int(s) for s in args.sizes.split(",")):
+        for label, generator, name in (("GEDCOM", GEDCOM_GENERATOR, f"gen-{size}.ged"),
+                                       ("PAF 5", PAF_GENERATOR, f"gen-{size}.paf")):
+            path = generated(generator, size, os.path.join(data, name))
+            megabytes = os.path.getsize(path) / 1e6
+            line = f"{size:>8} {label:<6} ({megabytes:6.1f} MB)"
+            passes = {}
+            # grep stops at the first match when its output is /dev/null: a pipe makes it read it all.
+            tools = [("wc -l", ["wc", "-l", path])]
+            if label == "GEDCOM":
+                tools.append(("grep -c", ["sh", "-c", 'grep -c "^0 @" "$0" | cat', path]))
+            for tool, command in tools:
+                passes[tool] = timed(command, env, args.warmup, args.runs)[0]
+                print(f"{line}  {tool:<12} {passes[tool]:8.3f} s")
+            for build, kinshelf in builds:
+                figures = {}
+                for what, command in commands(kinshelf, path):
+                    figures[what] = timed(command, env, args.warmup, args.runs)
+                    wall, peak = figures[what]
+                    print(f"{line}  {what:<12} {wall:8.3f} s  {peak:8.1f} MB peak  ({build})")
+                show, show_peak = figures["show"]
+                people, people_peak = figures["people json"]
+                print(f"{line}  ratios ({build}): show {show / passes['wc -l']:.1f} x wc -l, "
+                      f"show peak {show_peak / megabytes:.2f} x file, people {people / show:.1f} x show, "
+                      f"people peak {people_peak / megabytes:.2f} x file, "
+                      f"person {figures['person'][0] / show:.2f} x show, family {figures['family'][0] / show:.2f} x show")
+
+
+if __name__ == "__main__":
+    main()
