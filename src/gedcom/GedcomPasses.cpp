@@ -131,9 +131,8 @@ bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes) {
     LetEventsThrough(++counted);
     AddRecord(indexes, type, record - text.TextStart(), identifier);
   }
-  if (CancelRequested()) return false;
-  for (const auto& keys : indexes.keys) keys->SortKeys();
-  return true;
+  // The keys are sorted by the first lookup that needs the order: numbered ones never do.
+  return !CancelRequested();
 }
 
 bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {

@@ -12,9 +12,9 @@
 namespace kinshelf::gedcom {
 
 // Records every record with an identifier after the header (the first '0' of the text) up to the
-// trailer "0 TR" in its category's indexes, sets the header position and, unless cancelled, sorts
-// the identifier keys. Lets pending events through at the 1st, 501st ... record. False when the
-// cancel flag stopped it.
+// trailer "0 TR" in its category's indexes and sets the header position; the identifier keys are
+// sorted by the first lookup that needs their order. Lets pending events through at the 1st,
+// 501st ... record. False when the cancel flag stopped it.
 bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes);
 
 // Builds the individual and family links from the level-1 FAMC, FAMS (and their long forms),

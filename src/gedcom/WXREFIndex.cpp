@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 #include "gedcom/ECompareError.h"
 #include "text/ByteText.h"
@@ -32,6 +34,36 @@ std::string_view KeyTail(std::string_view key) {
   return key.size() > kPrefixBytes ? key.substr(kPrefixBytes) : std::string_view();
 }
 
+constexpr std::size_t kMaxLetters = 4;
+constexpr std::size_t kMaxDigits = 9;
+constexpr std::size_t kMaxLetterRuns = 8;
+// A table grows to a number this far beyond the keys counted so far, and no further.
+constexpr std::int64_t kTableSlack = 65536;
+
+// The letters and the number of a numbered key, or nothing for a key of another shape.
+std::optional<std::pair<std::string_view, std::uint32_t>> NumberedKey(std::string_view key) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  std::size_t letters = 0;
+  while (letters < key.size() && letters <= kMaxLetters && letter(key[letters])) ++letters;
+  const std::size_t digits = key.size() - letters;
+  if (letters == 0 || letters > kMaxLetters || digits == 0 || digits > kMaxDigits || key[letters] == '0')
+    return std::nullopt;
+  std::uint32_t number = 0;
+  for (std::size_t i = letters; i < key.size(); ++i) {
+    if (key[i] < '0' || key[i] > '9') return std::nullopt;
+    number = number * 10 + static_cast<std::uint32_t>(key[i] - '0');
+  }
+  return std::pair{key.substr(0, letters), number};
+}
+
+// Letters are one to four bytes: compared in place, without a call.
+bool SameLetters(const std::string& a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < b.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 }  // namespace
 
 WXREFIndex::WXREFIndex(std::int32_t capacity)
@@ -53,6 +85,48 @@ void WXREFIndex::AddKey(std::string_view identifier) {
   Add(&entry);
   if (Count() >= 2 && CompareBytes(lastKey_, key) > 0) needsSort_ = true;
   lastKey_ = key;
+  AddNumbered(key, entry.ordinal);
+}
+
+WXREFIndex::NumberedKeys* WXREFIndex::TableOf(std::string_view letters) {
+  for (NumberedKeys& table : numbered_)
+    if (SameLetters(table.letters, letters)) return &table;
+  return nullptr;
+}
+
+void WXREFIndex::AddNumbered(std::string_view key, std::int32_t ordinal) {
+  const auto numbered = NumberedKey(key);
+  if (!numbered) return;
+  const auto [letters, number] = *numbered;
+  NumberedKeys* table = TableOf(letters);
+  if (table == nullptr) {
+    if (numbered_.size() == kMaxLetterRuns) {
+      tooManyLetterRuns_ = true;
+      return;
+    }
+    table = &numbered_.emplace_back(NumberedKeys{std::string(letters), {}, false, false});
+  }
+  if (number > 8 * static_cast<std::int64_t>(Count()) + kTableSlack) {
+    table->partial = true;
+    return;
+  }
+  if (number >= table->ordinals.size()) table->ordinals.resize(number + 1, 0);
+  if (table->ordinals[number] != 0) table->repeated = true;
+  table->ordinals[number] = ordinal;
+}
+
+std::int32_t WXREFIndex::FindNumbered(std::string_view key) const {
+  const auto numbered = NumberedKey(key);
+  if (!numbered) return -1;
+  const auto [letters, number] = *numbered;
+  for (const NumberedKeys& table : numbered_) {
+    if (!SameLetters(table.letters, letters)) continue;
+    // A number left out may come again later and then be in the table twice over.
+    if (table.repeated || table.partial) return -1;
+    return number < table.ordinals.size() ? table.ordinals[number] : 0;
+  }
+  // No key of these letters was kept: none was added, unless the tables ran out.
+  return tooManyLetterRuns_ ? -1 : 0;
 }
 
 WXREFIndex::Entry WXREFIndex::EntryAt(std::int32_t place) const {
@@ -106,6 +180,7 @@ std::int32_t WXREFIndex::Search(std::uint64_t prefix, std::string_view tail) con
 std::int32_t WXREFIndex::FindKey(std::string_view identifier) {
   const std::string_view key = KeyOf(identifier);
   if (key.empty() || Count() == 0) return 0;
+  if (const std::int32_t ordinal = FindNumbered(key); ordinal >= 0) return ordinal;
   SortKeys();
   const std::int32_t place = Search(PrefixOf(key), KeyTail(key));
   if (place < 0) return 0;

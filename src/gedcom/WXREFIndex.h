@@ -8,6 +8,11 @@
 // of it in a side table (0 for none). Keys of eight bytes or less (I123456, F1234) need nothing more,
 // so the array stays small and sorts in place. A lookup first tries where the previous one ended and
 // the entry after it, since the links of a file mostly name the same or the next record.
+//
+// Most files number their records (I12, F7, S103): such a key, one to four ASCII letters and a
+// decimal number without a leading zero, is also kept in a table per letters indexed by the number,
+// and found there without the sort or a search. Letters whose keys repeat, or whose numbers run far
+// beyond the count of keys, are looked up the sorted way, so the answer is always the same.
 #pragma once
 
 #include <cstdint>
@@ -48,6 +53,18 @@ class WXREFIndex : public WABSArrayIndex {
     std::int32_t ordinal;
     std::uint32_t tail;
   };
+  // The numbered keys of one run of letters: ordinals by number (0: no such key).
+  struct NumberedKeys {
+    std::string letters;
+    std::vector<std::int32_t> ordinals;
+    bool repeated = false;  // a number came twice: the sorted lookup decides
+    bool partial = false;   // a number too large for the table was left out: the sorted lookup decides
+  };
+  void AddNumbered(std::string_view key, std::int32_t ordinal);
+  // The ordinal of a numbered key from its table, 0 when there is none, or -1 when only the sorted
+  // lookup can tell.
+  std::int32_t FindNumbered(std::string_view key) const;
+  NumberedKeys* TableOf(std::string_view letters);
   Entry EntryAt(std::int32_t place) const;
   std::string_view TailOf(const Entry& entry) const;
   int Compare(const Entry& entry, std::uint64_t prefix, std::string_view tail) const;
@@ -55,6 +72,8 @@ class WXREFIndex : public WABSArrayIndex {
   std::int32_t Search(std::uint64_t prefix, std::string_view tail) const;
 
   std::vector<std::string> tails_;
+  std::vector<NumberedKeys> numbered_;
+  bool tooManyLetterRuns_ = false;  // numbered keys of more runs of letters than kept tables
   std::string lastKey_;
   bool needsSort_ = false;
   mutable std::int32_t hint_ = 0;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,9 @@ TEST(WXREFIndex, OneKeyOutOfOrderSortsOnceAtTheFirstLookup) {
   WXREFIndex index(0);
   for (const char* key : {"I1", "I2", "I10", "I3"}) index.AddKey(key);
   EXPECT_TRUE(index.NeedsSort());
-  EXPECT_EQ(index.FindKey("I2"), 2);
+  EXPECT_EQ(index.FindKey("I2"), 2);  // a numbered key, found without the sort
+  EXPECT_TRUE(index.NeedsSort());
+  EXPECT_EQ(index.FindKey("I02"), 0);
   EXPECT_FALSE(index.NeedsSort());
   EXPECT_EQ(Keys(index), (std::vector<std::string>{"I1", "I10", "I2", "I3"}));
   EXPECT_EQ(index.FindKey("I10"), 3);
@@ -61,6 +64,34 @@ TEST(WXREFIndex, KeysAreCaseSensitiveAndWhole) {
   EXPECT_EQ(index.FindKey("I1"), 4);
   EXPECT_EQ(index.KeyAt(2), "I1");
   EXPECT_EQ(index.KeyAt(3), longId);
+}
+
+// Numbered keys are found whatever mixes with them: repeats, numbers far beyond the count, leading
+// zeros, other shapes, and more runs of letters than tables. A key found is one with that text, a
+// key absent is not found.
+TEST(WXREFIndex, NumberedKeysAreFoundWhateverMixesWithThem) {
+  const std::vector<std::vector<std::string>> files = {
+      {"I1", "I2", "F1", "I3"},
+      {"I1", "I2", "I1", "I3"},
+      {"I5", "I999999999", "I6", "I999999999"},
+      {"I007", "I7", "I70", "@I8", "Ix9", "IIIII1", "i7"},
+      {"A1", "B1", "C1", "D1", "E1", "G1", "H1", "J1", "K1", "L1"},
+  };
+  for (const auto& keys : files) {
+    WXREFIndex index(0);
+    for (const auto& key : keys) index.AddKey(key);
+    for (const std::string probe : {"I1", "I2", "I3", "I4", "I6", "I7", "I007", "I70", "I999999999", "i7",
+                                    "K1", "L1", "M1", "F1", "IIIII1", "@I8"}) {
+      const std::int32_t found = index.FindKey(probe);
+      const bool present = std::find(keys.begin(), keys.end(), probe) != keys.end();
+      if (!present) {
+        EXPECT_EQ(found, 0) << probe;
+      } else {
+        ASSERT_GE(found, 1) << probe;
+        EXPECT_EQ(keys[static_cast<std::size_t>(found - 1)], probe);
+      }
+    }
+  }
 }
 
 TEST(WXREFIndex, EmptyKeysAreIgnoredAndNeverFound) {
