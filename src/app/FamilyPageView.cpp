@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "app/DetailsParts.h"
 #include "model/ItemTexts.h"
@@ -104,7 +105,18 @@ void FamilyPageView::NextSpouse() {
   Refill();
 }
 
+// A file changed under the reader makes it throw: the page empties and says so.
 void FamilyPageView::Refill() {
+  try {
+    Fill();
+  } catch (const std::exception& failure) {
+    collection_ = nullptr;
+    Fill();
+    emit ReadFailed(QString::fromUtf8(failure.what()));
+  }
+}
+
+void FamilyPageView::Fill() {
   page_ = collection_ != nullptr ? BuildFamilyPage(*collection_, index_, position_) : FamilyPage();
   FillPanel(kSubject, page_.subject);
   FillPanel(kSpouse, page_.spouse);

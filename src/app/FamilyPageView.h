@@ -37,10 +37,13 @@ class FamilyPageView final : public QWidget {
   TIndInfoPanel* PanelAt(Panel panel) const { return panels_[panel]; }
 
  signals:
+  // Reading the collection failed (the file changed while it was open).
+  void ReadFailed(const QString& message);
   void JumpTo(std::int32_t individual);
 
  private:
   void Refill();
+  void Fill();
   void FillPanel(Panel panel, const std::optional<PersonPanel>& person);
   QWidget* WithPlus(Panel panel);
 

@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "app/DetailsParts.h"
 #include "model/WABSCollection.h"
@@ -73,7 +74,18 @@ void HeaderPageView::Show(WABSCollection* collection, double loadSeconds) {
   Refill();
 }
 
+// A file changed under the reader makes it throw: the page empties and says so.
 void HeaderPageView::Refill() {
+  try {
+    Fill();
+  } catch (const std::exception& failure) {
+    collection_ = nullptr;
+    Fill();
+    emit ReadFailed(QString::fromUtf8(failure.what()));
+  }
+}
+
+void HeaderPageView::Fill() {
   const bool text = textMode_->isChecked();
   headerStack_->setCurrentIndex(text ? 1 : 0);
   submitterStack_->setCurrentIndex(text ? 1 : 0);

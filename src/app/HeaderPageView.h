@@ -25,8 +25,13 @@ class HeaderPageView final : public QWidget {
   QTableWidget* SubmitterGrid() const { return submitter_; }
   QTableWidget* Statistics() const { return statistics_; }
 
+ signals:
+  // Reading the collection failed (the file changed while it was open).
+  void ReadFailed(const QString& message);
+
  private:
   void Refill();
+  void Fill();
 
   WABSCollection* collection_ = nullptr;
   double loadSeconds_ = 0;

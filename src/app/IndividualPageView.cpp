@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "app/DetailsParts.h"
 #include "model/WABSCollection.h"
@@ -88,7 +89,18 @@ void IndividualPageView::Show(WABSCollection* collection, std::int32_t index) {
   Refill();
 }
 
+// A file changed under the reader makes it throw: the page empties and says so.
 void IndividualPageView::Refill() {
+  try {
+    Fill();
+  } catch (const std::exception& failure) {
+    collection_ = nullptr;
+    Fill();
+    emit ReadFailed(QString::fromUtf8(failure.what()));
+  }
+}
+
+void IndividualPageView::Fill() {
   for (auto [box, setting] : {std::pair{lds_, opt::UseLDS}, std::pair{chrono_, opt::Chrono}}) {
     const QSignalBlocker quiet(box);
     box->setChecked(options_.GetBool(setting));

@@ -34,10 +34,13 @@ class IndividualPageView final : public QWidget {
   QTableWidget* Facts() const { return facts_; }
 
  signals:
+  // Reading the collection failed (the file changed while it was open).
+  void ReadFailed(const QString& message);
   void JumpTo(std::int32_t individual);
 
  private:
   void Refill();
+  void Fill();
   void ShowRow(int row);
   void SettingToggled(QCheckBox* box, int setting);
 

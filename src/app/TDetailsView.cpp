@@ -52,6 +52,12 @@ TDetailsView::TDetailsView(WOptions& options, QWidget* parent)
   connect(individual_, &IndividualPageView::JumpTo, selector_, &WIndScroll::JumpTo);
   connect(family_, &FamilyPageView::JumpTo, selector_, &WIndScroll::JumpTo);
   connect(loader_, &CollectionLoader::Finished, this, &TDetailsView::LoadFinished);
+  // Queued: the failure is handled once the calls into the collection have unwound.
+  connect(selector_, &WIndScroll::ReadFailed, this, &TDetailsView::ReadFailed, Qt::QueuedConnection);
+  connect(header_, &HeaderPageView::ReadFailed, this, &TDetailsView::ReadFailed, Qt::QueuedConnection);
+  connect(individual_, &IndividualPageView::ReadFailed, this, &TDetailsView::ReadFailed,
+          Qt::QueuedConnection);
+  connect(family_, &FamilyPageView::ReadFailed, this, &TDetailsView::ReadFailed, Qt::QueuedConnection);
   AddKeys();
 }
 
@@ -72,6 +78,8 @@ void TDetailsView::AddKeys() {
 TDetailsView::~TDetailsView() = default;
 
 void TDetailsView::Open(const std::string& path) {
+  // A read being cancelled by Close ends first; the file asked for since is read after it.
+  if (loading_ && closing_) pendingPath_ = path;
   if (loading_ || path.empty() || path == path_) return;
   if (!platform::FileExists(path)) {
     QMessageBox::warning(
@@ -104,6 +112,7 @@ void TDetailsView::LoadFinished() {
     path_.clear();
     selector_->setEnabled(true);
     emit OpenFinished();
+    if (!pendingPath_.empty()) Open(std::exchange(pendingPath_, std::string()));
     return;
   }
   if (collection_ == nullptr) {
@@ -133,6 +142,15 @@ void TDetailsView::Close() {
   collection_.reset();
   path_.clear();
   ClearPages();
+}
+
+// The file can no longer be read (it changed while it was open): it is closed, and the user told
+// once.
+void TDetailsView::ReadFailed(const QString& message) {
+  if (collection_ == nullptr) return;
+  Close();
+  emit CaptionChanged(QStringLiteral("Orrinvale Pedora 1.02"));
+  QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"), message);
 }
 
 void TDetailsView::ClearPages() {

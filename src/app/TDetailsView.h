@@ -57,12 +57,14 @@ class TDetailsView final : public QWidget {
  private:
   void AddKeys();
   void LoadFinished();
+  void ReadFailed(const QString& message);
   void RefreshPage();
   void ClearPages();
 
   WOptions& options_;
   std::unique_ptr<WABSCollection> collection_;
   std::string path_;
+  std::string pendingPath_;  // asked for while a cancelled read was still ending
   bool loading_ = false;
   bool closing_ = false;  // closed while a read ran: its collection is not wanted
   double loadSeconds_ = 0;

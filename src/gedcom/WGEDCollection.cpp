@@ -124,19 +124,26 @@ void WGEDCollection::LinkRecords() {
 }
 
 void WGEDCollection::EnsureLinked() {
-  if (linked_ || indexes_ == nullptr) return;
-  linked_ = true;
+  // The ordering below reads families, which asks for the links again: that call has nothing to do.
+  if (linked_ || linking_ || indexes_ == nullptr) return;
+  linking_ = true;
+  const struct Done {
+    bool& linking;
+    ~Done() { linking = false; }
+  } done{linking_};
   {
     const CancelOnDamage cancelOnDamage;
     if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
   }
   if (text_->Damaged()) ThrowChanged();
+  // A cancelled pass leaves the links partial; the next read of a link runs it again.
   if (CancelRequested() || indexes_->individualLinks == nullptr) return;
   indexes_->individualLinks->OrderSpouseFamilies(
       [this](std::int32_t individual, std::vector<std::int32_t>& families) {
         OrderFamilies(individual, families);
       });
   if (text_->Damaged()) ThrowChanged();
+  linked_ = !CancelRequested();
 }
 
 void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families) {

@@ -90,6 +90,7 @@ class WGEDCollection : public WABSCollection {
   std::unique_ptr<WGEDTextMMF> text_;
   std::unique_ptr<GedcomIndexes> indexes_;
   bool linked_ = false;
+  bool linking_ = false;
   // What the record objects read; refers to the members above, so it is declared after them.
   GedcomRecordContext context_;
 };

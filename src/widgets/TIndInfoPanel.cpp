@@ -105,13 +105,14 @@ void TIndInfoPanel::paintEvent(QPaintEvent* /*event*/) {
   painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(palette().color(QPalette::Text));
-  const int markers = ldsShown_ ? 4 * MarkerWidth() : 0;
+  // The first line ends before the marker cells when they are shown.
+  const int markersLeft = LineRect(0).right() - 4 * MarkerWidth() - 2;
   for (int line = 0; line < lineCount_; ++line) {
     QFont lineFont = font();
     lineFont.setBold(line == 0);
     painter.setFont(lineFont);
     const QRect box = LineRect(line);
-    const int room = width() - 6 - (line == 0 ? markers : 0);
+    const int room = line == 0 && ldsShown_ ? markersLeft - 6 - 2 : width() - 6;
     const QString text = FitTextToWidth(lines_[line], room, QFontMetrics(lineFont));
     painter.drawText(box.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
   }

@@ -19,7 +19,10 @@ QString FitTextToWidth(const QString& text, int width, const QFontMetrics& metri
       low = middle + 1;
     }
   }
-  return text.left(low - 1);
+  // Never half a character: a surrogate pair stays whole or goes.
+  qsizetype kept = low - 1;
+  if (kept > 0 && text.at(kept - 1).isHighSurrogate()) --kept;
+  return text.left(kept);
 }
 
 }  // namespace kinshelf

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "fileaccess/WIntStack.h"
 #include "model/WABSCollection.h"
@@ -74,14 +75,18 @@ WIndScroll::WIndScroll(QWidget* parent)
   connect(scroll_, &QScrollBar::valueChanged, this, &WIndScroll::UserMoved);
   connect(scroll_, &QScrollBar::sliderPressed, this, [this] { dragStart_ = shown_; });
   connect(scroll_, &QScrollBar::sliderReleased, this, [this] {
+    if (shown_ == dragStart_) return;
     PushUnlessOnTop(*back_, dragStart_);
     forward_->Clear();
+    UpdatePathButtons();
   });
   connect(backButton_, &QPushButton::clicked, this, &WIndScroll::Back);
   connect(forwardButton_, &QPushButton::clicked, this, &WIndScroll::Forward);
-  connect(father_, &QPushButton::clicked, this, [this] { JumpTo(collection_->FatherOf(Current())); });
-  connect(mother_, &QPushButton::clicked, this, [this] { JumpTo(collection_->MotherOf(Current())); });
-  connect(relatives_, &WSelectionButton::PrePopup, this, &WIndScroll::FillRelatives);
+  connect(father_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { JumpTo(collection_->FatherOf(Current())); }); });
+  connect(mother_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { JumpTo(collection_->MotherOf(Current())); }); });
+  connect(relatives_, &WSelectionButton::PrePopup, this, [this] { Guarded([this] { FillRelatives(); }); });
   connect(relatives_, &WSelectionButton::Selected, this, &WIndScroll::ChooseRelative);
   Attach(nullptr);
 }
@@ -110,7 +115,7 @@ std::int32_t WIndScroll::Current() const {
 }
 
 void WIndScroll::JumpTo(std::int32_t individual) {
-  if (collection_ == nullptr || individual <= 0) return;
+  if (collection_ == nullptr || individual <= 0 || collection_->IndexToDisplay(individual) == 0) return;
   PushUnlessOnTop(*back_, shown_);
   MoveTo(individual);
 }
@@ -129,13 +134,21 @@ void WIndScroll::Forward() {
   MoveTo(next);
 }
 
+// An individual outside the browsing order cannot be shown: nothing moves.
 void WIndScroll::MoveTo(std::int32_t individual) {
+  const std::int32_t position = collection_->IndexToDisplay(individual);
+  if (position < scroll_->minimum() || position > scroll_->maximum()) return;
   moving_ = true;
-  scroll_->setValue(collection_->IndexToDisplay(individual));
+  scroll_->setValue(position);
   moving_ = false;
-  shown_ = individual;
+  shown_ = Current();
   ShowCurrent();
   emit Changed();
+}
+
+void WIndScroll::UpdatePathButtons() {
+  backButton_->setEnabled(back_->Size() > 0);
+  forwardButton_->setEnabled(forward_->Size() > 0);
 }
 
 // A move by the user; while the thumb is dragged only the drag's start counts for the path.
@@ -159,12 +172,28 @@ QString WIndScroll::Display(const std::string& text) const {
 }
 
 void WIndScroll::ShowCurrent() {
+  Guarded([this] { ShowIndividual(); });
+}
+
+// A file changed under the reader makes it throw: the strip empties and says so, once the stack of
+// calls into the collection has unwound.
+void WIndScroll::Guarded(const std::function<void()>& read) {
+  try {
+    read();
+  } catch (const std::exception& failure) {
+    name_->clear();
+    relativeItems_.clear();
+    relatives_->SetItems({});
+    emit ReadFailed(QString::fromUtf8(failure.what()));
+  }
+}
+
+void WIndScroll::ShowIndividual() {
   const std::int32_t current = Current();
   const auto person = collection_ != nullptr && current >= 1 && current <= collection_->IndividualCount()
                           ? collection_->GetIndividual(current)
                           : nullptr;
-  backButton_->setEnabled(back_->Size() > 0);
-  forwardButton_->setEnabled(forward_->Size() > 0);
+  UpdatePathButtons();
   if (person == nullptr) {
     name_->clear();
     name_->setToolTip(QString());

@@ -10,6 +10,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,11 +48,16 @@ class WIndScroll final : public QWidget {
 
  signals:
   void Changed();
+  // Reading the collection failed (the file changed while it was open); the owner should close it.
+  void ReadFailed(const QString& message);
 
  private:
   void UserMoved();
   void MoveTo(std::int32_t individual);
   void ShowCurrent();
+  void ShowIndividual();
+  void Guarded(const std::function<void()>& read);
+  void UpdatePathButtons();
   void FillRelatives();
   void ChooseRelative(int number);
   void PushUnlessOnTop(WIntStack& stack, std::int32_t individual);

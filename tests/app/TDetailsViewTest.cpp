@@ -236,6 +236,22 @@ TEST_F(TDetailsViewTest, RefusedGoneAndCancelledFilesLeaveNoCollection) {
   ClearCancel();
 }
 
+// A file shortened by another program while it is shown: the view closes it and says why, once.
+TEST_F(TDetailsViewTest, AFileShortenedWhileShownIsClosedWithItsMessage) {
+  std::string text = "0 HEAD\n1 CHAR ASCII\n";
+  for (int i = 1; i <= 3000; ++i)
+    text += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME Person" + std::to_string(i) +
+            " /Many/\n1 BIRT\n2 DATE 1900\n";
+  const std::string path = home_.WriteFile("shrinking.ged", text + "0 TRLR\n");
+  OpenAndWait(path);
+  ASSERT_NE(view_.Collection(), nullptr);
+  std::filesystem::resize_file(path, 100);
+  QTimer::singleShot(0, [this] { view_.Selector().JumpTo(3000); });
+  EXPECT_TRUE(NextMessage().endsWith("the file changed while it was being read"));
+  EXPECT_EQ(view_.Collection(), nullptr);
+  EXPECT_EQ(view_.Path(), "");
+}
+
 // The window shows the command line's rows: the first 50 individuals of every sample file.
 TEST_F(TDetailsViewTest, TheIndividualPageShowsTheRowsOfThePersonCommandForEverySampleFile) {
   const std::string samples = test::SharedTestData("gedcom");

@@ -15,6 +15,7 @@
 #include "fileaccess/WMMFError.h"
 #include "gedcom/GedcomIndexes.h"
 #include "gedcom/PageWarmer.h"
+#include "model/CancelFlag.h"
 
 namespace kinshelf {
 namespace {
@@ -201,6 +202,13 @@ TEST(LinkRecords, RunsOnTheFirstLinkReadWhenNobodyAskedForIt) {
     }
     EXPECT_EQ(SpouseFamilies(*gedcom, 1), (std::vector<std::int32_t>{2, 1}));
   }
+  // A cancelled pass links nothing for good: the next read runs it again.
+  LoadedGedcom gedcom(text, false);
+  ASSERT_TRUE(gedcom->Load());
+  RequestCancel();
+  EXPECT_EQ(gedcom->GetIndividual(1)->SpouseFamilyCount(), 0);
+  ClearCancel();
+  EXPECT_EQ(SpouseFamilies(*gedcom, 1), (std::vector<std::int32_t>{2, 1}));
 }
 
 TEST(LinkRecords, OrdersMoreThan512SpouseFamilies) {

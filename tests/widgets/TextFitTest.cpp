@@ -25,6 +25,11 @@ TEST(TextFitTest, CutsWhereAddingOneCharacterAtATimeWould) {
       EXPECT_EQ(FitTextToWidth(text, width, metrics), OneAtATime(text, width, metrics))
           << text.toStdString() << " in " << width;
   }
+  const QString faces = QString::fromUtf8("\U0001F600\U0001F601\U0001F602 ok");
+  for (int width = 0; width <= metrics.horizontalAdvance(faces); ++width) {
+    const QString cut = FitTextToWidth(faces, width, metrics);
+    EXPECT_TRUE(cut.isEmpty() || !cut.back().isHighSurrogate()) << width;
+  }
   EXPECT_EQ(FitTextToWidth("Whole", 1000, metrics), "Whole");
   EXPECT_EQ(FitTextToWidth("Whole", 0, metrics), "");
 }
