@@ -1,9 +1,10 @@
 """Timing whole processes for the benchmarks: wall time and peak resident memory of one run, and the
-median time and largest peak of several after warm-up runs."""
+median time and largest peak of several after warm-up runs; and the generated input files."""
 
 import os
 import statistics
 import subprocess
+import sys
 import time
 
 
@@ -25,3 +26,18 @@ def timed(command, env, warmup, runs):
         measure(command, env)
     results = [measure(command, env) for _ in range(runs)]
     return statistics.median(s for s, _ in results), max(m for _, m in results)
+
+
+def generated(generator, size, path):
+    """The file `generator` writes for `size` at `path`, made the first time."""
+    if not os.path.exists(path):
+        subprocess.run([sys.executable, generator, str(size), path], check=True, stderr=subprocess.DEVNULL)
+    return path
+
+
+def isolated_env(data, name):
+    """The environment of a benchmark's runs: a home of its own under the data folder, so that no
+    catalog or settings of the user are read or written."""
+    home = os.path.join(data, "homes", name)
+    os.makedirs(home, exist_ok=True)
+    return dict(os.environ, XDG_DATA_HOME=home + "/data", XDG_CONFIG_HOME=home + "/config", HOME=home)

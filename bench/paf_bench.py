@@ -14,20 +14,12 @@ most half the GEDCOM time, peak memory under half the PAF file plus 50 MB.
 
 import argparse
 import os
-import subprocess
-import sys
 
-from bench_process import timed
+from bench_process import generated, isolated_env, timed
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
 PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
-
-
-def generated(generator, size, path):
-    if not os.path.exists(path):
-        subprocess.run([sys.executable, generator, str(size), path], check=True, stderr=subprocess.DEVNULL)
-    return path
 
 
 def main():
@@ -39,9 +31,7 @@ def main():
     parser.add_argument("--sizes", default="100000,1000000")
     args = parser.parse_args()
     data = os.path.abspath(args.data)
-    home = os.path.join(data, "homes", "paf")
-    os.makedirs(home, exist_ok=True)
-    env = dict(os.environ, XDG_DATA_HOME=home + "/data", XDG_CONFIG_HOME=home + "/config", HOME=home)
+    env = isolated_env(data, "paf")
     kinshelf = os.path.abspath(args.kinshelf)
     for size in (int(s) for s in args.sizes.split(",")):
         files = {

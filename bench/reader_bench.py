@@ -15,20 +15,12 @@ at most 1.5 x the file, person and family within 1.2 x show.
 
 import argparse
 import os
-import subprocess
-import sys
 
-from bench_process import timed
+from bench_process import generated, isolated_env, timed
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
 PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
-
-
-def generated(generator, size, path):
-    if not os.path.exists(path):
-        subprocess.run([sys.executable, generator, str(size), path], check=True, stderr=subprocess.DEVNULL)
-    return path
 
 
 def commands(kinshelf, path):
@@ -52,9 +44,7 @@ def main():
     parser.add_argument("--sizes", default="100000,1000000")
     args = parser.parse_args()
     data = os.path.abspath(args.data)
-    home = os.path.join(data, "homes", "readers")
-    os.makedirs(home, exist_ok=True)
-    env = dict(os.environ, XDG_DATA_HOME=home + "/data", XDG_CONFIG_HOME=home + "/config", HOME=home)
+    env = isolated_env(data, "readers")
     builds = [("now", os.path.abspath(args.kinshelf))]
     if args.baseline:
         builds.append(("before", os.path.abspath(args.baseline)))

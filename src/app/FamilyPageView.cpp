@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "app/DetailsParts.h"
 #include "model/ItemTexts.h"
@@ -28,7 +27,7 @@ const QColor kEmptyPanel(166, 202, 240);
 }  // namespace
 
 FamilyPageView::FamilyPageView(QWidget* parent)
-    : QWidget(parent),
+    : DetailsPage(parent),
       nextSpouse_(new QPushButton(tr("Next Spouse"), this)),
       spouseCount_(new QLabel(this)),
       marriage_(new QLabel(this)),
@@ -103,17 +102,6 @@ void FamilyPageView::NextSpouse() {
   if (page_.count < 2) return;
   position_ = position_ % page_.count + 1;
   Refill();
-}
-
-// A file changed under the reader makes it throw: the page empties and says so.
-void FamilyPageView::Refill() {
-  try {
-    Fill();
-  } catch (const std::exception& failure) {
-    collection_ = nullptr;
-    Fill();
-    emit ReadFailed(QString::fromUtf8(failure.what()));
-  }
 }
 
 void FamilyPageView::Fill() {

@@ -4,11 +4,11 @@
 // place. The page is the core's FamilyPage. A double click on a panel or a child asks to go there.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <optional>
 
+#include "app/DetailsPage.h"
 #include "model/pages/FamilyPage.h"
 
 class QLabel;
@@ -20,7 +20,7 @@ namespace kinshelf {
 class TIndInfoPanel;
 class WABSCollection;
 
-class FamilyPageView final : public QWidget {
+class FamilyPageView final : public DetailsPage {
   Q_OBJECT
 
  public:
@@ -37,17 +37,13 @@ class FamilyPageView final : public QWidget {
   TIndInfoPanel* PanelAt(Panel panel) const { return panels_[panel]; }
 
  signals:
-  // Reading the collection failed (the file changed while it was open).
-  void ReadFailed(const QString& message);
   void JumpTo(std::int32_t individual);
 
  private:
-  void Refill();
-  void Fill();
+  void Fill() override;
   void FillPanel(Panel panel, const std::optional<PersonPanel>& person);
   QWidget* WithPlus(Panel panel);
 
-  WABSCollection* collection_ = nullptr;
   std::int32_t index_ = 0;
   std::int32_t position_ = 1;
   FamilyPage page_;

@@ -9,7 +9,6 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "app/DetailsParts.h"
 #include "model/WABSCollection.h"
@@ -33,7 +32,7 @@ void ClearValues(QTableWidget& grid) {
 }  // namespace
 
 HeaderPageView::HeaderPageView(QWidget* parent)
-    : QWidget(parent),
+    : DetailsPage(parent),
       textMode_(new QCheckBox(tr("Show as text"), this)),
       headerStack_(new QStackedWidget(this)),
       submitterStack_(new QStackedWidget(this)),
@@ -72,17 +71,6 @@ void HeaderPageView::Show(WABSCollection* collection, double loadSeconds) {
   collection_ = collection;
   loadSeconds_ = loadSeconds;
   Refill();
-}
-
-// A file changed under the reader makes it throw: the page empties and says so.
-void HeaderPageView::Refill() {
-  try {
-    Fill();
-  } catch (const std::exception& failure) {
-    collection_ = nullptr;
-    Fill();
-    emit ReadFailed(QString::fromUtf8(failure.what()));
-  }
 }
 
 void HeaderPageView::Fill() {

@@ -2,7 +2,7 @@
 // submitter's record text) and its statistics. The rows are the core's HeaderPage.
 #pragma once
 
-#include <QWidget>
+#include "app/DetailsPage.h"
 
 class QCheckBox;
 class QPlainTextEdit;
@@ -13,7 +13,7 @@ namespace kinshelf {
 
 class WABSCollection;
 
-class HeaderPageView final : public QWidget {
+class HeaderPageView final : public DetailsPage {
   Q_OBJECT
 
  public:
@@ -25,15 +25,9 @@ class HeaderPageView final : public QWidget {
   QTableWidget* SubmitterGrid() const { return submitter_; }
   QTableWidget* Statistics() const { return statistics_; }
 
- signals:
-  // Reading the collection failed (the file changed while it was open).
-  void ReadFailed(const QString& message);
-
  private:
-  void Refill();
-  void Fill();
+  void Fill() override;
 
-  WABSCollection* collection_ = nullptr;
   double loadSeconds_ = 0;
   QCheckBox* textMode_;
   QStackedWidget* headerStack_;

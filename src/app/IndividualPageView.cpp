@@ -11,7 +11,6 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "app/DetailsParts.h"
 #include "model/WABSCollection.h"
@@ -29,7 +28,7 @@ enum Column { kFact, kDate, kPlace, kAge, kDescription };
 }  // namespace
 
 IndividualPageView::IndividualPageView(WOptions& options, QWidget* parent)
-    : QWidget(parent),
+    : DetailsPage(parent),
       options_(options),
       sex_(new QLabel(this)),
       modified_(new QLabel(this)),
@@ -87,17 +86,6 @@ void IndividualPageView::Show(WABSCollection* collection, std::int32_t index) {
   collection_ = collection;
   index_ = index;
   Refill();
-}
-
-// A file changed under the reader makes it throw: the page empties and says so.
-void IndividualPageView::Refill() {
-  try {
-    Fill();
-  } catch (const std::exception& failure) {
-    collection_ = nullptr;
-    Fill();
-    emit ReadFailed(QString::fromUtf8(failure.what()));
-  }
 }
 
 void IndividualPageView::Fill() {

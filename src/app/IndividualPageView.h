@@ -5,10 +5,10 @@
 // there.
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
 #include <vector>
 
+#include "app/DetailsPage.h"
 #include "model/pages/IndividualPage.h"
 
 class QCheckBox;
@@ -22,7 +22,7 @@ namespace kinshelf {
 class WABSCollection;
 class WOptions;
 
-class IndividualPageView final : public QWidget {
+class IndividualPageView final : public DetailsPage {
   Q_OBJECT
 
  public:
@@ -34,18 +34,14 @@ class IndividualPageView final : public QWidget {
   QTableWidget* Facts() const { return facts_; }
 
  signals:
-  // Reading the collection failed (the file changed while it was open).
-  void ReadFailed(const QString& message);
   void JumpTo(std::int32_t individual);
 
  private:
-  void Refill();
-  void Fill();
+  void Fill() override;
   void ShowRow(int row);
   void SettingToggled(QCheckBox* box, int setting);
 
   WOptions& options_;
-  WABSCollection* collection_ = nullptr;
   std::int32_t index_ = 0;
   IndividualPage page_;
   QLabel* sex_;
