@@ -82,83 +82,71 @@ TMainForm::TMainForm(CatalogSession& session, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::BuildActions() {
-  openFolder_ = new QAction(tr("Open to file's folder "), this);
-  openFolder_->setObjectName("actLeftSideOpenFolder");
-  viewer_ = new QAction(tr("View with Pedora"), this);
-  viewer_->setObjectName("actLeftSidePedora");
-  connect(viewer_, &QAction::triggered, this, &TMainForm::ViewWithPedora);
-  openFile_ = new QAction(tr("Open file"), this);
-  openFile_->setObjectName("actLeftSideOpenWith");
-  openFile_->setShortcut(Qt::CTRL | Qt::Key_O);
-  bookmark_ = new QAction(tr("BookMark"), this);
-  bookmark_->setObjectName("actLeftSideBookMark");
-  bookmark_->setShortcut(Qt::CTRL | Qt::Key_B);
-  exclude_ = new QAction(tr("Exclude file from list"), this);
-  exclude_->setObjectName("actLeftSideExclude");
-  exclude_->setShortcut(Qt::Key_Delete);
-  connect(exclude_, &QAction::triggered, this, &TMainForm::ExcludeFile);
-  connect(openFolder_, &QAction::triggered, this, &TMainForm::OpenFolder);
-  connect(openFile_, &QAction::triggered, this, &TMainForm::OpenFile);
-  connect(bookmark_, &QAction::triggered, this, &TMainForm::ToggleBookmark);
+QAction* TMainForm::MakeAction(const QString& text, const char* name, const QKeySequence& keys,
+                               void (TMainForm::*run)()) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(name);
+  action->setShortcut(keys);
+  connect(action, &QAction::triggered, this, run);
+  return action;
 }
 
-void TMainForm::BuildLayout() {
-  auto* about = new QAction(tr("About"), this);
-  about->setObjectName("actAbout");
-  about->setShortcut(QKeySequence::HelpContents);
-  connect(about, &QAction::triggered, this, &TMainForm::ShowAbout);
-  auto* findName = new QAction(tr("Filter by name"), this);
-  findName->setShortcut(QKeySequence::Find);
-  auto* quit = new QAction(tr("Quit"), this);
-  quit->setShortcut(QKeySequence::Quit);
-  connect(quit, &QAction::triggered, this, &QWidget::close);
-  QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
-  fileMenu->addActions({openFile_, viewer_, openFolder_, bookmark_, exclude_, findName});
-  fileMenu->addSeparator();
-  fileMenu->addAction(quit);
-  menuBar()->addMenu(tr("&Help"))->addAction(about);
-  auto* search = new QAction(tr("Search Computer"), this);
-  search->setObjectName("actSearchDrives");
-  search->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-  connect(search, &QAction::triggered, this, &TMainForm::SearchComputer);
-  fileMenu->insertAction(openFile_, search);
-  auto* refresh = new QAction(tr("Refresh Catalog"), this);
-  refresh->setObjectName("actRefresh");
-  refresh->setShortcut(QKeySequence::Refresh);
-  connect(refresh, &QAction::triggered, this, &TMainForm::RefreshCatalog);
-  fileMenu->insertAction(openFile_, refresh);
-  QToolBar* toolbar = addToolBar(tr("Main"));
-  toolbar->setObjectName("toolbar");
-  toolbar->setMovable(false);
-  auto* exportCsv = new QAction(tr("Export"), this);
-  exportCsv->setObjectName("actReports");
-  exportCsv->setShortcut(Qt::CTRL | Qt::Key_E);
-  connect(exportCsv, &QAction::triggered, this, &TMainForm::ExportListing);
-  fileMenu->insertAction(openFile_, exportCsv);
-  fileMenu->insertSeparator(openFile_);
-  toolbar->addAction(search);
-  toolbar->addAction(refresh);
-  toolbar->addAction(exportCsv);
-  auto* options = new QAction(tr("Options"), this);
-  options->setObjectName("actOptions");
-  options->setShortcut(Qt::CTRL | Qt::Key_Comma);
-  connect(options, &QAction::triggered, this, &TMainForm::EditOptions);
-  fileMenu->insertAction(openFile_, options);
-  toolbar->addAction(options);
-  toolbar->addAction(about);
-  updateAvailable_ = new QAction(tr("Update Available"), this);
-  updateAvailable_->setObjectName("butTopNewUpdate");
+void TMainForm::BuildActions() {
+  openFolder_ = MakeAction(tr("Open to file's folder "), "actLeftSideOpenFolder", {}, &TMainForm::OpenFolder);
+  viewer_ = MakeAction(tr("View with Pedora"), "actLeftSidePedora", {}, &TMainForm::ViewWithPedora);
+  openFile_ = MakeAction(tr("Open file"), "actLeftSideOpenWith", Qt::CTRL | Qt::Key_O, &TMainForm::OpenFile);
+  bookmark_ =
+      MakeAction(tr("BookMark"), "actLeftSideBookMark", Qt::CTRL | Qt::Key_B, &TMainForm::ToggleBookmark);
+  exclude_ =
+      MakeAction(tr("Exclude file from list"), "actLeftSideExclude", Qt::Key_Delete, &TMainForm::ExcludeFile);
+  detailsAction_ = MakeAction(tr("File Details"), "actFileViewFileDetails", Qt::CTRL | Qt::Key_D,
+                              &TMainForm::ToggleDetails);
+  detailsAction_->setCheckable(true);
+  detailsAction_->setToolTip(tr("Show the selected file's header, individuals and families (Ctrl+D)"));
+  updateAvailable_ = MakeAction(tr("Update Available"), "butTopNewUpdate", {}, &TMainForm::GoToUpdate);
   updateAvailable_->setVisible(false);
-  connect(updateAvailable_, &QAction::triggered, this, &TMainForm::GoToUpdate);
-  toolbar->addAction(updateAvailable_);
-  QFont loud = toolbar->font();
-  loud.setBold(true);
-  toolbar->widgetForAction(updateAvailable_)->setFont(loud);
   blink_ = new QTimer(this);
   blink_->setInterval(300);
   connect(blink_, &QTimer::timeout, this, &TMainForm::Blink);
+}
 
+// The catalog's commands in the File menu and on the toolbar, the selected file's in the File menu.
+void TMainForm::BuildMenus() {
+  QAction* search = MakeAction(tr("Search Computer"), "actSearchDrives", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+                               &TMainForm::SearchComputer);
+  QAction* refresh =
+      MakeAction(tr("Refresh Catalog"), "actRefresh", QKeySequence::Refresh, &TMainForm::RefreshCatalog);
+  QAction* exportCsv =
+      MakeAction(tr("Export"), "actReports", Qt::CTRL | Qt::Key_E, &TMainForm::ExportListing);
+  QAction* options =
+      MakeAction(tr("Options"), "actOptions", Qt::CTRL | Qt::Key_Comma, &TMainForm::EditOptions);
+  QAction* about = MakeAction(tr("About"), "actAbout", QKeySequence::HelpContents, &TMainForm::ShowAbout);
+  auto* findName = new QAction(tr("Filter by name"), this);
+  findName->setShortcut(QKeySequence::Find);
+  connect(findName, &QAction::triggered, filters_, &FilterPanel::FocusNameFilter);
+  auto* quit = new QAction(tr("Quit"), this);
+  quit->setShortcut(QKeySequence::Quit);
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+  fileMenu->addActions({search, refresh, exportCsv});
+  fileMenu->addSeparator();
+  fileMenu->addActions(
+      {options, openFile_, viewer_, detailsAction_, openFolder_, bookmark_, exclude_, findName});
+  fileMenu->addSeparator();
+  fileMenu->addAction(quit);
+  menuBar()->addMenu(tr("&Help"))->addAction(about);
+
+  QToolBar* toolbar = addToolBar(tr("Main"));
+  toolbar->setObjectName("toolbar");
+  toolbar->setMovable(false);
+  toolbar->addActions({search, refresh, exportCsv, detailsAction_, options, about, updateAvailable_});
+  QFont loud = toolbar->font();
+  loud.setBold(true);
+  toolbar->widgetForAction(updateAvailable_)->setFont(loud);
+}
+
+void TMainForm::BuildSidePanel() {
   side_ = new QWidget(this);
   side_->setObjectName("sidePanel");
   auto* sideLayout = new QVBoxLayout(side_);
@@ -169,8 +157,9 @@ void TMainForm::BuildLayout() {
   sideLayout->addWidget(selected_);
   sideLayout->addStretch();
   connect(filters_, &FilterPanel::FilterChanged, this, [this] { Rebuild(); });
-  connect(findName, &QAction::triggered, filters_, &FilterPanel::FocusNameFilter);
+}
 
+void TMainForm::BuildGrid() {
   grid_->setObjectName("grdFiles");
   grid_->setModel(model_);
   auto* header = new CatalogHeader(*model_, grid_);
@@ -186,16 +175,12 @@ void TMainForm::BuildLayout() {
   connect(header, &QHeaderView::sectionPressed, this, &TMainForm::HeaderPressed);
   connect(grid_, &QTableView::activated, this, [this] { OpenFile(); });
   connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::RowSelected);
+}
 
-  detailsAction_ = new QAction(tr("File Details"), this);
-  detailsAction_->setObjectName("actFileViewFileDetails");
-  detailsAction_->setCheckable(true);
-  detailsAction_->setShortcut(Qt::CTRL | Qt::Key_D);
-  detailsAction_->setToolTip(tr("Show the selected file's header, individuals and families (Ctrl+D)"));
-  connect(detailsAction_, &QAction::triggered, this, &TMainForm::ToggleDetails);
-  fileMenu->insertAction(openFolder_, detailsAction_);
-  toolbar->insertAction(options, detailsAction_);
-
+void TMainForm::BuildLayout() {
+  BuildSidePanel();
+  BuildMenus();
+  BuildGrid();
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);

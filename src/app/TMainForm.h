@@ -4,6 +4,7 @@
 // done by the core (the store's listing, bookmarks, the programs). Main thread only.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -45,7 +46,12 @@ class TMainForm final : public QMainWindow {
   TDetailsView& Details() const { return *details_; }
 
  private:
+  QAction* MakeAction(const QString& text, const char* name, const QKeySequence& keys,
+                      void (TMainForm::*run)());
   void BuildActions();
+  void BuildMenus();
+  void BuildSidePanel();
+  void BuildGrid();
   void BuildLayout();
   QWidget* BuildFilesPage();
   void ToggleDetails();

@@ -4,33 +4,9 @@
 #include <QFontMetrics>
 #include <QString>
 
+#include "text/Utf8.h"
+
 namespace kinshelf {
-
-namespace {
-
-// The code point starting at text[at], moving `at` past it; a malformed sequence gives U+FFFD and
-// moves one byte.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-  if (length == 0 || at + length > text.size()) {
-    ++at;
-    return 0xFFFD;
-  }
-  char32_t code = lead & (0x7F >> length);
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[at + i]);
-    if ((next & 0xC0) != 0x80) {
-      ++at;
-      return 0xFFFD;
-    }
-    code = (code << 6) | (next & 0x3F);
-  }
-  at += length;
-  return code;
-}
-
-}  // namespace
 
 TextAdvanceEstimate::TextAdvanceEstimate(const QFont& font) : font_(font), metrics_(font) {
   for (char32_t c = 0; c < ascii_.size(); ++c) ascii_[c] = metrics_.horizontalAdvance(QChar(c));
@@ -52,8 +28,13 @@ double TextAdvanceEstimate::Estimate(std::string_view utf8) {
     if (byte < 0x80) {
       width += ascii_[byte];
       ++at;
+    } else if (const std::size_t length = Utf8SequenceLength(utf8, at); length != 0) {
+      width += Advance(Utf8CodePoint(utf8, at, length));
+      at += length;
     } else {
-      width += Advance(NextCodePoint(utf8, at));
+      // A stray byte shows as the replacement character.
+      width += Advance(0xFFFD);
+      ++at;
     }
   }
   return width;

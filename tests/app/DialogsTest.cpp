@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "IsolatedHome.h"
+#include "MessageBoxCloser.h"
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
 #include "app/TDialogOptions.h"
@@ -32,20 +33,6 @@
 namespace kinshelf {
 namespace {
 
-// Closes the next message box that opens and gives its text (waiting for it, as long as it takes up to
-// a limit).
-QString CloseNextMessageBox() {
-  auto text = std::make_shared<QString>();
-  QTimer::singleShot(0, [text] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      *text = box->text();
-      box->accept();
-    }
-  });
-  EXPECT_TRUE(QTest::qWaitFor([text] { return !text->isEmpty(); }, 5000));
-  return *text;
-}
-
 TEST(TDialogSelectFolderTest, OkWantsAnExistingFolder) {
   test::ScratchFolder folder;
   TDialogSelectFolder picker;
@@ -53,8 +40,10 @@ TEST(TDialogSelectFolderTest, OkWantsAnExistingFolder) {
   EXPECT_EQ(picker.findChild<QLineEdit*>("edtFolder")->text(), "");
   EXPECT_TRUE(picker.IncludeSubfolders());
   picker.show();
+  test::MessageBoxCloser closer(QMessageBox::Ok);
   QTimer::singleShot(0, &picker, [&picker] { picker.accept(); });
-  EXPECT_EQ(CloseNextMessageBox(), "Please enter a valid folder");
+  ASSERT_TRUE(closer.WaitForNext());
+  EXPECT_EQ(closer.text, "Please enter a valid folder");
   EXPECT_TRUE(picker.isVisible());
   picker.Preset(folder.Path(), false);
   picker.accept();

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "IsolatedHome.h"
+#include "MessageBoxCloser.h"
 #include "app/FamilyPageView.h"
 #include "app/HeaderPageView.h"
 #include "app/IndividualPageView.h"
@@ -82,22 +83,14 @@ class TDetailsViewTest : public testing::Test {
   QString PanelName(FamilyPageView::Panel panel) { return view_.FamilyPage().PanelAt(panel)->Line(0); }
   // Closes the next message box and gives its text.
   QString NextMessage() {
-    QString text;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&text] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        text = box->text();
-        box->accept();
-      }
-    });
-    closer.start(20);
-    EXPECT_TRUE(QTest::qWaitFor([&text] { return !text.isEmpty(); }, 10000));
-    return text;
+    EXPECT_TRUE(closer_.WaitForNext());
+    return closer_.text;
   }
 
   test::IsolatedHome home_;
   CatalogSession session_;
   TDetailsView view_{session_.Options()};
+  test::MessageBoxCloser closer_{QMessageBox::Ok};
   QString caption_;
 };
 

@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "IsolatedHome.h"
+#include "MessageBoxCloser.h"
 #include "app/AppMain.h"
 #include "app/CatalogModel.h"
 #include "app/TDetailsView.h"
@@ -160,36 +161,20 @@ TEST_F(TMainFormTest, StartingUpRefreshesTheCatalogBeforeItWelcomes) {
   EXPECT_TRUE(std::filesystem::exists(WFileExcludeList::DefaultFileName()));
   EXPECT_EQ(Window().windowTitle(), "Orrinvale Kinshelf 1.02");
   EXPECT_EQ(Window().Model().ListedCount(), 1);
-  int listedAtWelcome = -1;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      listedAtWelcome = Window().Model().ListedCount();
-      box->done(QMessageBox::Close);
-    }
-  });
-  closer.start(20);
-  Window().StartUp();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return listedAtWelcome >= 0; }, 10000));
-  EXPECT_EQ(listedAtWelcome, 0);
+  test::MessageBoxCloser closer(QMessageBox::Close);
+  Window().StartUp();  // the refresh runs to its end in here
+  EXPECT_EQ(Window().Model().ListedCount(), 0);
+  ASSERT_TRUE(closer.WaitForNext());
+  EXPECT_EQ(closer.title, "Welcome to Kinshelf");
 }
 
 TEST_F(TMainFormTest, TheFirstRunWelcomesOnceAndIsThenNoLongerTheFirst) {
   session_.Options().SetBool(opt::AutoUpdate, false);
   session_.Options().SetBool(opt::FirstTime, true);
+  test::MessageBoxCloser closer(QMessageBox::Close);
   Window().StartUp();
-  // The welcome runs its own event loop; a timer inside it closes it.
-  QString title;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&title] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      title = box->windowTitle();
-      box->done(QMessageBox::Close);
-    }
-  });
-  closer.start(20);
-  ASSERT_TRUE(QTest::qWaitFor([&title] { return !title.isEmpty(); }, 5000));
-  EXPECT_EQ(title, "Welcome to Kinshelf");
+  ASSERT_TRUE(closer.WaitForNext());
+  EXPECT_EQ(closer.title, "Welcome to Kinshelf");
   EXPECT_TRUE(QTest::qWaitFor([this] { return !session_.Options().GetBool(opt::FirstTime); }, 5000));
 }
 
@@ -252,17 +237,10 @@ TEST_F(TMainFormTest, WithoutTheViewerItsActionAsksToVisitItsWebPage) {
   session_.Options().SetString(opt::AppPedora, "");
   test::AddRow(session_.Store(), Present("a.ged"), FileKind::kGedcom);
   ASSERT_TRUE(Find<QAction>("actLeftSidePedora")->isEnabled());
-  QString question;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&question] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      question = box->text();
-      box->done(QMessageBox::No);
-    }
-  });
-  closer.start(20);
+  test::MessageBoxCloser closer(QMessageBox::No);
   Find<QAction>("actLeftSidePedora")->trigger();
-  EXPECT_TRUE(question.startsWith("Pedora is not installed on your computer.")) << question.toStdString();
+  EXPECT_TRUE(closer.text.startsWith("Pedora is not installed on your computer."))
+      << closer.text.toStdString();
 }
 
 TEST(RunWindowTest, WithoutADisplayItSaysSoAndFails) {
