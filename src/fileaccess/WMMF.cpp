@@ -2,6 +2,9 @@
 // file once it outgrows kMemoryLimit.
 #include "fileaccess/WMMF.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -42,15 +45,9 @@ WMMF::WMMF(const std::string& fileName, bool inMemory, std::int64_t growth, std:
     capacity_ = size;
     return;
   }
-  try {
-    const platform::FileDescriptor fd = CreateBackingFile();
-    SizeFile(fd, size, 3);
-    MapFile(fd, size, 4);
-  } catch (...) {
-    // The destructor won't run, and a temporary file must not outlive its store.
-    if (temporary_ && !fileName_.empty()) platform::RemoveFile(fileName_);
-    throw;
-  }
+  const platform::FileDescriptor fd = CreateBackingFile();
+  SizeFile(fd, size, 3);
+  MapFile(fd, size, 4);
 }
 
 WMMF::WMMF(const std::string& fileName, std::int64_t growth, std::uint16_t mode)
@@ -69,7 +66,6 @@ WMMF::WMMF(const std::string& fileName, std::int64_t growth, std::uint16_t mode)
 WMMF::~WMMF() {
   if (inMemory_ && !temporary_) WriteBackBuffer();
   view_.Release();
-  if (temporary_ && !fileName_.empty()) platform::RemoveFile(fileName_);
 }
 
 std::int64_t WMMF::Read(void* buffer, std::int64_t count) {
@@ -134,7 +130,7 @@ const unsigned char* WMMF::PointerAt(std::int64_t offset) const {
 }
 
 const std::string& WMMF::FileName() {
-  if (temporary_ && fileName_.empty()) CreateTemporaryFile();
+  if (temporary_) ScratchDescriptor();
   return fileName_;
 }
 
@@ -161,29 +157,38 @@ void WMMF::Grow(std::int64_t size) {
 }
 
 platform::FileDescriptor WMMF::CreateBackingFile() {
-  if (temporary_ && fileName_.empty()) return CreateTemporaryFile();
+  if (temporary_) return ScratchDescriptor();
   platform::FileDescriptor fd = platform::CreateFileAlways(fileName_);
   if (!fd.IsOpen()) throw WMMFError(fileName_, 1);
   return fd;
 }
 
-platform::FileDescriptor WMMF::CreateTemporaryFile() {
-  try {
-    platform::TempFile file = platform::CreateTempFile("orv");
-    fileName_ = std::move(file.path);
-    return std::move(file.fd);
-  } catch (const std::runtime_error&) {
-    throw WMMFError(platform::JoinPath(platform::TempFolder(), "orvXXXXXX"), 1);
+// The scratch file is made on first need and kept open: having no name in any folder, it can only
+// be reached through its descriptor.
+platform::FileDescriptor WMMF::ScratchDescriptor() {
+  if (!scratch_.IsOpen()) {
+    try {
+      platform::TempFile file = platform::CreateScratchFile("orv");
+      fileName_ = std::move(file.path);
+      scratch_ = std::move(file.fd);
+    } catch (const std::runtime_error&) {
+      throw WMMFError(platform::JoinPath(platform::TempFolder(), "orvXXXXXX"), 1);
+    }
   }
+  platform::FileDescriptor copy(fcntl(scratch_.Get(), F_DUPFD_CLOEXEC, 0));
+  if (!copy.IsOpen()) throw WMMFError(fileName_, 1);
+  return copy;
 }
 
 platform::FileDescriptor WMMF::SpillBuffer() {
   platform::FileDescriptor fd = CreateBackingFile();
-  if (!platform::WriteAll(fd.Get(), buffer_.data(), buffer_.size())) throw WMMFError(fileName_, 7);
+  // A scratch file may hold the bytes of an earlier spill whose growth failed.
+  if (lseek(fd.Get(), 0, SEEK_SET) != 0 || !platform::WriteAll(fd.Get(), buffer_.data(), buffer_.size())) throw WMMFError(fileName_, 7);
   return fd;
 }
 
 platform::FileDescriptor WMMF::ReopenFile() {
+  if (temporary_) return ScratchDescriptor();
   platform::FileDescriptor fd = platform::OpenExistingFile(fileName_, true);
   if (!fd.IsOpen()) throw WMMFError(fileName_, 7);
   return fd;

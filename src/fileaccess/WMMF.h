@@ -24,8 +24,8 @@ class WMMF {
   static constexpr std::int64_t kMemoryLimit = 0x80000;
 
   // Creates a writable store of `initialSize` zero bytes. An empty name makes the store temporary:
-  // its file is made in the temporary folder (name starting "orv") only when first needed and is
-  // deleted with the store. With `inMemory` and an initial size below kMemoryLimit the store starts
+  // its file is a scratch file in memory (platform::CreateScratchFile), made only when first needed,
+  // that goes with the store and never with a name in a folder. With `inMemory` and an initial size below kMemoryLimit the store starts
   // as a heap buffer; otherwise the file is created (replacing any file of that name) and mapped.
   // Throws WMMFError: step 1 when the file can't be created, 3 when it is empty or can't be sized,
   // 4 when it can't be mapped.
@@ -68,8 +68,8 @@ class WMMF {
   std::int64_t Size() const { return size_; }
   std::int64_t Position() const { return position_; }
   bool IsInMemory() const { return inMemory_; }
-  // The path of the backing file. A temporary store without a file creates it first (and keeps it).
-  // Throws WMMFError step 1 when it can't.
+  // The path of the backing file; for a temporary store, its scratch file's "/proc/self/fd/N",
+  // created first when the store has none yet. Throws WMMFError step 1 when it can't be.
   const std::string& FileName();
   // Schedules the writing of a mapped view to its file; nothing in memory. Throws WMMFError step 5.
   void Flush();
@@ -87,7 +87,7 @@ class WMMF {
 
  private:
   platform::FileDescriptor CreateBackingFile();
-  platform::FileDescriptor CreateTemporaryFile();
+  platform::FileDescriptor ScratchDescriptor();
   platform::FileDescriptor SpillBuffer();
   platform::FileDescriptor ReopenFile();
   void SizeFile(const platform::FileDescriptor& fd, std::int64_t size, int step);
@@ -106,6 +106,7 @@ class WMMF {
   bool writable_ = false;
   std::vector<unsigned char> buffer_;
   platform::MappedView view_;
+  platform::FileDescriptor scratch_;  // a temporary store's file, once it has one
 };
 
 }  // namespace kinshelf

@@ -1,14 +1,16 @@
-// Temporary files made with mkstemp, so that no other process can take the name in between.
+// Temporary files made with mkstemp, and scratch files without a name.
 #include "platform/TempFile.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/mman.h>
 
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
 
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "platform/UserFolders.h"
 
@@ -24,6 +26,15 @@ TempFile CreateTempFile(const std::string& prefix) {
                              std::strerror(errno));
   }
   return TempFile{std::string(name.data()), FileDescriptor(fd)};
+}
+
+TempFile CreateScratchFile(const std::string& prefix) {
+  const int memoryFile = memfd_create(prefix.c_str(), MFD_CLOEXEC);
+  if (memoryFile >= 0) return TempFile{"/proc/self/fd/" + std::to_string(memoryFile), FileDescriptor(memoryFile)};
+  TempFile file = CreateTempFile(prefix);
+  RemoveFile(file.path);
+  file.path = "/proc/self/fd/" + std::to_string(file.fd.Get());
+  return file;
 }
 
 }  // namespace kinshelf::platform
