@@ -29,13 +29,13 @@ class JsonWriter {
   JsonWriter& Bool(bool value);
   JsonWriter& Null();
 
-  // The JSON string literal of the bytes, quotes included.
+  // The JSON string literal of the bytes, quotes included; and the same appended to `out`.
   static std::string Quote(std::string_view bytes);
+  static void AppendQuoted(std::string& out, std::string_view bytes);
 
  private:
   static constexpr std::size_t kBufferSize = 1 << 16;
 
-  static void AppendQuoted(std::string& out, std::string_view bytes);
   void Emit(std::string_view text);
   void WriteBuffer();
   void BeforeValue();

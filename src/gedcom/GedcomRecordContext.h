@@ -1,6 +1,7 @@
 // What the GEDCOM record objects read from their collection: the mapped text, the indexes Load
 // builds, the character set the texts are converted from, and the collection as a genealogy model
-// for the records one record leads to. Owned by the collection; main thread only. The context only
+// for the records one record leads to. Owned by the collection; one thread at a time but
+// for the concurrent reads of individuals the collection may allow. The context only
 // refers: its constness does not reach the collection or the indexes, which the records read
 // lazily and sort on demand.
 #pragma once

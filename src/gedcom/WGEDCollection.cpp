@@ -182,6 +182,11 @@ std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(std::int32_t index
   return std::make_unique<WGEDIndividual>(context_, index);
 }
 
+void WGEDCollection::PrepareConcurrentReads() {
+  if (indexes_ != nullptr) indexes_->individuals->ReserveSummaries();
+  text_->IsLFText();
+}
+
 std::unique_ptr<WABSMarriage> WGEDCollection::GetMarriage(std::int32_t index) {
   RequireNoLostPages();
   if (index < 1 || index > MarriageCount()) return nullptr;

@@ -46,6 +46,8 @@ class WGEDCollection : public WABSCollection {
   std::string GetFileDateText() override;
   void LinkRecords() override;
   std::unique_ptr<WABSIndividual> GetIndividual(std::int32_t index) override;
+  // Makes room for every individual's summary and learns the text's line breaks.
+  void PrepareConcurrentReads() override;
   std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) override;
   std::unique_ptr<WABSSubmitter> GetSubmitter() override;
   std::unique_ptr<WABSNote> GetNote(std::int32_t index) override;

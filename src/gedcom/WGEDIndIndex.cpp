@@ -1,6 +1,10 @@
 // One entry per GEDCOM individual: the record's offset and the summary of its main lines.
 #include "gedcom/WGEDIndIndex.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <string>
@@ -25,6 +29,19 @@ std::int64_t WGEDIndIndex::GetOffset(std::int32_t index) const {
   std::int64_t offset;
   std::memcpy(&offset, item, sizeof offset);
   return offset;
+}
+
+void WGEDIndIndex::ReserveSummaries() {
+  if (Count() <= 0) return;
+  Summary(1);
+  // Pages first read as zeros and then written are copied under a flush of every core's address
+  // cache; with several threads at work that flush interrupts them all, so the pages are made
+  // writable now, while one thread runs.
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto start = reinterpret_cast<std::uintptr_t>(summaries_.get());
+  const std::uintptr_t first = (start + page - 1) / page * page;
+  const std::uintptr_t end = start + sizeof(IndividualSummary) * static_cast<std::size_t>(summaryCount_);
+  if (end > first) madvise(reinterpret_cast<void*>(first), (end - first) / page * page, MADV_POPULATE_WRITE);
 }
 
 IndividualSummary& WGEDIndIndex::Summary(std::int32_t index) {

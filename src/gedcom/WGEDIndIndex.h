@@ -1,6 +1,6 @@
 // One entry per GEDCOM individual: the record's offset, and a summary of where its main lines are,
-// filled by the individual reader on first use and kept for the life of the collection. Main thread
-// only.
+// filled by the individual reader on first use and kept for the life of the collection. One thread
+// at a time, but see ReserveSummaries.
 //
 // The offsets live in the record array; the summaries in a zeroed block beside it that the system
 // hands out page by page as summaries are written, so that opening a large file does not pay for
@@ -50,6 +50,9 @@ class WGEDIndIndex : public WABSArrayIndex {
   // A copy of entry `index`, and its replacement. Throw EIndexError like GetOffset.
   IndividualSummary GetEntry(std::int32_t index) const;
   void SetEntry(std::int32_t index, const IndividualSummary& entry);
+  // Makes room for the summaries of every individual now in the index. Entries may then be read
+  // and replaced from several threads, each thread with entries of its own, until one is added.
+  void ReserveSummaries();
 
  private:
   struct FreeDeleter {

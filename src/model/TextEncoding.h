@@ -23,5 +23,7 @@ std::string UpperCaseText(std::string_view text, TextEncoding encoding);
 
 // The text in UTF-8, for showing it in a window or on a terminal.
 std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding);
+// The same, handing the text itself back when it needs no conversion (ASCII, or UTF-8 read as such).
+std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding);
 
 }  // namespace kinshelf

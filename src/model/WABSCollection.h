@@ -1,6 +1,7 @@
 // One opened genealogy file, read lazily and never written. Each reader (GEDCOM, PAF) derives from
 // it and answers the virtual operations from its file; the shared operations below are built on
-// those answers. Used from the main thread only.
+// those answers. Used from one thread at a time, but for the concurrent reads of individuals that
+// PrepareConcurrentReads allows.
 //
 // Ownership: every object a collection returns is new and belongs to the caller; items keep a
 // reference to their collection, so the collection must outlive them. A reader keeps its indexes,
@@ -73,6 +74,10 @@ class WABSCollection {
   virtual void LinkRecords() {}
   // A new individual, or nullptr for 0 or an index beyond IndividualCount().
   virtual std::unique_ptr<WABSIndividual> GetIndividual(std::int32_t index) = 0;
+  // Makes ready, after Load, what reading individuals fills lazily, so that several threads may
+  // then get individuals and read their names, events and places at once, each with objects of its
+  // own, while nothing else uses the collection. Base: nothing.
+  virtual void PrepareConcurrentReads() {}
   // A new marriage, or nullptr for 0 or an index beyond MarriageCount().
   virtual std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) = 0;
   // The file's submitter, or nullptr.

@@ -1,7 +1,8 @@
 // What the PAF 3, 4 and 5 collections share: the mapped file, the index tables that hide deleted
 // individuals, the counts, and the services the record readers use (records by type and number,
 // texts by text link, notes and citation chains). Each version's collection adds its header rows,
-// its submitter and its individuals. Main thread only.
+// its submitter and its individuals. One thread at a time, but for concurrent reads of individuals
+// (see WABSCollection::PrepareConcurrentReads), which need no preparing here.
 //
 // States:
 //  1. Created: the file is mapped and its container checked (WPAFMMF); counts are 0 and individual
@@ -16,6 +17,7 @@
 // being read".
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -116,7 +118,7 @@ class WPAFCollection : public WABSCollection {
   std::vector<std::int32_t> indexToRin_;  // by index - 1
   std::vector<std::int32_t> rinToIndex_;  // by RIN; -1 deleted
   bool loaded_ = false;
-  std::uint32_t individualsHandedOut_ = 0;
+  std::atomic<std::uint32_t> individualsHandedOut_ = 0;
 };
 
 }  // namespace kinshelf

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <chrono>
 #include <stdexcept>
+#include <utility>
 
 #include "model/CancelFlag.h"
 #include "platform/FileInfo.h"
@@ -56,6 +57,10 @@ GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
 
 std::string GenealogyFile::Utf8(std::string_view text) const {
   return ToDisplayUtf8(text, collection_->Encoding());
+}
+
+std::string GenealogyFile::Utf8(std::string&& text) const {
+  return ToDisplayUtf8(std::move(text), collection_->Encoding());
 }
 
 std::int32_t GenealogyFile::FindIndividual(const std::string& who) {

@@ -1,6 +1,11 @@
 // kinshelf people: every individual of a genealogy file, one line each, in index order.
+#include <algorithm>
+#include <thread>
+#include <vector>
+
 #include "catalog/CatalogSession.h"
 #include "cli/JsonWriter.h"
+#include "cli/OrderedChunks.h"
 #include "cli/OutputFormat.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
@@ -23,16 +28,25 @@ struct PersonLine {
   std::string deathDate;
   std::string deathPlace;
 
+  // The bytes of the texts, about what any rendering of the line needs besides its layout.
+  std::size_t TextSize() const {
+    return id.size() + name.size() + 2 * (birthDate.size() + birthPlace.size() + deathDate.size() + deathPlace.size());
+  }
   std::string Birth() const { return JoinedPieces(birthDate, birthPlace); }
   std::string Death() const { return JoinedPieces(deathDate, deathPlace); }
 };
 
-// Calls `write` with the line of every individual the filter lets through, in index order.
-template <typename WriteLine>
-void ForEachLine(GenealogyFile& file, const std::optional<std::string>& filter, WriteLine write) {
+using Filter = std::optional<std::string>;
+
+// Individuals are read in chunks of this many, on every core, and written in index order.
+constexpr std::int32_t kChunkSize = 2048;
+constexpr unsigned kMostThreads = 8;
+
+// The lines of individuals first to last that the filter lets through.
+std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first, std::int32_t last) {
   auto& collection = file.Collection();
-  const auto count = collection.IndividualCount();
-  for (std::int32_t index = 1; index <= count; ++index) {
+  std::vector<PersonLine> lines;
+  for (std::int32_t index = first; index <= last; ++index) {
     const auto person = collection.GetIndividual(index);
     if (person == nullptr) continue;
     PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {},
@@ -44,43 +58,101 @@ void ForEachLine(GenealogyFile& file, const std::optional<std::string>& filter, 
     line.birthPlace = file.Utf8(birth.place);
     line.deathDate = file.Utf8(death.date);
     line.deathPlace = file.Utf8(death.place);
-    write(line);
+    lines.push_back(std::move(line));
   }
+  return lines;
 }
 
-void WriteJson(GenealogyFile& file, const std::optional<std::string>& filter, std::ostream& out) {
-  JsonWriter json(out);
-  json.BeginArray();
-  ForEachLine(file, filter, [&json](const PersonLine& line) {
-    json.BeginObject()
-        .Key("index")
-        .Number(line.index)
-        .Key("id")
-        .String(line.id)
-        .Key("name")
-        .String(line.name);
-    json.Key("birth").String(line.Birth()).Key("birth_date").String(line.birthDate);
-    json.Key("birth_place").String(line.birthPlace).Key("death").String(line.Death());
-    json.Key("death_date").String(line.deathDate).Key("death_place").String(line.deathPlace).EndObject();
+// Calls render(lines) on worker threads for the lines of each chunk of individuals, and
+// consume(rendered) on this thread, chunk after chunk in index order.
+template <typename Render, typename Consume>
+void ForEachChunk(GenealogyFile& file, const Filter& filter, Render render, Consume consume) {
+  auto& collection = file.Collection();
+  const std::int32_t count = collection.IndividualCount();
+  const auto chunks = static_cast<std::size_t>((count + kChunkSize - 1) / kChunkSize);
+  collection.PrepareConcurrentReads();
+  const unsigned threads = chunks > 1 ? std::min(std::thread::hardware_concurrency(), kMostThreads) : 1;
+  using Rendered = decltype(render(std::vector<PersonLine>()));
+  OrderedChunks<Rendered>::Run(
+      chunks, threads,
+      [&](std::size_t chunk) {
+        const auto first = static_cast<std::int32_t>(chunk) * kChunkSize + 1;
+        return render(LinesOf(file, filter, first, std::min(count, first + kChunkSize - 1)));
+      },
+      consume);
+}
+
+// Room for the lines' texts and `layout` more bytes each, so that a chunk's text is not copied as it grows.
+std::size_t RenderedSize(const std::vector<PersonLine>& lines, std::size_t layout) {
+  std::size_t size = 0;
+  for (const PersonLine& line : lines) size += line.TextSize() + layout;
+  return size + size / 8;
+}
+
+void AppendMember(std::string& out, std::string_view key, std::string_view value) {
+  out += ",\n    \"";
+  out += key;
+  out += "\": ";
+  JsonWriter::AppendQuoted(out, value);
+}
+
+// The objects of the lines as JsonWriter lays out the members of an array, each after ",\n".
+std::string JsonObjects(const std::vector<PersonLine>& lines) {
+  std::string out;
+  out.reserve(RenderedSize(lines, 200));
+  for (const PersonLine& line : lines) {
+    out += ",\n  {\n    \"index\": ";
+    out += std::to_string(line.index);
+    AppendMember(out, "id", line.id);
+    AppendMember(out, "name", line.name);
+    AppendMember(out, "birth", line.Birth());
+    AppendMember(out, "birth_date", line.birthDate);
+    AppendMember(out, "birth_place", line.birthPlace);
+    AppendMember(out, "death", line.Death());
+    AppendMember(out, "death_date", line.deathDate);
+    AppendMember(out, "death_place", line.deathPlace);
+    out += "\n  }";
+  }
+  return out;
+}
+
+void WriteJson(GenealogyFile& file, const Filter& filter, std::ostream& out) {
+  bool any = false;
+  out << '[';
+  ForEachChunk(file, filter, JsonObjects, [&](const std::string& objects) {
+    if (objects.empty()) return;
+    // The first member of the array follows the bracket without a comma.
+    out << std::string_view(objects).substr(any ? 0 : 1);
+    any = true;
   });
-  json.EndArray();
+  out << (any ? "\n]\n" : "]\n");
 }
 
-void WriteCsv(GenealogyFile& file, const std::optional<std::string>& filter, std::ostream& out) {
+std::string CsvLines(const std::vector<PersonLine>& lines) {
+  std::string out;
+  out.reserve(RenderedSize(lines, 20));
+  for (const PersonLine& line : lines) {
+    out += std::to_string(line.index) + ',' + CsvField(line.id) + ',' + CsvField(line.name) + ',' +
+           CsvField(line.Birth()) + ',' + CsvField(line.Death()) + "\r\n";
+  }
+  return out;
+}
+
+void WriteCsv(GenealogyFile& file, const Filter& filter, std::ostream& out) {
   out << "index,id,name,birth,death\r\n";
-  ForEachLine(file, filter, [&out](const PersonLine& line) {
-    out << line.index << ',' << CsvField(line.id) << ',' << CsvField(line.name) << ','
-        << CsvField(line.Birth()) << ',' << CsvField(line.Death()) << "\r\n";
-  });
+  ForEachChunk(file, filter, CsvLines, [&out](const std::string& lines) { out << lines; });
 }
 
 // The text table needs every line before it can size its columns.
-void WriteText(GenealogyFile& file, const std::optional<std::string>& filter, std::ostream& out) {
+void WriteText(GenealogyFile& file, const Filter& filter, std::ostream& out) {
   using Align = TextTable::Align;
   TextTable table({"Index", "ID", "Name", "Birth", "Death"},
                   {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
-  ForEachLine(file, filter, [&table](const PersonLine& line) {
-    table.AddRow({std::to_string(line.index), line.id, line.name, line.Birth(), line.Death()});
+  const auto keep = [](std::vector<PersonLine> lines) { return lines; };
+  ForEachChunk(file, filter, keep, [&table](const std::vector<PersonLine>& lines) {
+    for (const PersonLine& line : lines) {
+      table.AddRow({std::to_string(line.index), line.id, line.name, line.Birth(), line.Death()});
+    }
   });
   table.Write(out);
 }
