@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Benchmark of the details view on a large genealogy file: from process start to the individual page
-painted after the read, beside `kinshelf show` on the same file in the same run; the longest stall
+"""Benchmark of the details view on a large genealogy file: from process start, and from the file
+chosen in the ready window, to the individual page painted after the read, beside `kinshelf show` on the same file in the same run; the longest stall
 of the window's event loop during the read; and the time to step to the next individual and repaint
 the individual page and the family page.
 
@@ -49,8 +49,11 @@ def main():
         runs = runs[1:]
         show, peak = timed([kinshelf, "show", path], env, 1, args.runs)
         print(f"{name}: kinshelf show {show:.3f} s ({peak:.0f} MB)")
-        for key in ("first_page", "longest_stall_ms", "step_individual_ms", "step_family_ms"):
-            print(f"{name}: {key:<20} {statistics.median(r[key] for r in runs):9.3f}")
+        medians = {key: statistics.median(r[key] for r in runs) for key in runs[0]}
+        for key, value in medians.items():
+            print(f"{name}: {key:<20} {value:9.3f}")
+        print(f"{name}: file chosen to page painted is {medians['chosen_to_page'] - show:.3f} s more than show "
+              f"(goal: 0.3 s at most)")
 
 
 if __name__ == "__main__":

@@ -28,6 +28,7 @@ struct GedcomIndexes {
     return *offsets[category - gedcom::kFamilies];
   }
   WXREFIndex& Keys(gedcom::Category category) { return *keys[category - gedcom::kIndividuals]; }
+  const WXREFIndex& Keys(gedcom::Category category) const { return *keys[category - gedcom::kIndividuals]; }
   // The number of records of a category.
   std::int32_t Count(gedcom::Category category) const {
     return keys[category - gedcom::kIndividuals]->Count();

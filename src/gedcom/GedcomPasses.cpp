@@ -1,12 +1,16 @@
 // The forward passes that open a GEDCOM file.
 #include "gedcom/GedcomPasses.h"
 
+#include <algorithm>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 #include "gedcom/GedcomLines.h"
 #include "gedcom/GedcomScan.h"
 #include "gedcom/GedcomValues.h"
 #include "model/CancelFlag.h"
+#include "platform/OrderedChunks.h"
 #include "platform/ProcessEvents.h"
 
 namespace kinshelf::gedcom {
@@ -39,11 +43,6 @@ void AddRecord(GedcomIndexes& indexes, int type, std::int64_t offset, std::strin
   indexes.Keys(category).AddKey(identifier);
 }
 
-// The index of the record the pointer in the value of `line` names, or 0.
-std::int32_t ResolveLink(const WGEDTextMMF& text, const char* line, WXREFIndex& keys) {
-  return keys.FindKey(text.GetXRef(ValueStart(line, text.TextEnd())));
-}
-
 // Calls visit(line) for the level-1 lines of the record at `record` that hold an '@', in order:
 // the only lines that can link. A record without indented lines is searched for '@' directly; one
 // with them is walked line by line, since an indented level-0 line ends it early.
@@ -72,49 +71,110 @@ bool IsLongLink(const char* line, const char* end, std::uint32_t tail) {
   return WordAt(TagStart(line, end), 4, end) == tail;
 }
 
-void LinkIndividual(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_t individual) {
+// A link line found by a worker: what it links, and the record it names when the numbered tables
+// could tell (-1 when only the key search can, which is left to the thread that applies it).
+enum class LinkKind : std::uint8_t { kParentFamily, kSpouseFamily, kHusband, kWife, kChild };
+struct FoundLink {
+  const char* line;
+  std::int32_t owner;
+  std::int32_t target;
+  LinkKind kind;
+};
+
+// Records are scanned for links in chunks of this many, individuals first, on every core.
+constexpr std::int32_t kLinkChunk = 8192;
+constexpr unsigned kMostLinkThreads = 4;
+
+void AddFound(std::vector<FoundLink>& found, const WGEDTextMMF& text, const WXREFIndex& keys, const char* line,
+              std::int32_t owner, LinkKind kind) {
+  const std::int32_t target = keys.FindNumberedKey(text.GetXRef(ValueStart(line, text.TextEnd())));
+  if (target != 0) found.push_back({line, owner, target, kind});
+}
+
+void FindIndividualLinks(const WGEDTextMMF& text, const GedcomIndexes& indexes, std::int32_t individual,
+                         std::vector<FoundLink>& found) {
   const char* end = text.TextEnd();
   const char* record = text.TextStart() + indexes.individuals->GetOffset(individual);
-  WXREFIndex& families = indexes.Keys(kFamilies);
+  const WXREFIndex& families = indexes.Keys(kFamilies);
   ForEachLinkLine(text, record, [&](const char* line) {
     const std::uint32_t lineTag = LineTag(line, end);
     const bool isFami = lineTag == tag::kFami;
     if (lineTag == tag::kFamc || (isFami && IsLongLink(line, end, tag::kLyC))) {
-      if (const std::int32_t family = ResolveLink(text, line, families)) {
-        indexes.individualLinks->AddParentFamily(individual, false, kMotherRelation, kFatherRelation, family);
-        indexes.familyLinks->AddChild(family, individual, 0);
-      }
+      AddFound(found, text, families, line, individual, LinkKind::kParentFamily);
     } else if (lineTag == tag::kFams || (isFami && IsLongLink(line, end, tag::kLyS))) {
-      if (const std::int32_t family = ResolveLink(text, line, families)) {
-        indexes.individualLinks->AddSpouseFamily(individual, true, family);
-      }
+      AddFound(found, text, families, line, individual, LinkKind::kSpouseFamily);
     }
   });
 }
 
-void LinkFamily(const WGEDTextMMF& text, GedcomIndexes& indexes, std::int32_t family) {
+void FindFamilyLinks(const WGEDTextMMF& text, const GedcomIndexes& indexes, std::int32_t family,
+                     std::vector<FoundLink>& found) {
   const char* end = text.TextEnd();
   const char* record = text.TextStart() + indexes.Offsets(kFamilies).GetOffset(family);
-  WXREFIndex& individuals = indexes.Keys(kIndividuals);
-  std::int32_t childOrder = 0;
+  const WXREFIndex& individuals = indexes.Keys(kIndividuals);
   ForEachLinkLine(text, record, [&](const char* line) {
-    const std::uint32_t lineTag = LineTag(line, end);
-    if (lineTag != tag::kHusb && lineTag != tag::kWife && lineTag != tag::kChil) return;
-    const std::int32_t individual = ResolveLink(text, line, individuals);
-    if (individual == 0) return;
-    if (lineTag == tag::kChil) {
-      indexes.familyLinks->AddChild(family, individual, childOrder++);
-      indexes.individualLinks->AddParentFamily(individual, false, kMotherRelation, kFatherRelation, family);
-      return;
+    switch (LineTag(line, end)) {
+      case tag::kHusb:
+        return AddFound(found, text, individuals, line, family, LinkKind::kHusband);
+      case tag::kWife:
+        return AddFound(found, text, individuals, line, family, LinkKind::kWife);
+      case tag::kChil:
+        return AddFound(found, text, individuals, line, family, LinkKind::kChild);
+      default:
+        return;
     }
-    if (lineTag == tag::kHusb) {
-      indexes.familyLinks->SetHusband(family, individual);
-    } else {
-      indexes.familyLinks->SetWife(family, individual);
-    }
-    indexes.individualLinks->AddSpouseFamily(individual, false, family);
   });
 }
+
+// Applies found links in the order of the records and their lines, so that the links come out as
+// one forward walk would make them. Keeps the order of the next child of the family at hand.
+class LinkApplier {
+ public:
+  LinkApplier(const WGEDTextMMF& text, GedcomIndexes& indexes) : text_(text), indexes_(indexes) {}
+
+  void Apply(const FoundLink& link) {
+    const bool ofIndividual = link.kind == LinkKind::kParentFamily || link.kind == LinkKind::kSpouseFamily;
+    const std::int32_t target =
+        link.target >= 0 ? link.target
+                         : indexes_.Keys(ofIndividual ? kFamilies : kIndividuals)
+                               .FindKey(text_.GetXRef(ValueStart(link.line, text_.TextEnd())));
+    if (target == 0) return;
+    WIndLinks& people = *indexes_.individualLinks;
+    WFamLinks& families = *indexes_.familyLinks;
+    switch (link.kind) {
+      case LinkKind::kParentFamily:
+        people.AddParentFamily(link.owner, false, kMotherRelation, kFatherRelation, target);
+        families.AddChild(target, link.owner, 0);
+        return;
+      case LinkKind::kSpouseFamily:
+        people.AddSpouseFamily(link.owner, true, target);
+        return;
+      case LinkKind::kChild:
+        if (link.owner != orderFamily_) {
+          orderFamily_ = link.owner;
+          nextOrder_ = 0;
+        }
+        families.AddChild(link.owner, target, nextOrder_++);
+        people.AddParentFamily(target, false, kMotherRelation, kFatherRelation, link.owner);
+        return;
+      case LinkKind::kHusband:
+      case LinkKind::kWife:
+        if (link.kind == LinkKind::kHusband) {
+          families.SetHusband(link.owner, target);
+        } else {
+          families.SetWife(link.owner, target);
+        }
+        people.AddSpouseFamily(target, false, link.owner);
+        return;
+    }
+  }
+
+ private:
+  const WGEDTextMMF& text_;
+  GedcomIndexes& indexes_;
+  std::int32_t orderFamily_ = 0;
+  std::int32_t nextOrder_ = 0;
+};
 
 }  // namespace
 
@@ -140,15 +200,34 @@ bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {
   const std::int32_t familyCount = indexes.Count(kFamilies);
   indexes.individualLinks = std::make_unique<WIndLinks>(individualCount);
   indexes.familyLinks = std::make_unique<WFamLinks>(familyCount);
-  for (std::int32_t individual = 1; individual <= individualCount; ++individual) {
-    if (CancelRequested()) return false;
-    LinkIndividual(text, indexes, individual);
-  }
-  for (std::int32_t family = 1; family <= familyCount; ++family) {
-    if (CancelRequested()) return false;
-    LinkFamily(text, indexes, family);
-  }
-  return true;
+  const std::int32_t individualChunks = (individualCount + kLinkChunk - 1) / kLinkChunk;
+  const std::int32_t chunks = individualChunks + (familyCount + kLinkChunk - 1) / kLinkChunk;
+  // Settled here, before the workers read lines.
+  text.IsLFText();
+  const auto find = [&](std::size_t chunk) {
+    const bool individuals = static_cast<std::int32_t>(chunk) < individualChunks;
+    const std::int32_t first =
+        (individuals ? static_cast<std::int32_t>(chunk) : static_cast<std::int32_t>(chunk) - individualChunks) *
+            kLinkChunk +
+        1;
+    const std::int32_t last = std::min(individuals ? individualCount : familyCount, first + kLinkChunk - 1);
+    std::vector<FoundLink> found;
+    for (std::int32_t record = first; record <= last && !CancelRequested(); ++record) {
+      if (individuals) {
+        FindIndividualLinks(text, indexes, record, found);
+      } else {
+        FindFamilyLinks(text, indexes, record, found);
+      }
+    }
+    return found;
+  };
+  LinkApplier applier(text, indexes);
+  const unsigned threads = std::min(std::thread::hardware_concurrency(), kMostLinkThreads);
+  platform::OrderedChunks<std::vector<FoundLink>>::Run(static_cast<std::size_t>(chunks), threads, find,
+                                                        [&](const std::vector<FoundLink>& found) {
+                                                          for (const FoundLink& link : found) applier.Apply(link);
+                                                        });
+  return !CancelRequested();
 }
 
 int DetectCharSet(const WGEDTextMMF& text, const char* header) {

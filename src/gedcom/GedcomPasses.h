@@ -1,7 +1,7 @@
 // The forward passes that open a GEDCOM file: the index pass that finds every record and its
 // identifier, the link passes that connect individuals and families, the character-set check and
 // the quick count of individuals. Each pass is one forward scan of the mapped text; each tests the
-// cancel flag between records. Main thread only.
+// cancel flag between records. Called from one thread at a time.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +18,9 @@ namespace kinshelf::gedcom {
 bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes);
 
 // Builds the individual and family links from the level-1 FAMC, FAMS (and their long forms),
-// HUSB, WIFE and CHIL lines, individuals first. Pointers that do not resolve are ignored. False
-// when the cancel flag stopped it.
+// HUSB, WIFE and CHIL lines, individuals first. Pointers that do not resolve are ignored. Worker
+// threads find the lines while this thread applies them in record order, so the links are those of
+// one forward walk. False when the cancel flag stopped it.
 bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes);
 
 // The character-set code of the first level-1 CHAR line of the header; 0 without one.

@@ -188,6 +188,12 @@ std::int32_t WXREFIndex::FindKey(std::string_view identifier) {
   return EntryAt(place).ordinal;
 }
 
+std::int32_t WXREFIndex::FindNumberedKey(std::string_view identifier) const {
+  const std::string_view key = KeyOf(identifier);
+  if (key.empty() || Count() == 0) return 0;
+  return FindNumbered(key);
+}
+
 std::string WXREFIndex::KeyAt(std::int32_t index) const {
   if (!InRange(index)) return {};
   const Entry entry = EntryAt(index - 1);

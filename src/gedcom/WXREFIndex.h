@@ -38,6 +38,10 @@ class WXREFIndex : public WABSArrayIndex {
   // The ordinal of an entry whose key equals the identifier's key, or 0 (also for an empty
   // identifier). Sorts first when needed. With duplicate keys, one of their ordinals.
   std::int32_t FindKey(std::string_view identifier);
+  // The answer of FindKey from the numbered tables alone, without sorting or searching: -1 when
+  // only FindKey can tell. Reads nothing FindKey changes, so threads may call it while one thread
+  // calls FindKey, as long as no key is added.
+  std::int32_t FindNumberedKey(std::string_view identifier) const;
   // True while keys arrived out of order and have not been sorted since.
   bool NeedsSort() const { return needsSort_; }
   // The key and the ordinal of entry `index` (1-based, in the current order); for tests and tools.

@@ -5,12 +5,12 @@
 
 #include "catalog/CatalogSession.h"
 #include "cli/JsonWriter.h"
-#include "cli/OrderedChunks.h"
 #include "cli/OutputFormat.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "model/ItemTexts.h"
 #include "model/WABSIndividual.h"
+#include "platform/OrderedChunks.h"
 #include "readers/GenealogyFile.h"
 #include "text/CaseFold.h"
 #include "text/CsvField.h"
@@ -73,7 +73,7 @@ void ForEachChunk(GenealogyFile& file, const Filter& filter, Render render, Cons
   collection.PrepareConcurrentReads();
   const unsigned threads = chunks > 1 ? std::min(std::thread::hardware_concurrency(), kMostThreads) : 1;
   using Rendered = decltype(render(std::vector<PersonLine>()));
-  OrderedChunks<Rendered>::Run(
+  platform::OrderedChunks<Rendered>::Run(
       chunks, threads,
       [&](std::size_t chunk) {
         const auto first = static_cast<std::int32_t>(chunk) * kChunkSize + 1;

@@ -1,5 +1,5 @@
 // Chunks produced on worker threads and consumed in order.
-#include "cli/OrderedChunks.h"
+#include "platform/OrderedChunks.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-namespace kinshelf::cli {
+namespace kinshelf::platform {
 namespace {
 
 // Later chunks are quicker to make, so that they finish first and must wait their turn.
@@ -55,4 +55,4 @@ TEST(OrderedChunksTest, AFailureComesInItsTurn) {
 }
 
 }  // namespace
-}  // namespace kinshelf::cli
+}  // namespace kinshelf::platform

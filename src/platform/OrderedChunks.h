@@ -13,17 +13,21 @@
 #include <utility>
 #include <vector>
 
-namespace kinshelf::cli {
+namespace kinshelf::platform {
 
 template <typename Result>
 class OrderedChunks {
  public:
   // Calls produce(chunk) for every chunk from 0 to count - 1 on `threads` worker threads (at least
   // one), and consume(Result&&) on the calling thread in chunk order. At most two results per
-  // thread wait to be consumed. An exception from produce is rethrown here when its chunk's turn
+  // thread wait to be consumed. A single chunk is made on the calling thread. An exception from produce is rethrown here when its chunk's turn
   // comes; one from consume is let through. Either way the workers have stopped before this returns.
   template <typename Produce, typename Consume>
   static void Run(std::size_t count, unsigned threads, Produce produce, Consume consume) {
+    if (count == 1) {
+      consume(produce(std::size_t{0}));
+      return;
+    }
     OrderedChunks chunks(count, std::max(threads, 1u));
     chunks.Start(produce);
     try {
@@ -107,4 +111,4 @@ class OrderedChunks {
   bool stopped_ = false;
 };
 
-}  // namespace kinshelf::cli
+}  // namespace kinshelf::platform
