@@ -254,5 +254,41 @@ TEST(LinkPasses, ChildrenAreListedInTheOrderOfTheChilLines) {
             (std::vector<std::int32_t>{3, 1, 2}));
 }
 
+// Files large enough for the link lines to be found on several threads link as one forward walk:
+// children in the order of the CHIL lines, a parent family once however often it is named, and
+// identifiers that are not numbered (P-3) found through the key search.
+TEST(LinkPasses, ManyChunksLinkAsOneForwardWalk) {
+  constexpr int kPeople = 30000;
+  constexpr int kFamilies = kPeople / 3;
+  const auto key = [](int person) { return person % 3 == 0 ? "P-" + std::to_string(person) : "I" + std::to_string(person); };
+  const auto secondChild = [](int family) { return (family * 7919) % kPeople + 1; };
+  std::string text = "0 HEAD\n";
+  for (int person = 1; person <= kPeople; ++person) {
+    text += "0 @" + key(person) + "@ INDI\n";
+    if (person % 3 == 0) text += "1 FAMC @F" + std::to_string(person / 3) + "@\n";
+  }
+  for (int family = 1; family <= kFamilies; ++family) {
+    text += "0 @F" + std::to_string(family) + "@ FAM\n1 HUSB @" + key(3 * family - 2) + "@\n1 WIFE @" +
+            key(3 * family - 1) + "@\n1 CHIL @" + key(secondChild(family)) + "@\n1 CHIL @" + key(3 * family) + "@\n";
+  }
+  LoadedGedcom gedcom(text + "0 TRLR\n");
+  gedcom->LinkRecords();
+  for (int family = 1; family <= kFamilies; family += 97) {
+    SCOPED_TRACE(family);
+    const auto marriage = gedcom->GetMarriage(family);
+    EXPECT_EQ(marriage->GetHusband(), 3 * family - 2);
+    EXPECT_EQ(marriage->GetWife(), 3 * family - 1);
+    const bool same = secondChild(family) == 3 * family;
+    ASSERT_EQ(marriage->ChildCount(), same ? 1 : 2);
+    EXPECT_EQ(marriage->GetChild(1), 3 * family);
+    if (!same) {
+      EXPECT_EQ(marriage->GetChild(2), secondChild(family));
+    }
+    const auto child = gedcom->GetIndividual(3 * family);
+    ASSERT_GE(child->ParentFamilyCount(), 1);
+    EXPECT_EQ(child->GetParentFamily(1), family);
+  }
+}
+
 }  // namespace
 }  // namespace kinshelf
