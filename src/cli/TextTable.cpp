@@ -38,6 +38,13 @@ void TextTable::AddRow(std::vector<std::string> cells) {
   }
 }
 
+void TextTable::AddRows(const TextTable& rows) {
+  const std::size_t offset = cells_.size();
+  cells_ += rows.cells_;
+  for (const std::size_t end : rows.cellEnds_) cellEnds_.push_back(offset + end);
+  cellWidths_.insert(cellWidths_.end(), rows.cellWidths_.begin(), rows.cellWidths_.end());
+}
+
 std::string_view TextTable::CellText(std::size_t first, std::size_t column) const {
   const std::size_t cell = first + column;
   const std::size_t begin = cell == 0 ? 0 : cellEnds_[cell - 1];

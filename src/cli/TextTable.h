@@ -24,6 +24,8 @@ class TextTable {
   // Adds a row; line breaks and tabs in a cell become blanks and other control characters show as ^X,
   // and a cell longer than its column's limit is cut to end in "…".
   void AddRow(std::vector<std::string> cells);
+  // Adds the rows of a table with the same columns, made apart (on another thread, say).
+  void AddRows(const TextTable& rows);
   // Writes the header, a rule of dashes, and every row; the last column is never padded.
   void Write(std::ostream& out) const;
 

@@ -48,5 +48,25 @@ TEST(TextTableTest, HugeCellsAreCutSoTheOutputStaysSmall) {
             std::string::npos);
 }
 
+// Rows made in a table of their own and added whole read as if each had been added alone.
+TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
+  const std::vector<std::vector<std::string>> rows{{"1", "Åsa"}, {"22", std::string(80, 'x')}, {"3", "a\tb"}};
+  TextTable single({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+  TextTable whole({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+  TextTable part({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+  whole.AddRow(rows[0]);
+  single.AddRow(rows[0]);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    single.AddRow(rows[i]);
+    part.AddRow(rows[i]);
+  }
+  whole.AddRows(part);
+  std::ostringstream expected;
+  std::ostringstream actual;
+  single.Write(expected);
+  whole.Write(actual);
+  EXPECT_EQ(actual.str(), expected.str());
+}
+
 }  // namespace
 }  // namespace kinshelf::cli

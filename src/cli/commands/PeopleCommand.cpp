@@ -132,8 +132,15 @@ std::string CsvLines(const std::vector<PersonLine>& lines) {
   std::string out;
   out.reserve(RenderedSize(lines, 20));
   for (const PersonLine& line : lines) {
-    out += std::to_string(line.index) + ',' + CsvField(line.id) + ',' + CsvField(line.name) + ',' +
-           CsvField(line.Birth()) + ',' + CsvField(line.Death()) + "\r\n";
+    out += std::to_string(line.index);
+    const std::string birth = line.Birth();
+    const std::string death = line.Death();
+    for (const std::string_view field : {std::string_view(line.id), std::string_view(line.name),
+                                         std::string_view(birth), std::string_view(death)}) {
+      out += ',';
+      out += CsvField(field);
+    }
+    out += "\r\n";
   }
   return out;
 }
@@ -143,17 +150,24 @@ void WriteCsv(GenealogyFile& file, const Filter& filter, std::ostream& out) {
   ForEachChunk(file, filter, CsvLines, [&out](const std::string& lines) { out << lines; });
 }
 
+TextTable EmptyTable() {
+  using Align = TextTable::Align;
+  return TextTable({"Index", "ID", "Name", "Birth", "Death"},
+                   {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
+}
+
+TextTable TableRows(const std::vector<PersonLine>& lines) {
+  TextTable rows = EmptyTable();
+  for (const PersonLine& line : lines) {
+    rows.AddRow({std::to_string(line.index), line.id, line.name, line.Birth(), line.Death()});
+  }
+  return rows;
+}
+
 // The text table needs every line before it can size its columns.
 void WriteText(GenealogyFile& file, const Filter& filter, std::ostream& out) {
-  using Align = TextTable::Align;
-  TextTable table({"Index", "ID", "Name", "Birth", "Death"},
-                  {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
-  const auto keep = [](std::vector<PersonLine> lines) { return lines; };
-  ForEachChunk(file, filter, keep, [&table](const std::vector<PersonLine>& lines) {
-    for (const PersonLine& line : lines) {
-      table.AddRow({std::to_string(line.index), line.id, line.name, line.Birth(), line.Death()});
-    }
-  });
+  TextTable table = EmptyTable();
+  ForEachChunk(file, filter, TableRows, [&table](const TextTable& rows) { table.AddRows(rows); });
   table.Write(out);
 }
 
