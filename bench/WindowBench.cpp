@@ -98,8 +98,9 @@ int Run(int argc, char** argv, double spawned) {
 }
 
 // The details view on a large file: seconds from SPAWN_NS to the individual page painted after the
-// read, and from the file chosen in the ready window to that paint, the longest stall of the event loop during the read (a 5 ms timer's largest gap), and the
-// milliseconds to step to the next individual and repaint the individual page, then the family page.
+// read, and from the file chosen in the ready window to that paint, the longest stall of the event loop
+// during the read (a 5 ms timer's largest gap), and the milliseconds to step to the next individual and
+// repaint the individual page, then the family page.
 int Details(int argc, char** argv, double spawned) {
   QApplication application(argc, argv);
   CatalogSession session;

@@ -183,7 +183,8 @@ platform::FileDescriptor WMMF::ScratchDescriptor() {
 platform::FileDescriptor WMMF::SpillBuffer() {
   platform::FileDescriptor fd = CreateBackingFile();
   // A scratch file may hold the bytes of an earlier spill whose growth failed.
-  if (lseek(fd.Get(), 0, SEEK_SET) != 0 || !platform::WriteAll(fd.Get(), buffer_.data(), buffer_.size())) throw WMMFError(fileName_, 7);
+  if (lseek(fd.Get(), 0, SEEK_SET) != 0 || !platform::WriteAll(fd.Get(), buffer_.data(), buffer_.size()))
+    throw WMMFError(fileName_, 7);
   return fd;
 }
 

@@ -25,10 +25,10 @@ class WMMF {
 
   // Creates a writable store of `initialSize` zero bytes. An empty name makes the store temporary:
   // its file is a scratch file in memory (platform::CreateScratchFile), made only when first needed,
-  // that goes with the store and never with a name in a folder. With `inMemory` and an initial size below kMemoryLimit the store starts
-  // as a heap buffer; otherwise the file is created (replacing any file of that name) and mapped.
-  // Throws WMMFError: step 1 when the file can't be created, 3 when it is empty or can't be sized,
-  // 4 when it can't be mapped.
+  // that goes with the store and never with a name in a folder. With `inMemory` and an initial size below
+  // kMemoryLimit the store starts as a heap buffer; otherwise the file is created (replacing any file of that
+  // name) and mapped. Throws WMMFError: step 1 when the file can't be created, 3 when it is empty or can't be
+  // sized, 4 when it can't be mapped.
   WMMF(const std::string& fileName, bool inMemory, std::int64_t growth, std::int64_t initialSize);
   // Opens an existing regular file and maps it whole; writable when the mode asks for writing.
   // Throws WMMFError: step 2 when the file is missing, not a regular file, can't be opened or sized,

@@ -85,8 +85,8 @@ struct FoundLink {
 constexpr std::int32_t kLinkChunk = 8192;
 constexpr unsigned kMostLinkThreads = 4;
 
-void AddFound(std::vector<FoundLink>& found, const WGEDTextMMF& text, const WXREFIndex& keys, const char* line,
-              std::int32_t owner, LinkKind kind) {
+void AddFound(std::vector<FoundLink>& found, const WGEDTextMMF& text, const WXREFIndex& keys,
+              const char* line, std::int32_t owner, LinkKind kind) {
   const std::int32_t target = keys.FindNumberedKey(text.GetXRef(ValueStart(line, text.TextEnd())));
   if (target != 0) found.push_back({line, owner, target, kind});
 }
@@ -126,6 +126,24 @@ void FindFamilyLinks(const WGEDTextMMF& text, const GedcomIndexes& indexes, std:
   });
 }
 
+// The links of chunk `chunk` of the records: the individuals' chunks come first, then the families'.
+std::vector<FoundLink> FindChunkLinks(const WGEDTextMMF& text, const GedcomIndexes& indexes,
+                                      std::int32_t chunk, std::int32_t individualChunks) {
+  const bool individuals = chunk < individualChunks;
+  const std::int32_t first = (individuals ? chunk : chunk - individualChunks) * kLinkChunk + 1;
+  const std::int32_t last =
+      std::min(indexes.Count(individuals ? kIndividuals : kFamilies), first + kLinkChunk - 1);
+  std::vector<FoundLink> found;
+  for (std::int32_t record = first; record <= last && !CancelRequested(); ++record) {
+    if (individuals) {
+      FindIndividualLinks(text, indexes, record, found);
+    } else {
+      FindFamilyLinks(text, indexes, record, found);
+    }
+  }
+  return found;
+}
+
 // Applies found links in the order of the records and their lines, so that the links come out as
 // one forward walk would make them. Keeps the order of the next child of the family at hand.
 class LinkApplier {
@@ -134,10 +152,10 @@ class LinkApplier {
 
   void Apply(const FoundLink& link) {
     const bool ofIndividual = link.kind == LinkKind::kParentFamily || link.kind == LinkKind::kSpouseFamily;
-    const std::int32_t target =
-        link.target >= 0 ? link.target
-                         : indexes_.Keys(ofIndividual ? kFamilies : kIndividuals)
-                               .FindKey(text_.GetXRef(ValueStart(link.line, text_.TextEnd())));
+    const std::int32_t target = link.target >= 0
+                                    ? link.target
+                                    : indexes_.Keys(ofIndividual ? kFamilies : kIndividuals)
+                                          .FindKey(text_.GetXRef(ValueStart(link.line, text_.TextEnd())));
     if (target == 0) return;
     WIndLinks& people = *indexes_.individualLinks;
     WFamLinks& families = *indexes_.familyLinks;
@@ -204,29 +222,16 @@ bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {
   const std::int32_t chunks = individualChunks + (familyCount + kLinkChunk - 1) / kLinkChunk;
   // Settled here, before the workers read lines.
   text.IsLFText();
-  const auto find = [&](std::size_t chunk) {
-    const bool individuals = static_cast<std::int32_t>(chunk) < individualChunks;
-    const std::int32_t first =
-        (individuals ? static_cast<std::int32_t>(chunk) : static_cast<std::int32_t>(chunk) - individualChunks) *
-            kLinkChunk +
-        1;
-    const std::int32_t last = std::min(individuals ? individualCount : familyCount, first + kLinkChunk - 1);
-    std::vector<FoundLink> found;
-    for (std::int32_t record = first; record <= last && !CancelRequested(); ++record) {
-      if (individuals) {
-        FindIndividualLinks(text, indexes, record, found);
-      } else {
-        FindFamilyLinks(text, indexes, record, found);
-      }
-    }
-    return found;
-  };
   LinkApplier applier(text, indexes);
   const unsigned threads = std::min(std::thread::hardware_concurrency(), kMostLinkThreads);
+  const auto find = [&](std::size_t chunk) {
+    return FindChunkLinks(text, indexes, static_cast<std::int32_t>(chunk), individualChunks);
+  };
   platform::OrderedChunks<std::vector<FoundLink>>::Run(static_cast<std::size_t>(chunks), threads, find,
-                                                        [&](const std::vector<FoundLink>& found) {
-                                                          for (const FoundLink& link : found) applier.Apply(link);
-                                                        });
+                                                       [&](const std::vector<FoundLink>& found) {
+                                                         for (const FoundLink& link : found)
+                                                           applier.Apply(link);
+                                                       });
   return !CancelRequested();
 }
 

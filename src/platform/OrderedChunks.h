@@ -20,23 +20,18 @@ class OrderedChunks {
  public:
   // Calls produce(chunk) for every chunk from 0 to count - 1 on `threads` worker threads (at least
   // one), and consume(Result&&) on the calling thread in chunk order. At most two results per
-  // thread wait to be consumed. A single chunk is made on the calling thread. An exception from produce is rethrown here when its chunk's turn
-  // comes; one from consume is let through. Either way the workers have stopped before this returns.
+  // thread wait to be consumed; a single chunk is made on the calling thread. An exception from
+  // produce is rethrown here when its chunk's turn comes; one from consume is let through. Either
+  // way the workers have stopped before this returns.
   template <typename Produce, typename Consume>
   static void Run(std::size_t count, unsigned threads, Produce produce, Consume consume) {
-    if (count == 1) {
-      consume(produce(std::size_t{0}));
+    if (count <= 1) {
+      if (count == 1) consume(produce(std::size_t{0}));
       return;
     }
     OrderedChunks chunks(count, std::max(threads, 1u));
     chunks.Start(produce);
-    try {
-      for (std::size_t chunk = 0; chunk < count; ++chunk) consume(chunks.Take(chunk));
-    } catch (...) {
-      chunks.Stop();
-      throw;
-    }
-    chunks.Stop();
+    for (std::size_t chunk = 0; chunk < count; ++chunk) consume(chunks.Take(chunk));
   }
 
   OrderedChunks(const OrderedChunks&) = delete;

@@ -30,7 +30,8 @@ TempFile CreateTempFile(const std::string& prefix) {
 
 TempFile CreateScratchFile(const std::string& prefix) {
   const int memoryFile = memfd_create(prefix.c_str(), MFD_CLOEXEC);
-  if (memoryFile >= 0) return TempFile{"/proc/self/fd/" + std::to_string(memoryFile), FileDescriptor(memoryFile)};
+  if (memoryFile >= 0)
+    return TempFile{"/proc/self/fd/" + std::to_string(memoryFile), FileDescriptor(memoryFile)};
   TempFile file = CreateTempFile(prefix);
   RemoveFile(file.path);
   file.path = "/proc/self/fd/" + std::to_string(file.fd.Get());

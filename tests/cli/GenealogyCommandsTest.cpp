@@ -85,8 +85,8 @@ TEST_F(GenealogyCommandsTest, PeopleOfManyChunksKeepIndexOrder) {
   std::string text = "0 HEAD\n1 CHAR UTF-8\n";
   for (int i = 1; i <= kPeople; ++i) {
     const std::string n = std::to_string(i);
-    text += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /" + (i > 8000 ? "Late" : "Early") + "/\n1 BIRT\n2 DATE " +
-            std::to_string(1000 + i % 900) + "\n";
+    text += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /" + (i > 8000 ? "Late" : "Early") +
+            "/\n1 BIRT\n2 DATE " + std::to_string(1000 + i % 900) + "\n";
   }
   const auto file = home_.WriteFile("many.ged", text + "0 TRLR\n");
   const struct {
@@ -103,13 +103,15 @@ TEST_F(GenealogyCommandsTest, PeopleOfManyChunksKeepIndexOrder) {
       EXPECT_EQ(json, "[]\n");
       continue;
     }
-    EXPECT_TRUE(json.starts_with("[\n  {\n    \"index\": " + std::to_string(c.first) + ",")) << json.substr(0, 40);
+    EXPECT_TRUE(json.starts_with("[\n  {\n    \"index\": " + std::to_string(c.first) + ","))
+        << json.substr(0, 40);
     EXPECT_TRUE(json.ends_with("\"\n  }\n]\n"));
     std::size_t at = 0;
     int expected = c.first;
     for (; (at = json.find("\"index\": ", at)) != std::string::npos; ++expected) {
       at += 9;
-      ASSERT_EQ(json.compare(at, std::to_string(expected).size() + 1, std::to_string(expected) + ","), 0) << at;
+      ASSERT_EQ(json.compare(at, std::to_string(expected).size() + 1, std::to_string(expected) + ","), 0)
+          << at;
     }
     EXPECT_EQ(expected, c.first + c.count);
     EXPECT_EQ(std::count(json.begin(), json.end(), '{'), c.count);

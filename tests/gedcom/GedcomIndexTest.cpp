@@ -260,7 +260,9 @@ TEST(LinkPasses, ChildrenAreListedInTheOrderOfTheChilLines) {
 TEST(LinkPasses, ManyChunksLinkAsOneForwardWalk) {
   constexpr int kPeople = 30000;
   constexpr int kFamilies = kPeople / 3;
-  const auto key = [](int person) { return person % 3 == 0 ? "P-" + std::to_string(person) : "I" + std::to_string(person); };
+  const auto key = [](int person) {
+    return person % 3 == 0 ? "P-" + std::to_string(person) : "I" + std::to_string(person);
+  };
   const auto secondChild = [](int family) { return (family * 7919) % kPeople + 1; };
   std::string text = "0 HEAD\n";
   for (int person = 1; person <= kPeople; ++person) {
@@ -269,7 +271,8 @@ TEST(LinkPasses, ManyChunksLinkAsOneForwardWalk) {
   }
   for (int family = 1; family <= kFamilies; ++family) {
     text += "0 @F" + std::to_string(family) + "@ FAM\n1 HUSB @" + key(3 * family - 2) + "@\n1 WIFE @" +
-            key(3 * family - 1) + "@\n1 CHIL @" + key(secondChild(family)) + "@\n1 CHIL @" + key(3 * family) + "@\n";
+            key(3 * family - 1) + "@\n1 CHIL @" + key(secondChild(family)) + "@\n1 CHIL @" + key(3 * family) +
+            "@\n";
   }
   LoadedGedcom gedcom(text + "0 TRLR\n");
   gedcom->LinkRecords();

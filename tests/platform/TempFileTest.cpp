@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "platform/FileIo.h"
-#include "platform/UserFolders.h"
 #include "platform/Paths.h"
+#include "platform/UserFolders.h"
 
 namespace kinshelf::platform {
 namespace {

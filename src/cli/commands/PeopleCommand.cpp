@@ -30,7 +30,8 @@ struct PersonLine {
 
   // The bytes of the texts, about what any rendering of the line needs besides its layout.
   std::size_t TextSize() const {
-    return id.size() + name.size() + 2 * (birthDate.size() + birthPlace.size() + deathDate.size() + deathPlace.size());
+    return id.size() + name.size() +
+           2 * (birthDate.size() + birthPlace.size() + deathDate.size() + deathPlace.size());
   }
   std::string Birth() const { return JoinedPieces(birthDate, birthPlace); }
   std::string Death() const { return JoinedPieces(deathDate, deathPlace); }
@@ -43,7 +44,8 @@ constexpr std::int32_t kChunkSize = 2048;
 constexpr unsigned kMostThreads = 8;
 
 // The lines of individuals first to last that the filter lets through.
-std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first, std::int32_t last) {
+std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first,
+                                std::int32_t last) {
   auto& collection = file.Collection();
   std::vector<PersonLine> lines;
   for (std::int32_t index = first; index <= last; ++index) {
