@@ -2,8 +2,10 @@
 #include "cli/TextTable.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "cli/TerminalText.h"
+#include "platform/OrderedChunks.h"
 #include "text/Utf8.h"
 
 namespace kinshelf::cli {
@@ -24,31 +26,31 @@ bool PlainAscii(std::string_view text) {
 
 void TextTable::AddRow(std::vector<std::string> cells) {
   cells.resize(headers_.size());
+  if (blocks_.empty()) blocks_.emplace_back();
+  Block& block = blocks_.back();
   for (std::size_t column = 0; column < cells.size(); ++column) {
     const std::size_t limit = column + 1 == cells.size() ? kLastCellLimit : kCellLimit;
     if (cells[column].size() <= limit && PlainAscii(cells[column])) {
-      cells_ += cells[column];
-      cellWidths_.push_back(static_cast<std::uint32_t>(cells[column].size()));
+      block.cells += cells[column];
+      block.cellWidths.push_back(static_cast<std::uint32_t>(cells[column].size()));
     } else {
       const std::string shown = ShortenedAtEnd(TerminalText(cells[column]), limit);
-      cells_ += shown;
-      cellWidths_.push_back(static_cast<std::uint32_t>(DisplayLength(shown)));
+      block.cells += shown;
+      block.cellWidths.push_back(static_cast<std::uint32_t>(DisplayLength(shown)));
     }
-    cellEnds_.push_back(cells_.size());
+    block.cellEnds.push_back(block.cells.size());
   }
 }
 
-void TextTable::AddRows(const TextTable& rows) {
-  const std::size_t offset = cells_.size();
-  cells_ += rows.cells_;
-  for (const std::size_t end : rows.cellEnds_) cellEnds_.push_back(offset + end);
-  cellWidths_.insert(cellWidths_.end(), rows.cellWidths_.begin(), rows.cellWidths_.end());
+void TextTable::AddRows(TextTable&& rows) {
+  for (Block& block : rows.blocks_) blocks_.push_back(std::move(block));
+  rows.blocks_.clear();
 }
 
-std::string_view TextTable::CellText(std::size_t first, std::size_t column) const {
+std::string_view TextTable::Block::CellText(std::size_t first, std::size_t column) const {
   const std::size_t cell = first + column;
-  const std::size_t begin = cell == 0 ? 0 : cellEnds_[cell - 1];
-  return std::string_view(cells_).substr(begin, cellEnds_[cell] - begin);
+  const std::size_t begin = cell == 0 ? 0 : cellEnds[cell - 1];
+  return std::string_view(cells).substr(begin, cellEnds[cell] - begin);
 }
 
 // `cell(column)` gives a cell's text and display width.
@@ -73,8 +75,10 @@ void TextTable::Write(std::ostream& out) const {
   const std::size_t columns = headers_.size();
   std::vector<std::size_t> widths(columns);
   for (std::size_t column = 0; column < columns; ++column) widths[column] = DisplayLength(headers_[column]);
-  for (std::size_t cell = 0; cell < cellWidths_.size(); ++cell)
-    widths[cell % columns] = std::max<std::size_t>(widths[cell % columns], cellWidths_[cell]);
+  for (const Block& block : blocks_) {
+    for (std::size_t cell = 0; cell < block.cellWidths.size(); ++cell)
+      widths[cell % columns] = std::max<std::size_t>(widths[cell % columns], block.cellWidths[cell]);
+  }
   std::string line;
   WriteRow(
       line, columns,
@@ -90,16 +94,25 @@ void TextTable::Write(std::ostream& out) const {
       },
       widths);
   out << line;
-  for (std::size_t first = 0; first < cellWidths_.size(); first += columns) {
-    WriteRow(
-        line, columns,
-        [this, first](std::size_t column) {
-          return std::pair<std::string_view, std::size_t>(CellText(first, column),
-                                                          cellWidths_[first + column]);
-        },
-        widths);
-    out << line;
-  }
+  // Blocks are laid out on every core and written in order; each goes out in one write.
+  const auto layOut = [this, columns, &widths](std::size_t index) {
+    const Block& block = blocks_[index];
+    std::string text;
+    std::string row;
+    for (std::size_t first = 0; first < block.cellWidths.size(); first += columns) {
+      WriteRow(
+          row, columns,
+          [&block, first](std::size_t column) {
+            return std::pair<std::string_view, std::size_t>(block.CellText(first, column),
+                                                            block.cellWidths[first + column]);
+          },
+          widths);
+      text += row;
+    }
+    return text;
+  };
+  platform::OrderedChunks<std::string>::Run(blocks_.size(), std::thread::hardware_concurrency(), layOut,
+                                            [&out](std::string&& text) { out << text; });
 }
 
 }  // namespace kinshelf::cli

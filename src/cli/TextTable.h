@@ -24,25 +24,30 @@ class TextTable {
   // Adds a row; line breaks and tabs in a cell become blanks and other control characters show as ^X,
   // and a cell longer than its column's limit is cut to end in "…".
   void AddRow(std::vector<std::string> cells);
-  // Adds the rows of a table with the same columns, made apart (on another thread, say).
-  void AddRows(const TextTable& rows);
+  // Takes over the rows of a table with the same columns, made apart (on another thread, say).
+  void AddRows(TextTable&& rows);
   // Writes the header, a rule of dashes, and every row; the last column is never padded.
   void Write(std::ostream& out) const;
 
  private:
-  // Cell `column` of a row whose first cell is cell number `first` of the table.
-  std::string_view CellText(std::size_t first, std::size_t column) const;
+  // Rows' shown cells one after the other in one text (a million rows of small strings would cost
+  // more in their own allocations than in their bytes), with each cell's end and width. Rows added
+  // one by one go to the last block; rows taken over keep their blocks, so nothing large is copied.
+  struct Block {
+    std::string cells;
+    std::vector<std::size_t> cellEnds;
+    std::vector<std::uint32_t> cellWidths;
+
+    // Cell `column` of a row whose first cell is cell number `first` of the block.
+    std::string_view CellText(std::size_t first, std::size_t column) const;
+  };
   template <typename Cell>
   void WriteRow(std::string& line, std::size_t columns, Cell&& cell,
                 const std::vector<std::size_t>& widths) const;
 
   std::vector<std::string> headers_;
   std::vector<Align> alignments_;
-  // Every row's shown cells one after the other in one text (a million rows of small strings would
-  // cost more in their own allocations than in their bytes), with each cell's end and width.
-  std::string cells_;
-  std::vector<std::size_t> cellEnds_;
-  std::vector<std::uint32_t> cellWidths_;
+  std::vector<Block> blocks_;
 };
 
 }  // namespace kinshelf::cli

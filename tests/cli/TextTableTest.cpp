@@ -60,7 +60,9 @@ TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
     single.AddRow(rows[i]);
     part.AddRow(rows[i]);
   }
-  whole.AddRows(part);
+  whole.AddRows(std::move(part));
+  whole.AddRow({"4", "last"});
+  single.AddRow({"4", "last"});
   std::ostringstream expected;
   std::ostringstream actual;
   single.Write(expected);

@@ -158,10 +158,11 @@ TextTable EmptyTable() {
                    {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
 }
 
-TextTable TableRows(const std::vector<PersonLine>& lines) {
+TextTable TableRows(std::vector<PersonLine> lines) {
   TextTable rows = EmptyTable();
-  for (const PersonLine& line : lines) {
-    rows.AddRow({std::to_string(line.index), line.id, line.name, line.Birth(), line.Death()});
+  for (PersonLine& line : lines) {
+    rows.AddRow(
+        {std::to_string(line.index), std::move(line.id), std::move(line.name), line.Birth(), line.Death()});
   }
   return rows;
 }
@@ -169,7 +170,7 @@ TextTable TableRows(const std::vector<PersonLine>& lines) {
 // The text table needs every line before it can size its columns.
 void WriteText(GenealogyFile& file, const Filter& filter, std::ostream& out) {
   TextTable table = EmptyTable();
-  ForEachChunk(file, filter, TableRows, [&table](const TextTable& rows) { table.AddRows(rows); });
+  ForEachChunk(file, filter, TableRows, [&table](TextTable&& rows) { table.AddRows(std::move(rows)); });
   table.Write(out);
 }
 
