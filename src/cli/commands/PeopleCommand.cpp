@@ -54,12 +54,12 @@ std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::
     PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {},
                     {}};
     if (filter && !ContainsFolded(line.name, *filter)) continue;
-    const EventTexts birth = person->EventDateAndPlaceText(EventKind::kBirth, 1);
-    const EventTexts death = person->EventDateAndPlaceText(EventKind::kDeath, 1);
-    line.birthDate = file.Utf8(birth.date);
-    line.birthPlace = file.Utf8(birth.place);
-    line.deathDate = file.Utf8(death.date);
-    line.deathPlace = file.Utf8(death.place);
+    EventTexts birth = person->EventDateAndPlaceText(EventKind::kBirth, 1);
+    EventTexts death = person->EventDateAndPlaceText(EventKind::kDeath, 1);
+    line.birthDate = file.Utf8(std::move(birth.date));
+    line.birthPlace = file.Utf8(std::move(birth.place));
+    line.deathDate = file.Utf8(std::move(death.date));
+    line.deathPlace = file.Utf8(std::move(death.place));
     lines.push_back(std::move(line));
   }
   return lines;
