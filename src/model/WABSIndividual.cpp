@@ -56,7 +56,7 @@ std::string WABSIndividual::NameText(bool withAffixes) {
   const bool affixes = withAffixes && options.GetBool(opt::PreSuf);
   std::string surname = name->GetSurname();
   if (options.GetBool(opt::NameUpper)) surname = UpperCaseText(surname, Collection().Encoding());
-  if (options.GetBool(opt::NameSlash)) surname = "/" + surname + "/";
+  if (options.GetBool(opt::NameSlash)) surname.insert(0, 1, '/').push_back('/');
   std::string text;
   const auto add = [&text](const std::string& part) {
     if (part.empty()) return;
@@ -74,14 +74,19 @@ std::string WABSIndividual::NameWithIDText() {
   std::string text = NameText(true);
   const WOptions& options = Collection().Options();
   if (!options.GetBool(opt::FNValueFlag)) return text;
+  // Appended in place: this is built for every line of a listing.
   switch (options.GetInt(opt::FNValue)) {
     case 2:
-      return text + " (" + std::to_string(Index()) + ")";
+      text.append(" (").append(std::to_string(Index())).append(")");
+      break;
     case 3:
-      return text + " {" + GetRefNumber() + "}";
+      text.append(" {").append(GetRefNumber()).append("}");
+      break;
     default:
-      return text + " [" + GetIDText() + "]";
+      text.append(" [").append(GetIDText()).append("]");
+      break;
   }
+  return text;
 }
 
 std::string WABSIndividual::LifeSpanText(bool withId) {
