@@ -125,9 +125,10 @@ void WGEDIndividual::FillSummary() {
   summary_.flags |= kSummaryFilled;
   const char* end = context_.Text().TextEnd();
   ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
+    if (*line != '1') return true;
     const char* value = ValueStart(line, end);
     const auto relative = static_cast<std::uint64_t>(value - record_);
-    if (*line != '1' || relative > std::numeric_limits<std::uint32_t>::max()) return true;
+    if (relative > std::numeric_limits<std::uint32_t>::max()) return true;
     const std::uint32_t word = LineTag(line, end);
     // Only a SEX line needs its value looked at while the summary is filled.
     const std::string_view sex = word == tag::kSexSpace ? TrimmedValueView(value, end) : std::string_view();
