@@ -107,6 +107,11 @@ void JsonWriter::WriteBuffer() {
 
 void JsonWriter::AppendQuoted(std::string& out, std::string_view bytes) {
   out += '"';
+  AppendEscaped(out, bytes);
+  out += '"';
+}
+
+void JsonWriter::AppendEscaped(std::string& out, std::string_view bytes) {
   for (std::size_t pos = 0; pos < bytes.size();) {
     const std::size_t plain = PlainAsciiRun(bytes, pos);
     out.append(bytes.substr(pos, plain));
@@ -122,7 +127,6 @@ void JsonWriter::AppendQuoted(std::string& out, std::string_view bytes) {
     }
     pos += length == 0 ? 1 : length;
   }
-  out += '"';
 }
 
 void JsonWriter::BeforeValue() {

@@ -32,6 +32,9 @@ class JsonWriter {
   // The JSON string literal of the bytes, quotes included; and the same appended to `out`.
   static std::string Quote(std::string_view bytes);
   static void AppendQuoted(std::string& out, std::string_view bytes);
+  // The literal without its quotes, so that a value can be written in pieces. Pieces escape as
+  // their concatenation does when none ends inside a UTF-8 sequence that the next one completes.
+  static void AppendEscaped(std::string& out, std::string_view bytes);
 
  private:
   static constexpr std::size_t kBufferSize = 1 << 16;

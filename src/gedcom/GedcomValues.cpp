@@ -54,6 +54,8 @@ std::string GetLineValue(const WTextMMF& text, const char* line) {
 int GetLevel(const WTextMMF& text, const char* line) {
   if (line == nullptr) return 0;
   const char* end = text.TextEnd();
+  // Nearly every line: one digit and a space, which the general reading below gives the same way.
+  if (end - line >= 2 && line[0] >= '0' && line[0] <= '9' && line[1] == ' ') return line[0] - '0';
   const char* stop = SkipWord(line, end);
   const char* first = line < stop && *line == '+' ? line + 1 : line;
   int level = 0;

@@ -98,7 +98,7 @@ std::string WGEDTextMMF::GetRecordText(const char* pos) const {
 void WGEDTextMMF::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool ansel) const {
   if (date != nullptr) return;
   if (line == nullptr || LineTag(line, TextEnd()) != tag::kDate) return;
-  const std::string value = GetTrimmedValue(*this, ValueStart(line, TextEnd()));
+  const std::string_view value = TrimmedValueView(ValueStart(line, TextEnd()), TextEnd());
   date = std::make_unique<WDate>(ansel ? WDate(value) : WDate::FromConvertedText(value));
 }
 

@@ -14,10 +14,14 @@ bool IsBlank(char c) {
 
 }  // namespace
 
-std::string TrimBlanks(std::string_view text) {
+std::string_view TrimmedBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return std::string(text);
+  return text;
+}
+
+std::string TrimBlanks(std::string_view text) {
+  return std::string(TrimmedBlanks(text));
 }
 
 std::string NoteTextOf(const WABSNote* note) {

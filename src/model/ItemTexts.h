@@ -14,7 +14,8 @@ namespace kinshelf {
 class WABSNote;
 class WDate;
 
-// The text without the spaces and control characters at both ends.
+// The text without the spaces and control characters at both ends, as a view into it and as a copy.
+std::string_view TrimmedBlanks(std::string_view text);
 std::string TrimBlanks(std::string_view text);
 // The note's lines joined with "\r\n"; empty for nullptr.
 std::string NoteTextOf(const WABSNote* note);

@@ -19,10 +19,12 @@ std::string WABSPlace::PlaceDisplayText(const WOptions& options) {
 }
 
 std::string WABSPlace::DisplayText(std::string_view placeText, bool dropLeadingCommas) {
-  std::string text = TrimBlanks(placeText);
-  if (!dropLeadingCommas) return text;
-  const std::size_t start = text.find_first_not_of(", ");
-  return start == std::string::npos ? std::string() : TrimBlanks(std::string_view(text).substr(start));
+  std::string_view text = TrimmedBlanks(placeText);
+  if (dropLeadingCommas) {
+    const std::size_t start = text.find_first_not_of(", ");
+    text = start == std::string_view::npos ? std::string_view() : TrimmedBlanks(text.substr(start));
+  }
+  return std::string(text);
 }
 
 }  // namespace kinshelf

@@ -1,5 +1,7 @@
 // kinshelf people: every individual of a genealogy file, one line each, in index order.
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -98,19 +100,32 @@ void AppendMember(std::string& out, std::string_view key, std::string_view value
   JsonWriter::AppendQuoted(out, value);
 }
 
+// A member whose value is JoinedPieces(first, second), written without joining them first.
+void AppendJoinedMember(std::string& out, std::string_view key, std::string_view first,
+                        std::string_view second) {
+  out += ",\n    \"";
+  out += key;
+  out += "\": \"";
+  JsonWriter::AppendEscaped(out, first);
+  if (!first.empty() && !second.empty()) out += ", ";
+  JsonWriter::AppendEscaped(out, second);
+  out += '"';
+}
+
 // The objects of the lines as JsonWriter lays out the members of an array, each after ",\n".
 std::string JsonObjects(const std::vector<PersonLine>& lines) {
   std::string out;
   out.reserve(RenderedSize(lines, 200));
   for (const PersonLine& line : lines) {
     out += ",\n  {\n    \"index\": ";
-    out += std::to_string(line.index);
+    char digits[16];
+    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), line.index).ptr);
     AppendMember(out, "id", line.id);
     AppendMember(out, "name", line.name);
-    AppendMember(out, "birth", line.Birth());
+    AppendJoinedMember(out, "birth", line.birthDate, line.birthPlace);
     AppendMember(out, "birth_date", line.birthDate);
     AppendMember(out, "birth_place", line.birthPlace);
-    AppendMember(out, "death", line.Death());
+    AppendJoinedMember(out, "death", line.deathDate, line.deathPlace);
     AppendMember(out, "death_date", line.deathDate);
     AppendMember(out, "death_place", line.deathPlace);
     out += "\n  }";
