@@ -26,7 +26,11 @@ std::string Windows1252ToUtf8(std::string_view text) {
   out.reserve(text.size() + text.size() / 4);
   for (const char byte : text) {
     const auto value = static_cast<unsigned char>(byte);
-    AppendUtf8(out, value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
+    if (value < 0x80) {
+      out += byte;
+    } else {
+      AppendUtf8(out, value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
+    }
   }
   return out;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <compare>
 #include <cstdio>
 #include <utility>
@@ -76,18 +77,26 @@ int CompareBytes(std::string_view mine, std::string_view theirs) {
       [](char a, char b) { return static_cast<unsigned char>(a) <=> static_cast<unsigned char>(b); }));
 }
 
-// Day, month name and year, each when present, one blank apart.
-std::string PartText(const DateRec& part) {
-  std::string text;
-  const auto add = [&text](std::string_view element) {
+// Appends day, month name and year, each when present, one blank apart. Dates are shown for every
+// line of a listing, so nothing here makes a string of its own.
+void AppendPartText(std::string& text, const DateRec& part) {
+  const std::size_t start = text.size();
+  const auto add = [&text, start](std::string_view element) {
     if (element.empty()) return;
-    if (!text.empty()) text += ' ';
+    if (text.size() > start) text += ' ';
     text += element;
   };
-  if (part.day != 0) add(std::to_string(part.day));
+  std::array<char, 8> digits{};
+  const auto number = [&digits](unsigned value) {
+    return std::string_view(digits.data(),
+                            static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), value).ptr - digits.data()));
+  };
+  if (part.day != 0) add(number(part.day));
   add(MonthAbbrev(part.month));
-  if (part.year != 0) add(std::to_string(part.year) + (part.dualYear.empty() ? "" : "/" + part.dualYear));
-  return text;
+  if (part.year != 0) {
+    add(number(part.year));
+    if (!part.dualYear.empty()) text.append("/").append(part.dualYear);
+  }
 }
 
 bool IsCalendarDate(const platform::DateTimeParts& date) {
@@ -171,17 +180,18 @@ std::string WDate::DisplayText() const {
   if (textOnly_ && !written_.empty()) return written_;
   if (empty_ || textOnly_) return text_;
   std::string shown(QualifierPrefix(qualifier_));
-  shown += PartText(first_);
+  AppendPartText(shown, first_);
   if (qualifier_ == kQualifierBetween || qualifier_ == kQualifierFrom) {
     if (second_.valid) {
       shown += qualifier_ == kQualifierFrom ? " to " : " and ";
-      shown += PartText(second_);
+      AppendPartText(shown, second_);
     }
     return shown;
   }
   if (first_.bc) shown += " BC";
   if (second_.day != 0 && second_.month != 0 && second_.year != 0) {
-    shown += '-' + PartText(second_);
+    shown += '-';
+    AppendPartText(shown, second_);
   } else if (second_.year != 0) {
     shown += '/' + std::to_string(second_.year);
   }
