@@ -88,8 +88,9 @@ void AppendPartText(std::string& text, const DateRec& part) {
   };
   std::array<char, 8> digits{};
   const auto number = [&digits](unsigned value) {
-    return std::string_view(digits.data(),
-                            static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), value).ptr - digits.data()));
+    return std::string_view(
+        digits.data(),
+        static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), value).ptr - digits.data()));
   };
   if (part.day != 0) add(number(part.day));
   add(MonthAbbrev(part.month));
