@@ -32,7 +32,7 @@ namespace {
 constexpr std::int32_t kRinsPerEventCheck = 65536;
 // How many individuals are handed out between releases of the mapping's resident pages: a listing
 // of every individual of a large file then keeps only the pages of the last few thousand in memory.
-constexpr std::uint32_t kIndividualsPerRelease = 131072;
+constexpr std::uint32_t kIndividualsPerRelease = 16384;
 
 const paf::RecordFields& FieldsOf(int version) {
   switch (version) {
