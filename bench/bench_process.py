@@ -1,11 +1,30 @@
 """Timing whole processes for the benchmarks: wall time and peak resident memory of one run, and the
-median time and largest peak of several after warm-up runs; and the generated input files."""
+median time and largest peak of several after warm-up runs; the generated input files; and the
+options the reader benchmarks share."""
 
+import argparse
 import os
 import statistics
 import subprocess
 import sys
 import time
+
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
+PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
+
+
+def reader_arguments():
+    """A parser of the options every reader benchmark takes: the build, the runs, the data folder and
+    the sizes of the generated files."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--kinshelf", default=os.path.join(HERE, "..", "build-bench", "kinshelf"))
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--warmup", type=int, default=2)
+    parser.add_argument("--data", default=os.path.join(HERE, "..", "bench-data"))
+    parser.add_argument("--sizes", default="100000,1000000")
+    return parser
 
 
 def measure(command, env):

@@ -12,23 +12,13 @@ resident memory are printed, with the PAF figures against their goals: show unde
 most half the GEDCOM time, peak memory under half the PAF file plus 50 MB.
 """
 
-import argparse
 import os
 
-from bench_process import generated, isolated_env, timed
-
-HERE = os.path.dirname(os.path.abspath(__file__))
-GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
-PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
+from bench_process import GEDCOM_GENERATOR, PAF_GENERATOR, generated, isolated_env, reader_arguments, timed
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--kinshelf", default=os.path.join(HERE, "..", "build-bench", "kinshelf"))
-    parser.add_argument("--runs", type=int, default=5)
-    parser.add_argument("--warmup", type=int, default=2)
-    parser.add_argument("--data", default=os.path.join(HERE, "..", "bench-data"))
-    parser.add_argument("--sizes", default="100000,1000000")
+    parser = reader_arguments()
     args = parser.parse_args()
     data = os.path.abspath(args.data)
     env = isolated_env(data, "paf")

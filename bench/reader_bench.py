@@ -13,14 +13,9 @@ at: show within 6 x wc -l with a peak of at most 1.3 x the file, people within 3
 at most 1.5 x the file, person and family within 1.2 x show.
 """
 
-import argparse
 import os
 
-from bench_process import generated, isolated_env, timed
-
-HERE = os.path.dirname(os.path.abspath(__file__))
-GEDCOM_GENERATOR = os.path.join(HERE, "..", "..", "shared", "bench", "gen_gedcom.py")
-PAF_GENERATOR = os.path.join(HERE, "gen_paf5.py")
+from bench_process import GEDCOM_GENERATOR, PAF_GENERATOR, generated, isolated_env, reader_arguments, timed
 
 
 def commands(kinshelf, path):
@@ -35,13 +30,8 @@ def commands(kinshelf, path):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--kinshelf", default=os.path.join(HERE, "..", "build-bench", "kinshelf"))
+    parser = reader_arguments()
     parser.add_argument("--baseline", help="a previous build's kinshelf, timed the same way")
-    parser.add_argument("--runs", type=int, default=5)
-    parser.add_argument("--warmup", type=int, default=2)
-    parser.add_argument("--data", default=os.path.join(HERE, "..", "bench-data"))
-    parser.add_argument("--sizes", default="100000,1000000")
     args = parser.parse_args()
     data = os.path.abspath(args.data)
     env = isolated_env(data, "readers")
