@@ -23,6 +23,13 @@
 
 namespace kinshelf {
 
+namespace {
+
+// The window's caption while a file is shown: this, " - " and the file's path.
+const QString kCaption = QStringLiteral("Orrinvale Pedora 1.02");
+
+}  // namespace
+
 TDetailsView::TDetailsView(WOptions& options, QWidget* parent)
     : QWidget(parent),
       options_(options),
@@ -90,7 +97,7 @@ void TDetailsView::Open(const std::string& path) {
   loading_ = true;
   selector_->setEnabled(false);
   path_ = path;
-  emit CaptionChanged(QStringLiteral("Orrinvale Pedora 1.02 - ") + QString::fromStdString(path));
+  emit CaptionChanged(kCaption + QStringLiteral(" - ") + QString::fromStdString(path));
   BusyCursor::BeginBusy();
   selector_->Attach(nullptr);
   collection_.reset();
@@ -116,7 +123,7 @@ void TDetailsView::LoadFinished() {
     return;
   }
   if (collection_ == nullptr) {
-    emit CaptionChanged(QStringLiteral("Orrinvale Pedora 1.02"));
+    emit CaptionChanged(kCaption);
     path_.clear();
     selector_->setEnabled(true);
     const std::string& error = loader_->FactoryError();
@@ -149,7 +156,7 @@ void TDetailsView::Close() {
 void TDetailsView::ReadFailed(const QString& message) {
   if (collection_ == nullptr) return;
   Close();
-  emit CaptionChanged(QStringLiteral("Orrinvale Pedora 1.02"));
+  emit CaptionChanged(kCaption);
   QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"), message);
 }
 
