@@ -23,6 +23,8 @@ namespace kinshelf {
 namespace {
 
 constexpr std::int64_t kMaxSize = std::numeric_limits<std::int64_t>::max();
+// Appends to a mapped store ready this many bytes ahead at a time.
+constexpr std::int64_t kPrepareAhead = 0x100000;
 
 // The step digit of a failed release of a view: 5 when flushing failed, 6 when unmapping did.
 void CheckRelease(int result, const std::string& path) {
@@ -61,6 +63,7 @@ WMMF::WMMF(const std::string& fileName, std::int64_t growth, std::uint16_t mode)
   if (*size <= 0) throw WMMFError(fileName_, 3);
   MapFile(fd, *size, 4);
   size_ = *size;
+  written_ = size_;
 }
 
 WMMF::~WMMF() {
@@ -81,13 +84,31 @@ std::int64_t WMMF::Write(const void* buffer, std::int64_t count) {
   if (start < 0 || count <= 0 || count > kMaxSize - start) return start;
   RequireWritable();
   const std::int64_t end = start + count;
-  if (end > size_) {
-    if (end > capacity_) Grow(end);
-    size_ = end;
-  }
+  ExtendTo(end);
+  if (end > prepared_) PrepareWrites(end);
   std::memcpy(base_ + start, buffer, static_cast<std::size_t>(count));
+  written_ = std::max(written_, end);
   position_ = end;
   return start;
+}
+
+std::int64_t WMMF::WriteZeros(std::int64_t count) {
+  const std::int64_t start = position_;
+  if (start < 0 || count <= 0 || count > kMaxSize - start) return start;
+  RequireWritable();
+  const std::int64_t end = start + count;
+  ExtendTo(end);
+  if (end > prepared_) PrepareWrites(end);
+  if (start < written_) std::memset(base_ + start, 0, static_cast<std::size_t>(std::min(end, written_) - start));
+  written_ = std::max(written_, end);
+  position_ = end;
+  return start;
+}
+
+void WMMF::ExtendTo(std::int64_t end) {
+  if (end <= size_) return;
+  if (end > capacity_) Grow(end);
+  size_ = end;
 }
 
 std::int64_t WMMF::Seek(std::int64_t offset, int origin) {
@@ -208,9 +229,20 @@ void WMMF::MapFile(const platform::FileDescriptor& fd, std::int64_t capacity, in
   std::swap(view_, view);
   base_ = view_.Base();
   capacity_ = capacity;
+  prepared_ = 0;
   inMemory_ = false;
   std::vector<unsigned char>().swap(buffer_);
   CheckRelease(view.Release(), fileName_);
+}
+
+// Page by page, first writes to a mapped scratch store cost a fault each, which under virtualisation
+// is most of what filling an index costs; a megabyte at a time they cost one call. A named file's
+// pages are left alone: made ready for writing, they would all be written back.
+void WMMF::PrepareWrites(std::int64_t end) {
+  if (inMemory_ || !temporary_) return;
+  const std::int64_t to = std::min(capacity_, std::max(end, prepared_ + kPrepareAhead));
+  view_.PrepareWrites(static_cast<std::size_t>(std::max(prepared_, position_)), static_cast<std::size_t>(to));
+  prepared_ = to;
 }
 
 void WMMF::RequireWritable() const {

@@ -47,6 +47,9 @@ class WMMF {
   // them. Returns the position before the write; nothing happens for a negative position or a count
   // of 0 or less. Throws std::logic_error on a read-only store and WMMFError when growing fails.
   virtual std::int64_t Write(const void* buffer, std::int64_t count);
+  // Writes `count` zero bytes at the position like Write. Bytes past every earlier write are zero
+  // already, so only those below it are written.
+  std::int64_t WriteZeros(std::int64_t count);
   // Moves the position by `offset` from the start (origin 0), the position (1) or the size (2) and
   // returns it. Another origin, or a result beyond 64 bits, leaves the position unchanged.
   virtual std::int64_t Seek(std::int64_t offset, int origin);
@@ -93,6 +96,9 @@ class WMMF {
   void SizeFile(const platform::FileDescriptor& fd, std::int64_t size, int step);
   void MapFile(const platform::FileDescriptor& fd, std::int64_t capacity, int step);
   void RequireWritable() const;
+  void PrepareWrites(std::int64_t end);
+  // Grows the size to `end` when it is short of it.
+  void ExtendTo(std::int64_t end);
   void WriteBackBuffer() noexcept;
 
   bool inMemory_ = false;
@@ -101,6 +107,8 @@ class WMMF {
   std::int64_t capacity_ = 0;
   std::int64_t position_ = 0;
   std::int64_t growth_ = 0;
+  std::int64_t prepared_ = 0;  // the end of the mapped bytes made ready for writing
+  std::int64_t written_ = 0;   // the end of the bytes ever written; all past it are zero
   std::string fileName_;
   bool temporary_ = false;
   bool writable_ = false;

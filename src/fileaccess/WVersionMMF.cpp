@@ -11,8 +11,6 @@ namespace kinshelf {
 namespace {
 
 constexpr std::int64_t kUsedLengthOffset = 4;
-constexpr std::int64_t kZeroBlockSize = 0x10000;
-constexpr std::array<unsigned char, kZeroBlockSize> kZeroBlock{};
 
 }  // namespace
 
@@ -24,9 +22,9 @@ WVersionMMF::WVersionMMF(const std::string& fileName, std::int64_t growth, std::
 std::int64_t WVersionMMF::WriteData(const void* buffer, std::int64_t count) {
   const std::int64_t start = Position();
   if (start < 0 || count <= 0) return Write(buffer, count);
-  if (count > kMaxUsedLength - start) throw std::length_error("A scratch store can't grow past 4 GiB");
+  RequireRoom(start, count);
   Write(buffer, count);
-  if (start + count > UsedLength()) SetUsedLength(start + count);
+  RaiseUsedLength(start + count);
   return start;
 }
 
@@ -62,11 +60,19 @@ std::int64_t WVersionMMF::AppendString(std::string_view text) {
 
 std::int64_t WVersionMMF::AppendZeros(std::int64_t count) {
   const std::int64_t start = Seek(UsedLength(), 0);
-  std::int64_t remaining = count;
-  for (; remaining >= kZeroBlockSize; remaining -= kZeroBlockSize)
-    WriteData(kZeroBlock.data(), kZeroBlockSize);
-  if (remaining > 0) WriteData(kZeroBlock.data(), remaining);
+  if (count <= 0) return start;
+  RequireRoom(start, count);
+  WriteZeros(count);
+  RaiseUsedLength(start + count);
   return start;
+}
+
+void WVersionMMF::RequireRoom(std::int64_t start, std::int64_t count) {
+  if (count > kMaxUsedLength - start) throw std::length_error("A scratch store can't grow past 4 GiB");
+}
+
+void WVersionMMF::RaiseUsedLength(std::int64_t end) {
+  if (end > UsedLength()) SetUsedLength(end);
 }
 
 unsigned char* WVersionMMF::UsedLengthField() {

@@ -41,6 +41,8 @@ class WVersionMMF : public WMMF {
   static constexpr std::int64_t DataStart() { return 8; }
 
  private:
+  static void RequireRoom(std::int64_t start, std::int64_t count);
+  void RaiseUsedLength(std::int64_t end);
   unsigned char* UsedLengthField();
   const unsigned char* UsedLengthField() const;
 };

@@ -84,6 +84,7 @@ struct FoundLink {
 // Records are scanned for links in chunks of this many, individuals first, on every core.
 constexpr std::int32_t kLinkChunk = 8192;
 constexpr unsigned kMostLinkThreads = 4;
+constexpr std::size_t kLinksPerRecord = 4;
 
 void AddFound(std::vector<FoundLink>& found, const WGEDTextMMF& text, const WXREFIndex& keys,
               const char* line, std::int32_t owner, LinkKind kind) {
@@ -134,6 +135,8 @@ std::vector<FoundLink> FindChunkLinks(const WGEDTextMMF& text, const GedcomIndex
   const std::int32_t last =
       std::min(indexes.Count(individuals ? kIndividuals : kFamilies), first + kLinkChunk - 1);
   std::vector<FoundLink> found;
+  // Room for the usual few links per record, so that the list is seldom copied as it grows.
+  found.reserve(static_cast<std::size_t>(std::max(last - first + 1, 0)) * kLinksPerRecord);
   for (std::int32_t record = first; record <= last && !CancelRequested(); ++record) {
     if (individuals) {
       FindIndividualLinks(text, indexes, record, found);

@@ -26,10 +26,16 @@ class GedcomRecordContext {
   // Refers to what the collection owns: itself, its mapped text and the slot its indexes go into
   // when it loads. All three must outlive the context; the collection's own context is valid for
   // the life of the collection.
-  // `link` runs the link pass when it has not run yet.
+  // `link` runs the link pass when it has not run yet; `orderSpouses` puts an individual's spouse
+  // families in their order when they are not yet.
   GedcomRecordContext(WABSCollection& collection, const WGEDTextMMF& text,
-                      const std::unique_ptr<GedcomIndexes>& indexes, std::function<void()> link)
-      : collection_(collection), text_(text), indexes_(indexes), link_(std::move(link)) {}
+                      const std::unique_ptr<GedcomIndexes>& indexes, std::function<void()> link,
+                      std::function<void(std::int32_t)> orderSpouses)
+      : collection_(collection),
+        text_(text),
+        indexes_(indexes),
+        link_(std::move(link)),
+        orderSpouses_(std::move(orderSpouses)) {}
   GedcomRecordContext(const GedcomRecordContext&) = delete;
   GedcomRecordContext& operator=(const GedcomRecordContext&) = delete;
 
@@ -42,6 +48,11 @@ class GedcomRecordContext {
   // The same with the families linked to their members: the link pass runs on the first call.
   GedcomIndexes* LinkedIndexes() const {
     link_();
+    return indexes_.get();
+  }
+  // The linked indexes with `individual`'s spouse families in their order.
+  GedcomIndexes* SpouseOrderedIndexes(std::int32_t individual) const {
+    orderSpouses_(individual);
     return indexes_.get();
   }
 
@@ -67,6 +78,7 @@ class GedcomRecordContext {
   const WGEDTextMMF& text_;
   const std::unique_ptr<GedcomIndexes>& indexes_;
   std::function<void()> link_;
+  std::function<void(std::int32_t)> orderSpouses_;
 };
 
 }  // namespace kinshelf

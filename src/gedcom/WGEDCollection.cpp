@@ -97,7 +97,9 @@ class CancelOnDamage {
 WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
     : WABSCollection(fileName, options),
       text_(std::make_unique<WGEDTextMMF>(fileName)),
-      context_(*this, *text_, indexes_, [this] { EnsureLinked(); }) {
+      context_(
+          *this, *text_, indexes_, [this] { EnsureLinked(); },
+          [this](std::int32_t individual) { EnsureSpouseOrder(individual); }) {
   SetKind(CollectionKind::kGedcom);
 }
 
@@ -124,26 +126,25 @@ void WGEDCollection::LinkRecords() {
 }
 
 void WGEDCollection::EnsureLinked() {
-  // The ordering below reads families, which asks for the links again: that call has nothing to do.
-  if (linked_ || linking_ || indexes_ == nullptr) return;
-  linking_ = true;
-  const struct Done {
-    bool& linking;
-    ~Done() { linking = false; }
-  } done{linking_};
+  if (linked_ || indexes_ == nullptr) return;
   {
     const CancelOnDamage cancelOnDamage;
     if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
   }
   if (text_->Damaged()) ThrowChanged();
   // A cancelled pass leaves the links partial; the next read of a link runs it again.
-  if (CancelRequested() || indexes_->individualLinks == nullptr) return;
+  linked_ = !CancelRequested() && indexes_->individualLinks != nullptr;
+}
+
+// Ordering reads the families, which asks for the links: by then they are made.
+void WGEDCollection::EnsureSpouseOrder(std::int32_t individual) {
+  EnsureLinked();
+  if (!linked_) return;
   indexes_->individualLinks->OrderSpouseFamilies(
-      [this](std::int32_t individual, std::vector<std::int32_t>& families) {
-        OrderFamilies(individual, families);
+      individual, [this](std::int32_t person, std::vector<std::int32_t>& families) {
+        OrderFamilies(person, families);
       });
   if (text_->Damaged()) ThrowChanged();
-  linked_ = !CancelRequested();
 }
 
 void WGEDCollection::OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families) {

@@ -10,8 +10,8 @@
 //     answers false and the collection is only destroyed). The header, the counts and every
 //     record's own lines answer.
 //  3. Linked: the first read of a link (a person's families, a family's members), or LinkRecords,
-//     ran the link pass and put every individual's spouse families in marriage-date order. A
-//     cancel during it leaves the links unusable: the collection is then only destroyed.
+//     ran the link pass. A cancel during it leaves the links unusable: the collection is then only
+//     destroyed. An individual's spouse families are put in marriage-date order when first read.
 //  4. Every object handed out holds positions into the mapping and must be freed before the
 //     collection.
 //  5. A file shortened by another program while it is read reads as zeros past its new end (see
@@ -85,14 +85,15 @@ class WGEDCollection : public WABSCollection {
   void RequireNoLostPages() const;
   [[noreturn]] void ThrowChanged() const;
   void OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families);
-  // The link pass and the spouse families' order, once, when links are first read (or
-  // LinkRecords asks): reading the header and the counts needs neither.
+  // The link pass, once, when links are first read (or LinkRecords asks): reading the header and
+  // the counts needs none.
   void EnsureLinked();
+  // The order of the individual's spouse families, once, when they are first read.
+  void EnsureSpouseOrder(std::int32_t individual);
 
   std::unique_ptr<WGEDTextMMF> text_;
   std::unique_ptr<GedcomIndexes> indexes_;
   bool linked_ = false;
-  bool linking_ = false;
   // What the record objects read; refers to the members above, so it is declared after them.
   GedcomRecordContext context_;
 };

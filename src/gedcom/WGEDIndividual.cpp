@@ -275,8 +275,8 @@ std::int32_t WGEDIndividual::SpouseFamilyCount() {
 }
 
 std::int32_t WGEDIndividual::GetSpouseFamily(std::int32_t n) {
-  return n >= 1 && n <= SpouseFamilyCount() ? context_.Indexes()->individualLinks->GetSpouseFamily(Index(), n)
-                                            : 0;
+  if (n < 1 || n > SpouseFamilyCount()) return 0;
+  return context_.SpouseOrderedIndexes(Index())->individualLinks->GetSpouseFamily(Index(), n);
 }
 
 const CitationLines& WGEDIndividual::Citations() {

@@ -109,19 +109,17 @@ std::vector<std::int32_t> WIndLinks::SpouseFamilies(std::int32_t individual) con
   return families;
 }
 
-void WIndLinks::OrderSpouseFamilies(const FamilyOrder& order) {
-  for (std::int32_t individual = 1; individual <= Count(); ++individual) {
-    IndividualLinks entry = Entry(individual);
-    if (entry.spouseCount <= 1 || (entry.flags & kSpouseOrderFixed) != 0) continue;
-    std::vector<std::int32_t> families = SpouseFamilies(individual);
-    order(individual, families);
-    entry.firstSpouse = families.front();
-    std::vector<WLinkArray::Link> further;
-    for (std::size_t i = 1; i < families.size(); ++i) further.push_back({families[i], 0, 0, 0});
-    spouseLinks_.StoreLinks(entry.spouseOverflow, further);
-    entry.flags |= kSpouseOrderFixed;
-    SetEntry(individual, entry);
-  }
+void WIndLinks::OrderSpouseFamilies(std::int32_t individual, const FamilyOrder& order) {
+  IndividualLinks entry = Entry(individual);
+  if (entry.spouseCount <= 1 || (entry.flags & kSpouseOrderFixed) != 0) return;
+  std::vector<std::int32_t> families = SpouseFamilies(individual);
+  order(individual, families);
+  entry.firstSpouse = families.front();
+  std::vector<WLinkArray::Link> further;
+  for (std::size_t i = 1; i < families.size(); ++i) further.push_back({families[i], 0, 0, 0});
+  spouseLinks_.StoreLinks(entry.spouseOverflow, further);
+  entry.flags |= kSpouseOrderFixed;
+  SetEntry(individual, entry);
 }
 
 }  // namespace kinshelf

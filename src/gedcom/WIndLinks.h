@@ -61,9 +61,9 @@ class WIndLinks : public WABSArrayIndex {
   // Every spouse family of the individual in order.
   std::vector<std::int32_t> SpouseFamilies(std::int32_t individual) const;
 
-  // For every individual with more than one spouse family whose order is not fixed yet: lets
+  // When the individual has more than one spouse family and their order is not fixed yet: lets
   // `order` arrange all of them (however many), stores that order and fixes it.
-  void OrderSpouseFamilies(const FamilyOrder& order);
+  void OrderSpouseFamilies(std::int32_t individual, const FamilyOrder& order);
 
  private:
   IndividualLinks Entry(std::int32_t individual) const;

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -58,6 +59,13 @@ bool MappedView::Damaged() const {
 void MappedView::ReleaseResidentPages() const {
   if (writable_ || base_ == nullptr) return;
   madvise(base_, length_, MADV_DONTNEED);
+}
+
+void MappedView::PrepareWrites(std::size_t from, std::size_t to) const {
+  if (!writable_ || base_ == nullptr || to > length_) return;
+  const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  const std::size_t first = from / page * page;
+  if (to > first) madvise(base_ + first, to - first, MADV_POPULATE_WRITE);
 }
 
 bool MappedView::Flush() const {

@@ -46,6 +46,10 @@ class MappedView {
   // against this process and are read again, from the page cache, when next touched. The bytes and
   // their addresses don't change. Nothing for a writable view.
   void ReleaseResidentPages() const;
+  // Makes the pages of bytes [from, to) of a writable view present and writable in one call, where
+  // first writes would otherwise fault one page at a time. Only a hint: nothing for a read-only view
+  // or a range outside the view, and a failure is ignored.
+  void PrepareWrites(std::size_t from, std::size_t to) const;
   // Writes a writable view back to its file; true on success or when there is nothing to write.
   bool Flush() const;
   // Flushes a writable view, then unmaps it. Returns 0 on success, 1 when the flush failed and

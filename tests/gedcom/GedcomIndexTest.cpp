@@ -166,8 +166,8 @@ TEST(WIndLinks, OrdersMoreThan512SpouseFamiliesOnceAndWhole) {
     ++calls;
     std::sort(families.begin(), families.end());
   };
-  links.OrderSpouseFamilies(ascending);
-  links.OrderSpouseFamilies(ascending);
+  links.OrderSpouseFamilies(1, ascending);
+  links.OrderSpouseFamilies(1, ascending);
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(links.SpouseFamilies(1), expected);
 }
