@@ -83,6 +83,21 @@ TEST_P(WVersionMMFZerosTest, AppendZerosWritesExactlyTheCount) {
 INSTANTIATE_TEST_SUITE_P(BlockBoundaries, WVersionMMFZerosTest,
                          testing::Values(0, 1, 0xFFFF, 0x10000, 0x10001, 0x20005));
 
+// Zeros past the end of every write are left as the store's fresh bytes; bytes written since,
+// through a pointer too, must be cleared by the next zeros over them.
+TEST(WVersionMMFTest, ZerosPastEveryWriteReadAsZeroAndClearLaterWrites) {
+  WVersionMMF store(std::string(), 0x4000, 0x4000);
+  store.AppendString(std::string(600000, '\xAB'));
+  store.ResetHeader();
+  store.AppendZeros(700000);
+  EXPECT_FALSE(store.IsInMemory());
+  EXPECT_EQ(Text(store, 8, 700000), std::string(700000, '\0'));
+  *store.PointerAt(650000) = 0xCD;
+  store.SetUsedLength(8);
+  store.AppendZeros(700000);
+  EXPECT_EQ(Text(store, 8, 700000), std::string(700000, '\0'));
+}
+
 TEST(WVersionMMFTest, SpillsToAScratchFileWithoutAName) {
   const std::string data = test::Pattern(600000);
   {
