@@ -93,23 +93,30 @@ std::size_t RenderedSize(const std::vector<PersonLine>& lines, std::size_t layou
   return size + size / 8;
 }
 
-void AppendMember(std::string& out, std::string_view key, std::string_view value) {
-  out += ",\n    \"";
-  out += key;
-  out += "\": ";
-  JsonWriter::AppendQuoted(out, value);
+// A member of a person's object: `lead` ends the previous value and opens this one's quote.
+void AppendMember(std::string& out, std::string_view lead, std::string_view value) {
+  out += lead;
+  JsonWriter::AppendEscaped(out, value);
 }
 
-// A member whose value is JoinedPieces(first, second), written without joining them first.
-void AppendJoinedMember(std::string& out, std::string_view key, std::string_view first,
-                        std::string_view second) {
-  out += ",\n    \"";
-  out += key;
-  out += "\": \"";
-  JsonWriter::AppendEscaped(out, first);
-  if (!first.empty() && !second.empty()) out += ", ";
-  JsonWriter::AppendEscaped(out, second);
-  out += '"';
+// The three members of an event: the date and place joined as JoinedPieces joins them, then each
+// alone. Each text is escaped once, and its escaped bytes are copied for the second time.
+void AppendEventMembers(std::string& out, std::string_view joinedLead, std::string_view dateLead,
+                        std::string_view placeLead, std::string_view date, std::string_view place) {
+  out += joinedLead;
+  const std::size_t dateStart = out.size();
+  JsonWriter::AppendEscaped(out, date);
+  const std::size_t dateSize = out.size() - dateStart;
+  if (!date.empty() && !place.empty()) out += ", ";
+  const std::size_t placeStart = out.size();
+  JsonWriter::AppendEscaped(out, place);
+  const std::size_t placeSize = out.size() - placeStart;
+  // Room first, so that the copies below read from where the escaped texts stay.
+  out.reserve(out.size() + dateLead.size() + placeLead.size() + dateSize + placeSize);
+  out += dateLead;
+  out.append(out.data() + dateStart, dateSize);
+  out += placeLead;
+  out.append(out.data() + placeStart, placeSize);
 }
 
 // The objects of the lines as JsonWriter lays out the members of an array, each after ",\n".
@@ -120,15 +127,13 @@ std::string JsonObjects(const std::vector<PersonLine>& lines) {
     out += ",\n  {\n    \"index\": ";
     char digits[16];
     out.append(digits, std::to_chars(std::begin(digits), std::end(digits), line.index).ptr);
-    AppendMember(out, "id", line.id);
-    AppendMember(out, "name", line.name);
-    AppendJoinedMember(out, "birth", line.birthDate, line.birthPlace);
-    AppendMember(out, "birth_date", line.birthDate);
-    AppendMember(out, "birth_place", line.birthPlace);
-    AppendJoinedMember(out, "death", line.deathDate, line.deathPlace);
-    AppendMember(out, "death_date", line.deathDate);
-    AppendMember(out, "death_place", line.deathPlace);
-    out += "\n  }";
+    AppendMember(out, ",\n    \"id\": \"", line.id);
+    AppendMember(out, "\",\n    \"name\": \"", line.name);
+    AppendEventMembers(out, "\",\n    \"birth\": \"", "\",\n    \"birth_date\": \"",
+                       "\",\n    \"birth_place\": \"", line.birthDate, line.birthPlace);
+    AppendEventMembers(out, "\",\n    \"death\": \"", "\",\n    \"death_date\": \"",
+                       "\",\n    \"death_place\": \"", line.deathDate, line.deathPlace);
+    out += "\"\n  }";
   }
   return out;
 }
