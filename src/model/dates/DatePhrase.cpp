@@ -1,6 +1,7 @@
 // The meaning of a date phrase's tokens.
 #include "model/dates/DatePhrase.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -172,10 +173,71 @@ bool PhraseReader::Fits(std::int32_t value) {
   return false;
 }
 
+// The words of a simple date: at most a keyword, a day, a month and a year.
+struct SimpleWords {
+  static constexpr std::size_t kMost = 4;
+  // Longer words are cut by the tokens, so they are left to them.
+  static constexpr std::size_t kLongest = 7;
+  std::array<std::string_view, kMost> words;
+  std::size_t count = 0;
+};
+
+// The text's words split at single spaces, or nothing when a word is empty, too long or holds
+// anything but letters and digits, or there are too many.
+std::optional<SimpleWords> SplitSimpleWords(std::string_view text) {
+  SimpleWords split;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const char c = i < text.size() ? text[i] : ' ';
+    if (c == ' ') {
+      if (i == start || i - start > SimpleWords::kLongest || split.count == SimpleWords::kMost) return std::nullopt;
+      split.words[split.count++] = text.substr(start, i - start);
+      start = i + 1;
+    } else if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+      return std::nullopt;
+    }
+  }
+  return split;
+}
+
 }  // namespace
 
 DatePhrase InterpretDateTokens(const DateTokens& tokens) {
   return PhraseReader(tokens).Read();
+}
+
+std::optional<DatePhrase> InterpretSimpleDate(std::string_view text) {
+  const auto split = SplitSimpleWords(text);
+  if (!split) return std::nullopt;
+  const std::size_t count = split->count;
+  const auto& words = split->words;
+  DatePhrase phrase;
+  std::size_t next = 0;
+  // Keywords start with a letter: a number need not be looked up.
+  const bool word = words[0][0] >= 'A';
+  if (const int code = word ? QualifierCode(words[0]) : 0; code != 0) {
+    phrase.qualifier = static_cast<std::uint8_t>(code);
+    ++next;
+  }
+  const std::size_t left = count - next;
+  if (left < 1 || left > 3) return std::nullopt;
+  const auto year = NumberOf(words[count - 1]);
+  if (!year || !InRange(*year, kYearsFrom, kMonthWordsFrom - 1)) return std::nullopt;
+  phrase.first.year = static_cast<std::uint16_t>(*year);
+  if (left >= 2) {
+    // No month word is a keyword, so a month found ends the part as the tokens' reading does.
+    const std::string_view month = words[count - 2];
+    if (month[0] < 'A') return std::nullopt;
+    phrase.first.month = static_cast<std::uint16_t>(MonthNumber(kCalendarGregorian, month));
+    if (phrase.first.month == 0) return std::nullopt;
+  }
+  if (left == 3) {
+    const auto day = NumberOf(words[next]);
+    if (!day || !InRange(*day, 1, kYearsFrom - 1)) return std::nullopt;
+    phrase.first.day = static_cast<std::uint16_t>(*day);
+  }
+  phrase.first.valid = true;
+  return phrase;
 }
 
 }  // namespace kinshelf

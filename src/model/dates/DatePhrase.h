@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "model/dates/DateTokens.h"
 #include "model/dates/WDate.h"
@@ -26,5 +28,11 @@ struct DatePhrase {
 // element a second time ends the part and starts the next one. Tokens left after the second part,
 // or a part with a day but no month, make the phrase text-only.
 DatePhrase InterpretDateTokens(const DateTokens& tokens);
+
+// The phrase of an upper-cased text of the common forms "YEAR", "MONTH YEAR" and "DAY MONTH YEAR",
+// each with or without a keyword before it and with single spaces between the words, read without
+// splitting it into tokens: exactly what InterpretDateTokens gives for its tokens. Nothing for any
+// other text.
+std::optional<DatePhrase> InterpretSimpleDate(std::string_view text);
 
 }  // namespace kinshelf

@@ -168,7 +168,8 @@ WDate WDate::FromConvertedText(std::string_view text) {
 void WDate::Parse(std::string_view text, bool fromAnsel) {
   text_ = platform::UpperAsciiText(text);
   if (fromAnsel) text_ = AnselToUtf8(text_);
-  const DatePhrase phrase = InterpretDateTokens(DateTokens::Split(text_));
+  const std::optional<DatePhrase> simple = InterpretSimpleDate(text_);
+  const DatePhrase phrase = simple ? *simple : InterpretDateTokens(DateTokens::Split(text_));
   qualifier_ = phrase.qualifier;
   secondQualifier_ = phrase.secondQualifier;
   first_ = phrase.first;
