@@ -24,12 +24,6 @@ WDate TextOnlyDate(std::string text) {
   return WDate::FromParts(DateRec{}, DateRec{}, 0, 0, std::move(text), true);
 }
 
-// A standard date that stores its display text as its text: a packed date has no phrase of its own.
-WDate StandardDate(const DateRec& first, const DateRec& second, int qualifier) {
-  const std::string shown = WDate::FromParts(first, second, qualifier, 0, "", false).DisplayText();
-  return WDate::FromParts(first, second, qualifier, 0, shown, false);
-}
-
 template <std::size_t N>
 int QualifierOf(const std::array<int, N>& table, unsigned code) {
   return code < table.size() ? table[code] : 0;
@@ -120,7 +114,7 @@ WDate WPafDate::FromPaf34(std::span<const unsigned char> bytes) {
   if (const auto word = ShortStatusWordOf(*rest)) return TextOnlyDate(std::string(*word));
   const DateRec first = ShortFirstPart(*w0, static_cast<std::uint16_t>(*rest));
   const DateRec second = DualYearPart(first, static_cast<std::uint8_t>(*rest >> 24));
-  return StandardDate(first, second, QualifierOf(paf::kShortQualifiers, *rest >> 16 & 0xFF));
+  return WDate::FromShownParts(first, second, QualifierOf(paf::kShortQualifiers, *rest >> 16 & 0xFF));
 }
 
 WDate WPafDate::FromPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
@@ -141,7 +135,7 @@ WDate WPafDate::FromPaf5(std::span<const unsigned char> bytes, const PafTextSour
   }
   const int qualifier = QualifierOf(paf::kLongQualifiers, *code);
   if (date.textOnly) return WDate::FromParts(date.first, date.second, qualifier, 0, date.text, true);
-  return StandardDate(date.first, date.second, qualifier);
+  return WDate::FromShownParts(date.first, date.second, qualifier);
 }
 
 }  // namespace kinshelf

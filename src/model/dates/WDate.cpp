@@ -144,6 +144,13 @@ WDate WDate::FromParts(const DateRec& first, const DateRec& second, int qualifie
   return date;
 }
 
+WDate WDate::FromShownParts(const DateRec& first, const DateRec& second, int qualifier) {
+  WDate date = FromParts(first, second, qualifier, 0, "", false);
+  date.text_ = date.DisplayText();
+  date.textShown_ = true;
+  return date;
+}
+
 void WDate::SetToday(const platform::DateTimeParts& today) {
   if (!IsCalendarDate(today)) {
     text_ = kToday;
@@ -179,6 +186,7 @@ void WDate::Parse(std::string_view text, bool fromAnsel) {
 }
 
 std::string WDate::DisplayText() const {
+  if (textShown_) return text_;
   if (textOnly_ && !written_.empty()) return written_;
   if (empty_ || textOnly_) return text_;
   std::string shown(QualifierPrefix(qualifier_));

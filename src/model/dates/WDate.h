@@ -44,6 +44,10 @@ class WDate {
   static WDate FromParts(const DateRec& first, const DateRec& second, int qualifier, int secondQualifier,
                          std::string text, bool textOnly);
 
+  // A standard date from binary parts whose stored text is the normalised phrase it shows: a packed
+  // date has no phrase of its own.
+  static WDate FromShownParts(const DateRec& first, const DateRec& second, int qualifier);
+
   // The phrase as stored (upper-cased and converted), or the text given to FromParts.
   const std::string& StoredText() const { return text_; }
   // The normalised phrase ("Abt 1850", "Bet 1900 and 1905", "1 Jan 1900/1905", "Abt 1750/51"); for a
@@ -90,6 +94,7 @@ class WDate {
   std::uint8_t secondQualifier_ = 0;
   bool empty_ = true;
   bool textOnly_ = false;
+  bool textShown_ = false;  // the stored text is the display text
 };
 
 }  // namespace kinshelf
