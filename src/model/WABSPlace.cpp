@@ -15,16 +15,24 @@ std::int32_t WABSPlace::CitationCount() {
 }
 
 std::string WABSPlace::PlaceDisplayText(const WOptions& options) {
-  return DisplayText(GetPlaceText(), options.GetBool(opt::PlaceCommas));
+  std::string text = GetPlaceText();
+  const std::string_view shown = DisplayView(text, options.GetBool(opt::PlaceCommas));
+  // Most place texts need no trimming, and are then handed on as they are.
+  if (shown.size() == text.size()) return text;
+  return std::string(shown);
 }
 
 std::string WABSPlace::DisplayText(std::string_view placeText, bool dropLeadingCommas) {
+  return std::string(DisplayView(placeText, dropLeadingCommas));
+}
+
+std::string_view WABSPlace::DisplayView(std::string_view placeText, bool dropLeadingCommas) {
   std::string_view text = TrimmedBlanks(placeText);
   if (dropLeadingCommas) {
     const std::size_t start = text.find_first_not_of(", ");
     text = start == std::string_view::npos ? std::string_view() : TrimmedBlanks(text.substr(start));
   }
-  return std::string(text);
+  return text;
 }
 
 }  // namespace kinshelf

@@ -40,6 +40,9 @@ class WABSPlace {
   void SetCitationCount(std::int32_t count) { citationCount_ = count; }
 
  private:
+  // The part of the place text that DisplayText keeps.
+  static std::string_view DisplayView(std::string_view placeText, bool dropLeadingCommas);
+
   std::int32_t citationCount_ = 0;
 };
 

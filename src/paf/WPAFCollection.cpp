@@ -235,7 +235,12 @@ std::string WPAFCollection::JoinedTexts(const PafRecord& record, std::span<const
   std::string text;
   for (const std::size_t offset : offsets) {
     if (!record.HasLink(offset)) continue;
-    if (!text.empty()) text += ", ";
+    if (text.empty()) {
+      // Most texts have one piece, which is then taken as it is read.
+      text = Text(record.Int32(offset));
+      continue;
+    }
+    text += ", ";
     text += Text(record.Int32(offset));
   }
   return text;
