@@ -67,12 +67,12 @@ std::string_view WGEDName::Value(const char* line) const {
   return ValueAfterTag(line, context_.Text().TextEnd());
 }
 
-std::string WGEDName::Surname() const {
-  if (value_.empty()) return std::string(Value(surnameLine_));
+std::string_view WGEDName::Surname() const {
+  if (value_.empty()) return Value(surnameLine_);
   const std::size_t first = value_.find('/');
   if (first == std::string_view::npos) return {};
   const std::string_view after = value_.substr(first + 1);
-  return std::string(after.substr(0, after.find('/')));
+  return after.substr(0, after.find('/'));
 }
 
 // "/Smith/ John" writes the surname first: what follows it is the given names, not a suffix.
@@ -81,17 +81,17 @@ bool WGEDName::SurnameFirst() const {
   return !value.empty() && value.front() == '/';
 }
 
-std::string WGEDName::GivenNames() const {
-  if (value_.empty()) return std::string(Value(givenLine_));
+std::string_view WGEDName::GivenNames() const {
+  if (value_.empty()) return Value(givenLine_);
   const std::string_view value = Trimmed(value_);
-  if (SurnameFirst()) return std::string(Trimmed(AfterSecondSlash(value)));
-  return std::string(Trimmed(value.substr(0, value.find('/'))));
+  if (SurnameFirst()) return Trimmed(AfterSecondSlash(value));
+  return Trimmed(value.substr(0, value.find('/')));
 }
 
-std::string WGEDName::Suffix() const {
-  if (suffixLine_ != nullptr) return std::string(Value(suffixLine_));
+std::string_view WGEDName::Suffix() const {
+  if (suffixLine_ != nullptr) return Value(suffixLine_);
   if (SurnameFirst()) return {};
-  return std::string(Trimmed(AfterSecondSlash(value_)));
+  return Trimmed(AfterSecondSlash(value_));
 }
 
 std::string WGEDName::GetSurname() {

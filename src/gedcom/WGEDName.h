@@ -36,9 +36,9 @@ class WGEDName : public WABSName {
 
  private:
   std::string_view Value(const char* line) const;
-  std::string Surname() const;
-  std::string GivenNames() const;
-  std::string Suffix() const;
+  std::string_view Surname() const;
+  std::string_view GivenNames() const;
+  std::string_view Suffix() const;
   bool SurnameFirst() const;
 
   const GedcomRecordContext& context_;
