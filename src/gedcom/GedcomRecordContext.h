@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,10 @@ class GedcomRecordContext {
   // from ANSEL only in an ANSEL file, as every other text is.
   void ReadDate(std::unique_ptr<WDate>& date, const char* line) const {
     text_.ReadDate(date, line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
+  }
+  // The same date, made without a place of its own; nothing without a DATE line.
+  std::optional<WDate> DateAt(const char* line) const {
+    return text_.DateAt(line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
   }
 
   // The number of records of a category; 0 before Load.

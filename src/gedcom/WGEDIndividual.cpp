@@ -11,7 +11,9 @@
 #include "gedcom/WGEDName.h"
 #include "gedcom/WGEDNote.h"
 #include "gedcom/WGEDVitEvent.h"
+#include "model/WABSPlace.h"
 #include "model/dates/WDate.h"
+#include "settings/WOptions.h"
 
 namespace kinshelf {
 
@@ -207,28 +209,49 @@ std::int32_t WGEDIndividual::EventCount(EventKind kind) {
   }
 }
 
-std::unique_ptr<WABSVitEvent> WGEDIndividual::GetEvent(EventKind kind, std::int32_t n) {
-  const char* line = nullptr;
+const char* WGEDIndividual::EventLine(EventKind kind, std::int32_t n) {
   switch (kind) {
     case EventKind::kBirth:
-      line = At(summary_.birth);
-      break;
+      return At(summary_.birth);
     case EventKind::kDeath:
-      line = At(summary_.death);
-      break;
+      return At(summary_.death);
     case EventKind::kChristening:
-      line = At(summary_.christening);
-      break;
+      return At(summary_.christening);
     case EventKind::kBurial:
-      line = At(summary_.burial);
-      break;
+      return At(summary_.burial);
     case EventKind::kOther:
-      if (n >= 1 && n <= static_cast<std::int32_t>(OtherEvents().size())) line = OtherEvents()[n - 1];
-      break;
+      return n >= 1 && n <= static_cast<std::int32_t>(OtherEvents().size()) ? OtherEvents()[n - 1] : nullptr;
     default:
-      break;
+      return nullptr;
   }
+}
+
+std::unique_ptr<WABSVitEvent> WGEDIndividual::GetEvent(EventKind kind, std::int32_t n) {
+  const char* line = EventLine(kind, n);
   return line != nullptr ? std::make_unique<WGEDVitEvent>(context_, line) : nullptr;
+}
+
+// The event object takes the last DATE and the last PLAC below its line; so does this.
+EventTexts WGEDIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n) {
+  const char* line = EventLine(kind, n);
+  if (line == nullptr) return {};
+  const WGEDTextMMF& text = context_.Text();
+  const char* end = text.TextEnd();
+  const char* dateLine = nullptr;
+  const char* placeLine = nullptr;
+  ForEachSubLine(text, line, true, [&](const char* sub) {
+    const std::uint32_t word = LineTag(sub, end);
+    if (word == tag::kDate) dateLine = sub;
+    if (word == tag::kPlac) placeLine = sub;
+    return true;
+  });
+  EventTexts texts;
+  if (const std::optional<WDate> date = context_.DateAt(dateLine)) texts.date = date->DisplayText();
+  if (placeLine != nullptr) {
+    texts.place = WABSPlace::ShownText(context_.ConvertText(ValueAfterTag(placeLine, end)),
+                                       context_.Collection().Options().GetBool(opt::PlaceCommas));
+  }
+  return texts;
 }
 
 std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {

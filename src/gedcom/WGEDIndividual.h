@@ -41,6 +41,8 @@ class WGEDIndividual : public WABSIndividual {
   std::unique_ptr<WABSName> GetName() override;
   std::int32_t EventCount(EventKind kind) override;
   std::unique_ptr<WABSVitEvent> GetEvent(EventKind kind, std::int32_t n) override;
+  // Read from the event's DATE and PLAC lines without making the event.
+  EventTexts EventDateAndPlaceText(EventKind kind, std::int32_t n) override;
   std::unique_ptr<WABSLDSEvent> GetLDSEvent(EventKind kind) override;
   std::int32_t ParentFamilyCount() override;
   std::int32_t GetParentFamily(std::int32_t n) override;
@@ -59,6 +61,8 @@ class WGEDIndividual : public WABSIndividual {
  private:
   void FillSummary();
   const char* At(std::uint32_t relative) const;
+  // The line of the event GetEvent gives, or nullptr.
+  const char* EventLine(EventKind kind, std::int32_t n);
   const gedcom::CitationLines& Citations();
   const std::vector<const char*>& OtherEvents();
   // The cached first NOTE line and, when the summary saw more, every later level-1 NOTE line.

@@ -97,9 +97,13 @@ std::string WGEDTextMMF::GetRecordText(const char* pos) const {
 
 void WGEDTextMMF::ReadDate(std::unique_ptr<WDate>& date, const char* line, bool ansel) const {
   if (date != nullptr) return;
-  if (line == nullptr || LineTag(line, TextEnd()) != tag::kDate) return;
+  if (std::optional<WDate> read = DateAt(line, ansel)) date = std::make_unique<WDate>(std::move(*read));
+}
+
+std::optional<WDate> WGEDTextMMF::DateAt(const char* line, bool ansel) const {
+  if (line == nullptr || LineTag(line, TextEnd()) != tag::kDate) return std::nullopt;
   const std::string_view value = TrimmedValueView(ValueStart(line, TextEnd()), TextEnd());
-  date = std::make_unique<WDate>(ansel ? WDate(value) : WDate::FromConvertedText(value));
+  return ansel ? WDate(value) : WDate::FromConvertedText(value);
 }
 
 std::vector<std::string> WGEDTextMMF::GetMultiLineValue(const char* pos) const {

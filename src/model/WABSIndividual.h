@@ -122,8 +122,9 @@ class WABSIndividual : public WABSCollectionItem {
   std::string EventPlaceText(EventKind kind, std::int32_t n);
   // The event's date display text; empty when the event or its date is absent.
   std::string EventDateText(EventKind kind, std::int32_t n);
-  // EventDateText and EventPlaceText from one look-up of the event.
-  EventTexts EventDateAndPlaceText(EventKind kind, std::int32_t n);
+  // EventDateText and EventPlaceText from one look-up of the event. A reader may give them
+  // without making the event.
+  virtual EventTexts EventDateAndPlaceText(EventKind kind, std::int32_t n);
   // True when the event has a valid date.
   bool EventDateValid(EventKind kind, std::int32_t n);
   // The year of the event's date; 0 without a date.

@@ -15,10 +15,13 @@ std::int32_t WABSPlace::CitationCount() {
 }
 
 std::string WABSPlace::PlaceDisplayText(const WOptions& options) {
-  std::string text = GetPlaceText();
-  const std::string_view shown = DisplayView(text, options.GetBool(opt::PlaceCommas));
+  return ShownText(GetPlaceText(), options.GetBool(opt::PlaceCommas));
+}
+
+std::string WABSPlace::ShownText(std::string placeText, bool dropLeadingCommas) {
+  const std::string_view shown = DisplayView(placeText, dropLeadingCommas);
   // Most place texts need no trimming, and are then handed on as they are.
-  if (shown.size() == text.size()) return text;
+  if (shown.size() == placeText.size()) return placeText;
   return std::string(shown);
 }
 

@@ -16,6 +16,8 @@
 #include "gedcom/GedcomIndexes.h"
 #include "gedcom/PageWarmer.h"
 #include "model/CancelFlag.h"
+#include "model/WABSVitEvent.h"
+#include "settings/WOptions.h"
 
 namespace kinshelf {
 namespace {
@@ -224,6 +226,46 @@ TEST(LinkRecords, OrdersMoreThan512SpouseFamilies) {
   EXPECT_EQ(families.front(), 600);
   EXPECT_EQ(families.back(), 1);
 }
+
+// The listing reads an event's date and place from its lines; they must be what the event object
+// shows, for every shape of event and either place setting.
+struct EventShape {
+  const char* name;
+  std::vector<std::string> lines;  // of individual I1, after its record line
+  EventKind kind;
+  std::int32_t n;
+};
+
+class EventTextsOfLines : public testing::TestWithParam<EventShape> {};
+
+TEST_P(EventTextsOfLines, AreTheEventObjectsTexts) {
+  std::string text = GedLines({"0 HEAD", "1 CHAR ANSEL", "0 @I1@ INDI"});
+  for (const std::string& line : GetParam().lines) text += line + "\n";
+  LoadedGedcom gedcom(text + "0 TRLR\n");
+  for (const bool dropCommas : {false, true}) {
+    gedcom.Options().SetBool(opt::PlaceCommas, dropCommas);
+    const auto person = gedcom->GetIndividual(1);
+    const auto event = person->GetEvent(GetParam().kind, GetParam().n);
+    const EventTexts texts = person->EventDateAndPlaceText(GetParam().kind, GetParam().n);
+    EXPECT_EQ(texts.date, event != nullptr ? event->DateText() : "") << dropCommas;
+    EXPECT_EQ(texts.place, event != nullptr ? event->PlaceText(gedcom.Options()) : "") << dropCommas;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, EventTextsOfLines,
+    testing::Values(
+        EventShape{"DateAndPlace", {"1 BIRT", "2 DATE 3 JAN 1900", "2 PLAC York, England"}, EventKind::kBirth, 1},
+        EventShape{"LastDateAndPlaceWin",
+                   {"1 DEAT", "2 DATE 1900", "2 PLAC , , Leeds ", "2 DATE ABT 1901", "2 PLAC ,  Hull"},
+                   EventKind::kDeath, 1},
+        EventShape{"DeeperLines", {"1 BIRT", "2 SOUR @S1@", "3 DATE 1950", "3 PLAC Deep"}, EventKind::kBirth, 1},
+        EventShape{"AnselTextDate", {"1 CHR", "2 DATE ABT 1900 (Ren\xE2" "e)"}, EventKind::kChristening, 1},
+        EventShape{"EmptyValues", {"1 BURI", "2 DATE", "2 PLAC"}, EventKind::kBurial, 1},
+        EventShape{"NoEvent", {"1 NAME A /B/"}, EventKind::kDeath, 1},
+        EventShape{"SecondOtherEvent", {"1 OCCU Smith", "2 DATE 1920", "1 RESI", "2 PLAC , Bath"},
+                   EventKind::kOther, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kinshelf
