@@ -6,11 +6,14 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "model/ItemTexts.h"
 #include "model/WABSNote.h"
+#include "model/WABSPlace.h"
 #include "paf/CalendarDay.h"
 #include "paf/WPAFCollection.h"
 #include "paf/WPAFLDSEvent.h"
 #include "paf/WPAFVitEvent.h"
+#include "settings/WOptions.h"
 #include "text/CatalogDateFormat.h"
 
 namespace kinshelf {
@@ -36,6 +39,12 @@ constexpr VitalEvent kVitalEvents[] = {
     {EventKind::kChristening, &paf::IndividualFields::christening, "Christening"},
     {EventKind::kDeath, &paf::IndividualFields::death, "Death"},
     {EventKind::kBurial, &paf::IndividualFields::burial, "Burial"}};
+
+const VitalEvent* VitalOf(EventKind kind) {
+  const auto vital = std::find_if(std::begin(kVitalEvents), std::end(kVitalEvents),
+                                  [kind](const VitalEvent& event) { return event.kind == kind; });
+  return vital == std::end(kVitalEvents) ? nullptr : vital;
+}
 
 bool Contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
   return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
@@ -107,13 +116,28 @@ std::unique_ptr<WABSVitEvent> WPAFIndividual::GetEvent(EventKind kind, std::int3
     if (n < 1 || static_cast<std::size_t>(n) > OtherEvents().size()) return nullptr;
     return MakeOtherEvent(OtherEvents()[static_cast<std::size_t>(n) - 1]);
   }
-  const auto vital = std::find_if(std::begin(kVitalEvents), std::end(kVitalEvents),
-                                  [kind](const VitalEvent& event) { return event.kind == kind; });
-  if (vital == std::end(kVitalEvents)) return nullptr;
+  const std::optional<PafRecord> structure = VitalStructure(kind);
+  if (!structure) return nullptr;
+  return std::make_unique<WPAFVitEvent>(collection_, kind, *structure, VitalOf(kind)->name, std::string());
+}
+
+std::optional<PafRecord> WPAFIndividual::VitalStructure(EventKind kind) const {
+  const VitalEvent* vital = VitalOf(kind);
+  if (vital == nullptr) return std::nullopt;
   const auto& fields = collection_.Fields();
   const PafRecord structure = record_.Part(fields.individual.*(vital->field), fields.event.size);
-  if (!WPAFVitEvent::IsUsed(collection_, structure)) return nullptr;
-  return std::make_unique<WPAFVitEvent>(collection_, kind, structure, vital->name, std::string());
+  if (!WPAFVitEvent::IsUsed(collection_, structure)) return std::nullopt;
+  return structure;
+}
+
+// The date and place the event object would show, from the same structure.
+EventTexts WPAFIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n) {
+  if (kind == EventKind::kOther) return WABSIndividual::EventDateAndPlaceText(kind, n);
+  const std::optional<PafRecord> structure = VitalStructure(kind);
+  if (!structure) return {};
+  const std::unique_ptr<WDate> date = collection_.PackedDate(*structure, collection_.Fields().event.dateWidth);
+  return {DateTextOf(date.get()), WABSPlace::ShownText(collection_.EventPlaceText(*structure),
+                                                        collection_.Options().GetBool(opt::PlaceCommas))};
 }
 
 std::unique_ptr<WABSVitEvent> WPAFIndividual::MakeOtherEvent(const PafRecord& record) const {

@@ -45,6 +45,8 @@ class WPAFIndividual : public WABSIndividual {
   // 1 for every kind but kOther, which counts the additional events.
   std::int32_t EventCount(EventKind kind) override;
   std::unique_ptr<WABSVitEvent> GetEvent(EventKind kind, std::int32_t n) override;
+  // A vital event's texts read from its structure without making the event; others as the base does.
+  EventTexts EventDateAndPlaceText(EventKind kind, std::int32_t n) override;
   std::unique_ptr<WABSLDSEvent> GetLDSEvent(EventKind kind) override;
   std::int32_t ParentFamilyCount() override { return static_cast<std::int32_t>(ParentLinks().size()); }
   std::int32_t GetParentFamily(std::int32_t n) override;
@@ -75,6 +77,8 @@ class WPAFIndividual : public WABSIndividual {
   const std::vector<std::int32_t>& SpouseFamilies();
   const std::vector<std::int32_t>& ParentLinks();
   std::unique_ptr<WABSVitEvent> MakeOtherEvent(const PafRecord& record) const;
+  // The structure of a vital event that is used, or nothing.
+  std::optional<PafRecord> VitalStructure(EventKind kind) const;
   std::unique_ptr<WABSLDSEvent> MakeOrdinance(EventKind kind, PafRecord structure) const;
   PafRecord FirstParentLink() const;
   std::optional<WDate> DateOfTime(std::size_t field) const;

@@ -43,6 +43,24 @@ class WPAFCollectionTest : public ::testing::TestWithParam<PafVersion> {
   std::unique_ptr<WABSCollection> family_;
 };
 
+// The listing reads a vital event's date and place from its structure; they must be what the
+// event object shows, with either place setting.
+TEST_P(WPAFCollectionTest, EventTextsAreTheEventObjectsTexts) {
+  for (const bool dropCommas : {false, true}) {
+    options_.SetBool(opt::PlaceCommas, dropCommas);
+    for (std::int32_t index = 1; index <= family_->IndividualCount(); ++index) {
+      const auto person = family_->GetIndividual(index);
+      for (const EventKind kind :
+           {EventKind::kBirth, EventKind::kChristening, EventKind::kDeath, EventKind::kBurial, EventKind::kOther}) {
+        const auto event = person->GetEvent(kind, 1);
+        const EventTexts texts = person->EventDateAndPlaceText(kind, 1);
+        EXPECT_EQ(texts.date, event != nullptr ? event->DateText() : "") << index;
+        EXPECT_EQ(texts.place, event != nullptr ? event->PlaceText(options_) : "") << index;
+      }
+    }
+  }
+}
+
 TEST_P(WPAFCollectionTest, DeletedIndividualsAreHiddenAndDeletedMarriagesStillCount) {
   EXPECT_EQ(family_->IndividualCount(), 8);
   EXPECT_EQ(family_->RINToIndex(4), -1);
