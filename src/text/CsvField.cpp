@@ -1,17 +1,43 @@
 // Fields of comma-separated text as RFC 4180 writes them.
 #include "text/CsvField.h"
 
+#include <algorithm>
+
 namespace kinshelf {
 
+namespace {
+
+bool NeedsQuotes(std::string_view text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
+
+}  // namespace
+
 std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
+  std::string field;
+  AppendCsvField(field, text);
+  return field;
+}
+
+void AppendCsvField(std::string& out, std::string_view text) {
+  if (!NeedsQuotes(text)) {
+    out += text;
+    return;
   }
-  quoted += '"';
-  return quoted;
+  out += '"';
+  AppendCsvQuotedText(out, text);
+  out += '"';
+}
+
+void AppendCsvQuotedText(std::string& out, std::string_view text) {
+  for (std::size_t from = 0; from < text.size();) {
+    const std::size_t quote = text.find('"', from);
+    const std::size_t end = quote == std::string_view::npos ? text.size() : quote + 1;
+    out.append(text.substr(from, end - from));
+    if (quote != std::string_view::npos) out += '"';
+    from = end;
+  }
 }
 
 }  // namespace kinshelf

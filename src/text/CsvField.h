@@ -9,5 +9,9 @@ namespace kinshelf {
 // The field as it is, or in double quotes (with inner quotes doubled) when it holds a comma, a
 // double quote, CR or LF, so that it stays one field.
 std::string CsvField(std::string_view text);
+// Appends CsvField(text).
+void AppendCsvField(std::string& out, std::string_view text);
+// Appends the text with each double quote doubled, as it stands inside a quoted field.
+void AppendCsvQuotedText(std::string& out, std::string_view text);
 
 }  // namespace kinshelf

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace kinshelf {
 namespace {
 
@@ -14,6 +16,15 @@ TEST(CsvFieldTest, QuotesOnlyFieldsThatWouldSplitOrBreak) {
   EXPECT_EQ(CsvField("say \"hi\".ged"), "\"say \"\"hi\"\".ged\"");
   EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
   EXPECT_EQ(CsvField("cr\r"), "\"cr\r\"");
+  EXPECT_EQ(CsvField("\"\"edge\""), "\"\"\"\"\"edge\"\"\"");
+}
+
+TEST(CsvFieldTest, AppendsAfterWhatIsThere) {
+  std::string out = "1,";
+  AppendCsvField(out, "a,b");
+  out += ',';
+  AppendCsvQuotedText(out, "\"x\" y");
+  EXPECT_EQ(out, "1,\"a,b\",\"\"x\"\" y");
 }
 
 }  // namespace

@@ -150,18 +150,31 @@ void WriteJson(GenealogyFile& file, const Filter& filter, std::ostream& out) {
   out << (any ? "\n]\n" : "]\n");
 }
 
+// The CSV field of JoinedPieces(first, second), written without joining them: with both pieces
+// the joined text holds ", ", so it is quoted.
+void AppendJoinedCsvField(std::string& out, std::string_view first, std::string_view second) {
+  if (first.empty() || second.empty()) return AppendCsvField(out, first.empty() ? second : first);
+  out += '"';
+  AppendCsvQuotedText(out, first);
+  out += ", ";
+  AppendCsvQuotedText(out, second);
+  out += '"';
+}
+
 std::string CsvLines(const std::vector<PersonLine>& lines) {
   std::string out;
   out.reserve(RenderedSize(lines, 20));
   for (const PersonLine& line : lines) {
-    out += std::to_string(line.index);
-    const std::string birth = line.Birth();
-    const std::string death = line.Death();
-    for (const std::string_view field : {std::string_view(line.id), std::string_view(line.name),
-                                         std::string_view(birth), std::string_view(death)}) {
-      out += ',';
-      out += CsvField(field);
-    }
+    char digits[16];
+    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), line.index).ptr);
+    out += ',';
+    AppendCsvField(out, line.id);
+    out += ',';
+    AppendCsvField(out, line.name);
+    out += ',';
+    AppendJoinedCsvField(out, line.birthDate, line.birthPlace);
+    out += ',';
+    AppendJoinedCsvField(out, line.deathDate, line.deathPlace);
     out += "\r\n";
   }
   return out;
