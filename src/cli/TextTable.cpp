@@ -22,6 +22,13 @@ bool PlainAscii(std::string_view text) {
   return true;
 }
 
+bool HasControlBytes(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
 }  // namespace
 
 void TextTable::AddRow(std::vector<std::string> cells) {
@@ -30,9 +37,11 @@ void TextTable::AddRow(std::vector<std::string> cells) {
   Block& block = blocks_.back();
   for (std::size_t column = 0; column < cells.size(); ++column) {
     const std::size_t limit = column + 1 == cells.size() ? kLastCellLimit : kCellLimit;
-    if (cells[column].size() <= limit && PlainAscii(cells[column])) {
-      block.cells += cells[column];
-      block.cellWidths.push_back(static_cast<std::uint32_t>(cells[column].size()));
+    const std::string& cell = cells[column];
+    if (cell.size() <= limit && !HasControlBytes(cell)) {
+      // Shown as it is: no longer in characters than in bytes, and nothing to make visible.
+      block.cells += cell;
+      block.cellWidths.push_back(static_cast<std::uint32_t>(PlainAscii(cell) ? cell.size() : DisplayLength(cell)));
     } else {
       const std::string shown = ShortenedAtEnd(TerminalText(cells[column]), limit);
       block.cells += shown;
