@@ -41,7 +41,8 @@ void TextTable::AddRow(std::vector<std::string> cells) {
     if (cell.size() <= limit && !HasControlBytes(cell)) {
       // Shown as it is: no longer in characters than in bytes, and nothing to make visible.
       block.cells += cell;
-      block.cellWidths.push_back(static_cast<std::uint32_t>(PlainAscii(cell) ? cell.size() : DisplayLength(cell)));
+      block.cellWidths.push_back(
+          static_cast<std::uint32_t>(PlainAscii(cell) ? cell.size() : DisplayLength(cell)));
     } else {
       const std::string shown = ShortenedAtEnd(TerminalText(cells[column]), limit);
       block.cells += shown;

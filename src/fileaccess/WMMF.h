@@ -97,6 +97,10 @@ class WMMF {
   void MapFile(const platform::FileDescriptor& fd, std::int64_t capacity, int step);
   void RequireWritable() const;
   void PrepareWrites(std::int64_t end);
+  // Writes `count` bytes at the position through fill(start, end) once the store has room for
+  // them, and moves the position past them; the checks and the result of Write.
+  template <typename Fill>
+  std::int64_t WriteRange(std::int64_t count, Fill&& fill);
   // Grows the size to `end` when it is short of it.
   void ExtendTo(std::int64_t end);
   void WriteBackBuffer() noexcept;

@@ -141,9 +141,8 @@ void WGEDCollection::EnsureSpouseOrder(std::int32_t individual) {
   EnsureLinked();
   if (!linked_) return;
   indexes_->individualLinks->OrderSpouseFamilies(
-      individual, [this](std::int32_t person, std::vector<std::int32_t>& families) {
-        OrderFamilies(person, families);
-      });
+      individual,
+      [this](std::int32_t person, std::vector<std::int32_t>& families) { OrderFamilies(person, families); });
   if (text_->Damaged()) ThrowChanged();
 }
 

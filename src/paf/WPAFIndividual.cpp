@@ -135,9 +135,10 @@ EventTexts WPAFIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
   if (kind == EventKind::kOther) return WABSIndividual::EventDateAndPlaceText(kind, n);
   const std::optional<PafRecord> structure = VitalStructure(kind);
   if (!structure) return {};
-  const std::unique_ptr<WDate> date = collection_.PackedDate(*structure, collection_.Fields().event.dateWidth);
+  const std::unique_ptr<WDate> date =
+      collection_.PackedDate(*structure, collection_.Fields().event.dateWidth);
   return {DateTextOf(date.get()), WABSPlace::ShownText(collection_.EventPlaceText(*structure),
-                                                        collection_.Options().GetBool(opt::PlaceCommas))};
+                                                       collection_.Options().GetBool(opt::PlaceCommas))};
 }
 
 std::unique_ptr<WABSVitEvent> WPAFIndividual::MakeOtherEvent(const PafRecord& record) const {

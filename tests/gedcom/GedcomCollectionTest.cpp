@@ -255,16 +255,26 @@ TEST_P(EventTextsOfLines, AreTheEventObjectsTexts) {
 INSTANTIATE_TEST_SUITE_P(
     Shapes, EventTextsOfLines,
     testing::Values(
-        EventShape{"DateAndPlace", {"1 BIRT", "2 DATE 3 JAN 1900", "2 PLAC York, England"}, EventKind::kBirth, 1},
+        EventShape{
+            "DateAndPlace", {"1 BIRT", "2 DATE 3 JAN 1900", "2 PLAC York, England"}, EventKind::kBirth, 1},
         EventShape{"LastDateAndPlaceWin",
                    {"1 DEAT", "2 DATE 1900", "2 PLAC , , Leeds ", "2 DATE ABT 1901", "2 PLAC ,  Hull"},
-                   EventKind::kDeath, 1},
-        EventShape{"DeeperLines", {"1 BIRT", "2 SOUR @S1@", "3 DATE 1950", "3 PLAC Deep"}, EventKind::kBirth, 1},
-        EventShape{"AnselTextDate", {"1 CHR", "2 DATE ABT 1900 (Ren\xE2" "e)"}, EventKind::kChristening, 1},
+                   EventKind::kDeath,
+                   1},
+        EventShape{
+            "DeeperLines", {"1 BIRT", "2 SOUR @S1@", "3 DATE 1950", "3 PLAC Deep"}, EventKind::kBirth, 1},
+        EventShape{"AnselTextDate",
+                   {"1 CHR",
+                    "2 DATE ABT 1900 (Ren\xE2"
+                    "e)"},
+                   EventKind::kChristening,
+                   1},
         EventShape{"EmptyValues", {"1 BURI", "2 DATE", "2 PLAC"}, EventKind::kBurial, 1},
         EventShape{"NoEvent", {"1 NAME A /B/"}, EventKind::kDeath, 1},
-        EventShape{"SecondOtherEvent", {"1 OCCU Smith", "2 DATE 1920", "1 RESI", "2 PLAC , Bath"},
-                   EventKind::kOther, 2}),
+        EventShape{"SecondOtherEvent",
+                   {"1 OCCU Smith", "2 DATE 1920", "1 RESI", "2 PLAC , Bath"},
+                   EventKind::kOther,
+                   2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -50,8 +50,8 @@ TEST_P(WPAFCollectionTest, EventTextsAreTheEventObjectsTexts) {
     options_.SetBool(opt::PlaceCommas, dropCommas);
     for (std::int32_t index = 1; index <= family_->IndividualCount(); ++index) {
       const auto person = family_->GetIndividual(index);
-      for (const EventKind kind :
-           {EventKind::kBirth, EventKind::kChristening, EventKind::kDeath, EventKind::kBurial, EventKind::kOther}) {
+      for (const EventKind kind : {EventKind::kBirth, EventKind::kChristening, EventKind::kDeath,
+                                   EventKind::kBurial, EventKind::kOther}) {
         const auto event = person->GetEvent(kind, 1);
         const EventTexts texts = person->EventDateAndPlaceText(kind, 1);
         EXPECT_EQ(texts.date, event != nullptr ? event->DateText() : "") << index;

@@ -190,7 +190,8 @@ std::optional<SimpleWords> SplitSimpleWords(std::string_view text) {
   for (std::size_t i = 0; i <= text.size(); ++i) {
     const char c = i < text.size() ? text[i] : ' ';
     if (c == ' ') {
-      if (i == start || i - start > SimpleWords::kLongest || split.count == SimpleWords::kMost) return std::nullopt;
+      if (i == start || i - start > SimpleWords::kLongest || split.count == SimpleWords::kMost)
+        return std::nullopt;
       split.words[split.count++] = text.substr(start, i - start);
       start = i + 1;
     } else if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {

@@ -30,10 +30,12 @@ std::string Joined(const std::vector<std::string>& words, const char* separator)
 }
 
 TEST(InterpretSimpleDate, ReadsWhatTheTokensReadOrLeavesTheText) {
-  const std::vector<std::string> keywords{"", "ABT", "BEF.", "BET", "FROM", "AND", "SAY", "XYZ", "@#DJULIAN@"};
+  const std::vector<std::string> keywords{"",    "ABT", "BEF.", "BET",       "FROM",
+                                          "AND", "SAY", "XYZ",  "@#DJULIAN@"};
   const std::vector<std::string> days{"", "0", "1", "01", "9", "28", "31", "32", "99", "1A"};
   const std::vector<std::string> months{"", "JAN", "DEC", "MAY", "NOX", "SEPT", "SEPTEMBER", "12", "ABT"};
-  const std::vector<std::string> years{"", "0", "31", "32", "999", "0976", "1976", "2999", "3000", "65536", "1750/51"};
+  const std::vector<std::string> years{"",     "0",    "31",   "32",    "999",    "0976",
+                                       "1976", "2999", "3000", "65536", "1750/51"};
   int quick = 0;
   for (const std::string& keyword : keywords) {
     for (const std::string& day : days) {
