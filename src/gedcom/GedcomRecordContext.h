@@ -68,7 +68,8 @@ class GedcomRecordContext {
   void ReadDate(std::unique_ptr<WDate>& date, const char* line) const {
     text_.ReadDate(date, line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
   }
-  // The same date, made without a place of its own; nothing without a DATE line.
+  // The same date as a value, for a reader that keeps it no longer than a call; nothing without
+  // a DATE line.
   std::optional<WDate> DateAt(const char* line) const {
     return text_.DateAt(line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
   }

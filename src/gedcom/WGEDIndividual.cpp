@@ -248,8 +248,8 @@ EventTexts WGEDIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
   EventTexts texts;
   if (const std::optional<WDate> date = context_.DateAt(dateLine)) texts.date = date->DisplayText();
   if (placeLine != nullptr) {
-    texts.place = WABSPlace::ShownText(context_.ConvertText(ValueAfterTag(placeLine, end)),
-                                       context_.Collection().Options().GetBool(opt::PlaceCommas));
+    texts.place = WABSPlace::DisplayText(context_.ConvertText(ValueAfterTag(placeLine, end)),
+                                         context_.Collection().Options().GetBool(opt::PlaceCommas));
   }
   return texts;
 }

@@ -15,18 +15,14 @@ std::int32_t WABSPlace::CitationCount() {
 }
 
 std::string WABSPlace::PlaceDisplayText(const WOptions& options) {
-  return ShownText(GetPlaceText(), options.GetBool(opt::PlaceCommas));
+  return DisplayText(GetPlaceText(), options.GetBool(opt::PlaceCommas));
 }
 
-std::string WABSPlace::ShownText(std::string placeText, bool dropLeadingCommas) {
+std::string WABSPlace::DisplayText(std::string placeText, bool dropLeadingCommas) {
   const std::string_view shown = DisplayView(placeText, dropLeadingCommas);
   // Most place texts need no trimming, and are then handed on as they are.
   if (shown.size() == placeText.size()) return placeText;
   return std::string(shown);
-}
-
-std::string WABSPlace::DisplayText(std::string_view placeText, bool dropLeadingCommas) {
-  return std::string(DisplayView(placeText, dropLeadingCommas));
 }
 
 std::string_view WABSPlace::DisplayView(std::string_view placeText, bool dropLeadingCommas) {

@@ -34,9 +34,8 @@ class WABSPlace {
   std::string PlaceDisplayText(const WOptions& options);
   // The place text trimmed; when `dropLeadingCommas`, leading commas and blanks (empty
   // jurisdictions) are removed too and the rest trimmed again.
-  static std::string DisplayText(std::string_view placeText, bool dropLeadingCommas);
-  // The same, handing the text itself on when nothing of it is cut.
-  static std::string ShownText(std::string placeText, bool dropLeadingCommas);
+  // A text with nothing to cut is handed on as it is.
+  static std::string DisplayText(std::string placeText, bool dropLeadingCommas);
 
  protected:
   void SetCitationCount(std::int32_t count) { citationCount_ = count; }

@@ -137,8 +137,8 @@ EventTexts WPAFIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
   if (!structure) return {};
   const std::unique_ptr<WDate> date =
       collection_.PackedDate(*structure, collection_.Fields().event.dateWidth);
-  return {DateTextOf(date.get()), WABSPlace::ShownText(collection_.EventPlaceText(*structure),
-                                                       collection_.Options().GetBool(opt::PlaceCommas))};
+  return {DateTextOf(date.get()), WABSPlace::DisplayText(collection_.EventPlaceText(*structure),
+                                                         collection_.Options().GetBool(opt::PlaceCommas))};
 }
 
 std::unique_ptr<WABSVitEvent> WPAFIndividual::MakeOtherEvent(const PafRecord& record) const {
