@@ -80,26 +80,27 @@ std::int64_t WMMF::Read(void* buffer, std::int64_t count) {
 }
 
 std::int64_t WMMF::Write(const void* buffer, std::int64_t count) {
-  return WriteRange(count, [&](std::int64_t start, std::int64_t end) {
+  return WriteRange(count, true, [&](std::int64_t start, std::int64_t end) {
     std::memcpy(base_ + start, buffer, static_cast<std::size_t>(end - start));
   });
 }
 
 std::int64_t WMMF::WriteZeros(std::int64_t count) {
-  return WriteRange(count, [&](std::int64_t start, std::int64_t end) {
+  return WriteRange(count, false, [&](std::int64_t start, std::int64_t end) {
     if (start < written_)
       std::memset(base_ + start, 0, static_cast<std::size_t>(std::min(end, written_) - start));
   });
 }
 
 template <typename Fill>
-std::int64_t WMMF::WriteRange(std::int64_t count, Fill&& fill) {
+std::int64_t WMMF::WriteRange(std::int64_t count, bool pastWritten, Fill&& fill) {
   const std::int64_t start = position_;
   if (start < 0 || count <= 0 || count > kMaxSize - start) return start;
   RequireWritable();
   const std::int64_t end = start + count;
   ExtendTo(end);
-  if (end > prepared_) PrepareWrites(end);
+  const std::int64_t filled = pastWritten ? end : std::min(end, written_);
+  if (filled > start && filled > prepared_) PrepareWrites(filled);
   fill(start, end);
   written_ = std::max(written_, end);
   position_ = end;

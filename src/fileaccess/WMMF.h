@@ -98,9 +98,11 @@ class WMMF {
   void RequireWritable() const;
   void PrepareWrites(std::int64_t end);
   // Writes `count` bytes at the position through fill(start, end) once the store has room for
-  // them, and moves the position past them; the checks and the result of Write.
+  // them, and moves the position past them; the checks and the result of Write. Without
+  // `pastWritten` the fill leaves the bytes past every earlier write alone, so they are not made
+  // ready for writing.
   template <typename Fill>
-  std::int64_t WriteRange(std::int64_t count, Fill&& fill);
+  std::int64_t WriteRange(std::int64_t count, bool pastWritten, Fill&& fill);
   // Grows the size to `end` when it is short of it.
   void ExtendTo(std::int64_t end);
   void WriteBackBuffer() noexcept;

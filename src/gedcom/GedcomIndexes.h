@@ -1,6 +1,6 @@
 // Everything a GEDCOM collection builds when it loads a file: one offset index and one
-// cross-reference index per record category, the individual and family links, and where the
-// header is. Owned by the collection; main thread only.
+// cross-reference index per record category, the individual and family links with which records'
+// links are built, and where the header is. Owned by the collection; main thread only.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "fileaccess/WFamLinks.h"
+#include "gedcom/BuiltLinks.h"
 #include "gedcom/GedcomFormat.h"
 #include "gedcom/WGEDIndIndex.h"
 #include "gedcom/WIndLinks.h"
@@ -40,6 +41,7 @@ struct GedcomIndexes {
   std::array<std::unique_ptr<WXREFIndex>, gedcom::kCategoryCount> keys;
   std::unique_ptr<WIndLinks> individualLinks;
   std::unique_ptr<WFamLinks> familyLinks;
+  BuiltLinks builtLinks;
 };
 
 }  // namespace kinshelf

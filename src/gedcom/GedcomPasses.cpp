@@ -9,6 +9,7 @@
 #include "gedcom/GedcomLines.h"
 #include "gedcom/GedcomScan.h"
 #include "gedcom/GedcomValues.h"
+#include "gedcom/XRefMentions.h"
 #include "model/CancelFlag.h"
 #include "platform/OrderedChunks.h"
 #include "platform/ProcessEvents.h"
@@ -147,55 +148,175 @@ std::vector<FoundLink> FindChunkLinks(const WGEDTextMMF& text, const GedcomIndex
   return found;
 }
 
+// The record a found link names, looked up by key when the numbered tables could not tell; 0 when
+// it names none.
+std::int32_t TargetOf(const WGEDTextMMF& text, GedcomIndexes& indexes, const FoundLink& link) {
+  if (link.target >= 0) return link.target;
+  const bool ofIndividual = link.kind == LinkKind::kParentFamily || link.kind == LinkKind::kSpouseFamily;
+  return indexes.Keys(ofIndividual ? kFamilies : kIndividuals)
+      .FindKey(text.GetXRef(ValueStart(link.line, text.TextEnd())));
+}
+
+// Which records' links a pass builds: every record's but those built before it, or only those
+// being built now.
+class LinkScope {
+ public:
+  LinkScope(const BuiltLinks& built, bool onlyBuilding) : built_(built), onlyBuilding_(onlyBuilding) {}
+
+  bool Builds(Category category, std::int32_t record) const {
+    if (built_.None()) return true;
+    const BuiltLinks::State state = built_.StateOf(category, record);
+    return onlyBuilding_ ? state == BuiltLinks::State::kBuilding : state != BuiltLinks::State::kBuilt;
+  }
+
+ private:
+  const BuiltLinks& built_;
+  bool onlyBuilding_;
+};
+
 // Applies found links in the order of the records and their lines, so that the links come out as
-// one forward walk would make them. Keeps the order of the next child of the family at hand.
+// one forward walk would make them. A link changes the entries of its two records, each only when
+// the scope builds it. Keeps the order of the next child of the family at hand.
 class LinkApplier {
  public:
-  LinkApplier(const WGEDTextMMF& text, GedcomIndexes& indexes) : text_(text), indexes_(indexes) {}
+  LinkApplier(const WGEDTextMMF& text, GedcomIndexes& indexes, LinkScope scope)
+      : text_(text), indexes_(indexes), scope_(scope) {}
 
   void Apply(const FoundLink& link) {
-    const bool ofIndividual = link.kind == LinkKind::kParentFamily || link.kind == LinkKind::kSpouseFamily;
-    const std::int32_t target = link.target >= 0
-                                    ? link.target
-                                    : indexes_.Keys(ofIndividual ? kFamilies : kIndividuals)
-                                          .FindKey(text_.GetXRef(ValueStart(link.line, text_.TextEnd())));
+    const std::int32_t target = TargetOf(text_, indexes_, link);
     if (target == 0) return;
+    const bool ofIndividual = link.kind == LinkKind::kParentFamily || link.kind == LinkKind::kSpouseFamily;
+    const bool owner = scope_.Builds(ofIndividual ? kIndividuals : kFamilies, link.owner);
+    const bool other = scope_.Builds(ofIndividual ? kFamilies : kIndividuals, target);
     WIndLinks& people = *indexes_.individualLinks;
     WFamLinks& families = *indexes_.familyLinks;
     switch (link.kind) {
       case LinkKind::kParentFamily:
-        people.AddParentFamily(link.owner, false, kMotherRelation, kFatherRelation, target);
-        families.AddChild(target, link.owner, 0);
+        if (owner) people.AddParentFamily(link.owner, false, kMotherRelation, kFatherRelation, target);
+        if (other) families.AddChild(target, link.owner, 0);
         return;
       case LinkKind::kSpouseFamily:
-        people.AddSpouseFamily(link.owner, true, target);
+        if (owner) people.AddSpouseFamily(link.owner, true, target);
         return;
-      case LinkKind::kChild:
-        if (link.owner != orderFamily_) {
-          orderFamily_ = link.owner;
-          nextOrder_ = 0;
-        }
-        families.AddChild(link.owner, target, nextOrder_++);
-        people.AddParentFamily(target, false, kMotherRelation, kFatherRelation, link.owner);
+      case LinkKind::kChild: {
+        const std::int32_t order = NextChildOrder(link.owner);
+        if (owner) families.AddChild(link.owner, target, order);
+        if (other) people.AddParentFamily(target, false, kMotherRelation, kFatherRelation, link.owner);
         return;
+      }
       case LinkKind::kHusband:
       case LinkKind::kWife:
-        if (link.kind == LinkKind::kHusband) {
-          families.SetHusband(link.owner, target);
-        } else {
-          families.SetWife(link.owner, target);
-        }
-        people.AddSpouseFamily(target, false, link.owner);
+        if (owner && link.kind == LinkKind::kHusband) families.SetHusband(link.owner, target);
+        if (owner && link.kind == LinkKind::kWife) families.SetWife(link.owner, target);
+        if (other) people.AddSpouseFamily(target, false, link.owner);
         return;
     }
   }
 
  private:
+  std::int32_t NextChildOrder(std::int32_t family) {
+    if (family != orderFamily_) {
+      orderFamily_ = family;
+      nextOrder_ = 0;
+    }
+    return nextOrder_++;
+  }
+
   const WGEDTextMMF& text_;
   GedcomIndexes& indexes_;
+  LinkScope scope_;
   std::int32_t orderFamily_ = 0;
   std::int32_t nextOrder_ = 0;
 };
+
+void MakeLinkStores(GedcomIndexes& indexes) {
+  indexes.individualLinks = std::make_unique<WIndLinks>(indexes.Count(kIndividuals));
+  indexes.familyLinks = std::make_unique<WFamLinks>(indexes.Count(kFamilies));
+}
+
+// An individual or a family.
+struct RecordRef {
+  Category category;
+  std::int32_t record;
+  auto operator<=>(const RecordRef&) const = default;
+};
+
+std::vector<FoundLink> LinksOf(const WGEDTextMMF& text, const GedcomIndexes& indexes, RecordRef ref) {
+  std::vector<FoundLink> found;
+  if (ref.category == kIndividuals) {
+    FindIndividualLinks(text, indexes, ref.record, found);
+  } else {
+    FindFamilyLinks(text, indexes, ref.record, found);
+  }
+  return found;
+}
+
+// A page reads a record, its families or members, theirs, and theirs again: so many steps of the
+// records' own link lines are built together, up to so many records.
+constexpr int kNeighbourSteps = 3;
+constexpr std::size_t kMostNeighbours = 64;
+
+// The records the record's own link lines lead to, step by step, the record first.
+std::vector<RecordRef> Neighbourhood(const WGEDTextMMF& text, GedcomIndexes& indexes, RecordRef start) {
+  std::vector<RecordRef> reached{start};
+  std::size_t stepFrom = 0;
+  for (int step = 0; step < kNeighbourSteps; ++step) {
+    const std::size_t stepTo = reached.size();
+    for (std::size_t k = stepFrom; k < stepTo; ++k) {
+      const Category other = reached[k].category == kIndividuals ? kFamilies : kIndividuals;
+      for (const FoundLink& link : LinksOf(text, indexes, reached[k])) {
+        const RecordRef next{other, TargetOf(text, indexes, link)};
+        if (next.record == 0 || std::find(reached.begin(), reached.end(), next) != reached.end()) continue;
+        if (reached.size() == kMostNeighbours) return reached;
+        reached.push_back(next);
+      }
+    }
+    stepFrom = stepTo;
+  }
+  return reached;
+}
+
+std::int64_t OffsetOf(const GedcomIndexes& indexes, RecordRef ref) {
+  return ref.category == kIndividuals ? indexes.individuals->GetOffset(ref.record)
+                                      : indexes.Offsets(kFamilies).GetOffset(ref.record);
+}
+
+// The last record of the category that starts at or before the offset, 0 for none: the only one
+// whose lines can hold it.
+std::int32_t RecordAtOrBefore(const GedcomIndexes& indexes, Category category, std::int64_t offset) {
+  std::int32_t low = 0;
+  std::int32_t high = indexes.Count(category);
+  while (low < high) {
+    const std::int32_t middle = low + (high - low + 1) / 2;
+    if (OffsetOf(indexes, {category, middle}) <= offset) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return low;
+}
+
+// The records being built and every record that mentions one of them, individuals first, each in
+// record order: the order of the full pass.
+std::vector<RecordRef> RecordsToRead(const WGEDTextMMF& text, const GedcomIndexes& indexes,
+                                     std::vector<RecordRef> building) {
+  std::vector<std::string_view> identifiers;
+  for (const RecordRef ref : building) {
+    const std::string_view identifier = RecordIdentifier(text, text.TextStart() + OffsetOf(indexes, ref));
+    if (!identifier.empty()) identifiers.push_back(identifier);
+  }
+  std::vector<RecordRef> records = std::move(building);
+  for (const char* mention : FindXRefMentions(text, identifiers)) {
+    for (const Category category : {kIndividuals, kFamilies}) {
+      const std::int32_t record = RecordAtOrBefore(indexes, category, mention - text.TextStart());
+      if (record != 0) records.push_back({category, record});
+    }
+  }
+  std::sort(records.begin(), records.end());
+  records.erase(std::unique(records.begin(), records.end()), records.end());
+  return records;
+}
 
 }  // namespace
 
@@ -217,15 +338,15 @@ bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes) {
 }
 
 bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {
+  BuiltLinks& built = indexes.builtLinks;
+  if (built.None()) MakeLinkStores(indexes);
   const std::int32_t individualCount = indexes.Count(kIndividuals);
   const std::int32_t familyCount = indexes.Count(kFamilies);
-  indexes.individualLinks = std::make_unique<WIndLinks>(individualCount);
-  indexes.familyLinks = std::make_unique<WFamLinks>(familyCount);
   const std::int32_t individualChunks = (individualCount + kLinkChunk - 1) / kLinkChunk;
   const std::int32_t chunks = individualChunks + (familyCount + kLinkChunk - 1) / kLinkChunk;
   // Settled here, before the workers read lines.
   text.IsLFText();
-  LinkApplier applier(text, indexes);
+  LinkApplier applier(text, indexes, LinkScope(built, false));
   const unsigned threads = std::min(std::thread::hardware_concurrency(), kMostLinkThreads);
   const auto find = [&](std::size_t chunk) {
     return FindChunkLinks(text, indexes, static_cast<std::int32_t>(chunk), individualChunks);
@@ -235,7 +356,30 @@ bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {
                                                          for (const FoundLink& link : found)
                                                            applier.Apply(link);
                                                        });
-  return !CancelRequested();
+  if (!CancelRequested()) return true;
+  // The links are partial now: the next pass starts over from nothing.
+  built.Clear();
+  return false;
+}
+
+bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category category, std::int32_t record) {
+  BuiltLinks& built = indexes.builtLinks;
+  if (built.None()) MakeLinkStores(indexes);
+  built.Reserve(indexes.Count(kIndividuals), indexes.Count(kFamilies));
+  text.IsLFText();
+  std::vector<RecordRef> building = Neighbourhood(text, indexes, {category, record});
+  std::erase_if(building, [&](RecordRef ref) {
+    return built.StateOf(ref.category, ref.record) == BuiltLinks::State::kBuilt;
+  });
+  const std::vector<RecordRef> records = RecordsToRead(text, indexes, building);
+  if (CancelRequested()) return false;
+  for (const RecordRef ref : building) built.Set(ref.category, ref.record, BuiltLinks::State::kBuilding);
+  LinkApplier applier(text, indexes, LinkScope(built, true));
+  for (const RecordRef ref : records) {
+    for (const FoundLink& link : LinksOf(text, indexes, ref)) applier.Apply(link);
+  }
+  for (const RecordRef ref : building) built.Set(ref.category, ref.record, BuiltLinks::State::kBuilt);
+  return true;
 }
 
 int DetectCharSet(const WGEDTextMMF& text, const char* header) {

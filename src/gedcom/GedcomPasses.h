@@ -1,7 +1,8 @@
 // The forward passes that open a GEDCOM file: the index pass that finds every record and its
-// identifier, the link passes that connect individuals and families, the character-set check and
-// the quick count of individuals. Each pass is one forward scan of the mapped text; each tests the
-// cancel flag between records. Called from one thread at a time.
+// identifier, the link passes that connect individuals and families (all of them, or the few a
+// page reads), the character-set check and the quick count of individuals. Each pass is one
+// forward scan of the mapped text; each tests the cancel flag as it goes. Called from one thread at
+// a time.
 #pragma once
 
 #include <cstdint>
@@ -18,10 +19,17 @@ namespace kinshelf::gedcom {
 bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes);
 
 // Builds the individual and family links from the level-1 FAMC, FAMS (and their long forms),
-// HUSB, WIFE and CHIL lines, individuals first. Pointers that do not resolve are ignored. Worker
-// threads find the lines while this thread applies them in record order, so the links are those of
-// one forward walk. False when the cancel flag stopped it.
+// HUSB, WIFE and CHIL lines, individuals first, for every record whose links LinkRecordsAround did
+// not build. Pointers that do not resolve are ignored. Worker threads find the lines while this
+// thread applies them in record order, so the links are those of one forward walk. False when the
+// cancel flag stopped it; the next pass then builds every record's links anew.
 bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes);
+
+// Builds the links of one individual or family and of the records its link lines lead to (up to
+// three steps and 64 records), exactly as LinkFamilies would: the records that point at them are
+// found by searching the text for their identifiers. Records already built are left alone. False,
+// with nothing built, when the cancel flag stopped it.
+bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category category, std::int32_t record);
 
 // The character-set code of the first level-1 CHAR line of the header; 0 without one.
 int DetectCharSet(const WGEDTextMMF& text, const char* header);

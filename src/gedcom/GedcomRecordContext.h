@@ -27,10 +27,11 @@ class GedcomRecordContext {
   // Refers to what the collection owns: itself, its mapped text and the slot its indexes go into
   // when it loads. All three must outlive the context; the collection's own context is valid for
   // the life of the collection.
-  // `link` runs the link pass when it has not run yet; `orderSpouses` puts an individual's spouse
-  // families in their order when they are not yet.
+  // `link` builds the links of an individual or a family when they are not built yet;
+  // `orderSpouses` puts an individual's spouse families in their order when they are not yet.
   GedcomRecordContext(WABSCollection& collection, const WGEDTextMMF& text,
-                      const std::unique_ptr<GedcomIndexes>& indexes, std::function<void()> link,
+                      const std::unique_ptr<GedcomIndexes>& indexes,
+                      std::function<void(gedcom::Category, std::int32_t)> link,
                       std::function<void(std::int32_t)> orderSpouses)
       : collection_(collection),
         text_(text),
@@ -46,9 +47,9 @@ class GedcomRecordContext {
   const WGEDTextMMF& Text() const { return text_; }
   // The indexes built by Load; nullptr before.
   GedcomIndexes* Indexes() const { return indexes_.get(); }
-  // The same with the families linked to their members: the link pass runs on the first call.
-  GedcomIndexes* LinkedIndexes() const {
-    link_();
+  // The same with the links of an individual or a family built.
+  GedcomIndexes* LinkedIndexes(gedcom::Category category, std::int32_t record) const {
+    link_(category, record);
     return indexes_.get();
   }
   // The linked indexes with `individual`'s spouse families in their order.
@@ -83,7 +84,7 @@ class GedcomRecordContext {
   WABSCollection& collection_;
   const WGEDTextMMF& text_;
   const std::unique_ptr<GedcomIndexes>& indexes_;
-  std::function<void()> link_;
+  std::function<void(gedcom::Category, std::int32_t)> link_;
   std::function<void(std::int32_t)> orderSpouses_;
 };
 

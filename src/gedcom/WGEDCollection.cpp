@@ -98,7 +98,8 @@ WGEDCollection::WGEDCollection(std::string fileName, const WOptions& options)
     : WABSCollection(fileName, options),
       text_(std::make_unique<WGEDTextMMF>(fileName)),
       context_(
-          *this, *text_, indexes_, [this] { EnsureLinked(); },
+          *this, *text_, indexes_,
+          [this](Category category, std::int32_t record) { EnsureLinked(category, record); },
           [this](std::int32_t individual) { EnsureSpouseOrder(individual); }) {
   SetKind(CollectionKind::kGedcom);
 }
@@ -122,24 +123,34 @@ std::string WGEDCollection::GetFileDateText() {
 }
 
 void WGEDCollection::LinkRecords() {
-  EnsureLinked();
+  BuildLinks([this] { linked_ = LinkFamilies(*text_, *indexes_); });
 }
 
-void WGEDCollection::EnsureLinked() {
+void WGEDCollection::EnsureLinked(Category category, std::int32_t record) {
+  if (indexes_ == nullptr || record < 1 || record > context_.Count(category) || LinksBuilt(category, record)) return;
+  if (partialLinks_ == kMostPartialLinks) return LinkRecords();
+  ++partialLinks_;
+  BuildLinks([&] { LinkRecordsAround(*text_, *indexes_, category, record); });
+}
+
+bool WGEDCollection::LinksBuilt(Category category, std::int32_t record) const {
+  return linked_ ||
+         (indexes_ != nullptr && indexes_->builtLinks.StateOf(category, record) == BuiltLinks::State::kBuilt);
+}
+
+void WGEDCollection::BuildLinks(const std::function<void()>& build) {
   if (linked_ || indexes_ == nullptr) return;
   {
     const CancelOnDamage cancelOnDamage;
-    if (!CancelRequested()) LinkFamilies(*text_, *indexes_);
+    if (!CancelRequested()) build();
   }
   if (text_->Damaged()) ThrowChanged();
-  // A cancelled pass leaves the links partial; the next read of a link runs it again.
-  linked_ = !CancelRequested() && indexes_->individualLinks != nullptr;
 }
 
-// Ordering reads the families, which asks for the links: by then they are made.
+// Ordering reads the families, which asks for their links: by then the individual's are built.
 void WGEDCollection::EnsureSpouseOrder(std::int32_t individual) {
-  EnsureLinked();
-  if (!linked_) return;
+  EnsureLinked(kIndividuals, individual);
+  if (!LinksBuilt(kIndividuals, individual)) return;
   indexes_->individualLinks->OrderSpouseFamilies(
       individual,
       [this](std::int32_t person, std::vector<std::int32_t>& families) { OrderFamilies(person, families); });

@@ -1,5 +1,5 @@
 // A GEDCOM file opened as a genealogy collection. Creation maps the file; Load finds every record;
-// individuals and families are linked when links are first read (or LinkRecords asks); the record
+// individuals and families are linked when their links are first read (or LinkRecords asks); the record
 // objects are made on request and read their lines from the mapped text when asked. One thread at a
 // time.
 //
@@ -9,8 +9,11 @@
 //  2. Loaded: Load ran its pass. Every index is built unless the cancel flag stopped it (Load then
 //     answers false and the collection is only destroyed). The header, the counts and every
 //     record's own lines answer.
-//  3. Linked: the first read of a link (a person's families, a family's members), or LinkRecords,
-//     ran the link pass. A cancel during it leaves the links unusable: the collection is then only
+//  3. Linked: LinkRecords ran the link pass. Before it, the first read of a record's links (a
+//     person's families, a family's members) builds the links of that record and of those around
+//     it, found by their identifiers; after a few such reads the next one runs the pass, which
+//     leaves every record already built as it is. Either way a record's links are those the pass
+//     makes. A cancel during the pass leaves the links unusable: the collection is then only
 //     destroyed. An individual's spouse families are put in marriage-date order when first read.
 //  4. Every object handed out holds positions into the mapping and must be freed before the
 //     collection.
@@ -21,6 +24,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -85,15 +89,21 @@ class WGEDCollection : public WABSCollection {
   void RequireNoLostPages() const;
   [[noreturn]] void ThrowChanged() const;
   void OrderFamilies(std::int32_t individual, std::vector<std::int32_t>& families);
-  // The link pass, once, when links are first read (or LinkRecords asks): reading the header and
-  // the counts needs none.
-  void EnsureLinked();
+  // The links of an individual or a family, when they are first read: reading the header and the
+  // counts needs none.
+  void EnsureLinked(gedcom::Category category, std::int32_t record);
+  bool LinksBuilt(gedcom::Category category, std::int32_t record) const;
+  // Runs a link pass unless every link is built, with the file's damage cancelling it.
+  void BuildLinks(const std::function<void()>& build);
   // The order of the individual's spouse families, once, when they are first read.
   void EnsureSpouseOrder(std::int32_t individual);
 
   std::unique_ptr<WGEDTextMMF> text_;
   std::unique_ptr<GedcomIndexes> indexes_;
   bool linked_ = false;
+  // Reads that built a few records' links; the one after the last of them runs the link pass.
+  int partialLinks_ = 0;
+  static constexpr int kMostPartialLinks = 4;
   // What the record objects read; refers to the members above, so it is declared after them.
   GedcomRecordContext context_;
 };

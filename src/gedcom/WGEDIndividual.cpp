@@ -273,7 +273,7 @@ std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {
 }
 
 std::int32_t WGEDIndividual::ParentFamilyCount() {
-  const GedcomIndexes* indexes = context_.LinkedIndexes();
+  const GedcomIndexes* indexes = context_.LinkedIndexes(kIndividuals, Index());
   return indexes != nullptr && indexes->individualLinks != nullptr
              ? indexes->individualLinks->ParentFamilyCount(Index())
              : 0;
@@ -291,7 +291,7 @@ std::optional<ParentFamilyLink> WGEDIndividual::GetParentFamilyEx(std::int32_t n
 }
 
 std::int32_t WGEDIndividual::SpouseFamilyCount() {
-  const GedcomIndexes* indexes = context_.LinkedIndexes();
+  const GedcomIndexes* indexes = context_.LinkedIndexes(kIndividuals, Index());
   return indexes != nullptr && indexes->individualLinks != nullptr
              ? indexes->individualLinks->SpouseFamilyCount(Index())
              : 0;

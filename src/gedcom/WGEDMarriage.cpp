@@ -22,7 +22,7 @@ WGEDMarriage::WGEDMarriage(const GedcomRecordContext& context, std::int32_t inde
   const std::int64_t offset = indexes->Offsets(kFamilies).GetOffset(index);
   record_ = context.Text().TextStart() + offset;
   if (!context.Text().Contains(record_)) throw EMemoryError("marriage", index);
-  context.LinkedIndexes();
+  context.LinkedIndexes(kFamilies, index);
   SetChildCount(indexes->familyLinks != nullptr ? indexes->familyLinks->ChildCount(index) : 0);
   const char* end = context.Text().TextEnd();
   // The marriage event is the first MARR line with a DATE of its own, else the first MARR line:

@@ -36,7 +36,7 @@ class WXREFIndex : public WABSArrayIndex {
   // Sorts the entries by key when they arrived out of order; nothing otherwise.
   void SortKeys();
   // The ordinal of an entry whose key equals the identifier's key, or 0 (also for an empty
-  // identifier). Sorts first when needed. With duplicate keys, one of their ordinals.
+  // identifier). Sorts first when needed. With duplicate keys, the first of their ordinals.
   std::int32_t FindKey(std::string_view identifier);
   // The answer of FindKey from the numbered tables alone, without sorting or searching: -1 when
   // only FindKey can tell. Reads nothing FindKey changes, so threads may call it while one thread
@@ -72,8 +72,10 @@ class WXREFIndex : public WABSArrayIndex {
   Entry EntryAt(std::int32_t place) const;
   std::string_view TailOf(const Entry& entry) const;
   int Compare(const Entry& entry, std::uint64_t prefix, std::string_view tail) const;
-  // The 0-based place of an entry with that key, or -1; tries the last place found and the next first.
+  // The 0-based place of the first entry with that key, or -1; tries the last place found and the
+  // next first.
   std::int32_t Search(std::uint64_t prefix, std::string_view tail) const;
+  std::int32_t FirstOfRun(std::int32_t place, std::uint64_t prefix, std::string_view tail) const;
 
   std::vector<std::string> tails_;
   std::vector<NumberedKeys> numbered_;

@@ -94,6 +94,34 @@ TEST(WXREFIndex, NumberedKeysAreFoundWhateverMixesWithThem) {
   }
 }
 
+// A key that several records share names the first of them, whatever was looked up before: a
+// pointer must lead to the same record whether its links are built all at once or a few at a time.
+TEST(WXREFIndex, ARepeatedKeyNamesItsFirstRecordWhateverCameBefore) {
+  struct Row {
+    std::vector<std::string> keys;
+    std::string repeated;
+    std::int32_t first;
+  };
+  for (const Row& row : {Row{{"P-1", "P-2", "P-2", "P-2", "P-3"}, "P-2", 2},
+                         Row{{"P-2", "P-3", "P-2", "P-1", "P-2"}, "P-2", 1},
+                         Row{{"I2", "I2", "I1", "I2"}, "I2", 1}}) {
+    for (const std::string before : {"", "P-1", "P-3", "I1"}) {
+      WXREFIndex index(0);
+      for (const std::string& key : row.keys) index.AddKey(key);
+      index.FindKey(before);
+      EXPECT_EQ(index.FindKey(row.repeated), row.first) << before;
+      EXPECT_EQ(index.FindKey(row.repeated), row.first) << before;
+    }
+  }
+  // Keys added after a lookup: the place it ended at holds the second "C" once they are sorted.
+  WXREFIndex index(0);
+  for (const char* key : {"A", "C", "D", "E"}) index.AddKey(key);
+  EXPECT_EQ(index.FindKey("E"), 4);
+  index.AddKey("C");
+  index.AddKey("C");
+  EXPECT_EQ(index.FindKey("C"), 2);
+}
+
 TEST(WXREFIndex, EmptyKeysAreIgnoredAndNeverFound) {
   WXREFIndex index(0);
   index.AddKey("");
