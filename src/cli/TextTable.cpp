@@ -2,6 +2,7 @@
 #include "cli/TextTable.h"
 
 #include <algorithm>
+#include <cstring>
 #include <thread>
 
 #include "cli/TerminalText.h"
@@ -15,40 +16,75 @@ TextTable::TextTable(std::vector<std::string> headers, std::vector<Align> alignm
 
 namespace {
 
-// Printable ASCII needs neither the terminal's escapes nor a count of its characters.
-bool PlainAscii(std::string_view text) {
-  for (const char c : text)
-    if (c < 0x20 || c > 0x7E) return false;
-  return true;
+// Whether a cell can be shown as it is (no control characters), and whether it is plain ASCII, whose
+// width needs no count of its characters; found in one pass.
+struct CellBytes {
+  bool shownAsIs = true;
+  bool plainAscii = true;
+};
+
+// True when none of the eight bytes is a control character or above 0x7E. The word tests find
+// every such byte; a rare false alarm only sends the bytes to the byte-wise test.
+bool PrintableAscii(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHigh = 0x8080808080808080u;
+  const std::uint64_t belowSpace = (word - kOnes * 0x20) & ~word & kHigh;
+  const std::uint64_t deletes = word ^ (kOnes * 0x7F);
+  const std::uint64_t isDelete = (deletes - kOnes) & ~deletes & kHigh;
+  return (belowSpace | isDelete | (word & kHigh)) == 0;
 }
 
-bool HasControlBytes(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) {
+CellBytes Classify(std::string_view text) {
+  std::size_t plain = 0;
+  for (std::uint64_t word; plain + 8 <= text.size(); plain += 8) {
+    std::memcpy(&word, text.data() + plain, sizeof word);
+    if (!PrintableAscii(word)) break;
+  }
+  CellBytes bytes;
+  for (const char c : text.substr(plain)) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
-  });
+    if (byte < 0x20 || byte == 0x7F) return {false, false};
+    if (byte > 0x7F) bytes.plainAscii = false;
+  }
+  return bytes;
 }
 
 }  // namespace
 
-void TextTable::AddRow(std::vector<std::string> cells) {
-  cells.resize(headers_.size());
-  if (blocks_.empty()) blocks_.emplace_back();
-  Block& block = blocks_.back();
-  for (std::size_t column = 0; column < cells.size(); ++column) {
-    const std::size_t limit = column + 1 == cells.size() ? kLastCellLimit : kCellLimit;
-    const std::string& cell = cells[column];
-    if (cell.size() <= limit && !HasControlBytes(cell)) {
-      // Shown as it is: no longer in characters than in bytes, and nothing to make visible.
+void TextTable::AddRow(const std::vector<std::string>& cells) {
+  const std::vector<std::string_view> views(cells.begin(), cells.end());
+  AddCells(views);
+}
+
+void TextTable::Reserve(std::size_t rows, std::size_t bytes) {
+  Block& block = OpenBlock();
+  block.cells.reserve(block.cells.size() + bytes);
+  block.cellEnds.reserve(block.cellEnds.size() + rows * headers_.size());
+  block.cellWidths.reserve(block.cellWidths.size() + rows * headers_.size());
+}
+
+TextTable::Block& TextTable::OpenBlock() {
+  if (blocks_.empty() || blocks_.back().cells.size() > kBlockBytes) blocks_.emplace_back();
+  return blocks_.back();
+}
+
+void TextTable::AddCells(std::span<const std::string_view> cells) {
+  Block& block = OpenBlock();
+  const std::size_t columns = headers_.size();
+  for (std::size_t column = 0; column < columns; ++column) {
+    const std::size_t limit = column + 1 == columns ? kLastCellLimit : kCellLimit;
+    const std::string_view cell = column < cells.size() ? cells[column] : std::string_view();
+    const CellBytes bytes = cell.size() <= limit ? Classify(cell) : CellBytes{false, false};
+    if (bytes.shownAsIs) {
+      // No longer in characters than in bytes, and nothing to make visible.
       block.cells += cell;
-      block.cellWidths.push_back(
-          static_cast<std::uint32_t>(PlainAscii(cell) ? cell.size() : DisplayLength(cell)));
+      block.cellWidths.push_back(static_cast<std::uint32_t>(bytes.plainAscii ? cell.size() : DisplayLength(cell)));
     } else {
-      const std::string shown = ShortenedAtEnd(TerminalText(cells[column]), limit);
+      const std::string shown = ShortenedAtEnd(TerminalText(std::string(cell)), limit);
       block.cells += shown;
       block.cellWidths.push_back(static_cast<std::uint32_t>(DisplayLength(shown)));
     }
-    block.cellEnds.push_back(block.cells.size());
+    block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.size()));
   }
 }
 
@@ -65,20 +101,20 @@ std::string_view TextTable::Block::CellText(std::size_t first, std::size_t colum
 
 // `cell(column)` gives a cell's text and display width.
 template <typename Cell>
-void TextTable::WriteRow(std::string& line, std::size_t columns, Cell&& cell,
+void TextTable::WriteRow(std::string& out, std::size_t columns, Cell&& cell,
                          const std::vector<std::size_t>& widths) const {
-  line.clear();
+  const std::size_t start = out.size();
   for (std::size_t column = 0; column < columns; ++column) {
     const bool last = column + 1 == columns;
     const auto [text, width] = cell(column);
     const std::size_t padding = widths[column] - width;
-    if (alignments_[column] == Align::kRight) line.append(padding, ' ');
-    line += text;
-    if (!last && alignments_[column] == Align::kLeft) line.append(padding, ' ');
-    if (!last) line += "  ";
+    if (alignments_[column] == Align::kRight) out.append(padding, ' ');
+    out += text;
+    if (!last && alignments_[column] == Align::kLeft) out.append(padding, ' ');
+    if (!last) out += "  ";
   }
-  while (!line.empty() && line.back() == ' ') line.pop_back();
-  line += '\n';
+  while (out.size() > start && out.back() == ' ') out.pop_back();
+  out += '\n';
 }
 
 void TextTable::Write(std::ostream& out) const {
@@ -96,7 +132,6 @@ void TextTable::Write(std::ostream& out) const {
         return std::pair<std::string_view, std::size_t>(headers_[column], DisplayLength(headers_[column]));
       },
       widths);
-  out << line;
   WriteRow(
       line, columns,
       [&widths](std::size_t column) {
@@ -105,19 +140,20 @@ void TextTable::Write(std::ostream& out) const {
       widths);
   out << line;
   // Blocks are laid out on every core and written in order; each goes out in one write.
-  const auto layOut = [this, columns, &widths](std::size_t index) {
+  std::size_t lineBytes = 1;
+  for (const std::size_t width : widths) lineBytes += width + 2;
+  const auto layOut = [this, columns, lineBytes, &widths](std::size_t index) {
     const Block& block = blocks_[index];
     std::string text;
-    std::string row;
+    text.reserve(block.cellWidths.size() / columns * lineBytes);
     for (std::size_t first = 0; first < block.cellWidths.size(); first += columns) {
       WriteRow(
-          row, columns,
+          text, columns,
           [&block, first](std::size_t column) {
             return std::pair<std::string_view, std::size_t>(block.CellText(first, column),
                                                             block.cellWidths[first + column]);
           },
           widths);
-      text += row;
     }
     return text;
   };

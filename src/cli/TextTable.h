@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +24,11 @@ class TextTable {
   // The header row, one alignment per column.
   TextTable(std::vector<std::string> headers, std::vector<Align> alignments);
   // Adds a row; line breaks and tabs in a cell become blanks and other control characters show as ^X,
-  // and a cell longer than its column's limit is cut to end in "…".
-  void AddRow(std::vector<std::string> cells);
+  // and a cell longer than its column's limit is cut to end in "…". Missing cells are empty.
+  void AddRow(std::initializer_list<std::string_view> cells) { AddCells(cells); }
+  void AddRow(const std::vector<std::string>& cells);
+  // Makes room for `rows` more rows of about `bytes` bytes of text in all.
+  void Reserve(std::size_t rows, std::size_t bytes);
   // Takes over the rows of a table with the same columns, made apart (on another thread, say).
   void AddRows(TextTable&& rows);
   // Writes the header, a rule of dashes, and every row; the last column is never padded.
@@ -35,15 +40,20 @@ class TextTable {
   // one by one go to the last block; rows taken over keep their blocks, so nothing large is copied.
   struct Block {
     std::string cells;
-    std::vector<std::size_t> cellEnds;
+    std::vector<std::uint32_t> cellEnds;
     std::vector<std::uint32_t> cellWidths;
 
     // Cell `column` of a row whose first cell is cell number `first` of the block.
     std::string_view CellText(std::size_t first, std::size_t column) const;
   };
+  // A block's cell ends fit in 32 bits: a new block starts before its text grows past this.
+  static constexpr std::size_t kBlockBytes = std::size_t{1} << 30;
+
+  void AddCells(std::span<const std::string_view> cells);
+  Block& OpenBlock();
+  // Appends a row's line to `out`.
   template <typename Cell>
-  void WriteRow(std::string& line, std::size_t columns, Cell&& cell,
-                const std::vector<std::size_t>& widths) const;
+  void WriteRow(std::string& out, std::size_t columns, Cell&& cell, const std::vector<std::size_t>& widths) const;
 
   std::vector<std::string> headers_;
   std::vector<Align> alignments_;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/TerminalText.h"
+#include "text/Utf8.h"
 
 namespace kinshelf::cli {
 namespace {
@@ -46,6 +47,36 @@ TEST(TextTableTest, HugeCellsAreCutSoTheOutputStaysSmall) {
   EXPECT_NE(text.find("\n1  " + name + "  " + path + "\n"), std::string::npos) << text;
   EXPECT_NE(text.find("\n2  Ann" + std::string(TextTable::kCellLimit - 3, ' ') + "  /a\n"),
             std::string::npos);
+}
+
+// A cell is taken as it is only when every byte is printable: a control byte, DEL or a letter beyond
+// ASCII anywhere (first, in the middle of a long cell, last) is found, and the column is padded by
+// characters, not bytes.
+TEST(TextTableTest, CellsAreShownAndMeasuredWhereverTheirOddByteIs) {
+  struct Row {
+    std::string cell;
+    std::string shown;
+  };
+  const std::string eight = "abcdefgh";
+  const Row rows[] = {
+      {eight + eight, eight + eight},
+      {"\x01" + eight, "^A" + eight},
+      {eight + "\x1f" + eight, eight + "^_" + eight},
+      {eight + eight + "\x7f", eight + eight + "^?"},
+      {eight + "x\ty", eight + "x y"},
+      {eight + "Å" + eight, eight + "Å" + eight},
+      {"~ ~" + eight, "~ ~" + eight},
+  };
+  for (const Row& row : rows) {
+    TextTable table({"Cell", "End"}, {TextTable::Align::kLeft, TextTable::Align::kLeft});
+    table.AddRow({row.cell, "|"});
+    table.AddRow({std::string(20, 'w'), "|"});
+    std::ostringstream out;
+    table.Write(out);
+    const std::size_t padding = 20 - DisplayLength(row.shown);
+    EXPECT_NE(out.str().find("\n" + row.shown + std::string(padding + 2, ' ') + "|\n"), std::string::npos)
+        << out.str();
+  }
 }
 
 // Rows made in a table of their own and added whole read as if each had been added alone.

@@ -35,8 +35,6 @@ struct PersonLine {
     return id.size() + name.size() +
            2 * (birthDate.size() + birthPlace.size() + deathDate.size() + deathPlace.size());
   }
-  std::string Birth() const { return JoinedPieces(birthDate, birthPlace); }
-  std::string Death() const { return JoinedPieces(deathDate, deathPlace); }
 };
 
 using Filter = std::optional<std::string>;
@@ -191,11 +189,25 @@ TextTable EmptyTable() {
                    {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
 }
 
-TextTable TableRows(std::vector<PersonLine> lines) {
+// JoinedPieces(first, second) into `out`, whose room is kept from row to row.
+void AssignJoined(std::string& out, std::string_view first, std::string_view second) {
+  out.assign(first);
+  if (!first.empty() && !second.empty()) out += ", ";
+  out += second;
+}
+
+TextTable TableRows(const std::vector<PersonLine>& lines) {
   TextTable rows = EmptyTable();
-  for (PersonLine& line : lines) {
-    rows.AddRow(
-        {std::to_string(line.index), std::move(line.id), std::move(line.name), line.Birth(), line.Death()});
+  rows.Reserve(lines.size(), RenderedSize(lines, 8));
+  std::string birth;
+  std::string death;
+  for (const PersonLine& line : lines) {
+    char digits[16];
+    const std::string_view index(digits, static_cast<std::size_t>(
+                                             std::to_chars(std::begin(digits), std::end(digits), line.index).ptr - digits));
+    AssignJoined(birth, line.birthDate, line.birthPlace);
+    AssignJoined(death, line.deathDate, line.deathPlace);
+    rows.AddRow({index, line.id, line.name, birth, death});
   }
   return rows;
 }
