@@ -63,6 +63,7 @@ TEST(TextTableTest, CellsAreShownAndMeasuredWhereverTheirOddByteIs) {
       {"\x01" + eight, "^A" + eight},
       {eight + "\x1f" + eight, eight + "^_" + eight},
       {eight + eight + "\x7f", eight + eight + "^?"},
+      {eight + "abc\x7f" + eight, eight + "abc^?" + eight},
       {eight + "x\ty", eight + "x y"},
       {eight + "Å" + eight, eight + "Å" + eight},
       {"~ ~" + eight, "~ ~" + eight},
@@ -70,10 +71,10 @@ TEST(TextTableTest, CellsAreShownAndMeasuredWhereverTheirOddByteIs) {
   for (const Row& row : rows) {
     TextTable table({"Cell", "End"}, {TextTable::Align::kLeft, TextTable::Align::kLeft});
     table.AddRow({row.cell, "|"});
-    table.AddRow({std::string(20, 'w'), "|"});
+    table.AddRow({std::string(30, 'w'), "|"});
     std::ostringstream out;
     table.Write(out);
-    const std::size_t padding = 20 - DisplayLength(row.shown);
+    const std::size_t padding = 30 - DisplayLength(row.shown);
     EXPECT_NE(out.str().find("\n" + row.shown + std::string(padding + 2, ' ') + "|\n"), std::string::npos)
         << out.str();
   }
