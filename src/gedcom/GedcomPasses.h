@@ -25,12 +25,6 @@ bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes);
 // cancel flag stopped it; the next pass then builds every record's links anew.
 bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes);
 
-// Builds the links of one individual or family and of the records its link lines lead to (up to
-// three steps and 64 records), exactly as LinkFamilies would: the records that point at them are
-// found by searching the text for their identifiers. Records already built are left alone. False,
-// with nothing built, when the cancel flag stopped it.
-bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category category, std::int32_t record);
-
 // The character-set code of the first level-1 CHAR line of the header; 0 without one.
 int DetectCharSet(const WGEDTextMMF& text, const char* header);
 

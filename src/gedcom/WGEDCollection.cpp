@@ -11,6 +11,7 @@
 #include "gedcom/GedcomHeader.h"
 #include "gedcom/GedcomPasses.h"
 #include "gedcom/PageWarmer.h"
+#include "gedcom/PartialLinks.h"
 #include "gedcom/WGEDIndividual.h"
 #include "gedcom/WGEDMarriage.h"
 #include "gedcom/WGEDNote.h"
