@@ -78,7 +78,8 @@ void TextTable::AddCells(std::span<const std::string_view> cells) {
     if (bytes.shownAsIs) {
       // No longer in characters than in bytes, and nothing to make visible.
       block.cells += cell;
-      block.cellWidths.push_back(static_cast<std::uint32_t>(bytes.plainAscii ? cell.size() : DisplayLength(cell)));
+      block.cellWidths.push_back(
+          static_cast<std::uint32_t>(bytes.plainAscii ? cell.size() : DisplayLength(cell)));
     } else {
       const std::string shown = ShortenedAtEnd(TerminalText(std::string(cell)), limit);
       block.cells += shown;

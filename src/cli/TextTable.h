@@ -53,7 +53,8 @@ class TextTable {
   Block& OpenBlock();
   // Appends a row's line to `out`.
   template <typename Cell>
-  void WriteRow(std::string& out, std::size_t columns, Cell&& cell, const std::vector<std::size_t>& widths) const;
+  void WriteRow(std::string& out, std::size_t columns, Cell&& cell,
+                const std::vector<std::size_t>& widths) const;
 
   std::vector<std::string> headers_;
   std::vector<Align> alignments_;

@@ -17,13 +17,15 @@ void BuiltLinks::Clear() {
 
 BuiltLinks::State BuiltLinks::StateOf(gedcom::Category category, std::int32_t record) const {
   const std::vector<State>& states = Of(category);
-  return record > 0 && static_cast<std::size_t>(record) < states.size() ? states[static_cast<std::size_t>(record)]
-                                                                        : State::kUnbuilt;
+  return record > 0 && static_cast<std::size_t>(record) < states.size()
+             ? states[static_cast<std::size_t>(record)]
+             : State::kUnbuilt;
 }
 
 void BuiltLinks::Set(gedcom::Category category, std::int32_t record, State state) {
   std::vector<State>& states = Of(category);
-  if (record > 0 && static_cast<std::size_t>(record) < states.size()) states[static_cast<std::size_t>(record)] = state;
+  if (record > 0 && static_cast<std::size_t>(record) < states.size())
+    states[static_cast<std::size_t>(record)] = state;
 }
 
 }  // namespace kinshelf

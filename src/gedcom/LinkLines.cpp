@@ -93,5 +93,4 @@ std::int32_t TargetOf(const WGEDTextMMF& text, GedcomIndexes& indexes, const Fou
       .FindKey(text.GetXRef(ValueStart(link.line, text.TextEnd())));
 }
 
-
 }  // namespace kinshelf::gedcom

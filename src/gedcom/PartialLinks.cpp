@@ -100,7 +100,8 @@ std::vector<RecordRef> RecordsToRead(const WGEDTextMMF& text, const GedcomIndexe
 
 }  // namespace
 
-bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category category, std::int32_t record) {
+bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category category,
+                       std::int32_t record) {
   BuiltLinks& built = indexes.builtLinks;
   if (built.None()) LinkApplier::MakeStores(indexes);
   built.Reserve(indexes.Count(kIndividuals), indexes.Count(kFamilies));

@@ -14,6 +14,7 @@ namespace kinshelf::gedcom {
 // Builds the links of one individual or family and of the records its link lines lead to (up to
 // three steps and 64 records), exactly as LinkFamilies would, and marks them built. Records already
 // built are left alone. False, with nothing built, when the cancel flag stopped it.
-bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category category, std::int32_t record);
+bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category category,
+                       std::int32_t record);
 
 }  // namespace kinshelf::gedcom

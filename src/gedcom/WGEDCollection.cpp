@@ -128,7 +128,8 @@ void WGEDCollection::LinkRecords() {
 }
 
 void WGEDCollection::EnsureLinked(Category category, std::int32_t record) {
-  if (indexes_ == nullptr || record < 1 || record > context_.Count(category) || LinksBuilt(category, record)) return;
+  if (indexes_ == nullptr || record < 1 || record > context_.Count(category) || LinksBuilt(category, record))
+    return;
   if (partialLinks_ == kMostPartialLinks) return LinkRecords();
   ++partialLinks_;
   BuildLinks([&] { LinkRecordsAround(*text_, *indexes_, category, record); });

@@ -91,7 +91,8 @@ std::vector<const char*> FindInPiece(const char* from, const char* to, const cha
 
 }  // namespace
 
-std::vector<const char*> FindXRefMentions(const WGEDTextMMF& text, const std::vector<std::string_view>& identifiers) {
+std::vector<const char*> FindXRefMentions(const WGEDTextMMF& text,
+                                          const std::vector<std::string_view>& identifiers) {
   std::vector<const char*> mentions;
   const char* begin = text.TextStart();
   const char* end = text.TextEnd();

@@ -14,6 +14,7 @@ namespace kinshelf::gedcom {
 // The '@' of every mention of the identifiers (none empty) in the text, in text order; a superset
 // of the lines whose value GetXRef reads as one of them. Stops early, with what it found, when the
 // cancel flag is set.
-std::vector<const char*> FindXRefMentions(const WGEDTextMMF& text, const std::vector<std::string_view>& identifiers);
+std::vector<const char*> FindXRefMentions(const WGEDTextMMF& text,
+                                          const std::vector<std::string_view>& identifiers);
 
 }  // namespace kinshelf::gedcom

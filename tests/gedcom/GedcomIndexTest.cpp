@@ -102,9 +102,9 @@ TEST(WXREFIndex, ARepeatedKeyNamesItsFirstRecordWhateverCameBefore) {
     std::string repeated;
     std::int32_t first;
   };
-  for (const Row& row : {Row{{"P-1", "P-2", "P-2", "P-2", "P-3"}, "P-2", 2},
-                         Row{{"P-2", "P-3", "P-2", "P-1", "P-2"}, "P-2", 1},
-                         Row{{"I2", "I2", "I1", "I2"}, "I2", 1}}) {
+  for (const Row& row :
+       {Row{{"P-1", "P-2", "P-2", "P-2", "P-3"}, "P-2", 2},
+        Row{{"P-2", "P-3", "P-2", "P-1", "P-2"}, "P-2", 1}, Row{{"I2", "I2", "I1", "I2"}, "I2", 1}}) {
     for (const std::string before : {"", "P-1", "P-3", "I1"}) {
       WXREFIndex index(0);
       for (const std::string& key : row.keys) index.AddKey(key);

@@ -27,8 +27,10 @@ std::string DescribeIndividual(WGEDCollection& collection, std::int32_t index) {
   const auto person = collection.GetIndividual(index);
   std::vector<std::int32_t> parents;
   std::vector<std::int32_t> spouses;
-  for (std::int32_t n = 1; n <= person->ParentFamilyCount(); ++n) parents.push_back(person->GetParentFamily(n));
-  for (std::int32_t n = 1; n <= person->SpouseFamilyCount(); ++n) spouses.push_back(person->GetSpouseFamily(n));
+  for (std::int32_t n = 1; n <= person->ParentFamilyCount(); ++n)
+    parents.push_back(person->GetParentFamily(n));
+  for (std::int32_t n = 1; n <= person->SpouseFamilyCount(); ++n)
+    spouses.push_back(person->GetSpouseFamily(n));
   return "I" + std::to_string(index) + " parents " + Join(parents) + " spouses " + Join(spouses);
 }
 
@@ -179,7 +181,8 @@ std::string ManySpouseFamilies(int families) {
   for (int f = 1; f <= families; ++f) text += "1 FAMS @F" + std::to_string(f) + "@\n";
   text += "0 @I2@ INDI\n1 FAMC @F5@\n";
   for (int f = 1; f <= families; ++f) {
-    text += "0 @F" + std::to_string(f) + "@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE " + std::to_string(2000 - f % 7) + "\n";
+    text += "0 @F" + std::to_string(f) + "@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE " +
+            std::to_string(2000 - f % 7) + "\n";
   }
   return text + "0 @F90@ FAM\n1 CHIL @I2@\n0 TRLR\n";
 }
@@ -202,9 +205,9 @@ INSTANTIATE_TEST_SUITE_P(
                           "1 HUSB @I1 @\n0 TRLR\n"),
                   2, 1},
         LinkShape{"IdentifiersThatBeginAlike",
-                  GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMS @F1@", "0 @I10@ INDI", "1 FAMS @F10@", "0 @I100@ INDI",
-                            "1 FAMC @F1@", "1 FAMC @F10@", "0 @F1@ FAM", "1 WIFE @I10@", "1 CHIL @I100@",
-                            "0 @F10@ FAM", "1 HUSB @I1@", "1 NOTE @I1@", "0 TRLR"}),
+                  GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMS @F1@", "0 @I10@ INDI", "1 FAMS @F10@",
+                            "0 @I100@ INDI", "1 FAMC @F1@", "1 FAMC @F10@", "0 @F1@ FAM", "1 WIFE @I10@",
+                            "1 CHIL @I100@", "0 @F10@ FAM", "1 HUSB @I1@", "1 NOTE @I1@", "0 TRLR"}),
                   3, 2},
         LinkShape{"MoreNeighboursThanOneReadBuilds", ManySpouseFamilies(80), 2, 81}),
     [](const testing::TestParamInfo<LinkShape>& info) { return std::string(info.param.name); });

@@ -203,8 +203,9 @@ TextTable TableRows(const std::vector<PersonLine>& lines) {
   std::string death;
   for (const PersonLine& line : lines) {
     char digits[16];
-    const std::string_view index(digits, static_cast<std::size_t>(
-                                             std::to_chars(std::begin(digits), std::end(digits), line.index).ptr - digits));
+    const std::string_view index(
+        digits, static_cast<std::size_t>(std::to_chars(std::begin(digits), std::end(digits), line.index).ptr -
+                                         digits));
     AssignJoined(birth, line.birthDate, line.birthPlace);
     AssignJoined(death, line.deathDate, line.deathPlace);
     rows.AddRow({index, line.id, line.name, birth, death});
