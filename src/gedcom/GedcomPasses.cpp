@@ -94,11 +94,15 @@ bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {
   const auto find = [&](std::size_t chunk) {
     return FindChunkLinks(text, indexes, static_cast<std::int32_t>(chunk), individualChunks);
   };
-  platform::OrderedChunks<std::vector<FoundLink>>::Run(static_cast<std::size_t>(chunks), threads, find,
-                                                       [&](const std::vector<FoundLink>& found) {
-                                                         for (const FoundLink& link : found)
-                                                           applier.Apply(link);
-                                                       });
+  const auto apply = [&](const std::vector<FoundLink>& found) {
+    for (const FoundLink& link : found) applier.Apply(link);
+  };
+  try {
+    platform::OrderedChunks<std::vector<FoundLink>>::Run(static_cast<std::size_t>(chunks), threads, find, apply);
+  } catch (...) {
+    built.Clear();
+    throw;
+  }
   if (!CancelRequested()) return true;
   // The links are partial now: the next pass starts over from nothing.
   built.Clear();

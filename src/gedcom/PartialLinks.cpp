@@ -114,8 +114,14 @@ bool LinkRecordsAround(const WGEDTextMMF& text, GedcomIndexes& indexes, Category
   if (CancelRequested()) return false;
   for (const RecordRef ref : building) built.Set(ref.category, ref.record, BuiltLinks::State::kBuilding);
   LinkApplier applier(text, indexes, true);
-  for (const RecordRef ref : records) {
-    for (const FoundLink& link : LinksOf(text, indexes, ref)) applier.Apply(link);
+  try {
+    for (const RecordRef ref : records) {
+      for (const FoundLink& link : LinksOf(text, indexes, ref)) applier.Apply(link);
+    }
+  } catch (...) {
+    // Links applied half-way would be applied again: the next build starts over from nothing.
+    built.Clear();
+    throw;
   }
   for (const RecordRef ref : building) built.Set(ref.category, ref.record, BuiltLinks::State::kBuilt);
   return true;

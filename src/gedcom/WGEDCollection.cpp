@@ -149,10 +149,15 @@ void WGEDCollection::BuildLinks(const std::function<void()>& build) {
   if (text_->Damaged()) ThrowChanged();
 }
 
-// Ordering reads the families, which asks for their links: by then the individual's are built.
+// Ordering reads each spouse family's members, so their links are built first: no pass then runs
+// while the order is being stored.
 void WGEDCollection::EnsureSpouseOrder(std::int32_t individual) {
   EnsureLinked(kIndividuals, individual);
   if (!LinksBuilt(kIndividuals, individual)) return;
+  if (indexes_->individualLinks->SpouseFamilyCount(individual) > 1) {
+    for (const std::int32_t family : indexes_->individualLinks->SpouseFamilies(individual))
+      EnsureLinked(kFamilies, family);
+  }
   indexes_->individualLinks->OrderSpouseFamilies(
       individual,
       [this](std::int32_t person, std::vector<std::int32_t>& families) { OrderFamilies(person, families); });

@@ -155,33 +155,28 @@ void WXREFIndex::SortKeys() {
   needsSort_ = false;
 }
 
+// Entries with one key lie in ordinal order, so the first of them is the file's first record with
+// it: whichever lookup came before, a key always names the same record.
 std::int32_t WXREFIndex::Search(std::uint64_t prefix, std::string_view tail) const {
   const std::int32_t count = Count();
   // Links mostly name the record found last or the one after it; anything else is searched whole.
   const std::int32_t hint = std::clamp(hint_, 0, count - 1);
   const int atHint = Compare(EntryAt(hint), prefix, tail);
-  if (atHint == 0) return FirstOfRun(hint, prefix, tail);
+  const bool firstAtHint = hint == 0 || Compare(EntryAt(hint - 1), prefix, tail) < 0;
+  if (atHint == 0 && firstAtHint) return hint;
   if (atHint < 0 && hint + 1 < count && Compare(EntryAt(hint + 1), prefix, tail) == 0) return hint + 1;
+  // The first entry not below the key, in as many steps however long a run of repeated keys is.
   std::int32_t lo = 0;
-  std::int32_t hi = count - 1;
-  while (lo <= hi) {
+  std::int32_t hi = count;
+  while (lo < hi) {
     const std::int32_t mid = lo + (hi - lo) / 2;
-    const int order = Compare(EntryAt(mid), prefix, tail);
-    if (order == 0) return FirstOfRun(mid, prefix, tail);
-    if (order < 0) {
+    if (Compare(EntryAt(mid), prefix, tail) < 0) {
       lo = mid + 1;
     } else {
-      hi = mid - 1;
+      hi = mid;
     }
   }
-  return -1;
-}
-
-// Entries with one key lie in ordinal order, so the first of them is the file's first record with
-// it: whichever lookup came before, a key always names the same record.
-std::int32_t WXREFIndex::FirstOfRun(std::int32_t place, std::uint64_t prefix, std::string_view tail) const {
-  while (place > 0 && Compare(EntryAt(place - 1), prefix, tail) == 0) --place;
-  return place;
+  return lo < count && Compare(EntryAt(lo), prefix, tail) == 0 ? lo : -1;
 }
 
 std::int32_t WXREFIndex::FindKey(std::string_view identifier) {

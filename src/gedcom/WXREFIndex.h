@@ -75,7 +75,6 @@ class WXREFIndex : public WABSArrayIndex {
   // The 0-based place of the first entry with that key, or -1; tries the last place found and the
   // next first.
   std::int32_t Search(std::uint64_t prefix, std::string_view tail) const;
-  std::int32_t FirstOfRun(std::int32_t place, std::uint64_t prefix, std::string_view tail) const;
 
   std::vector<std::string> tails_;
   std::vector<NumberedKeys> numbered_;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <thread>
 
+#include "gedcom/GedcomScan.h"
 #include "model/CancelFlag.h"
 #include "platform/OrderedChunks.h"
 
@@ -67,11 +68,9 @@ class Identifiers {
   std::array<std::uint64_t, (1u << kFilterBits) / 64> filter_{};
 };
 
-// The mentions whose '@' lies in [from, to); the identifier after it may run on to the end.
-std::vector<const char*> FindInPiece(const char* from, const char* to, const char* end,
-                                     const Identifiers& identifiers) {
-  std::vector<const char*> found;
-  const char* p = from;
+// The first '@' in [p, to) that opens one of the identifiers, or `to`; the identifier after it may
+// run on to the end.
+const char* NextOpening(const char* p, const char* to, const char* end, const Identifiers& identifiers) {
 #if defined(__SSE2__)
   const __m128i at = _mm_set1_epi8('@');
   for (; to - p >= 16; p += 16) {
@@ -79,12 +78,26 @@ std::vector<const char*> FindInPiece(const char* from, const char* to, const cha
         _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), at)));
     for (; mask != 0; mask &= mask - 1) {
       const char* opening = p + __builtin_ctz(mask);
-      if (identifiers.Opened(opening, end)) found.push_back(opening);
+      if (identifiers.Opened(opening, end)) return opening;
     }
   }
 #endif
   for (; p < to; ++p) {
-    if (*p == '@' && identifiers.Opened(p, end)) found.push_back(p);
+    if (*p == '@' && identifiers.Opened(p, end)) return p;
+  }
+  return to;
+}
+
+// The first mention in each stretch of [from, to) between record starts: a record is read whole,
+// so one mention of it is enough, and a file that repeats a mention endlessly costs no memory.
+std::vector<const char*> FindInPiece(const char* from, const char* to, const char* end,
+                                     const Identifiers& identifiers) {
+  std::vector<const char*> found;
+  for (const char* p = from; p < to;) {
+    const char* opening = NextOpening(p, to, end, identifiers);
+    if (opening == to) break;
+    found.push_back(opening);
+    p = FindRecordStart(opening, to);
   }
   return found;
 }

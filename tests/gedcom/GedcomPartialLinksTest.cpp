@@ -158,6 +158,25 @@ TEST(PartialLinks, AreThoseOfTheLinkPassForRandomFilesInAnyReadingOrder) {
   }
 }
 
+// A text searched in several pieces: the records that point at the ones read lie far apart, and
+// the only link of F1, to I1 who names F2 alone, has the '@' of I1 end the first piece. One line
+// mentions records again and again.
+TEST(PartialLinks, AreFoundAcrossThePiecesOfALargeText) {
+  constexpr std::size_t kPieceBytes = 8 << 20;
+  std::string text = "0 HEAD\n0 @I1@ INDI\n1 FAMC @F2@\n0 @I2@ INDI\n1 FAMS @F2@\n";
+  const std::string filler = "0 @N0@ NOTE " + std::string(200, 'n') + "\n";
+  while (text.size() + filler.size() < kPieceBytes - 100) text += filler;
+  const std::string lead = "0 @F1@ FAM\n1 CHIL ";
+  text += "0 @N1@ NOTE " + std::string(kPieceBytes - 1 - text.size() - 12 - 1 - lead.size(), 'p') + "\n";
+  text += lead;
+  ASSERT_EQ(text.size(), kPieceBytes - 1);
+  text += "@I1@\n";
+  for (int k = 0; k < 5000; ++k) text += filler;
+  text += "0 @F2@ FAM\n1 WIFE @I2@\n1 CHIL @I1@\n1 NOTE @I1@@I1@@I1@@I1@@I2@@I2@\n0 TRLR\n";
+  ExpectSameLinks(text, {{false, 1}, {true, 2}, {false, 2}, {true, 1}});
+  ExpectSameLinks(text, {{true, 1}, {false, 2}});
+}
+
 // Shapes the random files do not make: indented records that an indented level-0 line ends early,
 // an identifier cut at a NUL, identifiers that begin alike, more neighbours than a read builds.
 struct LinkShape {
