@@ -98,7 +98,8 @@ bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {
     for (const FoundLink& link : found) applier.Apply(link);
   };
   try {
-    platform::OrderedChunks<std::vector<FoundLink>>::Run(static_cast<std::size_t>(chunks), threads, find, apply);
+    platform::OrderedChunks<std::vector<FoundLink>>::Run(static_cast<std::size_t>(chunks), threads, find,
+                                                         apply);
   } catch (...) {
     built.Clear();
     throw;
