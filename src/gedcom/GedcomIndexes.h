@@ -30,6 +30,10 @@ struct GedcomIndexes {
   }
   WXREFIndex& Keys(gedcom::Category category) { return *keys[category - gedcom::kIndividuals]; }
   const WXREFIndex& Keys(gedcom::Category category) const { return *keys[category - gedcom::kIndividuals]; }
+  // Where record `index` (1 to its count) of a category starts, from the text start.
+  std::int64_t OffsetOf(gedcom::Category category, std::int32_t index) const {
+    return category == gedcom::kIndividuals ? individuals->GetOffset(index) : Offsets(category).GetOffset(index);
+  }
   // The number of records of a category.
   std::int32_t Count(gedcom::Category category) const {
     return keys[category - gedcom::kIndividuals]->Count();

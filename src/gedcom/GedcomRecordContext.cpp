@@ -18,9 +18,7 @@ std::int32_t GedcomRecordContext::Count(Category category) const {
 
 const char* GedcomRecordContext::RecordPosition(Category category, std::int32_t index) const {
   if (index < 1 || index > Count(category)) return nullptr;
-  const std::int64_t offset = category == kIndividuals ? indexes_->individuals->GetOffset(index)
-                                                       : indexes_->Offsets(category).GetOffset(index);
-  return text_.TextStart() + offset;
+  return text_.TextStart() + indexes_->OffsetOf(category, index);
 }
 
 }  // namespace kinshelf

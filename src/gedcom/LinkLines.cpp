@@ -55,7 +55,7 @@ std::string_view RecordIdentifier(const WGEDTextMMF& text, const char* record) {
 void FindIndividualLinks(const WGEDTextMMF& text, const GedcomIndexes& indexes, std::int32_t individual,
                          std::vector<FoundLink>& found) {
   const char* end = text.TextEnd();
-  const char* record = text.TextStart() + indexes.individuals->GetOffset(individual);
+  const char* record = text.TextStart() + indexes.OffsetOf(kIndividuals, individual);
   const WXREFIndex& families = indexes.Keys(kFamilies);
   ForEachLinkLine(text, record, [&](const char* line) {
     const std::uint32_t lineTag = LineTag(line, end);
@@ -71,7 +71,7 @@ void FindIndividualLinks(const WGEDTextMMF& text, const GedcomIndexes& indexes, 
 void FindFamilyLinks(const WGEDTextMMF& text, const GedcomIndexes& indexes, std::int32_t family,
                      std::vector<FoundLink>& found) {
   const char* end = text.TextEnd();
-  const char* record = text.TextStart() + indexes.Offsets(kFamilies).GetOffset(family);
+  const char* record = text.TextStart() + indexes.OffsetOf(kFamilies, family);
   const WXREFIndex& individuals = indexes.Keys(kIndividuals);
   ForEachLinkLine(text, record, [&](const char* line) {
     switch (LineTag(line, end)) {

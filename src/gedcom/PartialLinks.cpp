@@ -56,19 +56,13 @@ std::vector<RecordRef> Neighbourhood(const WGEDTextMMF& text, GedcomIndexes& ind
   return reached;
 }
 
-std::int64_t OffsetOf(const GedcomIndexes& indexes, RecordRef ref) {
-  return ref.category == kIndividuals ? indexes.individuals->GetOffset(ref.record)
-                                      : indexes.Offsets(kFamilies).GetOffset(ref.record);
-}
-
-// The last record of the category that starts at or before the offset, 0 for none: the only one
-// whose lines can hold it.
+// The last record of the category that starts at or before the offset, 0 for none.
 std::int32_t RecordAtOrBefore(const GedcomIndexes& indexes, Category category, std::int64_t offset) {
   std::int32_t low = 0;
   std::int32_t high = indexes.Count(category);
   while (low < high) {
     const std::int32_t middle = low + (high - low + 1) / 2;
-    if (OffsetOf(indexes, {category, middle}) <= offset) {
+    if (indexes.OffsetOf(category, middle) <= offset) {
       low = middle;
     } else {
       high = middle - 1;
@@ -77,21 +71,32 @@ std::int32_t RecordAtOrBefore(const GedcomIndexes& indexes, Category category, s
   return low;
 }
 
+// The individual or family whose lines can hold the offset: of the last individual and the last
+// family that start at or before it, the later one (the other ends before the later one starts).
+// Its record is 0 when there is neither.
+RecordRef RecordHolding(const GedcomIndexes& indexes, std::int64_t offset) {
+  const RecordRef individual{kIndividuals, RecordAtOrBefore(indexes, kIndividuals, offset)};
+  const RecordRef family{kFamilies, RecordAtOrBefore(indexes, kFamilies, offset)};
+  if (family.record == 0) return individual;
+  if (individual.record == 0) return family;
+  return indexes.OffsetOf(kIndividuals, individual.record) > indexes.OffsetOf(kFamilies, family.record) ? individual
+                                                                                                       : family;
+}
+
 // The records being built and every record that mentions one of them, individuals first, each in
 // record order: the order of the full pass.
 std::vector<RecordRef> RecordsToRead(const WGEDTextMMF& text, const GedcomIndexes& indexes,
                                      std::vector<RecordRef> building) {
   std::vector<std::string_view> identifiers;
   for (const RecordRef ref : building) {
-    const std::string_view identifier = RecordIdentifier(text, text.TextStart() + OffsetOf(indexes, ref));
+    const std::string_view identifier =
+        RecordIdentifier(text, text.TextStart() + indexes.OffsetOf(ref.category, ref.record));
     if (!identifier.empty()) identifiers.push_back(identifier);
   }
   std::vector<RecordRef> records = std::move(building);
   for (const char* mention : FindXRefMentions(text, identifiers)) {
-    for (const Category category : {kIndividuals, kFamilies}) {
-      const std::int32_t record = RecordAtOrBefore(indexes, category, mention - text.TextStart());
-      if (record != 0) records.push_back({category, record});
-    }
+    const RecordRef holder = RecordHolding(indexes, mention - text.TextStart());
+    if (holder.record != 0) records.push_back(holder);
   }
   std::sort(records.begin(), records.end());
   records.erase(std::unique(records.begin(), records.end()), records.end());
