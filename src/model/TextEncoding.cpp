@@ -1,8 +1,6 @@
 // Upper-casing and display conversion of a collection's texts by their encoding.
 #include "model/TextEncoding.h"
 
-#include <cstdint>
-#include <cstring>
 #include <utility>
 
 #include "text/CaseFold.h"
@@ -55,18 +53,6 @@ std::string UpperUtf8Text(std::string_view text) {
   return upper;
 }
 
-bool IsAscii(std::string_view text) {
-  std::size_t pos = 0;
-  for (std::uint64_t word = 0; pos + 8 <= text.size(); pos += 8) {
-    std::memcpy(&word, text.data() + pos, 8);
-    if ((word & 0x8080808080808080) != 0) return false;
-  }
-  for (; pos < text.size(); ++pos) {
-    if ((static_cast<unsigned char>(text[pos]) & 0x80) != 0) return false;
-  }
-  return true;
-}
-
 bool ReadAsUtf8(std::string_view text, TextEncoding encoding) {
   return encoding == TextEncoding::kUtf8 ||
          (encoding == TextEncoding::kUtf8OrWindows1252 && IsValidUtf8(text));
@@ -92,7 +78,7 @@ std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding) {
 }
 
 std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding) {
-  if (IsAscii(text) || ReadAsUtf8(text, encoding)) return std::move(text);
+  if (AsciiPrefixLength(text) == text.size() || ReadAsUtf8(text, encoding)) return std::move(text);
   return Windows1252ToUtf8(text);
 }
 

@@ -71,6 +71,14 @@ std::string WABSIndividual::NameText(bool withAffixes) {
 }
 
 std::string WABSIndividual::NameWithIDText() {
+  return NameWithKnownID(nullptr);
+}
+
+std::string WABSIndividual::NameWithIDText(std::string_view id) {
+  return NameWithKnownID(&id);
+}
+
+std::string WABSIndividual::NameWithKnownID(const std::string_view* id) {
   std::string text = NameText(true);
   const WOptions& options = Collection().Options();
   if (!options.GetBool(opt::FNValueFlag)) return text;
@@ -83,7 +91,7 @@ std::string WABSIndividual::NameWithIDText() {
       text.append(" {").append(GetRefNumber()).append("}");
       break;
     default:
-      text.append(" [").append(GetIDText()).append("]");
+      text.append(" [").append(id != nullptr ? *id : std::string_view(GetIDText())).append("]");
       break;
   }
   return text;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/WABSCollectionItem.h"
 #include "model/WABSEvent.h"
@@ -111,6 +112,8 @@ class WABSIndividual : public WABSCollectionItem {
   // NameText(true) followed, when FNValueFlag is on, by " (index)" (FNValue 2), " {reference}"
   // (FNValue 3) or " [id]" (any other FNValue).
   std::string NameWithIDText();
+  // The same, with the individual's GetIDText() already at hand (a listing shows it anyway).
+  std::string NameWithIDText(std::string_view id);
   // Name (NameWithIDText when `withId`, else NameText(false)), ", (b. " birth date ", " birth place
   // ")" and ", (d. " death date ", " death place ")"; a piece without date and place is left out,
   // and a date or place alone shows without its comma.
@@ -147,6 +150,9 @@ class WABSIndividual : public WABSCollectionItem {
   void SetUserValue(std::int32_t value) { userValue_ = value; }
 
  private:
+  // NameWithIDText, taking the identifier from `id` when it is given.
+  std::string NameWithKnownID(const std::string_view* id);
+
   std::int32_t userValue_ = 0;
 };
 

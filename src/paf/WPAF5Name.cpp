@@ -17,8 +17,8 @@ constexpr std::size_t kMaxPart = 255;
 // The longest name text a record can give: its length field is signed 16-bit.
 constexpr std::size_t kMaxNameLength = 32767;
 
-std::string Part(std::string_view text) {
-  return std::string(text.substr(0, kMaxPart));
+std::string_view Part(std::string_view text) {
+  return text.substr(0, kMaxPart);
 }
 
 }  // namespace
@@ -47,7 +47,8 @@ WPAF5Name::NameParts WPAF5Name::Parse() const {
   const std::string_view surname = rest.substr(0, secondSlash);
   const std::string_view suffix =
       secondSlash == std::string_view::npos ? std::string_view() : rest.substr(secondSlash + 1);
-  return {TrimBlanks(Part(given)), Part(surname), TrimBlanks(Part(suffix))};
+  return {std::string(TrimmedBlanks(Part(given))), std::string(Part(surname)),
+          std::string(TrimmedBlanks(Part(suffix)))};
 }
 
 }  // namespace kinshelf

@@ -219,11 +219,22 @@ std::unique_ptr<WABSNote> WPAFCollection::Note(std::int32_t firstPiece) const {
   return note;
 }
 
-std::unique_ptr<WDate> WPAFCollection::PackedDate(const PafRecord& structure, std::size_t width) const {
-  if (!structure.AnyNonZero(0, 4)) return nullptr;
+std::optional<WDate> WPAFCollection::ReadPackedDate(const PafRecord& structure, std::size_t width) const {
+  if (!structure.AnyNonZero(0, 4)) return std::nullopt;
   const auto bytes = structure.Bytes(0, width);
   WDate date = width == 6 ? WPafDate::FromPaf34(bytes) : WPafDate::FromPaf5(bytes, &file_);
-  return date.IsValid() ? std::make_unique<WDate>(std::move(date)) : nullptr;
+  if (!date.IsValid()) return std::nullopt;
+  return date;
+}
+
+std::unique_ptr<WDate> WPAFCollection::PackedDate(const PafRecord& structure, std::size_t width) const {
+  std::optional<WDate> date = ReadPackedDate(structure, width);
+  return date ? std::make_unique<WDate>(std::move(*date)) : nullptr;
+}
+
+std::string WPAFCollection::PackedDateText(const PafRecord& structure, std::size_t width) const {
+  const std::optional<WDate> date = ReadPackedDate(structure, width);
+  return date ? date->DisplayText() : std::string();
 }
 
 std::string WPAFCollection::EventPlaceText(const PafRecord& event) const {

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -83,6 +84,8 @@ class WPAFCollection : public WABSCollection {
   // The date of an event or ordinance structure (a packed date of `width` bytes at its start);
   // nullptr when its first four bytes are zero or it holds no date.
   std::unique_ptr<WDate> PackedDate(const PafRecord& structure, std::size_t width) const;
+  // The display text of that date; empty without one. A listing needs no date object for it.
+  std::string PackedDateText(const PafRecord& structure, std::size_t width) const;
   // The place of an event structure: the texts of its place links joined with ", ".
   std::string EventPlaceText(const PafRecord& event) const;
   // The texts of the links at `offsets` in a record, those that are there, joined with ", ".
@@ -107,6 +110,7 @@ class WPAFCollection : public WABSCollection {
                                                          PafRecord record) = 0;
 
  private:
+  std::optional<WDate> ReadPackedDate(const PafRecord& structure, std::size_t width) const;
   // The highest RIN the header gives, but no more than the file's individual records can hold.
   std::int32_t HighestRin() const;
   void RequireNoLostPages() const;

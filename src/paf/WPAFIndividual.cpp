@@ -6,7 +6,6 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "model/ItemTexts.h"
 #include "model/WABSNote.h"
 #include "model/WABSPlace.h"
 #include "paf/CalendarDay.h"
@@ -135,9 +134,7 @@ EventTexts WPAFIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
   if (kind == EventKind::kOther) return WABSIndividual::EventDateAndPlaceText(kind, n);
   const std::optional<PafRecord> structure = VitalStructure(kind);
   if (!structure) return {};
-  const std::unique_ptr<WDate> date =
-      collection_.PackedDate(*structure, collection_.Fields().event.dateWidth);
-  return {DateTextOf(date.get()), WABSPlace::DisplayText(collection_.EventPlaceText(*structure),
+  return {collection_.PackedDateText(*structure, collection_.Fields().event.dateWidth), WABSPlace::DisplayText(collection_.EventPlaceText(*structure),
                                                          collection_.Options().GetBool(opt::PlaceCommas))};
 }
 

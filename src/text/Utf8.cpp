@@ -1,6 +1,9 @@
 // Reading UTF-8 byte strings that may hold bytes which are not UTF-8, and writing code points.
 #include "text/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace kinshelf {
 
 namespace {
@@ -55,6 +58,16 @@ std::size_t DisplayLength(std::string_view text) {
     pos += length == 0 ? 1 : length;
   }
   return count;
+}
+
+std::size_t AsciiPrefixLength(std::string_view text) {
+  std::size_t pos = 0;
+  for (std::uint64_t word; pos + 8 <= text.size(); pos += 8) {
+    std::memcpy(&word, text.data() + pos, sizeof word);
+    if ((word & 0x8080808080808080u) != 0) break;
+  }
+  while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) ++pos;
+  return pos;
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint) {

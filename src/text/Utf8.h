@@ -15,6 +15,10 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos);
 // The code point of a well-formed sequence of that length at `pos`.
 char32_t Utf8CodePoint(std::string_view text, std::size_t pos, std::size_t length);
 
+// The length of the text's leading run of ASCII bytes (below 0x80), read eight bytes at a time:
+// most genealogy text is plain ASCII, which every supported encoding keeps as it is.
+std::size_t AsciiPrefixLength(std::string_view text);
+
 // The number of characters a terminal shows for the text: one per well-formed sequence and one
 // per stray byte.
 std::size_t DisplayLength(std::string_view text);

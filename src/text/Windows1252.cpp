@@ -18,19 +18,18 @@ constexpr std::array<char32_t, 32> kHighControls = {
 }  // namespace
 
 std::string Windows1252ToUtf8(std::string_view text) {
+  std::size_t pos = AsciiPrefixLength(text);
   // Most genealogy text is plain ASCII, which is the same in both.
-  if (std::all_of(text.begin(), text.end(),
-                  [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
-    return std::string(text);
+  if (pos == text.size()) return std::string(text);
   std::string out;
   out.reserve(text.size() + text.size() / 4);
-  for (const char byte : text) {
-    const auto value = static_cast<unsigned char>(byte);
-    if (value < 0x80) {
-      out += byte;
-    } else {
-      AppendUtf8(out, value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
-    }
+  out.append(text.substr(0, pos));
+  while (pos < text.size()) {
+    const auto value = static_cast<unsigned char>(text[pos++]);
+    AppendUtf8(out, value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
+    const std::size_t ascii = AsciiPrefixLength(text.substr(pos));
+    out.append(text.substr(pos, ascii));
+    pos += ascii;
   }
   return out;
 }

@@ -26,6 +26,7 @@ class TextEncodingTest : public testing::TestWithParam<EncodingRow> {};
 TEST_P(TextEncodingTest, UpperCasesAndDisplaysByEncoding) {
   EXPECT_EQ(UpperCaseText(GetParam().text, GetParam().encoding), GetParam().upper);
   EXPECT_EQ(ToDisplayUtf8(GetParam().text, GetParam().encoding), GetParam().display);
+  EXPECT_EQ(ToDisplayUtf8(std::string(GetParam().text), GetParam().encoding), GetParam().display);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -34,6 +35,9 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingRow{"AsciiInAnyEncoding", "smith-jones", TextEncoding::kUtf8, "SMITH-JONES", "smith-jones"},
         EncodingRow{"Windows1252Latin1Letters", "m\xFCller \xE6\xF7\xFF", TextEncoding::kWindows1252,
                     "M\xDCLLER \xC6\xF7\x9F", "müller æ÷ÿ"},
+        EncodingRow{"Windows1252RunsBetweenHighBytes", "\x80long ascii run\xE9\xE8 and more than a word\x9F",
+                    TextEncoding::kWindows1252, "\x80LONG ASCII RUN\xC9\xC8 AND MORE THAN A WORD\x9F",
+                    "€long ascii runéè and more than a wordŸ"},
         EncodingRow{"Windows1252CaronsAndLigature", "\x9A\x9C\x9E\xDF", TextEncoding::kWindows1252,
                     "\x8A\x8C\x8E\xDF", "šœžß"},
         EncodingRow{"Utf8SameLetters", "müller šœž ÿ ß", TextEncoding::kUtf8, "MÜLLER ŠŒŽ Ÿ ß",

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace kinshelf {
 namespace {
@@ -39,6 +40,21 @@ TEST(Utf8Test, CodePointsAndDisplayLength) {
                           "b"),
             4u);
   EXPECT_EQ(Utf8SequenceLength("ab", 2), 0u);
+}
+
+// The leading ASCII run ends at the first byte of 0x80 or above, wherever it falls in an
+// eight-byte word or in the bytes after the last whole word.
+TEST(Utf8Test, AsciiPrefixEndsAtTheFirstHighByte) {
+  const std::string word = "abcdefgh";
+  const std::pair<std::string, std::size_t> rows[] = {
+      {"", 0},
+      {word + word, 16},
+      {"\x80" + word, 0},
+      {"abcdefg\xff" + word, 7},
+      {word + "abc\xe9", 11},
+      {word + "\x7f\x01 \xc3\xa9", 11},
+  };
+  for (const auto& [text, length] : rows) EXPECT_EQ(AsciiPrefixLength(text), length) << text;
 }
 
 struct EncodeCase {

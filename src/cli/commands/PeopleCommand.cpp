@@ -51,8 +51,8 @@ std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::
   for (std::int32_t index = first; index <= last; ++index) {
     const auto person = collection.GetIndividual(index);
     if (person == nullptr) continue;
-    PersonLine line{index, file.Utf8(person->GetIDText()), file.Utf8(person->NameWithIDText()), {}, {}, {},
-                    {}};
+    const std::string id = person->GetIDText();
+    PersonLine line{index, file.Utf8(id), file.Utf8(person->NameWithIDText(id)), {}, {}, {}, {}};
     if (filter && !ContainsFolded(line.name, *filter)) continue;
     EventTexts birth = person->EventDateAndPlaceText(EventKind::kBirth, 1);
     EventTexts death = person->EventDateAndPlaceText(EventKind::kDeath, 1);
