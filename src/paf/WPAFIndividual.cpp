@@ -134,8 +134,9 @@ EventTexts WPAFIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
   if (kind == EventKind::kOther) return WABSIndividual::EventDateAndPlaceText(kind, n);
   const std::optional<PafRecord> structure = VitalStructure(kind);
   if (!structure) return {};
-  return {collection_.PackedDateText(*structure, collection_.Fields().event.dateWidth), WABSPlace::DisplayText(collection_.EventPlaceText(*structure),
-                                                         collection_.Options().GetBool(opt::PlaceCommas))};
+  return {collection_.PackedDateText(*structure, collection_.Fields().event.dateWidth),
+          WABSPlace::DisplayText(collection_.EventPlaceText(*structure),
+                                 collection_.Options().GetBool(opt::PlaceCommas))};
 }
 
 std::unique_ptr<WABSVitEvent> WPAFIndividual::MakeOtherEvent(const PafRecord& record) const {
