@@ -36,12 +36,16 @@ void WGEDIndIndex::ReserveSummaries() {
   Summary(1);
   // Pages first read as zeros and then written are copied under a flush of every core's address
   // cache; with several threads at work that flush interrupts them all, so the pages are made
-  // writable now, while one thread runs.
+  // writable now, while one thread runs. Huge pages, where the system gives them, make that a few
+  // dozen faults instead of one per 4 KiB page (fourteen thousand for a million individuals).
   const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
   const auto start = reinterpret_cast<std::uintptr_t>(summaries_.get());
   const std::uintptr_t first = (start + page - 1) / page * page;
   const std::uintptr_t end = start + sizeof(IndividualSummary) * static_cast<std::size_t>(summaryCount_);
-  if (end > first) madvise(reinterpret_cast<void*>(first), (end - first) / page * page, MADV_POPULATE_WRITE);
+  if (end <= first) return;
+  const std::uintptr_t length = (end - first) / page * page;
+  madvise(reinterpret_cast<void*>(first), length, MADV_HUGEPAGE);
+  madvise(reinterpret_cast<void*>(first), length, MADV_POPULATE_WRITE);
 }
 
 IndividualSummary& WGEDIndIndex::Summary(std::int32_t index) {
