@@ -41,10 +41,20 @@ def measure(command, env):
 def timed(command, env, warmup, runs):
     """Warm-up runs (the page cache, and on a virtual machine the memory it hands back and takes
     again), then the median wall time and the largest peak of `runs` runs."""
+    return timed_in_turns([command], env, warmup, runs)[0]
+
+
+def timed_in_turns(commands, env, warmup, runs):
+    """`timed` for several commands (the same work by different builds, say) run in turns, so that
+    a noisy spell of the machine falls on each of them alike: a (median, peak) pair per command."""
     for _ in range(warmup):
-        measure(command, env)
-    results = [measure(command, env) for _ in range(runs)]
-    return statistics.median(s for s, _ in results), max(m for _, m in results)
+        for command in commands:
+            measure(command, env)
+    results = [[] for _ in commands]
+    for _ in range(runs):
+        for command, found in zip(commands, results):
+            found.append(measure(command, env))
+    return [(statistics.median(s for s, _ in found), max(m for _, m in found)) for found in results]
 
 
 def generated(generator, size, path):

@@ -9,13 +9,15 @@ Usage: bench/reader_bench.py [--kinshelf build-bench/kinshelf] [--baseline OLD_K
 Files come from ../shared/bench/gen_gedcom.py and bench/gen_paf5.py into the data folder (kept out of
 the repository), made the first time. Every command runs --warmup times, then --runs times; the
 median wall time and the largest peak resident memory are printed, then the ratios the readers aim
-at: show within 6 x wc -l with a peak of at most 1.3 x the file, people within 3 x show with a peak of
+at. With --baseline, the two builds run each command in turns, so that a noisy spell of the machine
+does not favour one of them. The aims: show within 6 x wc -l with a peak of at most 1.3 x the file, people within 3 x show with a peak of
 at most 1.5 x the file, person and family within 1.2 x show.
 """
 
 import os
 
-from bench_process import GEDCOM_GENERATOR, PAF_GENERATOR, generated, isolated_env, reader_arguments, timed
+from bench_process import (GEDCOM_GENERATOR, PAF_GENERATOR, generated, isolated_env, reader_arguments, timed,
+                           timed_in_turns)
 
 
 def commands(kinshelf, path):
@@ -52,18 +54,25 @@ def main():
             for tool, command in tools:
                 passes[tool] = timed(command, env, args.warmup, args.runs)[0]
                 print(f"{line}  {tool:<12} {passes[tool]:8.3f} s")
-            for build, kinshelf in builds:
-                figures = {}
-                for what, command in commands(kinshelf, path):
-                    figures[what] = timed(command, env, args.warmup, args.runs)
-                    wall, peak = figures[what]
+            figures = {build: {} for build, _ in builds}
+            # Each row holds the same command of every build.
+            for row in zip(*(commands(kinshelf, path) for _, kinshelf in builds)):
+                what = row[0][0]
+                timings = timed_in_turns([command for _, command in row], env, args.warmup, args.runs)
+                for (build, _), (wall, peak) in zip(builds, timings):
+                    figures[build][what] = (wall, peak)
                     print(f"{line}  {what:<12} {wall:8.3f} s  {peak:8.1f} MB peak  ({build})")
-                show, show_peak = figures["show"]
-                people, people_peak = figures["people json"]
-                print(f"{line}  ratios ({build}): show {show / passes['wc -l']:.1f} x wc -l, "
-                      f"show peak {show_peak / megabytes:.2f} x file, people {people / show:.1f} x show, "
-                      f"people peak {people_peak / megabytes:.2f} x file, "
-                      f"person {figures['person'][0] / show:.2f} x show, family {figures['family'][0] / show:.2f} x show")
+            for build, _ in builds:
+                print_ratios(line, build, figures[build], passes["wc -l"], megabytes)
+
+
+def print_ratios(line, build, figures, wc, megabytes):
+    show, show_peak = figures["show"]
+    people, people_peak = figures["people json"]
+    print(f"{line}  ratios ({build}): show {show / wc:.1f} x wc -l, "
+          f"show peak {show_peak / megabytes:.2f} x file, people {people / show:.1f} x show, "
+          f"people peak {people_peak / megabytes:.2f} x file, "
+          f"person {figures['person'][0] / show:.2f} x show, family {figures['family'][0] / show:.2f} x show")
 
 
 if __name__ == "__main__":
