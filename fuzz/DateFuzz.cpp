@@ -1,5 +1,5 @@
 // Fuzz target: read the bytes as a date phrase, use every getter, and check what must always hold of
-// comparisons and differences against fixed dates.
+// comparisons and differences against fixed dates, and of the shortcut that shows simple phrases.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -42,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(date.StoredText().size() <= 5 * text.size() || text == "TODAY");
   UseEveryGetter(date);
   Check(date.Compare(nullptr) == -2);
+  // The listing's shortcut shows what the date read from a converted text shows.
+  if (text != "TODAY")
+    Check(WDate::ConvertedDisplayText(text) == WDate::FromConvertedText(text).DisplayText());
   if (!date.IsValid()) return 0;
   Check(date.Compare(&date) == 0);
   static const WDate kFixed[] = {WDate("ABT 1850"), WDate("1 JAN 1900"), WDate("BET 1900 AND 1905"),

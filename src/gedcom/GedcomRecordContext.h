@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,10 +68,10 @@ class GedcomRecordContext {
   void ReadDate(std::unique_ptr<WDate>& date, const char* line) const {
     text_.ReadDate(date, line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
   }
-  // The same date as a value, for a reader that keeps it no longer than a call; nothing without
-  // a DATE line.
-  std::optional<WDate> DateAt(const char* line) const {
-    return text_.DateAt(line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
+  // The display text of that date, for a listing that needs no date object; empty without a DATE
+  // line.
+  std::string DateTextAt(const char* line) const {
+    return text_.DateTextAt(line, collection_.CharacterSet() == gedcom::kCharSetAnsel);
   }
 
   // The number of records of a category; 0 before Load.

@@ -128,10 +128,12 @@ void WGEDIndividual::FillSummary() {
   const char* end = context_.Text().TextEnd();
   ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
     if (*line != '1') return true;
-    const char* value = ValueStart(line, end);
+    const std::uint32_t word = LineTag(line, end);
+    // Only the AFN and SEX lines need to know where their values start.
+    const bool valued = word == tag::kAfnSpace || word == tag::kSexSpace;
+    const char* value = valued ? ValueStart(line, end) : line;
     const auto relative = static_cast<std::uint64_t>(value - record_);
     if (relative > std::numeric_limits<std::uint32_t>::max()) return true;
-    const std::uint32_t word = LineTag(line, end);
     // Only a SEX line needs its value looked at while the summary is filled.
     const std::string_view sex = word == tag::kSexSpace ? TrimmedValueView(value, end) : std::string_view();
     TakeSummaryLine(summary_, word, static_cast<std::uint32_t>(line - record_),
@@ -246,7 +248,7 @@ EventTexts WGEDIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
     return true;
   });
   EventTexts texts;
-  if (const std::optional<WDate> date = context_.DateAt(dateLine)) texts.date = date->DisplayText();
+  texts.date = context_.DateTextAt(dateLine);
   if (placeLine != nullptr) {
     texts.place = WABSPlace::DisplayText(context_.ConvertText(ValueAfterTag(placeLine, end)),
                                          context_.Collection().Options().GetBool(opt::PlaceCommas));

@@ -106,6 +106,15 @@ std::optional<WDate> WGEDTextMMF::DateAt(const char* line, bool ansel) const {
   return ansel ? WDate(value) : WDate::FromConvertedText(value);
 }
 
+std::string WGEDTextMMF::DateTextAt(const char* line, bool ansel) const {
+  if (ansel) {
+    const std::optional<WDate> date = DateAt(line, true);
+    return date ? date->DisplayText() : std::string();
+  }
+  if (line == nullptr || LineTag(line, TextEnd()) != tag::kDate) return std::string();
+  return WDate::ConvertedDisplayText(TrimmedValueView(ValueStart(line, TextEnd()), TextEnd()));
+}
+
 std::vector<std::string> WGEDTextMMF::GetMultiLineValue(const char* pos) const {
   std::vector<std::string> items;
   if (pos == nullptr) return items;

@@ -40,6 +40,8 @@ class WGEDTextMMF : public WTextMMF {
   void ReadDate(std::unique_ptr<WDate>& date, const char* line, bool ansel) const;
   // The date of the DATE line at `line` as ReadDate reads it; nothing for another line or nullptr.
   std::optional<WDate> DateAt(const char* line, bool ansel) const;
+  // The display text of that date; empty without one.
+  std::string DateTextAt(const char* line, bool ansel) const;
   // A value with its continuation lines: item 0 is the value after the token at pos (a line's tag)
   // and the one space or TAB after it; each following CONC line appends its value to the last item,
   // each CONT line adds an item (CR LF when its value is empty); any other line ends the list. Each

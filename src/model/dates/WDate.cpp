@@ -172,6 +172,18 @@ WDate WDate::FromConvertedText(std::string_view text) {
   return date;
 }
 
+std::string WDate::ConvertedDisplayText(std::string_view text) {
+  if (!text.empty() && text != kToday) {
+    // What DisplayText shows for such a phrase: it has one part, without BC or a dual year.
+    if (const std::optional<DatePhrase> simple = InterpretSimpleDate(platform::UpperAsciiText(text))) {
+      std::string shown(QualifierPrefix(simple->qualifier));
+      AppendPartText(shown, simple->first);
+      return shown;
+    }
+  }
+  return FromConvertedText(text).DisplayText();
+}
+
 void WDate::Parse(std::string_view text, bool fromAnsel) {
   text_ = platform::UpperAsciiText(text);
   if (fromAnsel) text_ = AnselToUtf8(text_);

@@ -38,6 +38,9 @@ class WDate {
   // The same for a text already in its file's own encoding (a GEDCOM file in UTF-8 or ANSI): upper-cased
   // but not converted from ANSEL, whose table would garble its letters.
   static WDate FromConvertedText(std::string_view text);
+  // FromConvertedText(text).DisplayText(). A simple phrase ("[keyword] [[day] month] year") is shown
+  // without making the date: a listing shows one for most of its lines.
+  static std::string ConvertedDisplayText(std::string_view text);
 
   // A date with the given parts, text and flags, for dates decoded from binary forms. The date is not
   // empty; with textOnly it shows and compares as text.

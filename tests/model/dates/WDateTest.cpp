@@ -41,6 +41,14 @@ TEST_P(WDatePhraseTest, ReadsAndShows) {
   EXPECT_EQ(date.Year(), row.year);
 }
 
+// A listing's shortcut for simple phrases shows what the date read from the same text shows.
+TEST_P(WDatePhraseTest, ConvertedTextShowsAsItsDate) {
+  const char* text = GetParam().text;
+  EXPECT_EQ(WDate::ConvertedDisplayText(text), WDate::FromConvertedText(text).DisplayText());
+  const std::string lower = "abt " + std::string(text);
+  EXPECT_EQ(WDate::ConvertedDisplayText(lower), WDate::FromConvertedText(lower).DisplayText());
+}
+
 std::string Label(const testing::TestParamInfo<PhraseRow>& info) {
   return info.param.label;
 }
@@ -63,7 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         PhraseRow{"ThreeLetterMonthWithDotIsText", "SEP. 1900", "SEP. 1900", false, 0, 0, 0, 0, 0},
         PhraseRow{"JulianEscape", "@#DJULIAN@ 3 MAR 1700", "3 Mar 1700", true, 0, 1, 3, 3, 1700},
         PhraseRow{"UnknownWordIsText", "FOO 1900", "FOO 1900", false, 0, 0, 0, 0, 0},
-        PhraseRow{"LowerCaseTodayIsText", "today", "today", false, 0, 0, 0, 0, 0}),
+        PhraseRow{"LowerCaseTodayIsText", "today", "today", false, 0, 0, 0, 0, 0},
+        PhraseRow{"LowerCaseSimpleDate", "int 3 feb 1900", "3 Feb 1900", true, 10, 0, 3, 2, 1900},
+        PhraseRow{"SimpleDateOfTwoWords", "DEC 1900", "Dec 1900", true, 0, 0, 0, 12, 1900}),
     Label);
 
 INSTANTIATE_TEST_SUITE_P(
