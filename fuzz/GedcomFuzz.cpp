@@ -1,7 +1,7 @@
 // Fuzz target: write the input to a file (the reader maps files), load it as a GEDCOM collection,
 // read the links of a few records before the link pass, order the spouse families, and walk every
 // individual, family, note, source and repository through every getter. Nothing may fault or read
-// past the mapping, whatever the bytes.
+// past the mapping, whatever the bytes, and a listing's event texts must be the events' own.
 #include <unistd.h>
 
 #include <cstddef>
@@ -71,6 +71,18 @@ void Walk(WABSEvent* event) {
   event->NoteText();
 }
 
+// A listing reads an event's date and place from its lines: they must be what the event shows.
+void CheckListingTexts(WABSIndividual& individual, const WOptions& options) {
+  for (const EventKind kind : {EventKind::kBirth, EventKind::kDeath}) {
+    const EventTexts texts = individual.EventDateAndPlaceText(kind, 1);
+    const std::unique_ptr<WABSVitEvent> event = individual.GetEvent(kind, 1);
+    const bool same = event != nullptr
+                          ? texts.date == event->DateText() && texts.place == event->PlaceText(options)
+                          : texts.date.empty() && texts.place.empty();
+    if (!same) __builtin_trap();
+  }
+}
+
 void WalkIndividual(WGEDCollection& collection, std::int32_t index) {
   const std::unique_ptr<WABSIndividual> individual = collection.GetIndividual(index);
   if (individual == nullptr) return;
@@ -98,6 +110,7 @@ void WalkIndividual(WGEDCollection& collection, std::int32_t index) {
        {EventKind::kLdsBaptism, EventKind::kLdsEndowment, EventKind::kLdsSealingToParents}) {
     Walk(individual->GetLDSEvent(kind).get());
   }
+  CheckListingTexts(*individual, collection.Options());
   individual->GetParentFamilyEx(1);
   WalkCitations(*individual, individual->CitationCount());
   individual->NoteText();
