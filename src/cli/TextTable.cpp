@@ -63,6 +63,16 @@ void TextTable::Reserve(std::size_t rows, std::size_t bytes) {
   block.cellWidths.reserve(block.cellWidths.size() + rows * headers_.size());
 }
 
+void TextTable::ReserveLike(const TextTable& sample, std::size_t rows) {
+  std::size_t sampleRows = 0;
+  std::size_t sampleBytes = 0;
+  for (const Block& block : sample.blocks_) {
+    sampleRows += block.cellWidths.size() / headers_.size();
+    sampleBytes += block.cells.size();
+  }
+  if (sampleRows > 0) Reserve(rows, sampleBytes / sampleRows * rows + sampleBytes / 8 * rows / sampleRows);
+}
+
 TextTable::Block& TextTable::OpenBlock() {
   if (blocks_.empty() || blocks_.back().cells.size() > kBlockBytes) blocks_.emplace_back();
   return blocks_.back();
@@ -75,29 +85,35 @@ void TextTable::AddCells(std::span<const std::string_view> cells) {
     const std::size_t limit = column + 1 == columns ? kLastCellLimit : kCellLimit;
     const std::string_view cell = column < cells.size() ? cells[column] : std::string_view();
     const CellBytes bytes = cell.size() <= limit ? Classify(cell) : CellBytes{false, false};
+    std::size_t width;
     if (bytes.shownAsIs) {
       // No longer in characters than in bytes, and nothing to make visible.
-      block.cells += cell;
-      block.cellWidths.push_back(
-          static_cast<std::uint32_t>(bytes.plainAscii ? cell.size() : DisplayLength(cell)));
+      block.cells.insert(block.cells.end(), cell.begin(), cell.end());
+      width = bytes.plainAscii ? cell.size() : DisplayLength(cell);
     } else {
       const std::string shown = ShortenedAtEnd(TerminalText(std::string(cell)), limit);
-      block.cells += shown;
-      block.cellWidths.push_back(static_cast<std::uint32_t>(DisplayLength(shown)));
+      block.cells.insert(block.cells.end(), shown.begin(), shown.end());
+      width = DisplayLength(shown);
     }
+    block.cellWidths.push_back(static_cast<std::uint32_t>(width));
     block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.size()));
   }
 }
 
-void TextTable::AddRows(TextTable&& rows) {
-  for (Block& block : rows.blocks_) blocks_.push_back(std::move(block));
-  rows.blocks_.clear();
+void TextTable::AddRows(const TextTable& rows) {
+  for (const Block& from : rows.blocks_) {
+    Block& block = OpenBlock();
+    const auto offset = static_cast<std::uint32_t>(block.cells.size());
+    block.cells.insert(block.cells.end(), from.cells.begin(), from.cells.end());
+    for (const std::uint32_t end : from.cellEnds) block.cellEnds.push_back(offset + end);
+    block.cellWidths.insert(block.cellWidths.end(), from.cellWidths.begin(), from.cellWidths.end());
+  }
 }
 
 std::string_view TextTable::Block::CellText(std::size_t first, std::size_t column) const {
   const std::size_t cell = first + column;
   const std::size_t begin = cell == 0 ? 0 : cellEnds[cell - 1];
-  return std::string_view(cells).substr(begin, cellEnds[cell] - begin);
+  return std::string_view(cells.data() + begin, cellEnds[cell] - begin);
 }
 
 // `cell(column)` gives a cell's text and display width.
@@ -105,14 +121,19 @@ template <typename Cell>
 void TextTable::WriteRow(std::string& out, std::size_t columns, Cell&& cell,
                          const std::vector<std::size_t>& widths) const {
   const std::size_t start = out.size();
+  // Blanks are written only once a text follows them, since the line ends without blanks.
+  std::size_t blanks = 0;
   for (std::size_t column = 0; column < columns; ++column) {
-    const bool last = column + 1 == columns;
     const auto [text, width] = cell(column);
     const std::size_t padding = widths[column] - width;
-    if (alignments_[column] == Align::kRight) out.append(padding, ' ');
-    out += text;
-    if (!last && alignments_[column] == Align::kLeft) out.append(padding, ' ');
-    if (!last) out += "  ";
+    const bool right = alignments_[column] == Align::kRight;
+    if (right) blanks += padding;
+    if (!text.empty()) {
+      out.append(blanks, ' ');
+      out += text;
+      blanks = 0;
+    }
+    if (column + 1 < columns) blanks += (right ? 0 : padding) + 2;
   }
   while (out.size() > start && out.back() == ' ') out.pop_back();
   out += '\n';
@@ -140,26 +161,39 @@ void TextTable::Write(std::ostream& out) const {
       },
       widths);
   out << line;
-  // Blocks are laid out on every core and written in order; each goes out in one write.
+  // Runs of rows are laid out on every core and written in order; each goes out in one write.
   std::size_t lineBytes = 1;
   for (const std::size_t width : widths) lineBytes += width + 2;
-  const auto layOut = [this, columns, lineBytes, &widths](std::size_t index) {
-    const Block& block = blocks_[index];
+  const std::vector<RowRun> runs = RowRuns();
+  const auto layOut = [this, columns, lineBytes, &widths, &runs](std::size_t index) {
+    const RowRun& run = runs[index];
     std::string text;
-    text.reserve(block.cellWidths.size() / columns * lineBytes);
-    for (std::size_t first = 0; first < block.cellWidths.size(); first += columns) {
+    text.reserve((run.end - run.first) * lineBytes);
+    for (std::size_t row = run.first; row < run.end; ++row) {
       WriteRow(
           text, columns,
-          [&block, first](std::size_t column) {
-            return std::pair<std::string_view, std::size_t>(block.CellText(first, column),
-                                                            block.cellWidths[first + column]);
+          [&run, first = row * columns](std::size_t column) {
+            return std::pair<std::string_view, std::size_t>(run.block->CellText(first, column),
+                                                            run.block->cellWidths[first + column]);
           },
           widths);
     }
     return text;
   };
-  platform::OrderedChunks<std::string>::Run(blocks_.size(), std::thread::hardware_concurrency(), layOut,
+  platform::OrderedChunks<std::string>::Run(runs.size(), std::thread::hardware_concurrency(), layOut,
                                             [&out](std::string&& text) { out << text; });
+}
+
+std::vector<TextTable::RowRun> TextTable::RowRuns() const {
+  // Small enough that a run's text stays in the heap's reused memory.
+  constexpr std::size_t kRunRows = 2048;
+  std::vector<RowRun> runs;
+  for (const Block& block : blocks_) {
+    const std::size_t rows = block.cellWidths.size() / headers_.size();
+    for (std::size_t first = 0; first < rows; first += kRunRows)
+      runs.push_back({&block, first, std::min(rows, first + kRunRows)});
+  }
+  return runs;
 }
 
 }  // namespace kinshelf::cli

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/LargeBlocks.h"
+
 namespace kinshelf::cli {
 
 class TextTable {
@@ -29,19 +31,24 @@ class TextTable {
   void AddRow(const std::vector<std::string>& cells);
   // Makes room for `rows` more rows of about `bytes` bytes of text in all.
   void Reserve(std::size_t rows, std::size_t bytes);
-  // Takes over the rows of a table with the same columns, made apart (on another thread, say).
-  void AddRows(TextTable&& rows);
+  // Makes room for `rows` more rows of about the size of the rows of `sample`.
+  void ReserveLike(const TextTable& sample, std::size_t rows);
+  // Adds the rows of a table with the same columns, made apart (on another thread, say).
+  void AddRows(const TextTable& rows);
   // Writes the header, a rule of dashes, and every row; the last column is never padded.
   void Write(std::ostream& out) const;
 
  private:
   // Rows' shown cells one after the other in one text (a million rows of small strings would cost
-  // more in their own allocations than in their bytes), with each cell's end and width. Rows added
-  // one by one go to the last block; rows taken over keep their blocks, so nothing large is copied.
+  // more in their own allocations than in their bytes), with each cell's end and width. Rows go to
+  // the last block, whose large buffers are kept in huge pages: a table of a million rows is written
+  // once and read once, and page by page its memory would cost more than its text.
+  template <typename T>
+  using Buffer = std::vector<T, platform::LargeBlockAllocator<T>>;
   struct Block {
-    std::string cells;
-    std::vector<std::uint32_t> cellEnds;
-    std::vector<std::uint32_t> cellWidths;
+    Buffer<char> cells;
+    Buffer<std::uint32_t> cellEnds;
+    Buffer<std::uint32_t> cellWidths;
 
     // Cell `column` of a row whose first cell is cell number `first` of the block.
     std::string_view CellText(std::size_t first, std::size_t column) const;
@@ -51,6 +58,13 @@ class TextTable {
 
   void AddCells(std::span<const std::string_view> cells);
   Block& OpenBlock();
+  // The rows of the table cut into runs that can be laid out apart: a block and its rows [first, end).
+  struct RowRun {
+    const Block* block;
+    std::size_t first;
+    std::size_t end;
+  };
+  std::vector<RowRun> RowRuns() const;
   // Appends a row's line to `out`.
   template <typename Cell>
   void WriteRow(std::string& out, std::size_t columns, Cell&& cell,

@@ -92,7 +92,7 @@ TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
     single.AddRow(rows[i]);
     part.AddRow(rows[i]);
   }
-  whole.AddRows(std::move(part));
+  whole.AddRows(part);
   whole.AddRow({"4", "last"});
   single.AddRow({"4", "last"});
   std::ostringstream expected;
@@ -100,6 +100,35 @@ TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
   single.Write(expected);
   whole.Write(actual);
   EXPECT_EQ(actual.str(), expected.str());
+}
+
+// A table of many rows, added in parts as the people listing adds them, keeps every row once and in
+// order: its buffers outgrow the heap's blocks and its rows are laid out in several runs.
+TEST(TextTableTest, ManyRowsAddedInPartsComeOutInOrder) {
+  constexpr std::size_t kRows = 100000;
+  constexpr std::size_t kPartRows = 3000;
+  const auto name = [](std::size_t row) {
+    return "person " + std::to_string(row) + std::string(row % 50, 'x');
+  };
+  TextTable table({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+  for (std::size_t first = 0; first < kRows; first += kPartRows) {
+    TextTable part({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+    for (std::size_t row = first; row < std::min(kRows, first + kPartRows); ++row)
+      part.AddRow({std::to_string(row), name(row)});
+    table.AddRows(part);
+  }
+  std::ostringstream out;
+  table.Write(out);
+  std::istringstream lines(out.str());
+  std::string line;
+  std::getline(lines, line);
+  std::getline(lines, line);
+  std::size_t row = 0;
+  for (; std::getline(lines, line); ++row) {
+    const std::string index = std::to_string(row);
+    ASSERT_EQ(line, std::string(5 - index.size(), ' ') + index + "  " + name(row)) << row;
+  }
+  EXPECT_EQ(row, kRows);
 }
 
 }  // namespace

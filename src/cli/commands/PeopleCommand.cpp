@@ -3,6 +3,7 @@
 #include <charconv>
 #include <iterator>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "catalog/CatalogSession.h"
@@ -216,7 +217,13 @@ TextTable TableRows(const std::vector<PersonLine>& lines) {
 // The text table needs every line before it can size its columns.
 void WriteText(GenealogyFile& file, const Filter& filter, std::ostream& out) {
   TextTable table = EmptyTable();
-  ForEachChunk(file, filter, TableRows, [&table](TextTable&& rows) { table.AddRows(std::move(rows)); });
+  bool first = true;
+  ForEachChunk(file, filter, TableRows, [&](const TextTable& rows) {
+    // The first chunk's rows tell about how much room all of them need.
+    if (std::exchange(first, false))
+      table.ReserveLike(rows, static_cast<std::size_t>(file.Collection().IndividualCount()));
+    table.AddRows(rows);
+  });
   table.Write(out);
 }
 

@@ -1,0 +1,45 @@
+// Large blocks in mappings of their own, aligned and advised for huge pages.
+#include "platform/LargeBlocks.h"
+
+#include <sys/mman.h>
+
+#include <cstdint>
+
+namespace kinshelf::platform {
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+std::size_t MappedBytes(std::size_t bytes) {
+  return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+}
+
+}  // namespace
+
+void* AllocateBlock(std::size_t bytes) {
+  if (bytes < kLargeBlockBytes) return ::operator new(bytes);
+  const std::size_t length = MappedBytes(bytes);
+  if (length < bytes || length + kHugePage < length) throw std::bad_alloc();
+  // One huge page more than needed, so that a whole number of them starts on a huge page's
+  // boundary; the bytes before and after are given back.
+  void* mapped =
+      mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) throw std::bad_alloc();
+  const auto start = reinterpret_cast<std::uintptr_t>(mapped);
+  const std::uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
+  if (aligned > start) munmap(mapped, aligned - start);
+  const std::uintptr_t tail = aligned + length;
+  munmap(reinterpret_cast<void*>(tail), start + length + kHugePage - tail);
+  auto* block = reinterpret_cast<void*>(aligned);
+  madvise(block, length, MADV_HUGEPAGE);
+  return block;
+}
+
+void FreeBlock(void* block, std::size_t bytes) noexcept {
+  if (block == nullptr) return;
+  if (bytes < kLargeBlockBytes) return ::operator delete(block);
+  munmap(block, MappedBytes(bytes));
+}
+
+}  // namespace kinshelf::platform

@@ -1,0 +1,40 @@
+// Memory for large arrays that a command fills once and keeps to its end. Every fresh 4 KiB page
+// costs a fault, and on a virtual machine a fault can cost more than the bytes it maps; in huge
+// pages, where the system gives them, a block costs one fault per 2 MiB.
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <new>
+
+namespace kinshelf::platform {
+
+// Blocks of at least this many bytes get mappings of their own; smaller ones come from the heap,
+// where freed memory is used again at no cost.
+inline constexpr std::size_t kLargeBlockBytes = std::size_t{4} << 20;
+
+// A block of `bytes` bytes, aligned for any type; throws std::bad_alloc when there is no memory.
+void* AllocateBlock(std::size_t bytes);
+// Frees a block from AllocateBlock with the same size.
+void FreeBlock(void* block, std::size_t bytes) noexcept;
+
+// An allocator for standard containers whose large buffers come from AllocateBlock.
+template <typename T>
+class LargeBlockAllocator {
+ public:
+  using value_type = T;
+
+  LargeBlockAllocator() = default;
+  template <typename U>
+  LargeBlockAllocator(const LargeBlockAllocator<U>&) noexcept {}
+
+  T* allocate(std::size_t count) {
+    if (count > std::numeric_limits<std::size_t>::max() / sizeof(T)) throw std::bad_array_new_length();
+    return static_cast<T*>(AllocateBlock(count * sizeof(T)));
+  }
+  void deallocate(T* block, std::size_t count) noexcept { FreeBlock(block, count * sizeof(T)); }
+
+  friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) { return true; }
+};
+
+}  // namespace kinshelf::platform
