@@ -95,7 +95,7 @@ void TextTable::AddCells(std::span<const std::string_view> cells) {
       block.cells.insert(block.cells.end(), shown.begin(), shown.end());
       width = DisplayLength(shown);
     }
-    block.cellWidths.push_back(static_cast<std::uint32_t>(width));
+    block.cellWidths.push_back(static_cast<std::uint8_t>(width));
     block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.size()));
   }
 }

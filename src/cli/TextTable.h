@@ -22,6 +22,7 @@ class TextTable {
   // cells there stay short; the last column pads no row and gets room for whole paths.
   static constexpr std::size_t kCellLimit = 60;
   static constexpr std::size_t kLastCellLimit = 250;
+  static_assert(kLastCellLimit <= UINT8_MAX);
 
   // The header row, one alignment per column.
   TextTable(std::vector<std::string> headers, std::vector<Align> alignments);
@@ -48,7 +49,8 @@ class TextTable {
   struct Block {
     Buffer<char> cells;
     Buffer<std::uint32_t> cellEnds;
-    Buffer<std::uint32_t> cellWidths;
+    // A shown cell is at most kLastCellLimit characters wide.
+    Buffer<std::uint8_t> cellWidths;
 
     // Cell `column` of a row whose first cell is cell number `first` of the block.
     std::string_view CellText(std::size_t first, std::size_t column) const;
