@@ -114,6 +114,11 @@ std::string WGEDName::GetSuffix() {
   return *suffix_;
 }
 
+NameParts WGEDName::GetParts() {
+  return {context_.ConvertText(Value(prefixLine_)), context_.ConvertText(GivenNames()),
+          context_.ConvertText(Surname()), context_.ConvertText(Suffix())};
+}
+
 std::unique_ptr<WABSCitation> WGEDName::GetCitation(std::int32_t n) {
   return WGEDCitation::At(context_, citations_, n);
 }

@@ -31,6 +31,8 @@ class WGEDName : public WABSName {
   // The NSFX value; without one, what follows the second '/' of the NAME value, trimmed, unless the
   // name starts with its surname (then that text is the given names).
   std::string GetSuffix() override;
+  // The parts converted once each, for a listing that reads every name once.
+  NameParts GetParts() override;
   std::unique_ptr<WABSCitation> GetCitation(std::int32_t n) override;
   std::unique_ptr<WABSNote> GetNote() override;
 

@@ -54,19 +54,24 @@ std::string WABSIndividual::NameText(bool withAffixes) {
   if (name == nullptr) return std::string();
   const WOptions& options = Collection().Options();
   const bool affixes = withAffixes && options.GetBool(opt::PreSuf);
-  std::string surname = name->GetSurname();
-  if (options.GetBool(opt::NameUpper)) surname = UpperCaseText(surname, Collection().Encoding());
-  if (options.GetBool(opt::NameSlash)) surname.insert(0, 1, '/').push_back('/');
+  const bool slashes = options.GetBool(opt::NameSlash);
+  NameParts parts = name->GetParts();
+  if (options.GetBool(opt::NameUpper)) parts.surname = UpperCaseText(parts.surname, Collection().Encoding());
   std::string text;
-  const auto add = [&text](const std::string& part) {
-    if (part.empty()) return;
+  text.reserve(parts.prefix.size() + parts.givenNames.size() + parts.surname.size() + parts.suffix.size() +
+               8);
+  // A surname between slashes is written even when empty, as "//".
+  const auto add = [&text](const std::string& part, bool betweenSlashes) {
+    if (part.empty() && !betweenSlashes) return;
     if (!text.empty()) text += ' ';
+    if (betweenSlashes) text += '/';
     text += part;
+    if (betweenSlashes) text += '/';
   };
-  if (affixes) add(name->GetPrefix());
-  add(name->GetGivenNames());
-  add(surname);
-  if (affixes) add(name->GetSuffix());
+  if (affixes) add(parts.prefix, false);
+  add(parts.givenNames, false);
+  add(parts.surname, slashes);
+  if (affixes) add(parts.suffix, false);
   return text;
 }
 

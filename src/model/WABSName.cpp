@@ -12,6 +12,10 @@ std::string WABSName::CitationsText() {
   return CitationListText(CitationCount(), [this](std::int32_t n) { return GetCitation(n); });
 }
 
+NameParts WABSName::GetParts() {
+  return {GetPrefix(), GetGivenNames(), GetSurname(), GetSuffix()};
+}
+
 std::string WABSName::NoteText() {
   return NoteTextOf(GetNote().get());
 }

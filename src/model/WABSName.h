@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "model/NameParts.h"
+
 namespace kinshelf {
 
 class WABSCitation;
@@ -34,6 +36,9 @@ class WABSName {
   std::string CitationsText();
   // The note's lines joined with "\r\n"; empty without a note.
   std::string NoteText();
+  // The four parts at once, as the four getters give them; readers that read them together
+  // override it.
+  virtual NameParts GetParts();
 
  protected:
   void SetCitationCount(std::int32_t count) { citationCount_ = count; }

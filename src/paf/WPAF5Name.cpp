@@ -23,16 +23,16 @@ std::string_view Part(std::string_view text) {
 
 }  // namespace
 
-const WPAF5Name::NameParts& WPAF5Name::Parts() {
+const NameParts& WPAF5Name::Parts() {
   if (!parts_) parts_ = Parse();
   return *parts_;
 }
 
-WPAF5Name::NameParts WPAF5Name::Parse() const {
+NameParts WPAF5Name::Parse() const {
   if (!PafRecord::IsLink(firstText_)) return {};
   const PafRecord record = collection_.RecordAt(firstText_, paf::kIndividualTextStart + kMaxNameLength);
   if (!record.Exists()) return {};
-  if (record.Byte(paf::kIndividualTextKind) != paf::kNameText) return {"<Unknown>", {}, {}};
+  if (record.Byte(paf::kIndividualTextKind) != paf::kNameText) return {{}, "<Unknown>", {}, {}};
   const auto length = static_cast<std::int16_t>(record.Word(paf::kIndividualTextLength));
   const std::size_t stored =
       record.Size() > paf::kIndividualTextStart ? record.Size() - paf::kIndividualTextStart : 0;
@@ -47,7 +47,9 @@ WPAF5Name::NameParts WPAF5Name::Parse() const {
   const std::string_view surname = rest.substr(0, secondSlash);
   const std::string_view suffix =
       secondSlash == std::string_view::npos ? std::string_view() : rest.substr(secondSlash + 1);
-  return {std::string(TrimmedBlanks(Part(given))), std::string(Part(surname)),
+  return {{},
+          std::string(TrimmedBlanks(Part(given))),
+          std::string(Part(surname)),
           std::string(TrimmedBlanks(Part(suffix)))};
 }
 

@@ -29,14 +29,11 @@ class WPAF5Name final : public WABSName {
   // After the second slash, trimmed.
   std::string GetSuffix() override { return Parts().suffix; }
   // PAF keeps no citations or note on a name.
+  NameParts GetParts() override { return parts_ ? *parts_ : Parse(); }
   std::unique_ptr<WABSCitation> GetCitation(std::int32_t /*n*/) override { return nullptr; }
   std::unique_ptr<WABSNote> GetNote() override { return nullptr; }
 
  private:
-  struct NameParts {
-    std::string givenNames, surname, suffix;
-  };
-
   const NameParts& Parts();
   NameParts Parse() const;
 

@@ -124,6 +124,10 @@ TEST_P(NameSplit, FollowsTheSlashes) {
   EXPECT_EQ(name->GetGivenNames(), GetParam().given);
   EXPECT_EQ(name->GetSurname(), GetParam().surname);
   EXPECT_EQ(name->GetSuffix(), GetParam().suffix);
+  const NameParts parts = named->GetIndividual(1)->GetName()->GetParts();
+  EXPECT_EQ(parts.givenNames, GetParam().given);
+  EXPECT_EQ(parts.surname, GetParam().surname);
+  EXPECT_EQ(parts.suffix, GetParam().suffix);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -142,6 +146,9 @@ TEST(WGEDName, PartsFromSubLinesWhenTheNameLineIsEmptyAndLongSurnamesWhole) {
   EXPECT_EQ(name->GetSurname(), "Lee");
   EXPECT_EQ(name->GetPrefix(), "Dr.");
   EXPECT_EQ(name->GetSuffix(), "III");
+  const NameParts parts = gedcom->GetIndividual(1)->GetName()->GetParts();
+  EXPECT_EQ(std::vector<std::string>({parts.prefix, parts.givenNames, parts.surname, parts.suffix}),
+            std::vector<std::string>({"Dr.", "Ann", "Lee", "III"}));
   LoadedGedcom longName(OnePerson({"1 NAME /" + std::string(300, 's') + "/"}));
   EXPECT_EQ(longName->GetIndividual(1)->GetName()->GetSurname(), std::string(300, 's'));
 }

@@ -83,6 +83,11 @@ TEST_P(WPAFCollectionTest, AnIndividualReadsBackAsWritten) {
   EXPECT_EQ(name->GetSurname(), "Smith");
   EXPECT_EQ(name->GetSuffix(), "Jr");
   EXPECT_EQ(name->GetPrefix(), GetParam() == PafVersion::kPaf4 ? "Dr" : "");
+  // Read together, before and after the getters have read them one by one.
+  for (const NameParts& parts : {john->GetName()->GetParts(), name->GetParts()}) {
+    EXPECT_EQ(std::vector<std::string>({parts.prefix, parts.givenNames, parts.surname, parts.suffix}),
+              std::vector<std::string>({name->GetPrefix(), "John Henry", "Smith", "Jr"}));
+  }
   EXPECT_EQ(john->GetSex(), 'M');
   EXPECT_EQ(john->GetRefNumber(), "R-17");
   EXPECT_EQ(john->GetAFN(), "9X2K-7Q");
