@@ -233,8 +233,9 @@ std::unique_ptr<WDate> WPAFCollection::PackedDate(const PafRecord& structure, st
 }
 
 std::string WPAFCollection::PackedDateText(const PafRecord& structure, std::size_t width) const {
-  const std::optional<WDate> date = ReadPackedDate(structure, width);
-  return date ? date->DisplayText() : std::string();
+  if (!structure.AnyNonZero(0, 4)) return std::string();
+  const auto bytes = structure.Bytes(0, width);
+  return width == 6 ? WPafDate::TextOfPaf34(bytes) : WPafDate::TextOfPaf5(bytes, &file_);
 }
 
 std::string WPAFCollection::EventPlaceText(const PafRecord& event) const {

@@ -16,13 +16,17 @@ namespace kinshelf {
 
 namespace {
 
-WDate EmptyDate() {
-  return WDate("");
-}
+// What a packed date decodes to: nothing, a text (a status word or a linked text), or parts.
+struct Decoded {
+  enum class Kind { kEmpty, kText, kParts };
+  Kind kind = Kind::kEmpty;
+  DateRec first;
+  DateRec second;
+  int qualifier = 0;
+  std::string text;
 
-WDate TextOnlyDate(std::string text) {
-  return WDate::FromParts(DateRec{}, DateRec{}, 0, 0, std::move(text), true);
-}
+  static Decoded Text(std::string text) { return {Kind::kText, {}, {}, 0, std::move(text)}; }
+};
 
 template <std::size_t N>
 int QualifierOf(const std::array<int, N>& table, unsigned code) {
@@ -56,14 +60,6 @@ DateRec DualYearPart(const DateRec& first, std::uint8_t offset) {
   return part;
 }
 
-// What the parts of a 12-byte date decode to, before it becomes a WDate.
-struct LongDate {
-  DateRec first;
-  DateRec second;
-  std::string text;
-  bool textOnly = false;
-};
-
 // A day-number part. Astronomical year 0 is 1 BC, as -1 is 2 BC. An omitted element stays 0, and an
 // omitted year carries no BC flag. The valid flag stays clear.
 DateRec DayNumberPart(ByteCursor part) {
@@ -83,14 +79,14 @@ DateRec DayNumberPart(ByteCursor part) {
 
 // A text-link part makes the date text-only. A link that gives no text keeps a text the other part
 // gave, so an unset second link does not wipe the first one's text.
-void ReadTextLink(ByteCursor part, const PafTextSource* texts, LongDate& date) {
-  date.textOnly = true;
+void ReadTextLink(ByteCursor part, const PafTextSource* texts, Decoded& date) {
+  date.kind = Decoded::Kind::kText;
   if (texts == nullptr) return;
   if (auto linked = texts->TextAt(part.ReadI32().value_or(0))) date.text = std::move(*linked);
 }
 
 void DecodePart(ByteCursor part, unsigned encoding, const PafTextSource* texts, DateRec& into,
-                LongDate& date) {
+                Decoded& date) {
   if (encoding == paf::kEncodingDayNumber) into = DayNumberPart(part);
   if (encoding == paf::kEncodingTextLink) ReadTextLink(part, texts, date);
 }
@@ -99,43 +95,79 @@ bool HoldsParts(unsigned kind) {
   return kind == paf::kKindSingle || kind == paf::kKindTwoParts || kind == paf::kKindTwoPartsAlike;
 }
 
-WDate StatusDate(unsigned code) {
-  if (code < 1 || code > paf::kLongStatusWords.size()) return EmptyDate();
-  return TextOnlyDate(std::string(paf::kLongStatusWords[code - 1]));
+Decoded StatusDate(unsigned code) {
+  if (code < 1 || code > paf::kLongStatusWords.size()) return {};
+  return Decoded::Text(std::string(paf::kLongStatusWords[code - 1]));
 }
 
-}  // namespace
-
-WDate WPafDate::FromPaf34(std::span<const unsigned char> bytes) {
+Decoded DecodePaf34(std::span<const unsigned char> bytes) {
   ByteCursor cursor(bytes);
   const auto w0 = cursor.ReadU16();
   const auto rest = cursor.ReadU32();
-  if (!w0 || !rest) return EmptyDate();
-  if (const auto word = ShortStatusWordOf(*rest)) return TextOnlyDate(std::string(*word));
-  const DateRec first = ShortFirstPart(*w0, static_cast<std::uint16_t>(*rest));
-  const DateRec second = DualYearPart(first, static_cast<std::uint8_t>(*rest >> 24));
-  return WDate::FromShownParts(first, second, QualifierOf(paf::kShortQualifiers, *rest >> 16 & 0xFF));
+  if (!w0 || !rest) return {};
+  if (const auto word = ShortStatusWordOf(*rest)) return Decoded::Text(std::string(*word));
+  Decoded date{Decoded::Kind::kParts,
+               ShortFirstPart(*w0, static_cast<std::uint16_t>(*rest)),
+               {},
+               QualifierOf(paf::kShortQualifiers, *rest >> 16 & 0xFF),
+               {}};
+  date.second = DualYearPart(date.first, static_cast<std::uint8_t>(*rest >> 24));
+  return date;
 }
 
-WDate WPafDate::FromPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
+Decoded DecodePaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
   ByteCursor cursor(bytes);
   const auto head = cursor.ReadU8();
   const auto code = cursor.ReadU8();
   const auto firstPart = cursor.Take(paf::kLongDatePartSize);
   const auto secondPart = cursor.Take(paf::kLongDatePartSize);
-  if (!head || !code || !firstPart || !secondPart) return EmptyDate();
+  if (!head || !code || !firstPart || !secondPart) return {};
   const unsigned kind = *head & paf::kKindMask;
   if (kind == paf::kKindStatus) return StatusDate(*code);
-  if (!HoldsParts(kind)) return EmptyDate();
-  LongDate date;
+  if (!HoldsParts(kind)) return {};
+  Decoded date{Decoded::Kind::kParts, {}, {}, QualifierOf(paf::kLongQualifiers, *code), {}};
   DecodePart(*firstPart, *head >> paf::kFirstEncodingShift & paf::kEncodingMask, texts, date.first, date);
   if (kind != paf::kKindSingle) {
     DecodePart(*secondPart, *head >> paf::kSecondEncodingShift & paf::kEncodingMask, texts, date.second,
                date);
   }
-  const int qualifier = QualifierOf(paf::kLongQualifiers, *code);
-  if (date.textOnly) return WDate::FromParts(date.first, date.second, qualifier, 0, date.text, true);
-  return WDate::FromShownParts(date.first, date.second, qualifier);
+  return date;
+}
+
+WDate DateOf(Decoded&& date) {
+  switch (date.kind) {
+    case Decoded::Kind::kEmpty:
+      return WDate("");
+    case Decoded::Kind::kText:
+      return WDate::FromParts(date.first, date.second, date.qualifier, 0, std::move(date.text), true);
+    case Decoded::Kind::kParts:
+      break;
+  }
+  return WDate::FromShownParts(date.first, date.second, date.qualifier);
+}
+
+std::string TextOf(Decoded&& date) {
+  if (date.kind == Decoded::Kind::kParts)
+    return WDate::ShownPartsText(date.first, date.second, date.qualifier);
+  return std::move(date.text);
+}
+
+}  // namespace
+
+WDate WPafDate::FromPaf34(std::span<const unsigned char> bytes) {
+  return DateOf(DecodePaf34(bytes));
+}
+
+WDate WPafDate::FromPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
+  return DateOf(DecodePaf5(bytes, texts));
+}
+
+std::string WPafDate::TextOfPaf34(std::span<const unsigned char> bytes) {
+  return TextOf(DecodePaf34(bytes));
+}
+
+std::string WPafDate::TextOfPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
+  return TextOf(DecodePaf5(bytes, texts));
 }
 
 }  // namespace kinshelf

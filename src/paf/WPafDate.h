@@ -26,6 +26,11 @@ class WPafDate {
   // be nullptr (then a linked date is text-only with an empty text). An empty date when fewer than
   // 12 bytes are given, and for the kinds and status codes that hold no date.
   static WDate FromPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts);
+
+  // What the date's DisplayText shows, or "" for an empty date, without making the date: a
+  // listing shows a date of every line.
+  static std::string TextOfPaf34(std::span<const unsigned char> bytes);
+  static std::string TextOfPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts);
 };
 
 }  // namespace kinshelf

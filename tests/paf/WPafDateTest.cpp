@@ -21,6 +21,19 @@ std::string Label(const char* label) {
   return label;
 }
 
+// The date, after checking that a listing's text of the same bytes is what the date shows.
+WDate Paf34(const Bytes& bytes) {
+  WDate date = WPafDate::FromPaf34(bytes);
+  EXPECT_EQ(WPafDate::TextOfPaf34(bytes), date.IsValid() ? date.DisplayText() : "");
+  return date;
+}
+
+WDate Paf5(const Bytes& bytes, const PafTextSource* texts) {
+  WDate date = WPafDate::FromPaf5(bytes, texts);
+  EXPECT_EQ(WPafDate::TextOfPaf5(bytes, texts), date.IsValid() ? date.DisplayText() : "");
+  return date;
+}
+
 // ---- 6 bytes ----
 
 struct ShortRow {
@@ -43,7 +56,7 @@ class PafShortDateTest : public testing::TestWithParam<ShortRow> {};
 
 TEST_P(PafShortDateTest, Decodes) {
   const auto& row = GetParam();
-  const WDate date = WPafDate::FromPaf34(row.bytes);
+  const WDate date = Paf34(row.bytes);
   EXPECT_TRUE(date.IsValid());
   EXPECT_EQ(date.DisplayText(), row.display);
   EXPECT_EQ(date.StoredText(), row.display);
@@ -84,7 +97,7 @@ class PafShortStatusTest : public testing::TestWithParam<StatusRow> {};
 
 TEST_P(PafShortStatusTest, IsTextOnlyWord) {
   const Bytes bytes{0x60, 0x3B, static_cast<unsigned char>(GetParam().code), 0, 0, 0};
-  const WDate date = WPafDate::FromPaf34(bytes);
+  const WDate date = Paf34(bytes);
   EXPECT_FALSE(date.IsStandard());
   EXPECT_EQ(date.DisplayText(), GetParam().text);
   EXPECT_EQ(date.Year(), 0);
@@ -112,7 +125,7 @@ class PafShortQualifierTest : public testing::TestWithParam<QualifierRow> {};
 
 TEST_P(PafShortQualifierTest, MapsByte4) {
   const Bytes bytes{0x60, 0x3B, 0, 0, static_cast<unsigned char>(GetParam().byte), 0};
-  const WDate date = WPafDate::FromPaf34(bytes);
+  const WDate date = Paf34(bytes);
   EXPECT_EQ(date.Qualifier(), GetParam().qualifier);
   EXPECT_EQ(date.DisplayText(), GetParam().display);
 }
@@ -127,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PafShortQualifierTest,
 
 TEST(PafShortDateTest, FewerThanSixBytesGiveAnEmptyDate) {
   const Bytes bytes{0x00, 0x3A, 0x60, 0x3A, 0x03};
-  const WDate date = WPafDate::FromPaf34(bytes);
+  const WDate date = Paf34(bytes);
   EXPECT_FALSE(date.IsValid());
   EXPECT_EQ(date.DisplayText(), "");
 }
@@ -204,7 +217,7 @@ TEST_P(PafLongDateTest, Decodes) {
   const auto& row = GetParam();
   const Bytes file = TextFile();
   const PafTextRecords texts(file);
-  const WDate date = WPafDate::FromPaf5(row.bytes, &texts);
+  const WDate date = Paf5(row.bytes, &texts);
   EXPECT_EQ(date.IsValid(), row.state != kEmpty);
   EXPECT_EQ(date.IsStandard(), row.state != kTextOnly);
   EXPECT_EQ(date.DisplayText(), row.display);
@@ -264,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
 class PafLongStatusTest : public testing::TestWithParam<StatusRow> {};
 
 TEST_P(PafLongStatusTest, IsTextOnlyWord) {
-  const WDate date = WPafDate::FromPaf5(LongDate(0x01, GetParam().code, kNone, kNone), nullptr);
+  const WDate date = Paf5(LongDate(0x01, GetParam().code, kNone, kNone), nullptr);
   EXPECT_TRUE(date.IsValid());
   EXPECT_FALSE(date.IsStandard());
   EXPECT_EQ(date.DisplayText(), GetParam().text);
@@ -285,8 +298,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PafLongStatusTest,
 class PafLongQualifierTest : public testing::TestWithParam<QualifierRow> {};
 
 TEST_P(PafLongQualifierTest, MapsByte1) {
-  const WDate date =
-      WPafDate::FromPaf5(LongDate(0x12, GetParam().byte, Day(0x60, k1Jan1900), kNone), nullptr);
+  const WDate date = Paf5(LongDate(0x12, GetParam().byte, Day(0x60, k1Jan1900), kNone), nullptr);
   EXPECT_EQ(date.Qualifier(), GetParam().qualifier);
   EXPECT_EQ(date.DisplayText(), GetParam().display);
 }
@@ -306,8 +318,8 @@ TEST(PafLongDateTest, KindsThreeAndFourDecodeAlike) {
     for (const Bytes& first : parts) {
       for (const Bytes& second : parts) {
         const unsigned head = encodings << 4;
-        const WDate three = WPafDate::FromPaf5(LongDate(head | 3, 2, first, second), &texts);
-        const WDate four = WPafDate::FromPaf5(LongDate(head | 4, 2, first, second), &texts);
+        const WDate three = Paf5(LongDate(head | 3, 2, first, second), &texts);
+        const WDate four = Paf5(LongDate(head | 4, 2, first, second), &texts);
         EXPECT_EQ(three.DisplayText(), four.DisplayText());
         EXPECT_EQ(three.IsStandard(), four.IsStandard());
         EXPECT_EQ(three.Compare(&four), 0);
@@ -318,16 +330,16 @@ TEST(PafLongDateTest, KindsThreeAndFourDecodeAlike) {
 }
 
 TEST(PafLongDateTest, LinkWithoutTextSourceIsTextOnlyAndBlank) {
-  const WDate date = WPafDate::FromPaf5(LongDate(0x22, 0, Link(100), kNone), nullptr);
+  const WDate date = Paf5(LongDate(0x22, 0, Link(100), kNone), nullptr);
   EXPECT_FALSE(date.IsStandard());
   EXPECT_EQ(date.DisplayText(), "");
 }
 
 TEST(PafLongDateTest, OnlyTheFirstTwelveBytesCount) {
   Bytes bytes = LongDate(0x12, 0, Day(0, k1Jan2000), kNone);
-  EXPECT_EQ(WPafDate::FromPaf5(Bytes(bytes.begin(), bytes.end() - 1), nullptr).IsValid(), false);
+  EXPECT_EQ(Paf5(Bytes(bytes.begin(), bytes.end() - 1), nullptr).IsValid(), false);
   bytes.push_back(0xFF);
-  EXPECT_EQ(WPafDate::FromPaf5(bytes, nullptr).DisplayText(), "1 Jan 2000");
+  EXPECT_EQ(Paf5(bytes, nullptr).DisplayText(), "1 Jan 2000");
 }
 
 }  // namespace

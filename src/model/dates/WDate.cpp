@@ -201,23 +201,27 @@ std::string WDate::DisplayText() const {
   if (textShown_) return text_;
   if (textOnly_ && !written_.empty()) return written_;
   if (empty_ || textOnly_) return text_;
-  std::string shown(QualifierPrefix(qualifier_));
-  AppendPartText(shown, first_);
-  if (qualifier_ == kQualifierBetween || qualifier_ == kQualifierFrom) {
-    if (second_.valid) {
-      shown += qualifier_ == kQualifierFrom ? " to " : " and ";
-      AppendPartText(shown, second_);
+  return ShownPartsText(first_, second_, qualifier_);
+}
+
+std::string WDate::ShownPartsText(const DateRec& first, const DateRec& second, int qualifier) {
+  std::string shown(QualifierPrefix(qualifier));
+  AppendPartText(shown, first);
+  if (qualifier == kQualifierBetween || qualifier == kQualifierFrom) {
+    if (second.valid) {
+      shown += qualifier == kQualifierFrom ? " to " : " and ";
+      AppendPartText(shown, second);
     }
     return shown;
   }
-  if (first_.bc) shown += " BC";
-  if (second_.day != 0 && second_.month != 0 && second_.year != 0) {
+  if (first.bc) shown += " BC";
+  if (second.day != 0 && second.month != 0 && second.year != 0) {
     shown += '-';
-    AppendPartText(shown, second_);
-  } else if (second_.year != 0) {
-    shown += '/' + std::to_string(second_.year);
+    AppendPartText(shown, second);
+  } else if (second.year != 0) {
+    shown += '/' + std::to_string(second.year);
   }
-  if (second_.bc) shown += " BC";
+  if (second.bc) shown += " BC";
   return shown;
 }
 

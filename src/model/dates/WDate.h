@@ -56,6 +56,8 @@ class WDate {
   // The normalised phrase ("Abt 1850", "Bet 1900 and 1905", "1 Jan 1900/1905", "Abt 1750/51"); for a
   // text-only date the phrase as it was written (not upper-cased), for an empty one "".
   std::string DisplayText() const;
+  // What DisplayText shows for a date of these parts, as FromShownParts makes it, without making it.
+  static std::string ShownPartsText(const DateRec& first, const DateRec& second, int qualifier);
 
   bool IsValid() const { return !empty_; }
   bool IsStandard() const { return !textOnly_; }
