@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "fileaccess/WABSArrayIndex.h"
+#include "platform/LargeBlocks.h"
 
 namespace kinshelf {
 
@@ -57,10 +58,11 @@ class WXREFIndex : public WABSArrayIndex {
     std::int32_t ordinal;
     std::uint32_t tail;
   };
-  // The numbered keys of one run of letters: ordinals by number (0: no such key).
+  // The numbered keys of one run of letters: ordinals by number (0: no such key). A table grows to
+  // four bytes per record of a large file, in huge pages.
   struct NumberedKeys {
     std::string letters;
-    std::vector<std::int32_t> ordinals;
+    std::vector<std::int32_t, platform::LargeBlockAllocator<std::int32_t>> ordinals;
     bool repeated = false;  // a number came twice: the sorted lookup decides
     bool partial = false;   // a number too large for the table was left out: the sorted lookup decides
   };

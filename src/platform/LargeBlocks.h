@@ -11,7 +11,7 @@ namespace kinshelf::platform {
 
 // Blocks of at least this many bytes get mappings of their own; smaller ones come from the heap,
 // where freed memory is used again at no cost.
-inline constexpr std::size_t kLargeBlockBytes = std::size_t{4} << 20;
+inline constexpr std::size_t kLargeBlockBytes = std::size_t{1} << 20;
 
 // A block of `bytes` bytes, aligned for any type; throws std::bad_alloc when there is no memory.
 void* AllocateBlock(std::size_t bytes);
