@@ -4,12 +4,14 @@
 #include <string_view>
 
 #include "cli/CommandLine.h"
+#include "platform/LargeBlocks.h"
 
 #ifdef KINSHELF_GUI
 #include "app/AppMain.h"
 #endif
 
 int main(int argc, char** argv) {
+  kinshelf::platform::KeepHeapBlocksForReuse();
 #ifdef KINSHELF_GUI
   if (argc == 1) return kinshelf::RunWindow(argc, argv, nullptr);
   // "view" without a file is the plain window: the desktop entry runs "kinshelf view %f".

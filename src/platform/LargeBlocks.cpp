@@ -1,6 +1,7 @@
 // Large blocks in mappings of their own, aligned and advised for huge pages.
 #include "platform/LargeBlocks.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 #include <cstdint>
@@ -16,6 +17,12 @@ std::size_t MappedBytes(std::size_t bytes) {
 }
 
 }  // namespace
+
+void KeepHeapBlocksForReuse() {
+  constexpr int kMappedFrom = 32 << 20;
+  mallopt(M_MMAP_THRESHOLD, kMappedFrom);
+  mallopt(M_TRIM_THRESHOLD, 2 * kMappedFrom);
+}
 
 void* AllocateBlock(std::size_t bytes) {
   if (bytes < kLargeBlockBytes) return ::operator new(bytes);

@@ -13,6 +13,12 @@ namespace kinshelf::platform {
 // where freed memory is used again at no cost.
 inline constexpr std::size_t kLargeBlockBytes = std::size_t{1} << 20;
 
+// Makes the heap keep the blocks it hands out below 32 MB, and their memory once freed, for reuse:
+// as the C library settles after freeing a block that large, but from the start. Otherwise a
+// listing's chunk buffers of a few hundred kilobytes each get fresh mappings, and every page of
+// every chunk costs a fault. Called once, first thing in main.
+void KeepHeapBlocksForReuse();
+
 // A block of `bytes` bytes, aligned for any type; throws std::bad_alloc when there is no memory.
 void* AllocateBlock(std::size_t bytes);
 // Frees a block from AllocateBlock with the same size.
