@@ -1,8 +1,9 @@
 // Fuzz target: write the input to a file with the signature of one PAF version (FUZZ_PAF_VERSION: 300,
 // 400 or 500), open it through the reader factory and, when it opens, load it and build every page
 // the details view and the commands show: the header, and the individual and family pages of the
-// first individuals and families. A damaged file may be refused with a message or show absent items;
-// nothing may fault, read past the mapping or hang.
+// first individuals and families, and check that a listing's event texts are the events' own. A
+// damaged file may be refused with a message or show absent items; nothing may fault, read past the
+// mapping or hang.
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "model/WABSRepo.h"
 #include "model/WABSSource.h"
 #include "model/WABSSubmitter.h"
+#include "model/WABSVitEvent.h"
 #include "model/pages/FamilyPage.h"
 #include "model/pages/HeaderPage.h"
 #include "model/pages/IndividualPage.h"
@@ -40,6 +42,21 @@ void Sign(std::vector<std::uint8_t>& bytes) {
   std::memcpy(bytes.data() + 4, signature.data(), 8);
 }
 
+// A listing takes a birth's and a death's texts without making the event: they must be what the
+// event shows.
+void CheckListingTexts(WABSCollection& collection, std::int32_t index) {
+  const std::unique_ptr<WABSIndividual> individual = collection.GetIndividual(index);
+  if (individual == nullptr) return;
+  for (const EventKind kind : {EventKind::kBirth, EventKind::kDeath}) {
+    const EventTexts texts = individual->EventDateAndPlaceText(kind, 1);
+    const std::unique_ptr<WABSVitEvent> event = individual->GetEvent(kind, 1);
+    const bool same = event != nullptr ? texts.date == event->DateText() &&
+                                             texts.place == event->PlaceText(collection.Options())
+                                       : texts.date.empty() && texts.place.empty();
+    if (!same) __builtin_trap();
+  }
+}
+
 void Walk(WABSCollection& collection) {
   BuildHeaderPage(collection, 0);
   collection.GetSubmitter()->GetName();
@@ -47,6 +64,7 @@ void Walk(WABSCollection& collection) {
     BuildIndividualPage(collection, index);
     BuildFamilyPage(collection, index, 1);
     collection.IndividualSummaryText(index);
+    CheckListingTexts(collection, index);
   }
   for (std::int32_t index = 1; index <= std::min(collection.MarriageCount(), kItems); ++index) {
     if (auto family = collection.GetMarriage(index)) family->SortChildren();
