@@ -64,6 +64,17 @@ def generated(generator, size, path):
     return path
 
 
+def cached_afresh(path):
+    """Drops the file from the page cache and reads it back in one pass, so that every benchmark
+    starts from the same cache. What read the file before decides how it is cached: read page by
+    page, it is kept in single pages, and mapping it costs a fault per 64 KB instead of per megabyte."""
+    with open(path, "rb") as file:
+        os.posix_fadvise(file.fileno(), 0, 0, os.POSIX_FADV_DONTNEED)
+        while file.read(1 << 24):
+            pass
+    return path
+
+
 def isolated_env(data, name):
     """The environment of a benchmark's runs: a home of its own under the data folder, so that no
     catalog or settings of the user are read or written."""

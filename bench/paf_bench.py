@@ -5,7 +5,8 @@ Usage: bench/paf_bench.py [--kinshelf build-bench/kinshelf] [--runs 5] [--warmup
                           [--sizes 100000,1000000]
 
 For each size, ../shared/bench/gen_gedcom.py and bench/gen_paf5.py write the GEDCOM and the PAF 5
-file of the same people into the data folder (kept out of the repository), the first time. Then
+file of the same people into the data folder (kept out of the repository), the first time; each file
+is then dropped from the page cache and read back in one pass, so that runs start alike. Then
 `kinshelf show FILE` and `kinshelf people FILE --format json` (output discarded) run on both:
 --warmup times to warm the caches, then --runs times, the two files in turns so that a noisy spell
 of the machine falls on both alike; the median wall time and the largest peak
@@ -15,7 +16,8 @@ most half the GEDCOM time, peak memory under half the PAF file plus 50 MB.
 
 import os
 
-from bench_process import GEDCOM_GENERATOR, PAF_GENERATOR, generated, isolated_env, reader_arguments, timed_in_turns
+from bench_process import (GEDCOM_GENERATOR, PAF_GENERATOR, cached_afresh, generated, isolated_env, reader_arguments,
+                           timed_in_turns)
 
 
 def main():
@@ -29,6 +31,8 @@ def main():
             "GEDCOM": generated(GEDCOM_GENERATOR, size, os.path.join(data, f"gen-{size}.ged")),
             "PAF 5": generated(PAF_GENERATOR, size, os.path.join(data, f"gen-{size}.paf")),
         }
+        for path in files.values():
+            cached_afresh(path)
         figures = {}
         for name, arguments in (("show", ["show"]), ("people json", ["people", "--format", "json"])):
             runs = [[kinshelf, arguments[0], path, *arguments[1:]] for path in files.values()]

@@ -7,7 +7,7 @@ Usage: bench/reader_bench.py [--kinshelf build-bench/kinshelf] [--baseline OLD_K
                              [--warmup 2] [--data bench-data] [--sizes 100000,1000000]
 
 Files come from ../shared/bench/gen_gedcom.py and bench/gen_paf5.py into the data folder (kept out of
-the repository), made the first time. Every command runs --warmup times, then --runs times; the
+the repository), made the first time, and read afresh into the page cache. Every command runs --warmup times, then --runs times; the
 median wall time and the largest peak resident memory are printed, then the ratios the readers aim
 at. With --baseline, the two builds run each command in turns, so that a noisy spell of the machine
 does not favour one of them. The aims: show within 6 x wc -l with a peak of at most 1.3 x the file, people within 3 x show with a peak of
@@ -16,8 +16,8 @@ at most 1.5 x the file, person and family within 1.2 x show.
 
 import os
 
-from bench_process import (GEDCOM_GENERATOR, PAF_GENERATOR, generated, isolated_env, reader_arguments, timed,
-                           timed_in_turns)
+from bench_process import (GEDCOM_GENERATOR, PAF_GENERATOR, cached_afresh, generated, isolated_env, reader_arguments,
+                           timed, timed_in_turns)
 
 
 def commands(kinshelf, path):
@@ -43,7 +43,7 @@ def main():
     for size in (int(s) for s in args.sizes.split(",")):
         for label, generator, name in (("GEDCOM", GEDCOM_GENERATOR, f"gen-{size}.ged"),
                                        ("PAF 5", PAF_GENERATOR, f"gen-{size}.paf")):
-            path = generated(generator, size, os.path.join(data, name))
+            path = cached_afresh(generated(generator, size, os.path.join(data, name)))
             megabytes = os.path.getsize(path) / 1e6
             line = f"{size:>8} {label:<6} ({megabytes:6.1f} MB)"
             passes = {}
