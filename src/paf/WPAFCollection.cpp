@@ -30,9 +30,11 @@ namespace {
 
 // How many RINs the index pass takes between looks at the cancel flag and the event hook.
 constexpr std::int32_t kRinsPerEventCheck = 65536;
-// How many individuals are handed out between releases of the mapping's resident pages: a listing
-// of every individual of a large file then keeps only the pages of the last few thousand in memory.
-constexpr std::uint32_t kIndividualsPerRelease = 16384;
+// The mapping's resident pages are released whenever an individual whose index is a multiple of this
+// is handed out: a listing of every individual of a large file then keeps only the pages of the last
+// few thousand in memory. Counting the individuals handed out instead made every thread of a
+// listing write one shared counter per individual.
+constexpr std::int32_t kIndividualsPerRelease = 16384;
 
 const paf::RecordFields& FieldsOf(int version) {
   switch (version) {
@@ -116,7 +118,7 @@ std::unique_ptr<WABSIndividual> WPAFCollection::GetIndividual(std::int32_t index
   RequireNoLostPages();
   const std::int32_t rin = IndexToRIN(index);
   if (rin == 0) return nullptr;
-  if (++individualsHandedOut_ % kIndividualsPerRelease == 0) file_.ReleaseResidentPages();
+  if (index % kIndividualsPerRelease == 0) file_.ReleaseResidentPages();
   PafRecord record = Record(paf::kIndividualType, rin);
   return record.Exists() ? MakeIndividual(index, rin, record) : nullptr;
 }

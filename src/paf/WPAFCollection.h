@@ -122,7 +122,6 @@ class WPAFCollection : public WABSCollection {
   std::vector<std::int32_t> indexToRin_;  // by index - 1
   std::vector<std::int32_t> rinToIndex_;  // by RIN; -1 deleted
   bool loaded_ = false;
-  std::atomic<std::uint32_t> individualsHandedOut_ = 0;
 };
 
 }  // namespace kinshelf
