@@ -17,7 +17,6 @@
 // being read".
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
