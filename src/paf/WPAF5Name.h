@@ -28,8 +28,8 @@ class WPAF5Name final : public WABSName {
   std::string GetPrefix() override { return {}; }
   // After the second slash, trimmed.
   std::string GetSuffix() override { return Parts().suffix; }
-  // PAF keeps no citations or note on a name.
   NameParts GetParts() override { return parts_ ? *parts_ : Parse(); }
+  // PAF keeps no citations or note on a name.
   std::unique_ptr<WABSCitation> GetCitation(std::int32_t /*n*/) override { return nullptr; }
   std::unique_ptr<WABSNote> GetNote() override { return nullptr; }
 
