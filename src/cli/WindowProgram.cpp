@@ -12,24 +12,16 @@
 
 namespace kinshelf::cli {
 
-namespace {
-
-bool Runnable(const std::string& path) {
-  return access(path.c_str(), X_OK) == 0;
-}
-
-}  // namespace
-
 std::string WindowProgramPath(std::string_view executable, std::string_view installedFolder) {
   const std::string_view folder = platform::FolderPart(executable);
   if (folder.empty()) return {};
   std::string beside = platform::JoinPath(folder, kWindowProgram);
-  if (Runnable(beside)) return beside;
+  if (platform::IsExecutableFile(beside)) return beside;
   const std::string installed = installedFolder.starts_with('/')
                                     ? std::string(installedFolder)
                                     : platform::JoinPath(platform::FolderPart(folder), installedFolder);
   std::string path = platform::JoinPath(installed, kWindowProgram);
-  return Runnable(path) ? path : std::string();
+  return platform::IsExecutableFile(path) ? path : std::string();
 }
 
 int RunWindowProgram(char** argv) {

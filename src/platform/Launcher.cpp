@@ -92,6 +92,10 @@ bool StartDetached(const std::vector<std::string>& argv) {
   return error == 0;
 }
 
+bool IsExecutableFile(const std::string& path) {
+  return FileExists(path) && access(path.c_str(), X_OK) == 0;
+}
+
 std::string FindInSearchPath(std::string_view name, std::string_view searchPath) {
   while (!searchPath.empty()) {
     const auto colon = searchPath.find(':');
@@ -99,7 +103,7 @@ std::string FindInSearchPath(std::string_view name, std::string_view searchPath)
     searchPath = colon == std::string_view::npos ? std::string_view() : searchPath.substr(colon + 1);
     if (folder.empty()) continue;
     const std::string candidate = JoinPath(folder, name);
-    if (FileExists(candidate) && access(candidate.c_str(), X_OK) == 0) return candidate;
+    if (IsExecutableFile(candidate)) return candidate;
   }
   return {};
 }

@@ -15,6 +15,9 @@ namespace kinshelf::platform {
 // empty argv (EINVAL). Safe to call from any thread.
 bool StartDetached(const std::vector<std::string>& argv);
 
+// True when `path` names a regular file this process may execute.
+bool IsExecutableFile(const std::string& path);
+
 // The path of the executable file `name` in the first folder of `searchPath` (folders separated by
 // ":", empty ones skipped) that holds one; empty when none does.
 std::string FindInSearchPath(std::string_view name, std::string_view searchPath);
