@@ -23,7 +23,7 @@ namespace kinshelf::cli {
 namespace {
 
 struct PersonLine {
-  std::int32_t index;
+  std::int32_t index = 0;
   std::string id;
   std::string name;
   std::string birthDate;
@@ -49,19 +49,27 @@ std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::
                                 std::int32_t last) {
   auto& collection = file.Collection();
   std::vector<PersonLine> lines;
+  // Each line is filled where it stays: a line moved into place, or moved as the vector grows,
+  // copies every short text again.
+  lines.reserve(static_cast<std::size_t>(last - first + 1));
   for (std::int32_t index = first; index <= last; ++index) {
     const auto person = collection.GetIndividual(index);
     if (person == nullptr) continue;
     const std::string id = person->GetIDText();
-    PersonLine line{index, file.Utf8(id), file.Utf8(person->NameWithIDText(id)), {}, {}, {}, {}};
-    if (filter && !ContainsFolded(line.name, *filter)) continue;
+    PersonLine& line = lines.emplace_back();
+    line.index = index;
+    line.id = file.Utf8(id);
+    line.name = file.Utf8(person->NameWithIDText(id));
+    if (filter && !ContainsFolded(line.name, *filter)) {
+      lines.pop_back();
+      continue;
+    }
     EventTexts birth = person->EventDateAndPlaceText(EventKind::kBirth, 1);
     EventTexts death = person->EventDateAndPlaceText(EventKind::kDeath, 1);
     line.birthDate = file.Utf8(std::move(birth.date));
     line.birthPlace = file.Utf8(std::move(birth.place));
     line.deathDate = file.Utf8(std::move(death.date));
     line.deathPlace = file.Utf8(std::move(death.place));
-    lines.push_back(std::move(line));
   }
   return lines;
 }
