@@ -1,5 +1,5 @@
 // A byte store over one whole file mapped into memory, or over a heap buffer that moves to a mapped
-// file once it outgrows kMemoryLimit.
+// file once it outgrows kMemoryLimit; a temporary store maps memory of its own in place of a file.
 #include "fileaccess/WMMF.h"
 
 #include <fcntl.h>
@@ -45,6 +45,11 @@ WMMF::WMMF(const std::string& fileName, bool inMemory, std::int64_t growth, std:
     buffer_.assign(static_cast<std::size_t>(size), 0);
     base_ = buffer_.data();
     capacity_ = size;
+    return;
+  }
+  if (temporary_) {
+    if (size <= 0) throw WMMFError(ScratchName(), 3);
+    MapScratchMemory(size, 4);
     return;
   }
   const platform::FileDescriptor fd = CreateBackingFile();
@@ -153,7 +158,14 @@ const unsigned char* WMMF::PointerAt(std::int64_t offset) const {
 }
 
 const std::string& WMMF::FileName() {
-  if (temporary_) ScratchDescriptor();
+  if (!temporary_ || scratch_.IsOpen()) return fileName_;
+  const platform::FileDescriptor fd = ScratchDescriptor();
+  // A store in scratch memory moves into its file, so that its bytes can be reached by the name.
+  if (!inMemory_ && base_ != nullptr) {
+    WriteBytesTo(fd);
+    SizeFile(fd, capacity_, 8);
+    MapFile(fd, capacity_, 9);
+  }
   return fileName_;
 }
 
@@ -174,6 +186,10 @@ void WMMF::Grow(std::int64_t size) {
     capacity_ = target;
     return;
   }
+  if (temporary_ && !scratch_.IsOpen()) {
+    MapScratchMemory(target, 9);
+    return;
+  }
   const platform::FileDescriptor fd = inMemory_ ? SpillBuffer() : ReopenFile();
   SizeFile(fd, target, 8);
   MapFile(fd, target, 9);
@@ -186,6 +202,11 @@ platform::FileDescriptor WMMF::CreateBackingFile() {
   return fd;
 }
 
+// What a temporary store without a scratch file is called in errors: the names such files get.
+std::string WMMF::ScratchName() const {
+  return platform::JoinPath(platform::TempFolder(), "orvXXXXXX");
+}
+
 // The scratch file is made on first need and kept open: having no name in any folder, it can only
 // be reached through its descriptor.
 platform::FileDescriptor WMMF::ScratchDescriptor() {
@@ -195,7 +216,7 @@ platform::FileDescriptor WMMF::ScratchDescriptor() {
       fileName_ = std::move(file.path);
       scratch_ = std::move(file.fd);
     } catch (const std::runtime_error&) {
-      throw WMMFError(platform::JoinPath(platform::TempFolder(), "orvXXXXXX"), 1);
+      throw WMMFError(ScratchName(), 1);
     }
   }
   platform::FileDescriptor copy(fcntl(scratch_.Get(), F_DUPFD_CLOEXEC, 0));
@@ -205,10 +226,30 @@ platform::FileDescriptor WMMF::ScratchDescriptor() {
 
 platform::FileDescriptor WMMF::SpillBuffer() {
   platform::FileDescriptor fd = CreateBackingFile();
-  // A scratch file may hold the bytes of an earlier spill whose growth failed.
-  if (lseek(fd.Get(), 0, SEEK_SET) != 0 || !platform::WriteAll(fd.Get(), buffer_.data(), buffer_.size()))
-    throw WMMFError(fileName_, 7);
+  WriteBytesTo(fd);
   return fd;
+}
+
+void WMMF::WriteBytesTo(const platform::FileDescriptor& fd) {
+  // A scratch file may hold the bytes of an earlier spill whose growth failed.
+  if (lseek(fd.Get(), 0, SEEK_SET) != 0 ||
+      !platform::WriteAll(fd.Get(), base_, static_cast<std::size_t>(capacity_)))
+    throw WMMFError(fileName_, 7);
+}
+
+// A temporary store keeps its bytes in memory of its own until its name is asked for: as much
+// memory as a scratch file would take, but in huge pages where the system gives them. A scratch
+// file's pages are small, and where a hypervisor shadows page tables each one costs a trap at its
+// first touch, and again after every remapping as the store grows.
+void WMMF::MapScratchMemory(std::int64_t capacity, int step) {
+  platform::MappedView view;
+  if (std::in_range<std::size_t>(capacity))
+    view = platform::MappedView::MapAnonymous(static_cast<std::size_t>(capacity));
+  if (!view.IsMapped()) throw WMMFError(ScratchName(), step);
+  if (base_ != nullptr)
+    std::memcpy(view.Base(), base_, static_cast<std::size_t>(std::min(capacity_, capacity)));
+  const auto room = static_cast<std::int64_t>(view.Length());
+  UseView(std::move(view), room);
 }
 
 platform::FileDescriptor WMMF::ReopenFile() {
@@ -228,6 +269,10 @@ void WMMF::MapFile(const platform::FileDescriptor& fd, std::int64_t capacity, in
   platform::MappedView view =
       platform::MappedView::Map(fd.Get(), static_cast<std::size_t>(capacity), writable_);
   if (!view.IsMapped()) throw WMMFError(fileName_, step);
+  UseView(std::move(view), capacity);
+}
+
+void WMMF::UseView(platform::MappedView view, std::int64_t capacity) {
   std::swap(view_, view);
   base_ = view_.Base();
   capacity_ = capacity;

@@ -24,11 +24,12 @@ class WMMF {
   static constexpr std::int64_t kMemoryLimit = 0x80000;
 
   // Creates a writable store of `initialSize` zero bytes. An empty name makes the store temporary:
-  // its file is a scratch file in memory (platform::CreateScratchFile), made only when first needed,
-  // that goes with the store and never with a name in a folder. With `inMemory` and an initial size below
+  // where a named store maps its file, a temporary one maps memory of its own, until its name is
+  // asked for; its bytes then move to a scratch file in memory (platform::CreateScratchFile) that goes
+  // with the store and never with a name in a folder. With `inMemory` and an initial size below
   // kMemoryLimit the store starts as a heap buffer; otherwise the file is created (replacing any file of that
   // name) and mapped. Throws WMMFError: step 1 when the file can't be created, 3 when it is empty or can't be
-  // sized, 4 when it can't be mapped.
+  // sized, 4 when it (or a temporary store's memory) can't be mapped.
   WMMF(const std::string& fileName, bool inMemory, std::int64_t growth, std::int64_t initialSize);
   // Opens an existing regular file and maps it whole; writable when the mode asks for writing.
   // Throws WMMFError: step 2 when the file is missing, not a regular file, can't be opened or sized,
@@ -72,13 +73,15 @@ class WMMF {
   std::int64_t Position() const { return position_; }
   bool IsInMemory() const { return inMemory_; }
   // The path of the backing file; for a temporary store, its scratch file's "/proc/self/fd/N",
-  // created first when the store has none yet. Throws WMMFError step 1 when it can't be.
+  // created first when the store has none yet, with the store's bytes. Throws WMMFError step 1 when
+  // it can't be created, 7 or 8 when the bytes can't be written to it, 9 when it can't be mapped.
   const std::string& FileName();
   // Schedules the writing of a mapped view to its file; nothing in memory. Throws WMMFError step 5.
   void Flush();
   // Makes room for at least `size` bytes plus the growth step or half the capacity, whichever is
   // larger; nothing when there is room already.
-  // A heap buffer that would reach kMemoryLimit moves to the file. Throws std::logic_error on a
+  // A heap buffer that would reach kMemoryLimit moves to the file (a temporary store's, to memory of
+  // its own). Throws std::logic_error on a
   // read-only store, WMMFError 1 or 7 when the file can't be created, written or opened, 8 when it
   // can't be extended, 9 when the larger view can't be mapped, 5 or 6 when the old view can't be
   // released. The store stays usable after a failure.
@@ -95,6 +98,12 @@ class WMMF {
   platform::FileDescriptor ReopenFile();
   void SizeFile(const platform::FileDescriptor& fd, std::int64_t size, int step);
   void MapFile(const platform::FileDescriptor& fd, std::int64_t capacity, int step);
+  void MapScratchMemory(std::int64_t capacity, int step);
+  std::string ScratchName() const;
+  // Makes `view` the store's, with room for `capacity` bytes, and releases the one before.
+  void UseView(platform::MappedView view, std::int64_t capacity);
+  // Writes the store's bytes, all capacity bytes of them, to the start of the file.
+  void WriteBytesTo(const platform::FileDescriptor& fd);
   void RequireWritable() const;
   void PrepareWrites(std::int64_t end);
   // Writes `count` bytes at the position through fill(start, end) once the store has room for

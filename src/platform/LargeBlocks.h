@@ -19,6 +19,13 @@ inline constexpr std::size_t kLargeBlockBytes = std::size_t{1} << 20;
 // every chunk costs a fault. Called once, first thing in main.
 void KeepHeapBlocksForReuse();
 
+// `bytes` rounded up to a whole number of huge pages (2 MiB); 0 when that overflows.
+std::size_t HugePageMultiple(std::size_t bytes);
+// A mapping of its own of `length` zero bytes, `length` a whole number of huge pages from
+// HugePageMultiple, starting on a huge page's boundary and advised to take huge pages. nullptr when
+// there is no memory. Unmapped with munmap(block, length).
+void* MapHugePages(std::size_t length);
+
 // A block of `bytes` bytes, aligned for any type; throws std::bad_alloc when there is no memory.
 void* AllocateBlock(std::size_t bytes);
 // Frees a block from AllocateBlock with the same size.

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "platform/LargeBlocks.h"
+
 namespace kinshelf::platform {
 
 MappedView& MappedView::operator=(MappedView&& other) noexcept {
@@ -16,6 +18,7 @@ MappedView& MappedView::operator=(MappedView&& other) noexcept {
     base_ = std::exchange(other.base_, nullptr);
     length_ = std::exchange(other.length_, 0);
     writable_ = other.writable_;
+    anonymous_ = other.anonymous_;
     guard_ = std::move(other.guard_);
     file_ = std::move(other.file_);
   }
@@ -54,6 +57,18 @@ MappedView MappedView::Map(int fd, std::size_t length, bool writable) {
   return view;
 }
 
+MappedView MappedView::MapAnonymous(std::size_t length) {
+  MappedView view;
+  const std::size_t rounded = HugePageMultiple(length);
+  if (rounded == 0) return view;
+  view.base_ = static_cast<unsigned char*>(MapHugePages(rounded));
+  if (view.base_ == nullptr) return view;
+  view.length_ = rounded;
+  view.writable_ = true;
+  view.anonymous_ = true;
+  return view;
+}
+
 bool MappedView::Damaged() const {
   if (writable_ || base_ == nullptr) return false;
   if (LostPages()) return true;
@@ -74,7 +89,7 @@ void MappedView::PrepareWrites(std::size_t from, std::size_t to) const {
 }
 
 bool MappedView::Flush() const {
-  if (base_ == nullptr || !writable_) return true;
+  if (base_ == nullptr || !writable_ || anonymous_) return true;
   // Dirty pages of a shared mapping stay coherent with the file; this only schedules the write.
   return msync(base_, length_, MS_ASYNC) == 0;
 }

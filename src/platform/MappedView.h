@@ -17,6 +17,7 @@ class MappedView {
       : base_(std::exchange(other.base_, nullptr)),
         length_(std::exchange(other.length_, 0)),
         writable_(other.writable_),
+        anonymous_(other.anonymous_),
         guard_(std::move(other.guard_)),
         file_(std::move(other.file_)) {}
   MappedView& operator=(MappedView&& other) noexcept;
@@ -24,16 +25,21 @@ class MappedView {
   MappedView& operator=(const MappedView&) = delete;
   ~MappedView();
 
-  // Maps `length` bytes of the open file from offset 0 with the random-access hint. A writable view
-  // is shared with the file; a read-only view is private, so that nothing can write through it, and
+  // Maps `length` bytes of the open file from offset 0. A writable view is shared with the file; a
+  // read-only view is private, so that nothing can write through it, advised to take huge pages, and
   // guarded (see MappingGuard), so that reading it never faults when the file is shortened.
   // Returns an empty view and leaves errno set on failure (a zero length always fails).
   static MappedView Map(int fd, std::size_t length, bool writable);
+  // A writable view of zero bytes that belongs to no file, for scratch data: its length is `length`
+  // rounded up to whole huge pages, which it takes where the system gives them. Returns an empty
+  // view on failure (a zero length always fails).
+  static MappedView MapAnonymous(std::size_t length);
 
   unsigned char* Base() const { return base_; }
   std::size_t Length() const { return length_; }
   bool IsMapped() const { return base_ != nullptr; }
   bool IsWritable() const { return writable_; }
+  bool IsAnonymous() const { return anonymous_; }
   // True once a read of a read-only view touched a page past the end of its shortened file: from
   // that page on, the view reads zeros. One atomic load; any thread.
   bool LostPages() const { return guard_.Damaged(); }
@@ -60,6 +66,7 @@ class MappedView {
   unsigned char* base_ = nullptr;
   std::size_t length_ = 0;
   bool writable_ = false;
+  bool anonymous_ = false;
   MappingGuard guard_;
   // A read-only view's own descriptor of its file, to tell whether the file got shorter.
   FileDescriptor file_;

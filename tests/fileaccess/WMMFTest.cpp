@@ -233,6 +233,9 @@ TEST(WMMFTest, TemporaryStoresLeaveNoFileInTheTemporaryFolder) {
     }
     EXPECT_EQ(Text(store.Memory(), store.Size()).substr(0, data.size()), data);
     EXPECT_EQ(test::ReadFile(store.FileName()).substr(0, data.size()), data);
+    // Once named, the store grows in its file.
+    store.Write(data.data(), static_cast<std::int64_t>(data.size()));
+    EXPECT_EQ(test::ReadFile(store.FileName()).substr(0, 2 * data.size()), data + data);
   }
 }
 

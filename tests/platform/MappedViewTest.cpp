@@ -1,5 +1,6 @@
 // Views of mapped files: writable views reach the file, an empty file cannot be mapped, and a
 // read-only view of a file another process shortens reads zeros past the new end and says it is damaged.
+// Anonymous views give zeroed scratch memory in huge pages.
 #include "platform/MappedView.h"
 
 #include <fcntl.h>
@@ -8,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -158,6 +161,24 @@ TEST(MappedViewTest, ZeroLengthCannotBeMapped) {
   test::ScratchFolder folder;
   const auto fd = OpenExistingFile(folder.WriteFile("empty", ""), false);
   EXPECT_FALSE(MappedView::Map(fd.Get(), 0, false).IsMapped());
+  EXPECT_FALSE(MappedView::MapAnonymous(0).IsMapped());
+}
+
+// Scratch memory comes in whole huge pages from a huge page's boundary, zeroed, and writable.
+TEST(MappedViewTest, AnonymousViewsAreZeroedHugePages) {
+  constexpr std::size_t kHuge = std::size_t{2} << 20;
+  for (const std::size_t length : {std::size_t{1}, kHuge, kHuge + 1}) {
+    MappedView view = MappedView::MapAnonymous(length);
+    ASSERT_TRUE(view.IsMapped()) << length;
+    EXPECT_TRUE(view.IsAnonymous());
+    EXPECT_EQ(view.Length(), (length + kHuge - 1) / kHuge * kHuge);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(view.Base()) % kHuge, 0u);
+    EXPECT_EQ(std::count(view.Base(), view.Base() + view.Length(), 0),
+              static_cast<std::ptrdiff_t>(view.Length()));
+    view.Base()[view.Length() - 1] = 7;
+    EXPECT_TRUE(view.Flush());
+    EXPECT_EQ(view.Release(), 0);
+  }
 }
 
 }  // namespace
