@@ -158,10 +158,10 @@ const unsigned char* WMMF::PointerAt(std::int64_t offset) const {
 }
 
 const std::string& WMMF::FileName() {
-  if (!temporary_ || scratch_.IsOpen()) return fileName_;
+  if (!temporary_) return fileName_;
   const platform::FileDescriptor fd = ScratchDescriptor();
   // A store in scratch memory moves into its file, so that its bytes can be reached by the name.
-  if (!inMemory_ && base_ != nullptr) {
+  if (view_.IsAnonymous()) {
     WriteBytesTo(fd);
     SizeFile(fd, capacity_, 8);
     MapFile(fd, capacity_, 9);
@@ -186,7 +186,8 @@ void WMMF::Grow(std::int64_t size) {
     capacity_ = target;
     return;
   }
-  if (temporary_ && !scratch_.IsOpen()) {
+  // A temporary store stays in scratch memory until its name is asked for.
+  if (temporary_ && (inMemory_ ? !scratch_.IsOpen() : view_.IsAnonymous())) {
     MapScratchMemory(target, 9);
     return;
   }

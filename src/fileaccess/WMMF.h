@@ -81,10 +81,9 @@ class WMMF {
   // Makes room for at least `size` bytes plus the growth step or half the capacity, whichever is
   // larger; nothing when there is room already.
   // A heap buffer that would reach kMemoryLimit moves to the file (a temporary store's, to memory of
-  // its own). Throws std::logic_error on a
-  // read-only store, WMMFError 1 or 7 when the file can't be created, written or opened, 8 when it
-  // can't be extended, 9 when the larger view can't be mapped, 5 or 6 when the old view can't be
-  // released. The store stays usable after a failure.
+  // its own). Throws std::logic_error on a read-only store, WMMFError 1 or 7 when the file can't be
+  // created, written or opened, 8 when it can't be extended, 9 when the larger view can't be mapped,
+  // 5 or 6 when the old view can't be released. The store stays usable after a failure.
   void Grow(std::int64_t size);
 
  protected:

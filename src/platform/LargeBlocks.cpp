@@ -15,6 +15,12 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
 }  // namespace
 
+void KeepHeapBlocksForReuse() {
+  constexpr int kMappedFrom = 32 << 20;
+  mallopt(M_MMAP_THRESHOLD, kMappedFrom);
+  mallopt(M_TRIM_THRESHOLD, 2 * kMappedFrom);
+}
+
 std::size_t HugePageMultiple(std::size_t bytes) {
   if (bytes > std::numeric_limits<std::size_t>::max() - kHugePage) return 0;
   return (bytes + kHugePage - 1) / kHugePage * kHugePage;
@@ -35,12 +41,6 @@ void* MapHugePages(std::size_t length) {
   auto* block = reinterpret_cast<void*>(aligned);
   madvise(block, length, MADV_HUGEPAGE);
   return block;
-}
-
-void KeepHeapBlocksForReuse() {
-  constexpr int kMappedFrom = 32 << 20;
-  mallopt(M_MMAP_THRESHOLD, kMappedFrom);
-  mallopt(M_TRIM_THRESHOLD, 2 * kMappedFrom);
 }
 
 void* AllocateBlock(std::size_t bytes) {
