@@ -63,6 +63,8 @@ MappedView MappedView::MapAnonymous(std::size_t length) {
   if (rounded == 0) return view;
   view.base_ = static_cast<unsigned char*>(MapHugePages(rounded));
   if (view.base_ == nullptr) return view;
+  // A small view keeps small pages: its first touch of a huge page would make all 2 MiB of it resident.
+  if (rounded < kHugeScratchBytes) madvise(view.base_, rounded, MADV_NOHUGEPAGE);
   view.length_ = rounded;
   view.writable_ = true;
   view.anonymous_ = true;

@@ -31,9 +31,10 @@ class MappedView {
   // Returns an empty view and leaves errno set on failure (a zero length always fails).
   static MappedView Map(int fd, std::size_t length, bool writable);
   // A writable view of zero bytes that belongs to no file, for scratch data: its length is `length`
-  // rounded up to whole huge pages, which it takes where the system gives them. Returns an empty
-  // view on failure (a zero length always fails).
+  // rounded up to whole huge pages, which it takes where the system gives them once it is
+  // kHugeScratchBytes long. Returns an empty view on failure (a zero length always fails).
   static MappedView MapAnonymous(std::size_t length);
+  static constexpr std::size_t kHugeScratchBytes = std::size_t{4} << 20;
 
   unsigned char* Base() const { return base_; }
   std::size_t Length() const { return length_; }

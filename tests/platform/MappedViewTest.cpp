@@ -164,10 +164,10 @@ TEST(MappedViewTest, ZeroLengthCannotBeMapped) {
   EXPECT_FALSE(MappedView::MapAnonymous(0).IsMapped());
 }
 
-// Scratch memory comes in whole huge pages from a huge page's boundary, zeroed, and writable.
+// Scratch memory comes in whole huge pages' worth from a huge page's boundary, zeroed, and writable.
 TEST(MappedViewTest, AnonymousViewsAreZeroedHugePages) {
   constexpr std::size_t kHuge = std::size_t{2} << 20;
-  for (const std::size_t length : {std::size_t{1}, kHuge, kHuge + 1}) {
+  for (const std::size_t length : {std::size_t{1}, kHuge, kHuge + 1, MappedView::kHugeScratchBytes + 1}) {
     MappedView view = MappedView::MapAnonymous(length);
     ASSERT_TRUE(view.IsMapped()) << length;
     EXPECT_TRUE(view.IsAnonymous());
