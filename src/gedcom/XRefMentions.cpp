@@ -28,6 +28,7 @@ class Identifiers {
  public:
   explicit Identifiers(const std::vector<std::string_view>& identifiers) : identifiers_(identifiers) {
     for (const std::string_view identifier : identifiers) {
+      if (!identifier.empty()) firstBytes_[static_cast<unsigned char>(identifier.front())] = true;
       longest_ = std::max(longest_, static_cast<std::ptrdiff_t>(identifier.size()));
       const std::size_t bit = Bit(identifier.data(), static_cast<std::ptrdiff_t>(identifier.size()));
       filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
@@ -37,6 +38,9 @@ class Identifiers {
   // True when the '@' at `at` opens one of the identifiers.
   bool Opened(const char* at, const char* end) const {
     const char* from = at + 1;
+    // Half of all '@' close an identifier, and many others open one not looked for: the byte after
+    // the '@' rules them out before anything is measured.
+    if (from >= end || !firstBytes_[static_cast<unsigned char>(*from)]) return false;
     const std::ptrdiff_t size = IdentifierSize(from, std::min(end - from, longest_ + 1));
     if (size <= 0) return false;
     const std::size_t bit = Bit(from, size);
@@ -65,6 +69,8 @@ class Identifiers {
   static constexpr int kFilterBits = 12;
   const std::vector<std::string_view>& identifiers_;
   std::ptrdiff_t longest_ = 0;
+  // The first bytes of the identifiers looked for.
+  std::array<bool, 256> firstBytes_{};
   std::array<std::uint64_t, (1u << kFilterBits) / 64> filter_{};
 };
 
