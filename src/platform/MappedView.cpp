@@ -1,4 +1,4 @@
-// One mapping of a whole file into memory, unmapped when it goes out of scope.
+// One mapping of a whole file, or of scratch memory of its own, unmapped when it goes out of scope.
 #include "platform/MappedView.h"
 
 #include <fcntl.h>
