@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "fileaccess/FileAccessTestSupport.h"
 #include "fileaccess/WMMFError.h"
 #include "fileaccess/WMMFReadOnly.h"
+#include "platform/MappedView.h"
 #include "support/ScratchFolder.h"
 
 namespace kinshelf {
@@ -205,6 +207,29 @@ TEST(WMMFTest, WritableFileTakesWritesAndGrows) {
     EXPECT_EQ(Text(file.Memory(), file.Size()), "Jello world");
   }
   EXPECT_EQ(test::ReadFile(path).substr(0, 11), "Jello world");
+}
+
+// A temporary store grows in scratch memory: past the heap's limit, past the size from which it
+// takes huge pages, and many times over; its bytes survive every move, a gap left by a write past
+// the end reads as zeros, and its name reaches all of them.
+TEST(WMMFTest, TemporaryStoresKeepTheirBytesAsTheyGrowInScratchMemory) {
+  for (const std::int64_t size :
+       {WMMF::kMemoryLimit + 1, static_cast<std::int64_t>(platform::MappedView::kHugeScratchBytes) + 1,
+        std::int64_t{3} * static_cast<std::int64_t>(platform::MappedView::kHugeScratchBytes)}) {
+    SCOPED_TRACE(size);
+    const std::string data = test::Pattern(static_cast<std::size_t>(size));
+    WMMF store("", true, 4096, 16);
+    store.Seek(0, 0);
+    for (std::int64_t done = 0; done < size; done += 65536)
+      store.Write(data.data() + done, std::min<std::int64_t>(65536, size - done));
+    store.Seek(100, 1);
+    store.Write("z", 1);
+    const std::string expected = data + std::string(100, '\0') + "z";
+    EXPECT_FALSE(store.IsInMemory());
+    EXPECT_EQ(Text(store.Memory(), store.Size()), expected);
+    EXPECT_EQ(test::ReadFile(store.FileName()).substr(0, expected.size()), expected);
+    EXPECT_EQ(Text(store.Memory(), store.Size()), expected);
+  }
 }
 
 // A temporary store's file lives in memory: nothing with a name is left in the temporary folder,
