@@ -201,7 +201,7 @@ std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(std::int32_t index
 }
 
 void WGEDCollection::PrepareConcurrentReads() {
-  if (indexes_ != nullptr) indexes_->individuals->ReserveSummaries();
+  if (indexes_ != nullptr) indexes_->individuals->StopKeepingSummaries();
   text_->IsLFText();
 }
 

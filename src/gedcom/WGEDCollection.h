@@ -50,7 +50,8 @@ class WGEDCollection : public WABSCollection {
   std::string GetFileDateText() override;
   void LinkRecords() override;
   std::unique_ptr<WABSIndividual> GetIndividual(std::int32_t index) override;
-  // Makes room for every individual's summary and learns the text's line breaks.
+  // Stops keeping individuals' summaries, which a pass over all of them never reads again, and
+  // learns the text's line breaks.
   void PrepareConcurrentReads() override;
   std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) override;
   std::unique_ptr<WABSSubmitter> GetSubmitter() override;

@@ -1,6 +1,6 @@
 // One entry per GEDCOM individual: the record's offset, and a summary of where its main lines are,
-// filled by the individual reader on first use and kept for the life of the collection. One thread
-// at a time, but see ReserveSummaries.
+// filled by the individual reader on first use and kept for the life of the collection, or until
+// a pass over all individuals stops keeping them. One thread at a time, but see StopKeepingSummaries.
 //
 // The offsets live in the record array; the summaries in a zeroed block beside it that the system
 // hands out page by page as summaries are written, so that opening a large file does not pay for
@@ -50,9 +50,10 @@ class WGEDIndIndex : public WABSArrayIndex {
   // A copy of entry `index`, and its replacement. Throw EIndexError like GetOffset.
   IndividualSummary GetEntry(std::int32_t index) const;
   void SetEntry(std::int32_t index, const IndividualSummary& entry);
-  // Makes room for the summaries of every individual now in the index. Entries may then be read
-  // and replaced from several threads, each thread with entries of its own, until one is added.
-  void ReserveSummaries();
+  // Keeps no summary handed to SetEntry from now on, for a pass that reads every individual once:
+  // kept, a million summaries would take 56 MB that nothing reads again. Entries may then be read and
+  // set from several threads at once, until an individual is added.
+  void StopKeepingSummaries() { keepSummaries_ = false; }
 
  private:
   struct FreeDeleter {
@@ -64,6 +65,7 @@ class WGEDIndIndex : public WABSArrayIndex {
 
   std::unique_ptr<IndividualSummary, FreeDeleter> summaries_;
   std::int32_t summaryCount_ = 0;
+  bool keepSummaries_ = true;
 };
 
 }  // namespace kinshelf

@@ -76,7 +76,8 @@ class WABSCollection {
   virtual std::unique_ptr<WABSIndividual> GetIndividual(std::int32_t index) = 0;
   // Makes ready, after Load, what reading individuals fills lazily, so that several threads may
   // then get individuals and read their names, events and places at once, each with objects of its
-  // own, while nothing else uses the collection. Base: nothing.
+  // own, while nothing else uses the collection. It is meant for a pass over all individuals: what a
+  // reader keeps of an individual for later reads may be kept no longer. Base: nothing.
   virtual void PrepareConcurrentReads() {}
   // A new marriage, or nullptr for 0 or an index beyond MarriageCount().
   virtual std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) = 0;

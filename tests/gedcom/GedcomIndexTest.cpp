@@ -162,6 +162,24 @@ TEST(WGEDIndIndex, EntriesStartEmptyAndRejectUnknownIndexes) {
   EXPECT_THROW(index.SetEntry(0, entry), EIndexError);
 }
 
+// A pass over all individuals keeps no summary, but the entries it had and their checks stay.
+TEST(WGEDIndIndex, SummariesStopBeingKeptButKeptOnesStay) {
+  WGEDIndIndex index(0);
+  index.AddIndividual(42);
+  index.AddIndividual(84);
+  IndividualSummary filled{};
+  filled.sex = 'F';
+  filled.flags = kSummaryFilled;
+  index.SetEntry(1, filled);
+  index.StopKeepingSummaries();
+  index.SetEntry(2, filled);
+  EXPECT_EQ(index.GetEntry(1).sex, 'F');
+  EXPECT_EQ(index.GetEntry(1).offset, 42);
+  EXPECT_EQ(index.GetEntry(2).flags, 0);
+  EXPECT_EQ(index.GetEntry(2).offset, 84);
+  EXPECT_THROW(index.SetEntry(3, filled), EIndexError);
+}
+
 TEST(WIndLinks, ParentFamiliesKeepOneLinkPerFamilyAndTheirRelations) {
   WIndLinks links(2);
   for (const std::int32_t family : {5, 5, 6, 7, 6, 8}) links.AddParentFamily(1, false, 7, 1, family);
