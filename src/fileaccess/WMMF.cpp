@@ -247,8 +247,10 @@ void WMMF::MapScratchMemory(std::int64_t capacity, int step) {
   if (std::in_range<std::size_t>(capacity))
     view = platform::MappedView::MapAnonymous(static_cast<std::size_t>(capacity));
   if (!view.IsMapped()) throw WMMFError(ScratchName(), step);
-  if (base_ != nullptr)
-    std::memcpy(view.Base(), base_, static_cast<std::size_t>(std::min(capacity_, capacity)));
+  // Only the bytes in use: the rest is zero in the new memory as in the old, and copying it would
+  // only make that memory resident.
+  const std::int64_t used = std::min({capacity_, capacity, std::max(size_, written_)});
+  if (base_ != nullptr && used > 0) std::memcpy(view.Base(), base_, static_cast<std::size_t>(used));
   const auto room = static_cast<std::int64_t>(view.Length());
   UseView(std::move(view), room);
 }

@@ -28,6 +28,12 @@ namespace kinshelf {
 
 namespace {
 
+// The bytes of a packed date at the start of `structure`; none when its first four bytes are zero,
+// as in a date never entered.
+std::span<const unsigned char> PackedDateBytes(const PafRecord& structure, std::size_t width) {
+  return structure.AnyNonZero(0, 4) ? structure.Bytes(0, width) : std::span<const unsigned char>();
+}
+
 // How many RINs the index pass takes between looks at the cancel flag and the event hook.
 constexpr std::int32_t kRinsPerEventCheck = 65536;
 // The mapping's resident pages are released whenever an individual whose index is a multiple of this
@@ -222,8 +228,8 @@ std::unique_ptr<WABSNote> WPAFCollection::Note(std::int32_t firstPiece) const {
 }
 
 std::optional<WDate> WPAFCollection::ReadPackedDate(const PafRecord& structure, std::size_t width) const {
-  if (!structure.AnyNonZero(0, 4)) return std::nullopt;
-  const auto bytes = structure.Bytes(0, width);
+  const auto bytes = PackedDateBytes(structure, width);
+  if (bytes.empty()) return std::nullopt;
   WDate date = width == 6 ? WPafDate::FromPaf34(bytes) : WPafDate::FromPaf5(bytes, &file_);
   if (!date.IsValid()) return std::nullopt;
   return date;
@@ -235,8 +241,8 @@ std::unique_ptr<WDate> WPAFCollection::PackedDate(const PafRecord& structure, st
 }
 
 std::string WPAFCollection::PackedDateText(const PafRecord& structure, std::size_t width) const {
-  if (!structure.AnyNonZero(0, 4)) return std::string();
-  const auto bytes = structure.Bytes(0, width);
+  const auto bytes = PackedDateBytes(structure, width);
+  if (bytes.empty()) return std::string();
   return width == 6 ? WPafDate::TextOfPaf34(bytes) : WPafDate::TextOfPaf5(bytes, &file_);
 }
 
