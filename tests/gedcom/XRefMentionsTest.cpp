@@ -1,0 +1,87 @@
+// The search for mentions of identifiers, against a byte-by-byte reading of the same rule, on random
+// texts that put identifiers, '@', NUL bytes and record starts at every distance from each other and
+// from the end of the text.
+#include "gedcom/XRefMentions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "gedcom/GedcomScan.h"
+#include "support/ScratchFolder.h"
+
+namespace kinshelf {
+namespace {
+
+// The rule read byte by byte: an '@' whose identifier (up to the next '@' or NUL before the end)
+// is one looked for; after a mention, the search goes on at the next record start.
+std::vector<std::ptrdiff_t> ReferenceMentions(std::string_view text, const std::vector<std::string_view>& looked) {
+  std::vector<std::ptrdiff_t> found;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] != '@') continue;
+    const std::size_t close = text.find_first_of(std::string_view("@\0", 2), at + 1);
+    if (close == std::string_view::npos) continue;
+    const std::string_view identifier = text.substr(at + 1, close - at - 1);
+    if (std::find(looked.begin(), looked.end(), identifier) == looked.end()) continue;
+    found.push_back(static_cast<std::ptrdiff_t>(at));
+    const char* next = gedcom::FindRecordStart(text.data() + at, text.data() + text.size());
+    at = static_cast<std::size_t>(next - text.data()) - 1;
+  }
+  return found;
+}
+
+// Random text from pieces that make and break identifiers; never empty, which maps nothing.
+std::string RandomText(std::mt19937& random) {
+  static const std::array<std::string_view, 17> kPieces = {
+      "@I1@", "@I12@", "@F3@", "@I123456789012@", "@I1", "I1@", "@", std::string_view("\0", 1),
+      "\n0 ",  "\r\n1 ", "abcdefgh", "@@",  "@F3",   "@I12345678901234567890@", " @X9@ ", "      ",
+      "@L1234567890123456789012345678901234567890@"};
+  std::string text;
+  const auto pieces = std::uniform_int_distribution<int>(1, 120)(random);
+  for (int k = 0; k < pieces; ++k) text += kPieces[random() % kPieces.size()];
+  return text;
+}
+
+TEST(XRefMentions, AreThoseOfTheRuleReadByteByByte) {
+  const std::vector<std::vector<std::string_view>> lookedFor = {
+      {"I1"}, {"F3", "I12"}, {"I123456789012"}, {"I12345678901234567890", "X9", "I1"},
+      {"L1234567890123456789012345678901234567890", "F3"}};
+  std::mt19937 random(7);
+  test::ScratchFolder folder;
+  for (int round = 0; round < 400; ++round) {
+    const std::string text = RandomText(random);
+    const WGEDTextMMF mapped(folder.WriteFile("t" + std::to_string(round) + ".ged", text));
+    const std::string_view read(mapped.TextStart(), static_cast<std::size_t>(mapped.TextEnd() - mapped.TextStart()));
+    for (const auto& looked : lookedFor) {
+      std::vector<std::ptrdiff_t> found;
+      for (const char* mention : gedcom::FindXRefMentions(mapped, looked)) found.push_back(mention - mapped.TextStart());
+      ASSERT_EQ(found, ReferenceMentions(read, looked)) << "round " << round << ", text:\n" << text;
+    }
+  }
+}
+
+// The text is searched in pieces of 8 MiB on every core. Records of one mention each, far from
+// their starts, sit across the first piece's end, a record starting `before` bytes before it.
+TEST(XRefMentions, AreFoundOnBothSidesOfTheEndOfAPiece) {
+  constexpr std::size_t kPieceBytes = 8 << 20;
+  const std::string record = "\n0" + std::string(24, ' ') + "@I1@";
+  test::ScratchFolder folder;
+  const std::vector<std::string_view> looked = {"I1"};
+  for (std::size_t before = 10; before <= 30; before += 2) {
+    std::string text(kPieceBytes - before - 1 - 5 * record.size(), ' ');
+    for (int k = 0; k < 12; ++k) text += record;
+    text += "\n0 TRLR\n";
+    const WGEDTextMMF mapped(folder.WriteFile("b" + std::to_string(before) + ".ged", text));
+    std::vector<std::ptrdiff_t> found;
+    for (const char* mention : gedcom::FindXRefMentions(mapped, looked)) found.push_back(mention - mapped.TextStart());
+    ASSERT_EQ(found.size(), 12u) << before << " bytes before";
+    ASSERT_EQ(found, ReferenceMentions(text, looked)) << before << " bytes before";
+  }
+}
+
+}  // namespace
+}  // namespace kinshelf
