@@ -40,25 +40,13 @@ class Identifiers {
     const char* from = at + 1;
     // Half of all '@' close an identifier, and many others open one not looked for: the byte after
     // the '@' rules them out before anything is measured.
-    if (from >= end || !FirstByteFits(*from)) return false;
-    return Names(from, IdentifierSize(from, std::min(end - from, longest_ + 1)));
-  }
-
-  bool FirstByteFits(char c) const { return firstBytes_[static_cast<unsigned char>(c)]; }
-
-  // True when the `size` bytes at p, which are followed by an '@' or a NUL, are one of the
-  // identifiers; `size` is -1 when no such end was found.
-  bool Names(const char* p, std::ptrdiff_t size) const {
-    return size > 0 && size <= longest_ && MayName(Bit(p, size)) && Listed(p, size);
-  }
-
-  // Names(p, size) where eight bytes at p may be read: the filter's hash is taken from one load.
-  bool NamesWithRoom(const char* p, std::ptrdiff_t size) const {
-    if (size <= 0 || size > longest_) return false;
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    if (size < 8) word &= (std::uint64_t{1} << (8 * size)) - 1;
-    return MayName(BitOfWord(word, size)) && Listed(p, size);
+    if (from >= end || !firstBytes_[static_cast<unsigned char>(*from)]) return false;
+    const std::ptrdiff_t size = IdentifierSize(from, std::min(end - from, longest_ + 1));
+    if (size <= 0) return false;
+    const std::size_t bit = Bit(from, size);
+    if ((filter_[bit / 64] & (std::uint64_t{1} << (bit % 64))) == 0) return false;
+    const std::string_view written(from, static_cast<std::size_t>(size));
+    return std::find(identifiers_.begin(), identifiers_.end(), written) != identifiers_.end();
   }
 
  private:
@@ -70,22 +58,10 @@ class Identifiers {
     return -1;
   }
 
-  bool Listed(const char* p, std::ptrdiff_t size) const {
-    const std::string_view written(p, static_cast<std::size_t>(size));
-    return std::find(identifiers_.begin(), identifiers_.end(), written) != identifiers_.end();
-  }
-
-  bool MayName(std::size_t bit) const { return (filter_[bit / 64] & (std::uint64_t{1} << (bit % 64))) != 0; }
-
   // A hash of the size and the first eight bytes, as a bit of the filter.
   static std::size_t Bit(const char* p, std::ptrdiff_t size) {
     std::uint64_t word = 0;
     std::memcpy(&word, p, static_cast<std::size_t>(std::min<std::ptrdiff_t>(size, 8)));
-    return BitOfWord(word, size);
-  }
-
-  // The same hash of the first eight bytes as read into `word`, bytes past the size zero.
-  static std::size_t BitOfWord(std::uint64_t word, std::ptrdiff_t size) {
     word ^= static_cast<std::uint64_t>(size) << 59;
     return static_cast<std::size_t>((word * 0x9E3779B97F4A7C15u) >> (64 - kFilterBits));
   }
@@ -98,43 +74,17 @@ class Identifiers {
   std::array<std::uint64_t, (1u << kFilterBits) / 64> filter_{};
 };
 
-#if defined(__SSE2__)
-// One bit for each of the 32 bytes at p that is an '@' or a NUL: the only bytes that clear every bit
-// but the one that sets '@' apart.
-std::uint64_t EndMask32(const char* p) {
-  const __m128i other = _mm_set1_epi8(static_cast<char>(~'@'));
-  const auto half = [&](const char* q) {
-    const __m128i bytes = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(q)), other);
-    return static_cast<std::uint64_t>(
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()))));
-  };
-  return half(p) | half(p + 16) << 16;
-}
-#endif
-
 // The first '@' in [p, to) that opens one of the identifiers, or `to`; the identifier after it may
 // run on to the end.
 const char* NextOpening(const char* p, const char* to, const char* end, const Identifiers& identifiers) {
 #if defined(__SSE2__)
-  // Each step looks at the '@' among 32 bytes, and finds where each identifier ends among those
-  // and the next 32: the '@' or NUL after it is a bit of the same mask, so nothing is measured
-  // byte by byte. The mask of the next 32 bytes serves the next step.
-  if (to - p > 0 && end - p >= 64) {
-    std::uint64_t ends = EndMask32(p);
-    for (; to - p > 0 && end - p >= 64; p += 32) {
-      ends |= EndMask32(p + 32) << 32;
-      auto openings = static_cast<std::uint32_t>(ends);
-      if (to - p < 32) openings &= (std::uint32_t{1} << (to - p)) - 1;
-      for (; openings != 0; openings &= openings - 1) {
-        const int at = __builtin_ctz(openings);
-        const char* from = p + at + 1;
-        if (p[at] != '@' || !identifiers.FirstByteFits(*from)) continue;
-        const std::uint64_t after = ends >> (at + 1);
-        if (after == 0 ? identifiers.Opened(p + at, end)
-                       : identifiers.NamesWithRoom(from, __builtin_ctzll(after)))
-          return p + at;
-      }
-      ends >>= 32;
+  const __m128i at = _mm_set1_epi8('@');
+  for (; to - p >= 16; p += 16) {
+    auto mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), at)));
+    for (; mask != 0; mask &= mask - 1) {
+      const char* opening = p + __builtin_ctz(mask);
+      if (identifiers.Opened(opening, end)) return opening;
     }
   }
 #endif
