@@ -19,7 +19,8 @@ namespace {
 
 // The rule read byte by byte: an '@' whose identifier (up to the next '@' or NUL before the end)
 // is one looked for; after a mention, the search goes on at the next record start.
-std::vector<std::ptrdiff_t> ReferenceMentions(std::string_view text, const std::vector<std::string_view>& looked) {
+std::vector<std::ptrdiff_t> ReferenceMentions(std::string_view text,
+                                              const std::vector<std::string_view>& looked) {
   std::vector<std::ptrdiff_t> found;
   for (std::size_t at = 0; at < text.size(); ++at) {
     if (text[at] != '@') continue;
@@ -36,10 +37,23 @@ std::vector<std::ptrdiff_t> ReferenceMentions(std::string_view text, const std::
 
 // Random text from pieces that make and break identifiers; never empty, which maps nothing.
 std::string RandomText(std::mt19937& random) {
-  static const std::array<std::string_view, 17> kPieces = {
-      "@I1@", "@I12@", "@F3@", "@I123456789012@", "@I1", "I1@", "@", std::string_view("\0", 1),
-      "\n0 ",  "\r\n1 ", "abcdefgh", "@@",  "@F3",   "@I12345678901234567890@", " @X9@ ", "      ",
-      "@L1234567890123456789012345678901234567890@"};
+  static const std::array<std::string_view, 17> kPieces = {"@I1@",
+                                                           "@I12@",
+                                                           "@F3@",
+                                                           "@I123456789012@",
+                                                           "@I1",
+                                                           "I1@",
+                                                           "@",
+                                                           std::string_view("\0", 1),
+                                                           "\n0 ",
+                                                           "\r\n1 ",
+                                                           "abcdefgh",
+                                                           "@@",
+                                                           "@F3",
+                                                           "@I12345678901234567890@",
+                                                           " @X9@ ",
+                                                           "      ",
+                                                           "@L1234567890123456789012345678901234567890@"};
   std::string text;
   const auto pieces = std::uniform_int_distribution<int>(1, 120)(random);
   for (int k = 0; k < pieces; ++k) text += kPieces[random() % kPieces.size()];
@@ -48,17 +62,22 @@ std::string RandomText(std::mt19937& random) {
 
 TEST(XRefMentions, AreThoseOfTheRuleReadByteByByte) {
   const std::vector<std::vector<std::string_view>> lookedFor = {
-      {"I1"}, {"F3", "I12"}, {"I123456789012"}, {"I12345678901234567890", "X9", "I1"},
+      {"I1"},
+      {"F3", "I12"},
+      {"I123456789012"},
+      {"I12345678901234567890", "X9", "I1"},
       {"L1234567890123456789012345678901234567890", "F3"}};
   std::mt19937 random(7);
   test::ScratchFolder folder;
   for (int round = 0; round < 400; ++round) {
     const std::string text = RandomText(random);
     const WGEDTextMMF mapped(folder.WriteFile("t" + std::to_string(round) + ".ged", text));
-    const std::string_view read(mapped.TextStart(), static_cast<std::size_t>(mapped.TextEnd() - mapped.TextStart()));
+    const std::string_view read(mapped.TextStart(),
+                                static_cast<std::size_t>(mapped.TextEnd() - mapped.TextStart()));
     for (const auto& looked : lookedFor) {
       std::vector<std::ptrdiff_t> found;
-      for (const char* mention : gedcom::FindXRefMentions(mapped, looked)) found.push_back(mention - mapped.TextStart());
+      for (const char* mention : gedcom::FindXRefMentions(mapped, looked))
+        found.push_back(mention - mapped.TextStart());
       ASSERT_EQ(found, ReferenceMentions(read, looked)) << "round " << round << ", text:\n" << text;
     }
   }
@@ -77,7 +96,8 @@ TEST(XRefMentions, AreFoundOnBothSidesOfTheEndOfAPiece) {
     text += "\n0 TRLR\n";
     const WGEDTextMMF mapped(folder.WriteFile("b" + std::to_string(before) + ".ged", text));
     std::vector<std::ptrdiff_t> found;
-    for (const char* mention : gedcom::FindXRefMentions(mapped, looked)) found.push_back(mention - mapped.TextStart());
+    for (const char* mention : gedcom::FindXRefMentions(mapped, looked))
+      found.push_back(mention - mapped.TextStart());
     ASSERT_EQ(found.size(), 12u) << before << " bytes before";
     ASSERT_EQ(found, ReferenceMentions(text, looked)) << before << " bytes before";
   }
