@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -35,28 +34,26 @@ std::vector<std::ptrdiff_t> ReferenceMentions(std::string_view text,
   return found;
 }
 
-// Random text from pieces that make and break identifiers; never empty, which maps nothing.
+std::vector<std::string> Split(std::string_view joined) {
+  std::vector<std::string> pieces;
+  for (std::size_t start = 0; start <= joined.size();) {
+    const std::size_t bar = std::min(joined.find('|', start), joined.size());
+    pieces.emplace_back(joined.substr(start, bar - start));
+    start = bar + 1;
+  }
+  return pieces;
+}
+
+// Random text from pieces that make and break identifiers; never empty, which maps nothing. The
+// pieces are split at '|', and '#' stands for a NUL byte, which ends an identifier as an '@' does.
 std::string RandomText(std::mt19937& random) {
-  static const std::array<std::string_view, 17> kPieces = {"@I1@",
-                                                           "@I12@",
-                                                           "@F3@",
-                                                           "@I123456789012@",
-                                                           "@I1",
-                                                           "I1@",
-                                                           "@",
-                                                           std::string_view("\0", 1),
-                                                           "\n0 ",
-                                                           "\r\n1 ",
-                                                           "abcdefgh",
-                                                           "@@",
-                                                           "@F3",
-                                                           "@I12345678901234567890@",
-                                                           " @X9@ ",
-                                                           "      ",
-                                                           "@L1234567890123456789012345678901234567890@"};
+  static const std::vector<std::string> kPieces = Split(
+      "@I1@|@I12@|@F3@|@I123456789012@|@I1|I1@|@|#|\n0 |\r\n1 |abcdefgh|@@|@F3|@I12345678901234567890@| @X9@ "
+      "|      |@L1234567890123456789012345678901234567890@");
   std::string text;
   const auto pieces = std::uniform_int_distribution<int>(1, 120)(random);
   for (int k = 0; k < pieces; ++k) text += kPieces[random() % kPieces.size()];
+  std::replace(text.begin(), text.end(), '#', '\0');
   return text;
 }
 
