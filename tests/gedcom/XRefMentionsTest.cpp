@@ -80,25 +80,5 @@ TEST(XRefMentions, AreThoseOfTheRuleReadByteByByte) {
   }
 }
 
-// The text is searched in pieces of 8 MiB on every core. Records of one mention each, far from
-// their starts, sit across the first piece's end, a record starting `before` bytes before it.
-TEST(XRefMentions, AreFoundOnBothSidesOfTheEndOfAPiece) {
-  constexpr std::size_t kPieceBytes = 8 << 20;
-  const std::string record = "\n0" + std::string(24, ' ') + "@I1@";
-  test::ScratchFolder folder;
-  const std::vector<std::string_view> looked = {"I1"};
-  for (std::size_t before = 10; before <= 30; before += 2) {
-    std::string text(kPieceBytes - before - 1 - 5 * record.size(), ' ');
-    for (int k = 0; k < 12; ++k) text += record;
-    text += "\n0 TRLR\n";
-    const WGEDTextMMF mapped(folder.WriteFile("b" + std::to_string(before) + ".ged", text));
-    std::vector<std::ptrdiff_t> found;
-    for (const char* mention : gedcom::FindXRefMentions(mapped, looked))
-      found.push_back(mention - mapped.TextStart());
-    ASSERT_EQ(found.size(), 12u) << before << " bytes before";
-    ASSERT_EQ(found, ReferenceMentions(text, looked)) << before << " bytes before";
-  }
-}
-
 }  // namespace
 }  // namespace kinshelf
