@@ -44,12 +44,17 @@ std::vector<std::string> Split(std::string_view joined) {
   return pieces;
 }
 
+// Identifiers about as long as the 64-byte blocks the search looks at, and longer.
+const std::string kLong(62, 'G');
+const std::string kLonger = kLong + "H";
+const std::string kLongest = kLonger + std::string(40, 'J');
+
 // Random text from pieces that make and break identifiers; never empty, which maps nothing. The
 // pieces are split at '|', and '#' stands for a NUL byte, which ends an identifier as an '@' does.
 std::string RandomText(std::mt19937& random) {
   static const std::vector<std::string> kPieces = Split(
       "@I1@|@I12@|@F3@|@I123456789012@|@I1|I1@|@|#|\n0 |\r\n1 |abcdefgh|@@|@F3|@I12345678901234567890@| @X9@ "
-      "|      |@L1234567890123456789012345678901234567890@");
+      "|      |@L1234567890123456789012345678901234567890@|@" + kLongest + "@|@" + kLonger + "@|@" + kLong + "@");
   std::string text;
   const auto pieces = std::uniform_int_distribution<int>(1, 120)(random);
   for (int k = 0; k < pieces; ++k) text += kPieces[random() % kPieces.size()];
@@ -63,7 +68,10 @@ TEST(XRefMentions, AreThoseOfTheRuleReadByteByByte) {
       {"F3", "I12"},
       {"I123456789012"},
       {"I12345678901234567890", "X9", "I1"},
-      {"L1234567890123456789012345678901234567890", "F3"}};
+      {"L1234567890123456789012345678901234567890", "F3"},
+      {kLong, "I1"},
+      {kLonger},
+      {kLongest, "X9"}};
   std::mt19937 random(7);
   test::ScratchFolder folder;
   for (int round = 0; round < 400; ++round) {
