@@ -97,7 +97,7 @@ bool WPAFCollection::Load() {
   const std::int32_t highest = HighestRin();
   rinToIndex_.assign(static_cast<std::size_t>(highest) + 1, 0);
   deletedIndividuals_ = 0;
-  for (const std::int32_t rin : file_.DeletedIndividuals()) {
+  for (const std::int32_t rin : DeletedIndividualChain()) {
     // A deleted number beyond the count names no individual the tables hold.
     if (rin > highest) continue;
     rinToIndex_[static_cast<std::size_t>(rin)] = -1;
@@ -118,6 +118,16 @@ bool WPAFCollection::Load() {
   RequireNoLostPages();
   loaded_ = true;
   return true;
+}
+
+// PAF 5 keeps a first deleted number above the individual count when it no longer means one: the
+// record there is a live slot or a leftover, and its first field no next deleted number.
+std::vector<std::int32_t> WPAFCollection::DeletedIndividualChain() const {
+  std::vector<std::int32_t> chain = file_.DeletedIndividuals();
+  const bool stale = file_.Version() == paf::kPaf5Layout.version && !chain.empty() &&
+                     chain.front() > HeaderNumber(fields_.header.individualCount);
+  if (stale) chain.clear();
+  return chain;
 }
 
 std::unique_ptr<WABSIndividual> WPAFCollection::GetIndividual(std::int32_t index) {

@@ -113,6 +113,8 @@ class WPAFCollection : public WABSCollection {
   std::optional<WDate> ReadPackedDate(const PafRecord& structure, std::size_t width) const;
   // The highest RIN the header gives, but no more than the file's individual records can hold.
   std::int32_t HighestRin() const;
+  // The RINs of the deleted individuals' chain, as far as the version reads it.
+  std::vector<std::int32_t> DeletedIndividualChain() const;
   void RequireNoLostPages() const;
 
   WPAFMMF file_;

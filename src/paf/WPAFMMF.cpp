@@ -22,7 +22,6 @@ WPAFMMF::WPAFMMF(const std::string& fileName)
   for (int map = 0; map < maps; ++map) ReadMap(map);
   if (Version() == paf::kPaf4Layout.version) ReadPaf4Totals();
   if (Version() == paf::kPaf5Layout.version) ReadTotalsTable(paf::kPaf5TotalsOffset, paf::kPaf5TotalsPerMap);
-  CheckTotals();
 }
 
 void WPAFMMF::Fail(const std::string& reason) const {
@@ -72,7 +71,8 @@ void WPAFMMF::ReadMap(int map) {
   auto typeBytes = cursor.Seek(static_cast<std::size_t>(start)) ? cursor.Take(kBlockSize) : std::nullopt;
   if (!typeBytes) Fail("map " + std::to_string(map) + " lies past the end of the file");
   const std::uint8_t ownType = typeBytes->ReadU8().value_or(0);
-  if (ownType != paf::kMapBlockType) {
+  // PAF 3 finds its blocks by their type bytes alone and never looks at the map block's own.
+  if (ownType != paf::kMapBlockType && Version() != paf::kPaf3Layout.version) {
     Fail("map " + std::to_string(map) + " starts with block type " + std::to_string(ownType) + ", not 11");
   }
   BlockList blocks(static_cast<std::size_t>(layout_->lastType) + 1);
@@ -99,7 +99,7 @@ int WPAFMMF::HeaderTotal(int map, int type) const {
 
 void WPAFMMF::ReadTotalsTable(std::size_t offset, int perMap) {
   ByteCursor cursor(Bytes());
-  cursor.Seek(offset);
+  if (!cursor.Seek(offset)) Fail("the map totals lie past the end of the file");
   totals_.resize(paf::kTotalsTableCounts);
   for (auto& count : totals_) count = static_cast<std::int16_t>(cursor.ReadU16().value_or(0));
   totalsPerMap_ = perMap;
@@ -131,27 +131,15 @@ void WPAFMMF::MergeHeaderTotals() {
   }
 }
 
-void WPAFMMF::CheckTotals() const {
-  for (int map = 0; map < MapCount(); ++map) {
-    for (int type = 1; type <= layout_->lastType; ++type) {
-      const int total = MapTotal(map, type);
-      const auto blocks = blockLists_[static_cast<std::size_t>(map)][static_cast<std::size_t>(type)].size();
-      if (total < 0 || static_cast<std::size_t>(total) > blocks) {
-        Fail("map " + std::to_string(map) + " totals " + std::to_string(total) + " blocks of type " +
-             std::to_string(type) + " but its map block has " + std::to_string(blocks));
-      }
-    }
-  }
-}
-
 ByteCursor WPAFMMF::Header() const {
   return ByteCursor(Bytes().first(layout_->dataBase));
 }
 
 int WPAFMMF::MapTotal(int map, int type) const {
   if (map < 0 || map >= MapCount() || type < 1 || type > layout_->lastType) return 0;
-  if (totals_.empty()) return HeaderTotal(map, type);
-  return totals_[static_cast<std::size_t>(totalsPerMap_ * map + type - 1)];
+  const int total = totals_.empty() ? HeaderTotal(map, type)
+                                    : totals_[static_cast<std::size_t>(totalsPerMap_ * map + type - 1)];
+  return std::max(total, 0);
 }
 
 std::int64_t WPAFMMF::BlockOffset(int map, int block) const {
@@ -168,9 +156,19 @@ int WPAFMMF::SizeOf(int type) const {
 std::int64_t WPAFMMF::RecordCapacity(int type) const {
   const int size = SizeOf(type);
   if (size == 0) return 0;
-  std::int64_t blocks = 0;
-  for (int map = 0; map < MapCount(); ++map) blocks += MapTotal(map, type);
-  return blocks * (static_cast<std::int64_t>(kBlockSize) / size);
+  // The totals number the blocks map after map; the map blocks say which of them exist. Counting
+  // up to the last block that exists keeps a damaged total of 32767 from sizing tables for records
+  // no look-up can reach.
+  std::int64_t before = 0;
+  std::int64_t reachable = 0;
+  for (int map = 0; map < MapCount(); ++map) {
+    const int total = MapTotal(map, type);
+    const auto& listed = blockLists_[static_cast<std::size_t>(map)][static_cast<std::size_t>(type)];
+    const std::int64_t usable = std::min<std::int64_t>(total, static_cast<std::int64_t>(listed.size()));
+    if (usable > 0) reachable = before + usable;
+    before += total;
+  }
+  return reachable * (static_cast<std::int64_t>(kBlockSize) / size);
 }
 
 std::int64_t WPAFMMF::Locate(int type, std::int32_t number) const {

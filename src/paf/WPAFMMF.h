@@ -10,13 +10,15 @@
 //   - the file ends before its header area and map 0's map block;
 //   - PAF 4 and 5: the header's number of maps is below 1 or above the usable maps;
 //   - a map the file needs (PAF 4 and 5: each the header counts; PAF 3: each that holds blocks by
-//     its totals) lies past the end or its map block doesn't start with 11;
-//   - PAF 4: the totals block number is below 1, beyond the maps, or its block isn't of type 14;
-//   - a map total is negative or above the blocks of its type in that map's map block.
-// Anything else makes only the item absent: a record number below 1, past its type's totals or
-// landing past the end of the file; a link of 0 or -1; a text link outside the file; a chain link
-// to such a record. A chain stops at its first absent record and at the first number it has already
-// met, so a chain of n records is walked in at most n steps. Main thread only.
+//     its totals) lies past the end, or (PAF 4 and 5) its map block doesn't start with 11;
+//   - PAF 4: the totals block number is below 1, beyond the maps, or its block isn't of type 14.
+// Anything else makes only the item absent: a record number below 1, past its type's totals, past
+// the blocks its map's map block lists, or landing past the end of the file; a link of 0 or -1; a
+// text link outside the file; a chain link to such a record. The totals and the map blocks may
+// disagree, in real files too (the PAF 4 header's older table wins when it counts more): the totals
+// say which map holds a record, the map block which block, and a negative total counts none. A
+// chain stops at its first absent record and at the first number it has already met, so a chain of
+// n records is walked in at most n steps. Main thread only.
 #pragma once
 
 #include <cstdint>
@@ -46,10 +48,11 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   ByteCursor Header() const;
   // The number of blocks of a type in a map as the look-ups take it: PAF 3 read from the header at
   // every call, PAF 4 the totals block merged with the header, PAF 5 the copied table. 0 outside
-  // the maps and types.
+  // the maps and types, and for a negative count.
   int MapTotal(int map, int type) const;
 
-  // How many records of a type the blocks the totals count can hold.
+  // The highest number of a type a look-up can reach: the last slot of the last block that both the
+  // totals count and a map block lists.
   std::int64_t RecordCapacity(int type) const;
   // The file offset of record `number` of a type; 0 when it doesn't exist or can't be found.
   std::int64_t Locate(int type, std::int32_t number) const;
@@ -83,7 +86,6 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   void ReadTotalsTable(std::size_t offset, int perMap);
   void ReadPaf4Totals();
   void MergeHeaderTotals();
-  void CheckTotals() const;
   std::int64_t BlockOffset(int map, int block) const;
   // The record size of a type; 0 for a type not located by number.
   int SizeOf(int type) const;

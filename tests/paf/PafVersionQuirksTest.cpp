@@ -1,5 +1,6 @@
 // What one PAF version does differently from the others: PAF 3 and 4 names and unused event
-// structures, PAF 4's extension records, PAF 3/4 text dates of ordinances, and PAF 5's name text.
+// structures, PAF 4's extension records, PAF 3/4 text dates of ordinances, and PAF 5's name text
+// and first deleted number.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -124,6 +125,19 @@ TEST(Paf5Test, ANameRecordOfAnotherKindGivesUnknownAndTheChainStillFindsAfnAndRe
   const std::int64_t text = PafDamage(opened.file.path).Int32At(opened.file.NameLink(1));
   opened.Damage([&](const PafDamage& d) { d.SetByte(text + 12, 10); });
   EXPECT_EQ(opened.John()->GetName()->GetGivenNames(), "<Unknown>");
+}
+
+TEST(Paf5Test, AFirstDeletedNumberAboveTheCountStartsNoChain) {
+  Opened opened(test::RichFamily(), PafVersion::kPaf5);
+  const auto& layout = opened.file.Layout();
+  const std::int64_t slot12 = opened.file.Record(kPafIndividual, 1) + 11 * layout.sizes.at(kPafIndividual);
+  opened.Damage([&](const PafDamage& d) {
+    d.SetInt32(layout.header.firstDeletedIndividual, 12);
+    d.SetInt32(slot12, 3);  // read as a next deleted number, it would hide RIN 3
+  });
+  EXPECT_EQ(opened.family->IndividualCount(), 9);
+  EXPECT_EQ(opened.family->RINToIndex(3), 3);
+  EXPECT_EQ(opened.family->RINToIndex(4), 4);
 }
 
 TEST(Paf5Test, AChangeTimeCountsWholeDaysFrom1970) {

@@ -182,15 +182,16 @@ std::string CitationCount(const WPAFMMF& paf, const PafWrittenFile& file) {
   return std::to_string(paf.CitationChain(LinkAt(file, file.FirstCitationLink(1))).size()) + " citations";
 }
 
-std::string LastIndividual(const WPAFMMF& paf, const PafWrittenFile& file) {
-  const std::int64_t offset = paf.Locate(test::kPafIndividual, kIndividuals);
-  return offset == 0                                                 ? "last individual absent"
-         : offset == file.Record(test::kPafIndividual, kIndividuals) ? "found"
-                                                                     : "moved";
+// What became of record `number` of a type: "found" where the writer put it, "moved", or "absent".
+auto RecordState(int type, std::int32_t number) {
+  return [type, number](const WPAFMMF& paf, const PafWrittenFile& file) -> std::string {
+    const std::int64_t offset = paf.Locate(type, number);
+    return offset == 0 ? "absent" : offset == file.Record(type, number) ? "found" : "moved";
+  };
 }
 
-std::string FirstIndividual(const WPAFMMF& paf, const PafWrittenFile&) {
-  return paf.Locate(test::kPafIndividual, 1) == 0 ? "first individual absent" : "found";
+std::string IndividualCapacity(const WPAFMMF& paf, const PafWrittenFile&) {
+  return "capacity " + std::to_string(paf.RecordCapacity(test::kPafIndividual));
 }
 
 std::string NoteLength(const WPAFMMF& paf, const PafWrittenFile& file) {
@@ -247,6 +248,11 @@ using D = const PafDamage&;
 using F = const PafWrittenFile&;
 using enum test::PafType;
 
+// Frees the map-1 block that holds individual 40 of a spread PAF 5 file.
+void FreeMap1Block(D d, F f) {
+  d.SetByte(f.TypeByte(1, static_cast<int>((f.Record(kPafIndividual, 40) - kMap1 - 12288) / 8192)), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, WPAFMMFDamageTest,
     testing::Values(
@@ -263,9 +269,11 @@ INSTANTIATE_TEST_SUITE_P(
         DamageRow{"map block of the wrong type", PafVersion::kPaf5, false,
                   [](D d, F f) { d.SetByte(f.TypeByte(0, 0), 0); }, Opened,
                   "error: map 0 starts with block type 0, not 11"},
-        DamageRow{"map 1's block flipped", PafVersion::kPaf3, true,
+        DamageRow{"map 1's block flipped", PafVersion::kPaf4, true,
                   [](D d, F f) { d.FlipByte(f.TypeByte(1, 0)); }, Opened,
                   "error: map 1 starts with block type 244, not 11"},
+        DamageRow{"PAF 3 map block of another type", PafVersion::kPaf3, true,
+                  [](D d, F f) { d.FlipByte(f.TypeByte(1, 0)); }, RecordState(kPafIndividual, 40), "found"},
         DamageRow{"no maps", PafVersion::kPaf4, false, [](D d, F f) { d.SetInt32(MapsField(f), 0); }, Opened,
                   "error: the header gives 0 maps; the file's version has 1 to 102"},
         DamageRow{"maps above the usable", PafVersion::kPaf5, false,
@@ -293,28 +301,36 @@ INSTANTIATE_TEST_SUITE_P(
                   [](D d, F f) { d.FlipByte(f.TypeByte(0, 1)); }, Opened,
                   "error: the map totals block 2 has block type 241, not 14"},
         DamageRow{"header totals above the map block", PafVersion::kPaf3, false,
-                  [](D d, F f) { d.SetInt16(f.HeaderTotalsCount(0, kPafIndividual), 5); }, Opened,
-                  "error: map 0 totals 5 blocks of type 2 but its map block has 3"},
+                  [](D d, F f) { d.SetInt16(f.HeaderTotalsCount(0, kPafIndividual), 5); },
+                  RecordState(kPafIndividual, kIndividuals), "found"},
         DamageRow{"PAF 4 header total above the block's wins", PafVersion::kPaf4, false,
-                  [](D d, F f) { d.SetInt16(f.HeaderTotalsCount(0, kPafMarriage), 2); }, Opened,
-                  "error: map 0 totals 2 blocks of type 3 but its map block has 1"},
+                  [](D d, F f) { d.SetInt16(f.HeaderTotalsCount(0, kPafMarriage), 2); },
+                  RecordState(kPafMarriage, 3), "found"},
+        DamageRow{"PAF 4 totals counting the map block", PafVersion::kPaf4, false,
+                  [](D d, F f) { d.SetInt16(f.TotalsCount(0, 11), 1); }, RecordState(kPafIndividual, kIndividuals),
+                  "found"},
+        DamageRow{"PAF 5 totals counting the map block", PafVersion::kPaf5, false,
+                  [](D d, F f) { d.SetInt16(f.TotalsCount(0, 11), 1); }, RecordState(kPafIndividual, kIndividuals),
+                  "found"},
+        DamageRow{"a total of 32767", PafVersion::kPaf5, false,
+                  [](D d, F f) { d.SetInt16(f.TotalsCount(0, kPafIndividual), 32767); }, IndividualCapacity,
+                  "capacity 111"},
         DamageRow{"negative total", PafVersion::kPaf5, false,
-                  [](D d, F f) { d.SetInt16(f.TotalsCount(0, kPafMarriage), -1); }, Opened,
-                  "error: map 0 totals -1 blocks of type 3 but its map block has 1"},
-        DamageRow{"block of map 1 freed", PafVersion::kPaf5, true,
-                  [](D d, F f) {
-                    d.SetByte(f.TypeByte(1, (f.Record(kPafIndividual, 40) - kMap1 - 12288) / 8192), 0);
-                  },
-                  Opened, "error: map 1 totals 1 blocks of type 2 but its map block has 0"},
+                  [](D d, F f) { d.SetInt16(f.TotalsCount(0, kPafMarriage), -1); }, RecordState(kPafMarriage, 1),
+                  "absent"},
+        DamageRow{"block of map 1 freed", PafVersion::kPaf5, true, FreeMap1Block, RecordState(kPafIndividual, 40),
+                  "absent"},
+        DamageRow{"block of map 1 freed, map 2's records", PafVersion::kPaf5, true, FreeMap1Block,
+                  RecordState(kPafIndividual, kIndividuals), "found"},
         DamageRow{"total below the blocks", PafVersion::kPaf5, false,
-                  [](D d, F f) { d.SetInt16(f.TotalsCount(0, kPafIndividual), 2); }, LastIndividual,
-                  "last individual absent"},
+                  [](D d, F f) { d.SetInt16(f.TotalsCount(0, kPafIndividual), 2); },
+                  RecordState(kPafIndividual, kIndividuals), "absent"},
         DamageRow{"PAF 3 total of 0", PafVersion::kPaf3, false,
-                  [](D d, F f) { d.SetInt16(f.HeaderTotalsCount(0, kPafIndividual), 0); }, FirstIndividual,
-                  "first individual absent"},
+                  [](D d, F f) { d.SetInt16(f.HeaderTotalsCount(0, kPafIndividual), 0); },
+                  RecordState(kPafIndividual, 1), "absent"},
         DamageRow{"data block cut off", PafVersion::kPaf4, false,
-                  [](D d, F f) { d.Truncate(f.Record(kPafIndividual, kIndividuals)); }, LastIndividual,
-                  "last individual absent"},
+                  [](D d, F f) { d.Truncate(f.Record(kPafIndividual, kIndividuals)); },
+                  RecordState(kPafIndividual, kIndividuals), "absent"},
         DamageRow{"citation chain loops", PafVersion::kPaf3, false,
                   [](D d, F f) { d.MakeLoop(f.NextCitationLink(f.Count(kPafCitation)), 5); }, CitationCount,
                   "150 citations"},
