@@ -54,7 +54,9 @@ int WPAFMMF::MapsToRead() const {
   return maps;
 }
 
-// PAF 3 doesn't store its number of maps: the file needs map 0 and every map its totals count in.
+// PAF 3 doesn't store its number of maps: the file needs map 0 and every map its totals count in,
+// as far as the file reaches. A total for a map past the end (a stray count, or a file cut short)
+// counts blocks no look-up can reach, and the other maps are still read.
 int WPAFMMF::Paf3Maps() const {
   int maps = 1;
   for (int map = 1; map < paf::kHeaderTotalsMaps; ++map) {
@@ -62,6 +64,8 @@ int WPAFMMF::Paf3Maps() const {
       if (HeaderTotal(map, type) != 0) maps = map + 1;
     }
   }
+  const auto size = static_cast<std::int64_t>(Bytes().size());
+  while (maps > 1 && BlockOffset(maps - 1, 0) + static_cast<std::int64_t>(kBlockSize) > size) --maps;
   return maps;
 }
 

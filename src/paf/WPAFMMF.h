@@ -9,16 +9,15 @@
 //   - the signature names no PAF version;
 //   - the file ends before its header area and map 0's map block;
 //   - PAF 4 and 5: the header's number of maps is below 1 or above the usable maps;
-//   - a map the file needs (PAF 4 and 5: each the header counts; PAF 3: each that holds blocks by
-//     its totals) lies past the end, or (PAF 4 and 5) its map block doesn't start with 11;
+//   - PAF 4 and 5: a map the header counts lies past the end or its map block doesn't start with 11;
 //   - PAF 4: the totals block number is below 1, beyond the maps, or its block isn't of type 14.
 // Anything else makes only the item absent: a record number below 1, past its type's totals, past
-// the blocks its map's map block lists, or landing past the end of the file; a link of 0 or -1; a
-// text link outside the file; a chain link to such a record. The totals and the map blocks may
-// disagree, in real files too (the PAF 4 header's older table wins when it counts more): the totals
-// say which map holds a record, the map block which block, and a negative total counts none. A
-// chain stops at its first absent record and at the first number it has already met, so a chain of
-// n records is walked in at most n steps. Main thread only.
+// the blocks its map's map block lists, in a PAF 3 map past the end, or landing past the end of
+// the file; a link of 0 or -1; a text link outside the file; a chain link to such a record. The
+// totals and the map blocks may disagree, in real files too (the PAF 4 header's older table wins
+// when it counts more): the totals say which map holds a record, the map block which block, and a
+// negative total counts none. A chain stops at its first absent record and at the first number it
+// has already met, so a chain of n records is walked in at most n steps. Main thread only.
 #pragma once
 
 #include <cstdint>
