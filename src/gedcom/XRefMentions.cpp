@@ -129,7 +129,8 @@ class BlockFilter {
       const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
       const __m128i isAt = _mm_cmpeq_epi8(bytes, at);
       ats[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(isAt));
-      stops[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(isAt, _mm_cmpeq_epi8(bytes, nul))));
+      stops[part] =
+          static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(isAt, _mm_cmpeq_epi8(bytes, nul))));
     }
     return {Joined(ats), Joined(stops)};
   }
@@ -181,7 +182,8 @@ const char* NextOpening(const char* p, const char* to, const char* end, const Id
            candidates &= candidates - 1) {
         const int bit = __builtin_ctzll(candidates);
         const std::ptrdiff_t size = BlockFilter::IdentifierSize(here, next, bit);
-        const bool opens = size < 64 ? identifiers.Opens(p + bit + 1, size, end) : identifiers.Opened(p + bit, end);
+        const bool opens =
+            size < 64 ? identifiers.Opens(p + bit + 1, size, end) : identifiers.Opened(p + bit, end);
         if (opens) return p + bit;
       }
       here = next;

@@ -54,7 +54,8 @@ const std::string kLongest = kLonger + std::string(40, 'J');
 std::string RandomText(std::mt19937& random) {
   static const std::vector<std::string> kPieces = Split(
       "@I1@|@I12@|@F3@|@I123456789012@|@I1|I1@|@|#|\n0 |\r\n1 |abcdefgh|@@|@F3|@I12345678901234567890@| @X9@ "
-      "|      |@L1234567890123456789012345678901234567890@|@" + kLongest + "@|@" + kLonger + "@|@" + kLong + "@");
+      "|      |@L1234567890123456789012345678901234567890@|@" +
+      kLongest + "@|@" + kLonger + "@|@" + kLong + "@");
   std::string text;
   const auto pieces = std::uniform_int_distribution<int>(1, 120)(random);
   for (int k = 0; k < pieces; ++k) text += kPieces[random() % kPieces.size()];
