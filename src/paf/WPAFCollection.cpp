@@ -120,8 +120,9 @@ bool WPAFCollection::Load() {
   return true;
 }
 
-// PAF 5 keeps a first deleted number above the individual count when it no longer means one: the
-// record there is a live slot or a leftover, and its first field no next deleted number.
+// PAF 5 takes the header's first deleted number only when it is not above the individual count.
+// Above it the number names no deleted individual: the slot there is unused or a leftover, and its
+// first field, read as the next deleted number, could name a live individual.
 std::vector<std::int32_t> WPAFCollection::DeletedIndividualChain() const {
   std::vector<std::int32_t> chain = file_.DeletedIndividuals();
   const bool stale = file_.Version() == paf::kPaf5Layout.version && !chain.empty() &&
