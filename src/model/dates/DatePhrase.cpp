@@ -2,6 +2,8 @@
 #include "model/dates/DatePhrase.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -178,27 +180,45 @@ struct SimpleWords {
   static constexpr std::size_t kMost = 4;
   // Longer words are cut by the tokens, so they are left to them.
   static constexpr std::size_t kLongest = 7;
+  // The most bytes the words and the single spaces between them take.
+  static constexpr std::size_t kMostBytes = kMost * (kLongest + 1) - 1;
+  // The words are views of this copy of the text.
+  std::array<char, kMostBytes> upper;
   std::array<std::string_view, kMost> words;
   std::size_t count = 0;
 };
 
-// The text's words split at single spaces, or nothing when a word is empty, too long or holds
-// anything but letters and digits, or there are too many.
-std::optional<SimpleWords> SplitSimpleWords(std::string_view text) {
-  SimpleWords split;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    const char c = i < text.size() ? text[i] : ' ';
-    if (c == ' ') {
-      if (i == start || i - start > SimpleWords::kLongest || split.count == SimpleWords::kMost)
-        return std::nullopt;
-      split.words[split.count++] = text.substr(start, i - start);
-      start = i + 1;
-    } else if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
-      return std::nullopt;
-    }
+// Fills `split` with the text's words, upper-cased, split at single spaces; false when a word is
+// empty, too long or holds anything but letters and digits, or there are too many. Dates are read
+// for every line of a listing: the bytes are classed without a branch each, and the words found
+// from the mask of spaces.
+bool SplitSimpleWords(std::string_view text, SimpleWords& split) {
+  const std::size_t size = text.size();
+  if (size == 0 || size > SimpleWords::kMostBytes) return false;
+  std::uint32_t spaces = 0;
+  std::size_t spaceCount = 0;
+  bool other = false;
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = text[i];
+    const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    split.upper[i] = upper;
+    spaces |= static_cast<std::uint32_t>(c == ' ') << i;
+    spaceCount += c == ' ' ? 1 : 0;
+    other |= !((upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9') || c == ' ');
   }
-  return split;
+  // A space first, last or after another leaves a word empty.
+  const bool emptyWord = (spaces & 1) != 0 || (spaces >> (size - 1)) != 0 || (spaces & (spaces >> 1)) != 0;
+  split.count = spaceCount + 1;
+  if (other || emptyWord || split.count > SimpleWords::kMost) return false;
+  std::size_t start = 0;
+  for (std::size_t word = 0; word < split.count; ++word) {
+    const std::size_t end = spaces != 0 ? static_cast<std::size_t>(std::countr_zero(spaces)) : size;
+    spaces &= spaces - 1;
+    if (end - start > SimpleWords::kLongest) return false;
+    split.words[word] = std::string_view(split.upper.data() + start, end - start);
+    start = end + 1;
+  }
+  return true;
 }
 
 }  // namespace
@@ -207,36 +227,47 @@ DatePhrase InterpretDateTokens(const DateTokens& tokens) {
   return PhraseReader(tokens).Read();
 }
 
-std::optional<DatePhrase> InterpretSimpleDate(std::string_view text) {
-  const auto split = SplitSimpleWords(text);
-  if (!split) return std::nullopt;
-  const std::size_t count = split->count;
-  const auto& words = split->words;
-  DatePhrase phrase;
+std::optional<SimpleDate> ReadSimpleDate(std::string_view text) {
+  SimpleWords split;
+  if (!SplitSimpleWords(text, split)) return std::nullopt;
+  const std::size_t count = split.count;
+  const auto& words = split.words;
+  SimpleDate date;
   std::size_t next = 0;
   // Keywords start with a letter: a number need not be looked up.
   const bool word = words[0][0] >= 'A';
   if (const int code = word ? QualifierCode(words[0]) : 0; code != 0) {
-    phrase.qualifier = static_cast<std::uint8_t>(code);
+    date.qualifier = static_cast<std::uint8_t>(code);
     ++next;
   }
   const std::size_t left = count - next;
   if (left < 1 || left > 3) return std::nullopt;
   const auto year = NumberOf(words[count - 1]);
   if (!year || !InRange(*year, kYearsFrom, kMonthWordsFrom - 1)) return std::nullopt;
-  phrase.first.year = static_cast<std::uint16_t>(*year);
+  date.year = static_cast<std::uint16_t>(*year);
   if (left >= 2) {
     // No month word is a keyword, so a month found ends the part as the tokens' reading does.
     const std::string_view month = words[count - 2];
     if (month[0] < 'A') return std::nullopt;
-    phrase.first.month = static_cast<std::uint16_t>(MonthNumber(kCalendarGregorian, month));
-    if (phrase.first.month == 0) return std::nullopt;
+    date.month = static_cast<std::uint16_t>(MonthNumber(kCalendarGregorian, month));
+    if (date.month == 0) return std::nullopt;
   }
   if (left == 3) {
     const auto day = NumberOf(words[next]);
     if (!day || !InRange(*day, 1, kYearsFrom - 1)) return std::nullopt;
-    phrase.first.day = static_cast<std::uint16_t>(*day);
+    date.day = static_cast<std::uint16_t>(*day);
   }
+  return date;
+}
+
+std::optional<DatePhrase> InterpretSimpleDate(std::string_view text) {
+  const std::optional<SimpleDate> date = ReadSimpleDate(text);
+  if (!date) return std::nullopt;
+  DatePhrase phrase;
+  phrase.qualifier = date->qualifier;
+  phrase.first.day = date->day;
+  phrase.first.month = date->month;
+  phrase.first.year = date->year;
   phrase.first.valid = true;
   return phrase;
 }

@@ -117,6 +117,25 @@ platform::DateTimeParts TodayIfAsked(std::string_view text) {
   return text == kToday ? platform::DecodeDateTime(platform::NowLocal()) : platform::DateTimeParts{};
 }
 
+// A simple date's display text, as AppendPartText lays out its part after the keyword's prefix;
+// made in place, for it is shown on most lines of a listing.
+std::string SimpleDateText(const SimpleDate& date) {
+  std::array<char, 32> text{};
+  const std::string_view prefix = QualifierPrefix(date.qualifier);
+  char* end = std::copy(prefix.begin(), prefix.end(), text.begin());
+  if (date.day != 0) {
+    end = std::to_chars(end, text.end(), date.day).ptr;
+    *end++ = ' ';
+  }
+  if (date.month != 0) {
+    const std::string_view month = MonthAbbrev(date.month);
+    end = std::copy(month.begin(), month.end(), end);
+    *end++ = ' ';
+  }
+  end = std::to_chars(end, text.end(), date.year).ptr;
+  return std::string(text.data(), end);
+}
+
 }  // namespace
 
 WDate::WDate(std::string_view text) : WDate(text, TodayIfAsked(text)) {}
@@ -173,14 +192,8 @@ WDate WDate::FromConvertedText(std::string_view text) {
 }
 
 std::string WDate::ConvertedDisplayText(std::string_view text) {
-  if (!text.empty() && text != kToday) {
-    // What DisplayText shows for such a phrase: it has one part, without BC or a dual year.
-    if (const std::optional<DatePhrase> simple = InterpretSimpleDate(platform::UpperAsciiText(text))) {
-      std::string shown(QualifierPrefix(simple->qualifier));
-      AppendPartText(shown, simple->first);
-      return shown;
-    }
-  }
+  // What DisplayText shows for such a phrase: it has one part, without BC or a dual year.
+  if (const std::optional<SimpleDate> simple = ReadSimpleDate(text)) return SimpleDateText(*simple);
   return FromConvertedText(text).DisplayText();
 }
 
