@@ -105,8 +105,8 @@ std::vector<GenHeaderRec> HeaderInfo(const WGEDTextMMF& text, const char* header
 std::string_view SubmitterId(const WGEDTextMMF& text, const char* header) {
   std::string_view id;
   if (header == nullptr) return id;
-  ForEachRecordLine(text, header, [&](const char* line) {
-    if (*line != '1' || LineTag(line, text.TextEnd()) != tag::kSubm) return true;
+  ForEachLevelOneLine(text, header, [&](const char* line) {
+    if (LineTag(line, text.TextEnd()) != tag::kSubm) return true;
     id = text.GetXRef(ValueStart(line, text.TextEnd()));
     return false;
   });

@@ -11,6 +11,7 @@
 #include "gedcom/GedcomFormat.h"
 #include "gedcom/GedcomScan.h"
 #include "gedcom/GedcomValues.h"
+#include "gedcom/LineStarts.h"
 #include "gedcom/WGEDTextMMF.h"
 #include "gedcom/WTextMMF.h"
 
@@ -19,7 +20,19 @@ namespace kinshelf::gedcom {
 // Every line after `line` up to the next line whose level character is '0'.
 template <typename Visit>
 void ForEachRecordLine(const WTextMMF& text, const char* line, Visit&& visit) {
-  for (const char* p = text.NextLine(line); p != nullptr && *p != '0'; p = text.NextLine(p)) {
+  if (!LineStarts::Walkable(line, text.TextEnd())) return;
+  LineStarts starts(line, text.TextEnd());
+  for (const char* p = starts.Next(); p != nullptr && *p != '0'; p = starts.Next()) {
+    if (!visit(p)) return;
+  }
+}
+
+// The lines ForEachRecordLine visits whose level character is '1'.
+template <typename Visit>
+void ForEachLevelOneLine(const WTextMMF& text, const char* line, Visit&& visit) {
+  if (!LineStarts::Walkable(line, text.TextEnd())) return;
+  LineStarts starts(line, text.TextEnd());
+  for (const char* p = starts.NextLevelOne(); p != nullptr; p = starts.NextLevelOne()) {
     if (!visit(p)) return;
   }
 }
@@ -28,9 +41,10 @@ void ForEachRecordLine(const WTextMMF& text, const char* line, Visit&& visit) {
 // With `childrenOnly`, only those exactly one level deeper are visited.
 template <typename Visit>
 void ForEachSubLine(const WTextMMF& text, const char* line, bool childrenOnly, Visit&& visit) {
-  if (line == nullptr) return;
+  if (!LineStarts::Walkable(line, text.TextEnd())) return;
   const int level = GetLevel(text, line);
-  for (const char* p = text.NextLine(line); p != nullptr; p = text.NextLine(p)) {
+  LineStarts starts(line, text.TextEnd());
+  for (const char* p = starts.Next(); p != nullptr; p = starts.Next()) {
     const int subLevel = GetLevel(text, p);
     if (subLevel <= level) return;
     if (childrenOnly && subLevel != level + 1) continue;

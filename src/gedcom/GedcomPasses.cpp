@@ -114,8 +114,8 @@ int DetectCharSet(const WGEDTextMMF& text, const char* header) {
   const char* end = text.TextEnd();
   int charSet = kCharSetOther;
   if (header == nullptr) return charSet;
-  ForEachRecordLine(text, header, [&](const char* line) {
-    if (*line != '1' || LineTag(line, end) != tag::kChar) return true;
+  ForEachLevelOneLine(text, header, [&](const char* line) {
+    if (LineTag(line, end) != tag::kChar) return true;
     charSet = CharSetOfValue(TrimmedValueView(ValueStart(line, end), end));
     return false;
   });

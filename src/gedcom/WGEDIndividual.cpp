@@ -126,8 +126,7 @@ void WGEDIndividual::FillSummary() {
   Reset();
   summary_.flags |= kSummaryFilled;
   const char* end = context_.Text().TextEnd();
-  ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
-    if (*line != '1') return true;
+  ForEachLevelOneLine(context_.Text(), record_, [&](const char* line) {
     const std::uint32_t word = LineTag(line, end);
     // Only the AFN and SEX lines need to know where their values start.
     const bool valued = word == tag::kAfnSpace || word == tag::kSexSpace;
@@ -156,8 +155,8 @@ std::string WGEDIndividual::GetRefNumber() {
   const char* end = context_.Text().TextEnd();
   std::string value;
   if (record_ == nullptr) return value;
-  ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
-    if (*line != '1' || LineTag(line, end) != tag::kRefn) return true;
+  ForEachLevelOneLine(context_.Text(), record_, [&](const char* line) {
+    if (LineTag(line, end) != tag::kRefn) return true;
     value = context_.ConvertText(ValueAfterTag(line, end));
     return false;
   });
@@ -309,8 +308,8 @@ const CitationLines& WGEDIndividual::Citations() {
     citations_.emplace();
     const char* end = context_.Text().TextEnd();
     if (record_ != nullptr) {
-      ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
-        if (*line == '1' && LineTag(line, end) == tag::kSour) citations_->Add(line);
+      ForEachLevelOneLine(context_.Text(), record_, [&](const char* line) {
+        if (LineTag(line, end) == tag::kSour) citations_->Add(line);
         return true;
       });
     }
@@ -323,8 +322,8 @@ const std::vector<const char*>& WGEDIndividual::OtherEvents() {
     otherEvents_.emplace();
     const char* end = context_.Text().TextEnd();
     if (record_ != nullptr) {
-      ForEachRecordLine(context_.Text(), record_, [&](const char* line) {
-        if (*line == '1' && FindEventTag(LineTag(line, end), kFirstOtherEventRow) != nullptr) {
+      ForEachLevelOneLine(context_.Text(), record_, [&](const char* line) {
+        if (FindEventTag(LineTag(line, end), kFirstOtherEventRow) != nullptr) {
           otherEvents_->push_back(line);
         }
         return otherEvents_->size() < kMaxOtherEvents;
@@ -364,8 +363,8 @@ std::vector<const char*> WGEDIndividual::NoteLines() const {
   lines.push_back(first);
   if ((summary_.flags & kMoreNotes) == 0) return lines;
   const char* end = context_.Text().TextEnd();
-  ForEachRecordLine(context_.Text(), first, [&](const char* line) {
-    if (*line == '1' && LineTag(line, end) == tag::kNote) lines.push_back(line);
+  ForEachLevelOneLine(context_.Text(), first, [&](const char* line) {
+    if (LineTag(line, end) == tag::kNote) lines.push_back(line);
     return true;
   });
   return lines;

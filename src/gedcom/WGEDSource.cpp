@@ -20,8 +20,7 @@ WGEDSource::WGEDSource(const GedcomRecordContext& context, const char* position,
 
 void WGEDSource::ReadRecordLines() {
   const char* end = context_.Text().TextEnd();
-  ForEachRecordLine(context_.Text(), position_, [&](const char* line) {
-    if (*line != '1') return true;
+  ForEachLevelOneLine(context_.Text(), position_, [&](const char* line) {
     switch (LineTag(line, end)) {
       case tag::kName:
       case tag::kTitl:
