@@ -78,7 +78,9 @@ std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding) {
 }
 
 std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding) {
-  if (AsciiPrefixLength(text) == text.size() || ReadAsUtf8(text, encoding)) return std::move(text);
+  // A UTF-8 file's texts are handed on as they are, without a look at their bytes.
+  if (encoding == TextEncoding::kUtf8 || AsciiPrefixLength(text) == text.size() || ReadAsUtf8(text, encoding))
+    return std::move(text);
   return Windows1252ToUtf8(text);
 }
 
