@@ -1,6 +1,7 @@
 // A GEDCOM individual record as a person of the model.
 #include "gedcom/WGEDIndividual.h"
 
+#include <array>
 #include <limits>
 
 #include "gedcom/EMemoryError.h"
@@ -21,52 +22,93 @@ using namespace gedcom;
 
 namespace {
 
-// Where each level-1 line of the record goes in the summary. `value` is where the line's value
-// starts, relative to the record like `relative`.
-void TakeSummaryLine(IndividualSummary& summary, std::uint32_t word, std::uint32_t relative,
-                     std::uint32_t value, char sexLetter) {
-  switch (word) {
-    case tag::kBirt:
-      summary.birth = relative;
-      return;
-    case tag::kChrSpace:
-    case tag::kChrCr:
-    case tag::kChrLf:
-      summary.christening = relative;
-      return;
-    case tag::kDeat:
-      summary.death = relative;
-      return;
-    case tag::kBuri:
-      summary.burial = relative;
-      return;
-    case tag::kChan:
-      summary.change = relative;
-      return;
-    case tag::kBapl:
-    case tag::kCons:
-      summary.ldsBaptism = relative;
-      return;
-    case tag::kEndl:
-      summary.endowment = relative;
-      return;
-    case tag::kSlgc:
-      summary.sealingToParents = relative;
-      return;
-    case tag::kName:
+// The fields of the summary a level-1 line can fill. Those before kNameField keep the last such line;
+// kNoField is where every other line goes.
+enum SummaryField : std::uint8_t {
+  kNoField,
+  kBirthField,
+  kChristeningField,
+  kDeathField,
+  kBurialField,
+  kChangeField,
+  kLdsBaptismField,
+  kEndowmentField,
+  kSealingField,
+  kNameField,
+  kNoteField,
+  kAfnField,
+  kSexField,
+};
+
+struct TagField {
+  std::uint32_t word = 0;
+  SummaryField field = kNoField;
+};
+
+constexpr std::array kSummaryTags{
+    TagField{tag::kBirt, kBirthField},        TagField{tag::kChrSpace, kChristeningField},
+    TagField{tag::kChrCr, kChristeningField}, TagField{tag::kChrLf, kChristeningField},
+    TagField{tag::kDeat, kDeathField},        TagField{tag::kBuri, kBurialField},
+    TagField{tag::kChan, kChangeField},       TagField{tag::kBapl, kLdsBaptismField},
+    TagField{tag::kCons, kLdsBaptismField},   TagField{tag::kEndl, kEndowmentField},
+    TagField{tag::kSlgc, kSealingField},      TagField{tag::kName, kNameField},
+    TagField{tag::kNote, kNoteField},         TagField{tag::kAfnSpace, kAfnField},
+    TagField{tag::kSexSpace, kSexField},
+};
+
+// The summary's tags in a table of their own buckets, found by a multiplicative hash of the tag
+// word: a record's level-1 lines have tags in no order a branch could learn, so the field is
+// looked up rather than chosen by a switch.
+constexpr int kTagTableBits = 6;
+
+constexpr std::size_t TagBucket(std::uint32_t word, std::uint32_t multiplier) {
+  return (word * multiplier) >> (32 - kTagTableBits);
+}
+
+constexpr std::uint32_t TagMultiplier() {
+  for (std::uint32_t multiplier = 0x9E3779B1u;; multiplier += 2) {
+    std::array<bool, std::size_t{1} << kTagTableBits> used{};
+    bool clash = false;
+    for (const TagField& tag : kSummaryTags) {
+      clash = clash || used[TagBucket(tag.word, multiplier)];
+      used[TagBucket(tag.word, multiplier)] = true;
+    }
+    if (!clash) return multiplier;
+  }
+}
+
+constexpr std::uint32_t kTagMultiplier = TagMultiplier();
+
+constexpr auto kTagTable = [] {
+  std::array<TagField, std::size_t{1} << kTagTableBits> table{};
+  for (const TagField& tag : kSummaryTags) table[TagBucket(tag.word, kTagMultiplier)] = tag;
+  return table;
+}();
+
+SummaryField FieldOfTag(std::uint32_t word) {
+  const TagField& entry = kTagTable[TagBucket(word, kTagMultiplier)];
+  return entry.word == word ? entry.field : kNoField;
+}
+
+// The lines read apart from the rest: the first NAME and NOTE, the AFN value and the sex letter.
+// `value` is where the line's value starts, relative to the record like `relative`.
+void TakeOtherLine(IndividualSummary& summary, SummaryField field, std::uint32_t relative,
+                   std::uint32_t value, char sexLetter) {
+  switch (field) {
+    case kNameField:
       if (summary.name == 0) summary.name = relative;
       return;
-    case tag::kNote:
+    case kNoteField:
       if (summary.note == 0) {
         summary.note = relative;
       } else {
         summary.flags |= kMoreNotes;
       }
       return;
-    case tag::kAfnSpace:
+    case kAfnField:
       summary.afnValue = value;
       return;
-    case tag::kSexSpace:
+    case kSexField:
       if (sexLetter != '\0' && !IsBlank(sexLetter)) summary.sex = sexLetter;
       return;
     default:
@@ -126,19 +168,35 @@ void WGEDIndividual::FillSummary() {
   Reset();
   summary_.flags |= kSummaryFilled;
   const char* end = context_.Text().TextEnd();
+  // The last line of each kept kind, by field; slot kNoField takes every other line.
+  std::array<std::uint32_t, kNameField> lastLines{};
   ForEachLevelOneLine(context_.Text(), record_, [&](const char* line) {
     const std::uint32_t word = LineTag(line, end);
-    // Only the AFN and SEX lines need to know where their values start.
-    const bool valued = word == tag::kAfnSpace || word == tag::kSexSpace;
-    const char* value = valued ? ValueStart(line, end) : line;
-    const auto relative = static_cast<std::uint64_t>(value - record_);
+    const SummaryField field = FieldOfTag(word);
+    const auto relative = static_cast<std::uint64_t>(line - record_);
     if (relative > std::numeric_limits<std::uint32_t>::max()) return true;
-    // Only a SEX line needs its value looked at while the summary is filled.
-    const std::string_view sex = word == tag::kSexSpace ? TrimmedValueView(value, end) : std::string_view();
-    TakeSummaryLine(summary_, word, static_cast<std::uint32_t>(line - record_),
-                    static_cast<std::uint32_t>(relative), sex.empty() ? '\0' : sex.front());
+    if (field < kNameField) {
+      lastLines[field] = static_cast<std::uint32_t>(relative);
+      return true;
+    }
+    // Only the AFN and SEX lines need to know where their values start.
+    const bool valued = field == kAfnField || field == kSexField;
+    const char* value = valued ? ValueStart(line, end) : line;
+    const auto valueRelative = static_cast<std::uint64_t>(value - record_);
+    if (valueRelative > std::numeric_limits<std::uint32_t>::max()) return true;
+    const std::string_view sex = field == kSexField ? TrimmedValueView(value, end) : std::string_view();
+    TakeOtherLine(summary_, field, static_cast<std::uint32_t>(relative),
+                  static_cast<std::uint32_t>(valueRelative), sex.empty() ? '\0' : sex.front());
     return true;
   });
+  summary_.birth = lastLines[kBirthField];
+  summary_.christening = lastLines[kChristeningField];
+  summary_.death = lastLines[kDeathField];
+  summary_.burial = lastLines[kBurialField];
+  summary_.change = lastLines[kChangeField];
+  summary_.ldsBaptism = lastLines[kLdsBaptismField];
+  summary_.endowment = lastLines[kEndowmentField];
+  summary_.sealingToParents = lastLines[kSealingField];
   context_.Indexes()->individuals->SetEntry(Index(), summary_);
 }
 

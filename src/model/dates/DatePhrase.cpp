@@ -200,7 +200,8 @@ bool SplitSimpleWords(std::string_view text, SimpleWords& split) {
   bool other = false;
   for (std::size_t i = 0; i < size; ++i) {
     const char c = text[i];
-    const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    const bool lower = static_cast<unsigned char>(c - 'a') < 26;
+    const auto upper = static_cast<char>(c - ('a' - 'A') * lower);
     split.upper[i] = upper;
     spaces |= static_cast<std::uint32_t>(c == ' ') << i;
     spaceCount += c == ' ' ? 1 : 0;
@@ -232,32 +233,32 @@ std::optional<SimpleDate> ReadSimpleDate(std::string_view text) {
   if (!SplitSimpleWords(text, split)) return std::nullopt;
   const std::size_t count = split.count;
   const auto& words = split.words;
-  SimpleDate date;
+  // Read into plain numbers, which the result is made of at the end: its fields, set one by one
+  // and read back as a whole, would make the result wait on each store.
   std::size_t next = 0;
   // Keywords start with a letter: a number need not be looked up.
-  const bool word = words[0][0] >= 'A';
-  if (const int code = word ? QualifierCode(words[0]) : 0; code != 0) {
-    date.qualifier = static_cast<std::uint8_t>(code);
-    ++next;
-  }
+  const int qualifier = words[0][0] >= 'A' ? QualifierCode(words[0]) : 0;
+  if (qualifier != 0) ++next;
   const std::size_t left = count - next;
   if (left < 1 || left > 3) return std::nullopt;
   const auto year = NumberOf(words[count - 1]);
   if (!year || !InRange(*year, kYearsFrom, kMonthWordsFrom - 1)) return std::nullopt;
-  date.year = static_cast<std::uint16_t>(*year);
+  int month = 0;
   if (left >= 2) {
     // No month word is a keyword, so a month found ends the part as the tokens' reading does.
-    const std::string_view month = words[count - 2];
-    if (month[0] < 'A') return std::nullopt;
-    date.month = static_cast<std::uint16_t>(MonthNumber(kCalendarGregorian, month));
-    if (date.month == 0) return std::nullopt;
+    const std::string_view monthWord = words[count - 2];
+    if (monthWord[0] < 'A') return std::nullopt;
+    month = MonthNumber(kCalendarGregorian, monthWord);
+    if (month == 0) return std::nullopt;
   }
+  std::int32_t day = 0;
   if (left == 3) {
-    const auto day = NumberOf(words[next]);
-    if (!day || !InRange(*day, 1, kYearsFrom - 1)) return std::nullopt;
-    date.day = static_cast<std::uint16_t>(*day);
+    const auto dayNumber = NumberOf(words[next]);
+    if (!dayNumber || !InRange(*dayNumber, 1, kYearsFrom - 1)) return std::nullopt;
+    day = *dayNumber;
   }
-  return date;
+  return SimpleDate{static_cast<std::uint8_t>(qualifier), static_cast<std::uint16_t>(day),
+                    static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(*year)};
 }
 
 std::optional<DatePhrase> InterpretSimpleDate(std::string_view text) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 namespace kinshelf {
 namespace {
@@ -72,6 +74,33 @@ TEST(DateWordsTest, TokensMatchByTheirFirstFourCharacters) {
   EXPECT_EQ(MonthNumber(kCalendarHebrew, "ELL"), 13);
   EXPECT_EQ(MonthNumber(kCalendarHebrew, "JAN"), 0);
   EXPECT_EQ(MonthNumber(kCalendarFrench, "VENTOSE"), 6);
+}
+
+// The code a table's first entry of the same spelling has, or `missing`.
+int LinearCode(std::span<const DateWord> table, std::string_view token, int missing) {
+  for (const DateWord& word : table)
+    if (word.packed == PackDateWord(token)) return word.code;
+  return missing;
+}
+
+// The keyword and Gregorian month look-ups go through hashed tables: every spelling of up to four
+// letters or dots finds what a search through the table finds.
+TEST(DateWordsTest, LookUpsFindWhatTheTablesHold) {
+  const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ.";
+  std::vector<std::string> tokens{""};
+  for (std::size_t length = 1; length <= 3; ++length) {
+    const std::size_t shorter = tokens.size();
+    for (std::size_t i = 0; i < shorter; ++i)
+      if (tokens[i].size() == length - 1)
+        for (char c : letters) tokens.push_back(tokens[i] + c);
+  }
+  for (const DateWord& word : QualifierWords()) tokens.emplace_back(word.spelling);
+  for (const DateWord& word : MonthWords(kCalendarGregorian)) tokens.emplace_back(word.spelling);
+  for (const std::string& token : tokens) {
+    ASSERT_EQ(QualifierCode(token), LinearCode(QualifierWords(), token, 0)) << token;
+    ASSERT_EQ(MonthNumber(kCalendarJulian, token), LinearCode(MonthWords(kCalendarGregorian), token, 0))
+        << token;
+  }
 }
 
 }  // namespace
