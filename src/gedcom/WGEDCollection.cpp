@@ -200,6 +200,22 @@ std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(std::int32_t index
   return std::make_unique<WGEDIndividual>(context_, index);
 }
 
+void WGEDCollection::ForEachIndividual(std::int32_t first, std::int32_t last,
+                                       const std::function<void(WABSIndividual&)>& visit) {
+  first = std::max(first, 1);
+  last = std::min(last, IndividualCount());
+  if (first > last) return;
+  RequireNoLostPages();
+  WGEDIndividual person(context_, first);
+  for (std::int32_t index = first; index <= last; ++index) {
+    if (index != first) {
+      RequireNoLostPages();
+      person.LoadRecord(index);
+    }
+    visit(person);
+  }
+}
+
 void WGEDCollection::PrepareConcurrentReads() {
   if (indexes_ != nullptr) indexes_->individuals->StopKeepingSummaries();
   text_->IsLFText();

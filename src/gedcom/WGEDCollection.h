@@ -53,6 +53,9 @@ class WGEDCollection : public WABSCollection {
   // Stops keeping individuals' summaries, which a pass over all of them never reads again, and
   // learns the text's line breaks.
   void PrepareConcurrentReads() override;
+  // One object, pointed at each individual in turn.
+  void ForEachIndividual(std::int32_t first, std::int32_t last,
+                         const std::function<void(WABSIndividual&)>& visit) override;
   std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) override;
   std::unique_ptr<WABSSubmitter> GetSubmitter() override;
   std::unique_ptr<WABSNote> GetNote(std::int32_t index) override;

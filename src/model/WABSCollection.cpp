@@ -33,6 +33,13 @@ WABSCollection::WABSCollection(std::string filePath, const WOptions& options)
 
 WABSCollection::~WABSCollection() = default;
 
+void WABSCollection::ForEachIndividual(std::int32_t first, std::int32_t last,
+                                       const std::function<void(WABSIndividual&)>& visit) {
+  for (std::int32_t index = first; index <= last; ++index) {
+    if (const std::unique_ptr<WABSIndividual> person = GetIndividual(index)) visit(*person);
+  }
+}
+
 std::string WABSCollection::GetRelationName(std::int32_t code) {
   if (code < 0 || code >= static_cast<std::int32_t>(kRelationNames.size())) return std::string();
   return std::string(kRelationNames[static_cast<std::size_t>(code)]);

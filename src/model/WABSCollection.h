@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,6 +80,11 @@ class WABSCollection {
   // own, while nothing else uses the collection. It is meant for a pass over all individuals: what a
   // reader keeps of an individual for later reads may be kept no longer. Base: nothing.
   virtual void PrepareConcurrentReads() {}
+  // Calls visit(individual) for each individual from `first` to `last` that GetIndividual gives, in
+  // order. The object lives only for the call; a reader may point one object at each in turn.
+  // Base: an object from GetIndividual for each.
+  virtual void ForEachIndividual(std::int32_t first, std::int32_t last,
+                                 const std::function<void(WABSIndividual&)>& visit);
   // A new marriage, or nullptr for 0 or an index beyond MarriageCount().
   virtual std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) = 0;
   // The file's submitter, or nullptr.

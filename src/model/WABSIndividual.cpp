@@ -50,6 +50,10 @@ bool WABSIndividual::HasNoSpouses() {
 }
 
 std::string WABSIndividual::NameText(bool withAffixes) {
+  return NameText(withAffixes, 0);
+}
+
+std::string WABSIndividual::NameText(bool withAffixes, std::size_t room) {
   const std::unique_ptr<WABSName> name = GetName();
   if (name == nullptr) return std::string();
   const WOptions& options = Collection().Options();
@@ -59,7 +63,7 @@ std::string WABSIndividual::NameText(bool withAffixes) {
   if (options.GetBool(opt::NameUpper)) parts.surname = UpperCaseText(parts.surname, Collection().Encoding());
   std::string text;
   text.reserve(parts.prefix.size() + parts.givenNames.size() + parts.surname.size() + parts.suffix.size() +
-               8);
+               8 + room);
   // A surname between slashes is written even when empty, as "//".
   const auto add = [&text](const std::string& part, bool betweenSlashes) {
     if (part.empty() && !betweenSlashes) return;
@@ -84,7 +88,10 @@ std::string WABSIndividual::NameWithIDText(std::string_view id) {
 }
 
 std::string WABSIndividual::NameWithKnownID(const std::string_view* id) {
-  std::string text = NameText(true);
+  // Room for what is appended below, so that the text is seldom moved: the brackets and blank
+  // around it, and the identifier given or a number or reference of some length.
+  constexpr std::size_t kAppendedRoom = 20;
+  std::string text = NameText(true, kAppendedRoom + (id != nullptr ? id->size() : 0));
   const WOptions& options = Collection().Options();
   if (!options.GetBool(opt::FNValueFlag)) return text;
   // Appended in place: this is built for every line of a listing.

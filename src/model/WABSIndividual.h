@@ -152,6 +152,8 @@ class WABSIndividual : public WABSCollectionItem {
  private:
   // NameWithIDText, taking the identifier from `id` when it is given.
   std::string NameWithKnownID(const std::string_view* id);
+  // NameText with `room` more bytes kept for what the caller appends.
+  std::string NameText(bool withAffixes, std::size_t room);
 
   std::int32_t userValue_ = 0;
 };

@@ -15,6 +15,12 @@ namespace kinshelf {
 
 namespace {
 
+// A setting's value "T": read for every line of a listing, so compared without a search for the
+// literal's end.
+bool IsTrue(const std::string& value) {
+  return value.size() == 1 && value.front() == 'T';
+}
+
 constexpr int kRecentCount = opt::File10 - opt::File1 + 1;
 
 bool IsGeneral(int id) {
@@ -148,7 +154,7 @@ std::string WOptions::GetString(opt::General id) const {
   return Slot(id);
 }
 bool WOptions::GetBool(opt::General id) const {
-  return Slot(id) == "T";
+  return IsTrue(Slot(id));
 }
 int WOptions::GetInt(opt::General id) const {
   return ToInt(Slot(id));
@@ -167,7 +173,7 @@ std::string WOptions::GetString(opt::Catalog id) const {
   return Slot(id);
 }
 bool WOptions::GetBool(opt::Catalog id) const {
-  return Slot(id) == "T";
+  return IsTrue(Slot(id));
 }
 int WOptions::GetInt(opt::Catalog id) const {
   return ToInt(Slot(id));

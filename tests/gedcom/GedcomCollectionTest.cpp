@@ -130,6 +130,49 @@ TEST(Getters, GiveNothingForZeroOrBeyondTheirCounts) {
   EXPECT_EQ(gedcom->FindNote(""), 0);
 }
 
+// What one object shows of each individual it is pointed at, read fresh: nothing read of one
+// individual (its citations, other events, change date, note) stays for the next.
+std::string Shown(WABSIndividual& person) {
+  std::string shown = person.GetIDText() + "|" + person.NameWithIDText() + "|" + person.GetSex() + "|" +
+                      std::to_string(person.CitationCount()) + "|" +
+                      std::to_string(person.EventCount(EventKind::kOther)) + "|" + person.ChangedDateText() +
+                      "|" + person.NoteText();
+  const EventTexts birth = person.EventDateAndPlaceText(EventKind::kBirth, 1);
+  return shown + "|" + birth.date + "|" + birth.place;
+}
+
+TEST(ForEachIndividual, ShowsEachAsItsOwnObjectDoes) {
+  LoadedGedcom gedcom(GedLines({"0 HEAD",
+                                "0 @I1@ INDI",
+                                "1 NAME Ann /Lee/",
+                                "1 SEX F",
+                                "1 SOUR @S1@",
+                                "1 OCCU Miller",
+                                "1 CHAN",
+                                "2 DATE 1 JAN 2000",
+                                "1 NOTE First",
+                                "1 BIRT",
+                                "2 DATE 3 MAR 1850",
+                                "2 PLAC York",
+                                "0 @I2@ INDI",
+                                "0 @I3@ INDI",
+                                "1 NAME Bo /Ek/",
+                                "1 DEAT Y",
+                                "1 CHAN",
+                                "2 DATE 2 FEB 2001",
+                                "0 @S1@ SOUR",
+                                "0 TRLR"}));
+  std::vector<std::string> visited;
+  gedcom->ForEachIndividual(0, 9, [&](WABSIndividual& person) {
+    visited.push_back(std::to_string(person.Index()) + ":" + Shown(person));
+  });
+  std::vector<std::string> fresh;
+  for (std::int32_t index = 1; index <= gedcom->IndividualCount(); ++index)
+    fresh.push_back(std::to_string(index) + ":" + Shown(*gedcom->GetIndividual(index)));
+  EXPECT_EQ(visited, fresh);
+  EXPECT_EQ(fresh.size(), 3U);
+}
+
 TEST(Getters, NothingBeforeLoadAndAQuickCountWithoutIt) {
   LoadedGedcom gedcom(
       GedLines({"0 HEAD", "0 @I1@ INDI", "0 @I2@ INDI", "0 @F1@ FAM", "0 TRLR", "0 @I3@ INDI"}), false);

@@ -52,25 +52,23 @@ std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::
   // Each line is filled where it stays: a line moved into place, or moved as the vector grows,
   // copies every short text again.
   lines.reserve(static_cast<std::size_t>(last - first + 1));
-  for (std::int32_t index = first; index <= last; ++index) {
-    const auto person = collection.GetIndividual(index);
-    if (person == nullptr) continue;
-    const std::string id = person->GetIDText();
+  collection.ForEachIndividual(first, last, [&](WABSIndividual& person) {
+    const std::string id = person.GetIDText();
     PersonLine& line = lines.emplace_back();
-    line.index = index;
+    line.index = person.Index();
     line.id = file.Utf8(id);
-    line.name = file.Utf8(person->NameWithIDText(id));
+    line.name = file.Utf8(person.NameWithIDText(id));
     if (filter && !ContainsFolded(line.name, *filter)) {
       lines.pop_back();
-      continue;
+      return;
     }
-    EventTexts birth = person->EventDateAndPlaceText(EventKind::kBirth, 1);
-    EventTexts death = person->EventDateAndPlaceText(EventKind::kDeath, 1);
+    EventTexts birth = person.EventDateAndPlaceText(EventKind::kBirth, 1);
+    EventTexts death = person.EventDateAndPlaceText(EventKind::kDeath, 1);
     line.birthDate = file.Utf8(std::move(birth.date));
     line.birthPlace = file.Utf8(std::move(birth.place));
     line.deathDate = file.Utf8(std::move(death.date));
     line.deathPlace = file.Utf8(std::move(death.place));
-  }
+  });
   return lines;
 }
 
