@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
+
+#include "text/Utf8.h"
 
 namespace kinshelf::cli {
 namespace {
@@ -33,6 +38,60 @@ TEST(JsonWriterTest, PiecesEscapeAsTheirConcatenation) {
     pieces += '"';
     EXPECT_EQ(JsonWriter::Quote(whole), c.literal);
     EXPECT_EQ(pieces, c.literal);
+  }
+}
+
+// The literal read byte by byte: a well-formed UTF-8 sequence as it is, an ASCII byte escaped where
+// JSON needs it, any other byte as the lone surrogate U+DC00 + byte.
+std::string ReferenceLiteral(std::string_view bytes) {
+  std::string literal = "\"";
+  char hex[8];
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const auto byte = static_cast<unsigned char>(bytes[pos]);
+    const std::size_t length = Utf8SequenceLength(bytes, pos);
+    if (length > 1) {
+      literal.append(bytes.substr(pos, length));
+    } else if (byte == '"' || byte == '\\') {
+      literal += {'\\', static_cast<char>(byte)};
+    } else if (byte == '\n' || byte == '\r' || byte == '\t' || byte == '\b' || byte == '\f') {
+      literal += {'\\', "nrtbf"[std::string_view("\n\r\t\b\f").find(static_cast<char>(byte))]};
+    } else if (byte >= 0x20 && byte < 0x80) {
+      literal += static_cast<char>(byte);
+    } else {
+      std::snprintf(hex, sizeof hex, "\\u%04x", byte < 0x80 ? byte : 0xDC00u | byte);
+      literal += hex;
+    }
+    pos += length > 1 ? length : 1;
+  }
+  return literal + '"';
+}
+
+TEST(JsonWriterTest, RandomBytesEscapeAsReadOneByOne) {
+  std::mt19937 random(1210);
+  const std::string_view pieces[] = {"a",
+                                     "Z",
+                                     " ",
+                                     "\"",
+                                     "\\",
+                                     "\n",
+                                     "\t",
+                                     "\x01",
+                                     "\x7f",
+                                     "é",
+                                     "€",
+                                     "𝄞",
+                                     "\xc3",
+                                     "\xe2\x82",
+                                     "\xff",
+                                     "\xed\xa0\x80",
+                                     "\xf4\x90\x80\x80",
+                                     "abcdefgh"};
+  for (int round = 0; round < 5000; ++round) {
+    std::string bytes;
+    const std::size_t count = std::uniform_int_distribution<std::size_t>(0, 12)(random);
+    for (std::size_t i = 0; i < count; ++i)
+      bytes += pieces[std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(random)];
+    ASSERT_EQ(JsonWriter::Quote(bytes), ReferenceLiteral(bytes)) << bytes;
   }
 }
 
