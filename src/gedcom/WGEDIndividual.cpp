@@ -14,6 +14,7 @@
 #include "gedcom/WGEDVitEvent.h"
 #include "model/WABSPlace.h"
 #include "model/dates/WDate.h"
+#include "platform/HashedKeys.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf {
@@ -40,55 +41,26 @@ enum SummaryField : std::uint8_t {
   kSexField,
 };
 
-struct TagField {
-  std::uint32_t word = 0;
-  SummaryField field = kNoField;
-};
+using TagFields = platform::HashedKeys<SummaryField, 6>;
 
-constexpr std::array kSummaryTags{
-    TagField{tag::kBirt, kBirthField},        TagField{tag::kChrSpace, kChristeningField},
-    TagField{tag::kChrCr, kChristeningField}, TagField{tag::kChrLf, kChristeningField},
-    TagField{tag::kDeat, kDeathField},        TagField{tag::kBuri, kBurialField},
-    TagField{tag::kChan, kChangeField},       TagField{tag::kBapl, kLdsBaptismField},
-    TagField{tag::kCons, kLdsBaptismField},   TagField{tag::kEndl, kEndowmentField},
-    TagField{tag::kSlgc, kSealingField},      TagField{tag::kName, kNameField},
-    TagField{tag::kNote, kNoteField},         TagField{tag::kAfnSpace, kAfnField},
-    TagField{tag::kSexSpace, kSexField},
-};
-
-// The summary's tags in a table of their own buckets, found by a multiplicative hash of the tag
-// word: a record's level-1 lines have tags in no order a branch could learn, so the field is
-// looked up rather than chosen by a switch.
-constexpr int kTagTableBits = 6;
-
-constexpr std::size_t TagBucket(std::uint32_t word, std::uint32_t multiplier) {
-  return (word * multiplier) >> (32 - kTagTableBits);
-}
-
-constexpr std::uint32_t TagMultiplier() {
-  for (std::uint32_t multiplier = 0x9E3779B1u;; multiplier += 2) {
-    std::array<bool, std::size_t{1} << kTagTableBits> used{};
-    bool clash = false;
-    for (const TagField& tag : kSummaryTags) {
-      clash = clash || used[TagBucket(tag.word, multiplier)];
-      used[TagBucket(tag.word, multiplier)] = true;
-    }
-    if (!clash) return multiplier;
-  }
-}
-
-constexpr std::uint32_t kTagMultiplier = TagMultiplier();
-
-constexpr auto kTagTable = [] {
-  std::array<TagField, std::size_t{1} << kTagTableBits> table{};
-  for (const TagField& tag : kSummaryTags) table[TagBucket(tag.word, kTagMultiplier)] = tag;
-  return table;
-}();
-
-SummaryField FieldOfTag(std::uint32_t word) {
-  const TagField& entry = kTagTable[TagBucket(word, kTagMultiplier)];
-  return entry.word == word ? entry.field : kNoField;
-}
+// A record's level-1 lines have tags in no order a branch could learn, so the field is looked up.
+constexpr TagFields kSummaryTags(std::array{
+    TagFields::Entry{tag::kBirt, kBirthField},
+    TagFields::Entry{tag::kChrSpace, kChristeningField},
+    TagFields::Entry{tag::kChrCr, kChristeningField},
+    TagFields::Entry{tag::kChrLf, kChristeningField},
+    TagFields::Entry{tag::kDeat, kDeathField},
+    TagFields::Entry{tag::kBuri, kBurialField},
+    TagFields::Entry{tag::kChan, kChangeField},
+    TagFields::Entry{tag::kBapl, kLdsBaptismField},
+    TagFields::Entry{tag::kCons, kLdsBaptismField},
+    TagFields::Entry{tag::kEndl, kEndowmentField},
+    TagFields::Entry{tag::kSlgc, kSealingField},
+    TagFields::Entry{tag::kName, kNameField},
+    TagFields::Entry{tag::kNote, kNoteField},
+    TagFields::Entry{tag::kAfnSpace, kAfnField},
+    TagFields::Entry{tag::kSexSpace, kSexField},
+});
 
 // The lines read apart from the rest: the first NAME and NOTE, the AFN value and the sex letter.
 // `value` is where the line's value starts, relative to the record like `relative`.
@@ -172,7 +144,7 @@ void WGEDIndividual::FillSummary() {
   std::array<std::uint32_t, kNameField> lastLines{};
   ForEachLevelOneLine(context_.Text(), record_, [&](const char* line) {
     const std::uint32_t word = LineTag(line, end);
-    const SummaryField field = FieldOfTag(word);
+    const SummaryField field = kSummaryTags.Find(word, kNoField);
     const auto relative = static_cast<std::uint64_t>(line - record_);
     if (relative > std::numeric_limits<std::uint32_t>::max()) return true;
     if (field < kNameField) {

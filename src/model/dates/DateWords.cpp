@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/HashedKeys.h"
+
 namespace kinshelf {
 
 namespace {
@@ -66,59 +68,19 @@ const DateWord* Find(std::span<const DateWord> table, std::string_view token) {
   return found == table.end() ? nullptr : &*found;
 }
 
-// A table's spellings in buckets of their own, found by a multiplicative hash of the packed
-// spelling: the keyword and month of every date on a listing's lines are looked up, and a search
-// through the table would branch on each entry. A spelling written twice has one bucket.
-class HashedWords {
- public:
-  template <std::size_t N>
-  constexpr explicit HashedWords(const std::array<DateWord, N>& words) : multiplier_(Multiplier(words)) {
-    for (const DateWord& word : words) {
-      Entry& entry = entries_[Bucket(word.packed, multiplier_)];
-      if (entry.packed == 0) entry = {word.packed, word.code};
-    }
-  }
+// The keyword and month of every date on a listing's lines are looked up: by hash, not by a
+// search through the table.
+using HashedWords = platform::HashedKeys<int, 7>;
 
-  // The code of the token's spelling, or `missing`.
-  int CodeOf(std::string_view token, int missing) const {
-    const std::uint32_t packed = PackDateWord(token);
-    const Entry& entry = entries_[Bucket(packed, multiplier_)];
-    return entry.packed == packed && packed != 0 ? entry.code : missing;
-  }
+template <std::size_t N>
+constexpr HashedWords Hashed(const std::array<DateWord, N>& words) {
+  std::array<HashedWords::Entry, N> entries{};
+  for (std::size_t i = 0; i < N; ++i) entries[i] = {words[i].packed, words[i].code};
+  return HashedWords(entries);
+}
 
- private:
-  static constexpr int kBits = 7;
-
-  struct Entry {
-    std::uint32_t packed = 0;
-    int code = 0;
-  };
-
-  static constexpr std::size_t Bucket(std::uint32_t packed, std::uint32_t multiplier) {
-    return (packed * multiplier) >> (32 - kBits);
-  }
-
-  // The first odd multiplier from the golden ratio's that gives each spelling a bucket of its own.
-  template <std::size_t N>
-  static constexpr std::uint32_t Multiplier(const std::array<DateWord, N>& words) {
-    for (std::uint32_t multiplier = 0x9E3779B1u;; multiplier += 2) {
-      std::array<std::uint32_t, std::size_t{1} << kBits> taken{};
-      bool clash = false;
-      for (const DateWord& word : words) {
-        std::uint32_t& bucket = taken[Bucket(word.packed, multiplier)];
-        clash = clash || (bucket != 0 && bucket != word.packed);
-        bucket = word.packed;
-      }
-      if (!clash) return multiplier;
-    }
-  }
-
-  std::uint32_t multiplier_;
-  std::array<Entry, std::size_t{1} << kBits> entries_{};
-};
-
-constexpr HashedWords kHashedQualifiers(kQualifierWords);
-constexpr HashedWords kHashedGregorianMonths(kGregorianMonths);
+constexpr HashedWords kHashedQualifiers = Hashed(kQualifierWords);
+constexpr HashedWords kHashedGregorianMonths = Hashed(kGregorianMonths);
 
 }  // namespace
 
@@ -145,7 +107,7 @@ std::span<const DateWord> MonthWords(int calendar) {
 }
 
 int QualifierCode(std::string_view token) {
-  return kHashedQualifiers.CodeOf(token, 0);
+  return kHashedQualifiers.Find(PackDateWord(token), 0);
 }
 
 int CalendarCode(std::string_view token) {
@@ -155,7 +117,7 @@ int CalendarCode(std::string_view token) {
 
 int MonthNumber(int calendar, std::string_view token) {
   if (calendar == kCalendarGregorian || calendar == kCalendarJulian)
-    return kHashedGregorianMonths.CodeOf(token, 0);
+    return kHashedGregorianMonths.Find(PackDateWord(token), 0);
   const DateWord* word = Find(MonthWords(calendar), token);
   return word == nullptr ? 0 : word->code;
 }
