@@ -71,6 +71,25 @@ inline const char* FindBreak(const char* p, const char* end) {
   return p;
 }
 
+// The first CR, LF or NUL at or after p, or the end: where a line's value stops.
+inline const char* FindValueEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i nul = _mm_setzero_si128();
+  while (end - p >= 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i stops = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)),
+                                       _mm_cmpeq_epi8(block, nul));
+    const int mask = _mm_movemask_epi8(stops);
+    if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
+    p += 16;
+  }
+#endif
+  while (p < end && !IsBreak(*p) && *p != '\0') ++p;
+  return p;
+}
+
 // The first '0' after p that directly follows a CR or LF at or after p (a record start), or the end.
 inline const char* FindRecordStart(const char* p, const char* end) {
   if (p >= end) return end;

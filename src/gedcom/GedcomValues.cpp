@@ -19,19 +19,14 @@ std::string_view WithoutTrailingSpaces(std::string_view text) {
   return text;
 }
 
-// The text up to its first NUL: a value ends there, as it always has for this reader.
-std::string_view UpToNul(std::string_view text) {
-  const std::size_t nul = text.find('\0');
-  return nul == std::string_view::npos ? text : text.substr(0, nul);
-}
-
 }  // namespace
 
 std::string_view TrimmedValueView(const char* pos, const char* end) {
   if (pos == nullptr || pos >= end) return {};
   const char* start = SkipSpaces(pos, end);
-  const char* stop = FindBreak(start, end);
-  return WithoutTrailingSpaces(UpToNul(std::string_view(start, static_cast<std::size_t>(stop - start))));
+  // A value ends at its line's end or at a NUL, as it always has for this reader.
+  const char* stop = FindValueEnd(start, end);
+  return WithoutTrailingSpaces(std::string_view(start, static_cast<std::size_t>(stop - start)));
 }
 
 std::string_view ValueAfterTag(const char* line, const char* end) {

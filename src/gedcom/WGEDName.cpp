@@ -32,8 +32,8 @@ WGEDName::WGEDName(const GedcomRecordContext& context, const char* line) : conte
   const WGEDTextMMF& text = context.Text();
   const char* end = text.TextEnd();
   const char* valueStart = ValueStart(line, end);
-  std::string_view rest(valueStart, static_cast<std::size_t>(FindBreak(valueStart, end) - valueStart));
-  rest = rest.substr(0, rest.find('\0'));
+  const std::string_view rest(valueStart,
+                              static_cast<std::size_t>(FindValueEnd(valueStart, end) - valueStart));
   if (!Trimmed(rest).empty()) value_ = rest;
   ForEachSubLine(text, line, true, [&](const char* sub) {
     switch (LineTag(sub, end)) {

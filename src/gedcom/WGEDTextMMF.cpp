@@ -17,8 +17,7 @@ namespace {
 // piece keeps the blank that ends or starts a word.
 std::string_view LineRest(const char* p, const char* end) {
   if (p == nullptr || p >= end) return {};
-  const std::string_view rest(p, static_cast<std::size_t>(FindBreak(p, end) - p));
-  return rest.substr(0, rest.find('\0'));
+  return std::string_view(p, static_cast<std::size_t>(FindValueEnd(p, end) - p));
 }
 
 // Past the tag at p and the one space or TAB after it.
@@ -47,10 +46,16 @@ std::string_view WGEDTextMMF::GetXRef(const char* pos) const {
   const char* end = TextEnd();
   const char* open = FindAtOrBreak(pos, end);
   if (open >= end || *open != '@') return {};
-  const char* close = FindAtOrBreak(open + 1, end);
+  // The identifier ends at the closing '@', or before at a NUL, found in the same pass: every
+  // line of a listing shows one.
+  const char* close = open + 1;
+  const char* stop = nullptr;
+  for (; close < end && *close != '@' && !IsBreak(*close); ++close) {
+    if (*close == '\0' && stop == nullptr) stop = close;
+  }
   if (close >= end || *close != '@') return {};
-  const std::string_view identifier(open + 1, static_cast<std::size_t>(close - open - 1));
-  return identifier.substr(0, identifier.find('\0'));
+  if (stop == nullptr) stop = close;
+  return std::string_view(open + 1, static_cast<std::size_t>(stop - open - 1));
 }
 
 const char* WGEDTextMMF::SkipToken(const char* pos) const {

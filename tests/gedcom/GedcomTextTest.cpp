@@ -105,6 +105,17 @@ TEST(GetXRef, StopsAtTheEndOfTheText) {
   EXPECT_EQ(file->GetXRef(file->TextStart()), "");
 }
 
+// A NUL ends the identifier, but only a closing '@' on the same line makes it one.
+TEST(GetXRef, IsCutAtANulBeforeTheClosingAtSign) {
+  using namespace std::string_literals;
+  for (const auto& [line, identifier] :
+       {std::pair{"0 @I1\0x@ INDI\n"s, "I1"s}, std::pair{"0 @I1\0x INDI\n"s, ""s},
+        std::pair{"0 @\0@ INDI\n"s, ""s}, std::pair{"0 @I1\0\0@\n"s, "I1"s}}) {
+    TextFile file(line);
+    EXPECT_EQ(file->GetXRef(file->TextStart()), identifier) << line;
+  }
+}
+
 struct RecordTypeCase {
   const char* name;
   const char* line;
@@ -184,6 +195,24 @@ TEST(GetTrimmedValue, DropsLeadingAndTrailingSpacesAndStopsAtTheEnd) {
   EXPECT_EQ(gedcom::GetTrimmedValue(*file, file.At("NAME") + 4), "John Smith");
   EXPECT_EQ(gedcom::GetLineValue(*file, file->TextStart()), "John Smith");
   EXPECT_EQ(gedcom::GetTrimmedValue(*file, nullptr), "");
+}
+
+// Values end at a NUL, near the line's start or past the first 16 bytes alike; a value read as
+// written keeps its blanks.
+TEST(GetTrimmedValue, StopsAtANul) {
+  using namespace std::string_literals;
+  const struct {
+    std::string value;
+    std::string trimmed;
+    std::string written;
+  } cases[] = {{"John\0Smith"s, "John", "John"},
+               {"  \0 x"s, "", "  "},
+               {"Abcdefghijklmnopqrstu \0vw"s, "Abcdefghijklmnopqrstu", "Abcdefghijklmnopqrstu "}};
+  for (const auto& c : cases) {
+    TextFile file("1 NAME " + c.value + "\n1 SEX M\n");
+    EXPECT_EQ(gedcom::GetTrimmedValue(*file, file.At("NAME") + 4), c.trimmed);
+    EXPECT_EQ(file->GetMultiLineValue(file.At("NAME")), std::vector<std::string>{c.written});
+  }
 }
 
 TEST(GetTrimmedValue, KeepsAValueOfAnyLength) {
