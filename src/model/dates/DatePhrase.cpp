@@ -4,10 +4,15 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
 #include "model/dates/DateWords.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kinshelf {
 
@@ -182,44 +187,74 @@ struct SimpleWords {
   static constexpr std::size_t kLongest = 7;
   // The most bytes the words and the single spaces between them take.
   static constexpr std::size_t kMostBytes = kMost * (kLongest + 1) - 1;
-  // The words are views of this copy of the text.
-  std::array<char, kMostBytes> upper;
+  // The words are views of this copy of the text, with room for two blocks of 16 bytes.
+  std::array<char, 32> upper{};
   std::array<std::string_view, kMost> words;
   std::size_t count = 0;
 };
 
+// The bits of the text's spaces, with its letters upper-cased into `upper`; nothing when a byte
+// is neither a letter, a digit nor a space.
+std::optional<std::uint32_t> ClassifySimpleBytes(std::string_view text, std::array<char, 32>& upper) {
+  const std::size_t size = text.size();
+  std::memcpy(upper.data(), text.data(), size);
+  const std::uint32_t inText = (std::uint32_t{1} << size) - 1;
+#if defined(__SSE2__)
+  std::uint32_t spaces = 0;
+  std::uint32_t kept = 0;
+  for (std::size_t half = 0; half < 2; ++half) {
+    char* bytes = upper.data() + 16 * half;
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    // Bytes from 0x80 on compare as negative, so they are in no range.
+    const auto in = [](__m128i x, char low, char high) {
+      return _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(static_cast<char>(low - 1))),
+                           _mm_cmplt_epi8(x, _mm_set1_epi8(static_cast<char>(high + 1))));
+    };
+    const __m128i up = _mm_sub_epi8(v, _mm_and_si128(in(v, 'a', 'z'), _mm_set1_epi8('a' - 'A')));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes), up);
+    const __m128i space = _mm_cmpeq_epi8(v, _mm_set1_epi8(' '));
+    const auto shift = static_cast<int>(16 * half);
+    spaces |= static_cast<std::uint32_t>(_mm_movemask_epi8(space)) << shift;
+    kept |= static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(in(up, 'A', 'Z'), in(up, '0', '9')), space)))
+            << shift;
+  }
+  spaces &= inText;
+  if ((kept & inText) != inText) return std::nullopt;
+#else
+  std::uint32_t spaces = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = text[i];
+    const char up = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    upper[i] = up;
+    if (c == ' ') spaces |= std::uint32_t{1} << i;
+    if (!((up >= 'A' && up <= 'Z') || (up >= '0' && up <= '9') || c == ' ')) return std::nullopt;
+  }
+#endif
+  return spaces;
+}
+
 // Fills `split` with the text's words, upper-cased, split at single spaces; false when a word is
 // empty, too long or holds anything but letters and digits, or there are too many. Dates are read
-// for every line of a listing: the bytes are classed without a branch each, and the words found
-// from the mask of spaces.
+// for every line of a listing: the bytes are classed 16 at a time, and the words found from the
+// mask of spaces.
 bool SplitSimpleWords(std::string_view text, SimpleWords& split) {
   const std::size_t size = text.size();
   if (size == 0 || size > SimpleWords::kMostBytes) return false;
-  std::uint32_t spaces = 0;
-  std::size_t spaceCount = 0;
-  bool other = false;
-  for (std::size_t i = 0; i < size; ++i) {
-    const char c = text[i];
-    const bool lower = static_cast<unsigned char>(c - 'a') < 26;
-    const auto upper = static_cast<char>(c - ('a' - 'A') * lower);
-    split.upper[i] = upper;
-    spaces |= static_cast<std::uint32_t>(c == ' ') << i;
-    spaceCount += c == ' ' ? 1 : 0;
-    other |= !((upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9') || c == ' ');
-  }
+  const std::optional<std::uint32_t> found = ClassifySimpleBytes(text, split.upper);
+  if (!found) return false;
+  std::uint32_t spaces = *found;
   // A space first, last or after another leaves a word empty.
   const bool emptyWord = (spaces & 1) != 0 || (spaces >> (size - 1)) != 0 || (spaces & (spaces >> 1)) != 0;
-  split.count = spaceCount + 1;
-  if (other || emptyWord || split.count > SimpleWords::kMost) return false;
-  std::size_t start = 0;
-  for (std::size_t word = 0; word < split.count; ++word) {
+  if (emptyWord) return false;
+  for (std::size_t start = 0;;) {
     const std::size_t end = spaces != 0 ? static_cast<std::size_t>(std::countr_zero(spaces)) : size;
+    if (split.count == SimpleWords::kMost || end - start > SimpleWords::kLongest) return false;
+    split.words[split.count++] = std::string_view(split.upper.data() + start, end - start);
+    if (spaces == 0) return true;
     spaces &= spaces - 1;
-    if (end - start > SimpleWords::kLongest) return false;
-    split.words[word] = std::string_view(split.upper.data() + start, end - start);
     start = end + 1;
   }
-  return true;
 }
 
 }  // namespace

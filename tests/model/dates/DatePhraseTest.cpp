@@ -70,7 +70,13 @@ TEST(InterpretSimpleDate, ReadsWhatTheTokensReadOrLeavesTheText) {
   for (const char* common : {"1976", "NOV 1976", "19 NOV 1976", "ABT 1976", "BEF 3 JAN 1900", "SEPT 1752",
                              "ABOUTXX 0000001 SEPTEMB 0001976", "abt 3 Jan 1900"})
     EXPECT_TRUE(InterpretSimpleDate(common)) << common;
-  for (const char* left : {" 1976", "1976 ", "ABT  1976", "", "ABOUTXX 0000001 SEPTEMB 00001976"})
+  for (const char* left : {" 1976", "1976 ", "ABT  1976", "", "ABOUTXX 0000001 SEPTEMB 00001976",
+                           "19\xe9"
+                           "76",
+                           "1976\t",
+                           "ABT\x7f"
+                           "1976",
+                           "ABT 1976 {"})
     EXPECT_FALSE(InterpretSimpleDate(left)) << left;
 }
 
