@@ -52,15 +52,16 @@ GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
   if (collection_ == nullptr) throw std::runtime_error(OneLineError(error, full));
   ClearCancel();
   if (!collection_->Load()) throw std::runtime_error("Cannot read " + full);
+  encoding_ = collection_->Encoding();
   loadSeconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 std::string GenealogyFile::Utf8(std::string_view text) const {
-  return ToDisplayUtf8(text, collection_->Encoding());
+  return ToDisplayUtf8(text, encoding_);
 }
 
 std::string GenealogyFile::Utf8(std::string&& text) const {
-  return ToDisplayUtf8(std::move(text), collection_->Encoding());
+  return ToDisplayUtf8(std::move(text), encoding_);
 }
 
 std::int32_t GenealogyFile::FindIndividual(const std::string& who) {

@@ -32,6 +32,8 @@ class GenealogyFile {
 
  private:
   std::unique_ptr<WABSCollection> collection_;
+  // Settled by the load: a listing converts several texts of every person.
+  TextEncoding encoding_ = TextEncoding::kUtf8OrWindows1252;
   double loadSeconds_ = 0;
 };
 
