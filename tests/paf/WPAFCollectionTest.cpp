@@ -61,6 +61,26 @@ TEST_P(WPAFCollectionTest, EventTextsAreTheEventObjectsTexts) {
   }
 }
 
+// One object pointed at each individual in turn shows what an object of its own shows: nothing
+// read of one individual (events, families, citations, dates, note) stays for the next.
+TEST_P(WPAFCollectionTest, ForEachIndividualShowsEachAsItsOwnObjectDoes) {
+  const auto shown = [](WABSIndividual& person) {
+    const EventTexts death = person.EventDateAndPlaceText(EventKind::kDeath, 1);
+    return std::to_string(person.Index()) + "|" + person.LifeSpanText(true) + "|" + person.GetSex() + "|" +
+           std::to_string(person.EventCount(EventKind::kOther)) + "|" +
+           std::to_string(person.SpouseFamilyCount()) + "|" + std::to_string(person.ParentFamilyCount()) +
+           "|" + std::to_string(person.CitationCount()) + "|" + person.ChangedDateText() + "|" +
+           person.NoteText() + "|" + death.date + "|" + death.place;
+  };
+  std::vector<std::string> visited;
+  family_->ForEachIndividual(-1, 99, [&](WABSIndividual& person) { visited.push_back(shown(person)); });
+  std::vector<std::string> fresh;
+  for (std::int32_t index = 1; index <= family_->IndividualCount(); ++index)
+    fresh.push_back(shown(*family_->GetIndividual(index)));
+  EXPECT_EQ(visited, fresh);
+  EXPECT_EQ(fresh.size(), 8U);
+}
+
 TEST_P(WPAFCollectionTest, DeletedIndividualsAreHiddenAndDeletedMarriagesStillCount) {
   EXPECT_EQ(family_->IndividualCount(), 8);
   EXPECT_EQ(family_->RINToIndex(4), -1);
