@@ -55,39 +55,33 @@ inline std::uint32_t WordAt(const char* p, std::ptrdiff_t offset, const char* en
   return word;
 }
 
-// The first CR or LF at or after p, or the end.
-inline const char* FindBreak(const char* p, const char* end) {
+// The first CR or LF at or after p, and with kNulStops the first NUL too; the end without one.
+template <bool kNulStops>
+inline const char* FindLineStop(const char* p, const char* end) {
 #if defined(__SSE2__)
   const __m128i cr = _mm_set1_epi8('\r');
   const __m128i lf = _mm_set1_epi8('\n');
   while (end - p >= 16) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)));
-    if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
-    p += 16;
-  }
-#endif
-  while (p < end && !IsBreak(*p)) ++p;
-  return p;
-}
-
-// The first CR, LF or NUL at or after p, or the end: where a line's value stops.
-inline const char* FindValueEnd(const char* p, const char* end) {
-#if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i nul = _mm_setzero_si128();
-  while (end - p >= 16) {
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i stops = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)),
-                                       _mm_cmpeq_epi8(block, nul));
+    __m128i stops = _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf));
+    if constexpr (kNulStops) stops = _mm_or_si128(stops, _mm_cmpeq_epi8(block, _mm_setzero_si128()));
     const int mask = _mm_movemask_epi8(stops);
     if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
     p += 16;
   }
 #endif
-  while (p < end && !IsBreak(*p) && *p != '\0') ++p;
+  while (p < end && !IsBreak(*p) && !(kNulStops && *p == '\0')) ++p;
   return p;
+}
+
+// The first CR or LF at or after p, or the end.
+inline const char* FindBreak(const char* p, const char* end) {
+  return FindLineStop<false>(p, end);
+}
+
+// The first CR, LF or NUL at or after p, or the end: where a line's value stops.
+inline const char* FindValueEnd(const char* p, const char* end) {
+  return FindLineStop<true>(p, end);
 }
 
 // The first '0' after p that directly follows a CR or LF at or after p (a record start), or the end.
