@@ -1,8 +1,9 @@
 // What a listing's line costs per person, stage by stage, on one thread: reading the individual,
 // then its identifier, name, birth, death and the texts' conversion, each benchmark doing one stage
-// more than the one before. The JSON layout is not counted. Run it pinned to one core (taskset -c 1),
-// and compare builds in turns on the same core: a virtual machine's cores may differ by half. Make the
-// files first with
+// more than the one before; last, the listing's own read of the same texts into kept room
+// (ReadListingTexts), without the conversion. The JSON layout is not counted. Run it pinned to one core
+// (taskset -c 1), and compare builds in turns on the same core: a virtual machine's cores may differ by half.
+// Make the files first with
 //   python3 ../shared/bench/gen_gedcom.py 1000000 bench-data/gen-1000000.ged
 //   python3 bench/gen_paf5.py 1000000 bench-data/gen-1000000.paf
 // from the project folder; a missing file skips its benchmarks.
@@ -22,12 +23,18 @@ namespace {
 using kinshelf::EventKind;
 using kinshelf::EventTexts;
 using kinshelf::GenealogyFile;
+using kinshelf::ListingTexts;
 using kinshelf::WABSIndividual;
 
-enum Stage { kRead, kId, kName, kBirth, kDeath, kConverted };
+enum Stage { kRead, kId, kName, kBirth, kDeath, kConverted, kListing };
 
 // The sizes of what the stages up to `last` give, so that none of them is left out.
-std::size_t Line(GenealogyFile& file, WABSIndividual& person, Stage last) {
+std::size_t Line(GenealogyFile& file, WABSIndividual& person, Stage last, ListingTexts& texts) {
+  if (last == kListing) {
+    person.ReadListingTexts(texts);
+    return texts.id.size() + texts.name.size() + texts.birth.date.size() + texts.birth.place.size() +
+           texts.death.date.size() + texts.death.place.size();
+  }
   if (last == kRead) return static_cast<std::size_t>(person.Index());
   std::string id = person.GetIDText();
   if (last == kId) return id.size();
@@ -53,10 +60,11 @@ void Stages(benchmark::State& state, const char* name, Stage last) {
   auto& collection = file.Collection();
   collection.PrepareConcurrentReads();
   const std::int32_t count = collection.IndividualCount();
+  ListingTexts texts;
   for (auto _ : state) {
     std::size_t sizes = 0;
     collection.ForEachIndividual(1, count,
-                                 [&](WABSIndividual& person) { sizes += Line(file, person, last); });
+                                 [&](WABSIndividual& person) { sizes += Line(file, person, last, texts); });
     benchmark::DoNotOptimize(sizes);
   }
   // The time per person, shown with its unit (121.8ns, say).
@@ -64,13 +72,14 @@ void Stages(benchmark::State& state, const char* name, Stage last) {
       benchmark::Counter(count, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-#define STAGES(file, tag)                                                              \
-  BENCHMARK_CAPTURE(Stages, tag##_read, file, kRead)->Unit(benchmark::kMillisecond);   \
-  BENCHMARK_CAPTURE(Stages, tag##_id, file, kId)->Unit(benchmark::kMillisecond);       \
-  BENCHMARK_CAPTURE(Stages, tag##_name, file, kName)->Unit(benchmark::kMillisecond);   \
-  BENCHMARK_CAPTURE(Stages, tag##_birth, file, kBirth)->Unit(benchmark::kMillisecond); \
-  BENCHMARK_CAPTURE(Stages, tag##_death, file, kDeath)->Unit(benchmark::kMillisecond); \
-  BENCHMARK_CAPTURE(Stages, tag##_converted, file, kConverted)->Unit(benchmark::kMillisecond)
+#define STAGES(file, tag)                                                                      \
+  BENCHMARK_CAPTURE(Stages, tag##_read, file, kRead)->Unit(benchmark::kMillisecond);           \
+  BENCHMARK_CAPTURE(Stages, tag##_id, file, kId)->Unit(benchmark::kMillisecond);               \
+  BENCHMARK_CAPTURE(Stages, tag##_name, file, kName)->Unit(benchmark::kMillisecond);           \
+  BENCHMARK_CAPTURE(Stages, tag##_birth, file, kBirth)->Unit(benchmark::kMillisecond);         \
+  BENCHMARK_CAPTURE(Stages, tag##_death, file, kDeath)->Unit(benchmark::kMillisecond);         \
+  BENCHMARK_CAPTURE(Stages, tag##_converted, file, kConverted)->Unit(benchmark::kMillisecond); \
+  BENCHMARK_CAPTURE(Stages, tag##_listing, file, kListing)->Unit(benchmark::kMillisecond)
 
 STAGES("gen-1000000.ged", gedcom);
 STAGES("gen-1000000.paf", paf5);

@@ -177,8 +177,12 @@ const char* WGEDIndividual::At(std::uint32_t relative) const {
 }
 
 std::string WGEDIndividual::GetIDText() {
+  return std::string(IDView());
+}
+
+std::string_view WGEDIndividual::IDView() const {
   const WGEDTextMMF& text = context_.Text();
-  return record_ != nullptr ? std::string(text.GetXRef(InLine(record_, 2, text.TextEnd()))) : std::string();
+  return record_ != nullptr ? text.GetXRef(InLine(record_, 2, text.TextEnd())) : std::string_view();
 }
 
 std::string WGEDIndividual::GetRefNumber() {
@@ -262,10 +266,18 @@ std::unique_ptr<WABSVitEvent> WGEDIndividual::GetEvent(EventKind kind, std::int3
   return line != nullptr ? std::make_unique<WGEDVitEvent>(context_, line) : nullptr;
 }
 
-// The event object takes the last DATE and the last PLAC below its line; so does this.
 EventTexts WGEDIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n) {
-  const char* line = EventLine(kind, n);
-  if (line == nullptr) return {};
+  EventTexts texts;
+  ReadEventTexts(EventLine(kind, n), texts);
+  return texts;
+}
+
+// The event object takes the last DATE and the last PLAC below its line; so does this. Outside
+// ANSEL the place is taken as the file holds it, into the room the texts kept.
+void WGEDIndividual::ReadEventTexts(const char* line, EventTexts& texts) const {
+  texts.date.clear();
+  texts.place.clear();
+  if (line == nullptr) return;
   const WGEDTextMMF& text = context_.Text();
   const char* end = text.TextEnd();
   const char* dateLine = nullptr;
@@ -276,13 +288,37 @@ EventTexts WGEDIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
     if (word == tag::kPlac) placeLine = sub;
     return true;
   });
-  EventTexts texts;
   texts.date = context_.DateTextAt(dateLine);
-  if (placeLine != nullptr) {
-    texts.place = WABSPlace::DisplayText(context_.ConvertText(ValueAfterTag(placeLine, end)),
-                                         context_.Collection().Options().GetBool(opt::PlaceCommas));
+  if (placeLine == nullptr) return;
+  const std::string_view value = ValueAfterTag(placeLine, end);
+  const bool commas = context_.Collection().Options().GetBool(opt::PlaceCommas);
+  if (context_.Collection().CharacterSet() == kCharSetAnsel) {
+    texts.place = WABSPlace::DisplayText(context_.ConvertText(value), commas);
+  } else {
+    texts.place.assign(WABSPlace::DisplayView(value, commas));
   }
-  return texts;
+}
+
+// The name's parts are laid out where the file holds them, unless they need converting from ANSEL
+// or a capital surname.
+void WGEDIndividual::ReadListingTexts(ListingTexts& texts) {
+  texts.id.assign(IDView());
+  const WOptions& options = context_.Collection().Options();
+  const char* nameLine = At(summary_.name);
+  if (context_.Collection().CharacterSet() == kCharSetAnsel || options.GetBool(opt::NameUpper)) {
+    texts.name = NameWithIDText(texts.id);
+  } else {
+    texts.name.clear();
+    if (nameLine != nullptr) {
+      const WGEDName name(context_, nameLine);
+      AppendNameParts(texts.name, name.PartViews(), options.GetBool(opt::PreSuf),
+                      options.GetBool(opt::NameSlash));
+    }
+    const std::string_view id(texts.id);
+    AppendIDSuffix(texts.name, &id);
+  }
+  ReadEventTexts(At(summary_.birth), texts.birth);
+  ReadEventTexts(At(summary_.death), texts.death);
 }
 
 std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gedcom/GedcomLines.h"
@@ -43,6 +44,8 @@ class WGEDIndividual : public WABSIndividual {
   std::unique_ptr<WABSVitEvent> GetEvent(EventKind kind, std::int32_t n) override;
   // Read from the event's DATE and PLAC lines without making the event.
   EventTexts EventDateAndPlaceText(EventKind kind, std::int32_t n) override;
+  // The same texts as the base gives, read in place into the room `texts` kept.
+  void ReadListingTexts(ListingTexts& texts) override;
   std::unique_ptr<WABSLDSEvent> GetLDSEvent(EventKind kind) override;
   std::int32_t ParentFamilyCount() override;
   std::int32_t GetParentFamily(std::int32_t n) override;
@@ -61,8 +64,11 @@ class WGEDIndividual : public WABSIndividual {
  private:
   void FillSummary();
   const char* At(std::uint32_t relative) const;
+  std::string_view IDView() const;
   // The line of the event GetEvent gives, or nullptr.
   const char* EventLine(EventKind kind, std::int32_t n);
+  // The date and place texts of the event at `line`; empty when it is nullptr.
+  void ReadEventTexts(const char* line, EventTexts& texts) const;
   const gedcom::CitationLines& Citations();
   const std::vector<const char*>& OtherEvents();
   // The cached first NOTE line and, when the summary saw more, every later level-1 NOTE line.

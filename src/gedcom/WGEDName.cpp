@@ -115,8 +115,13 @@ std::string WGEDName::GetSuffix() {
 }
 
 NameParts WGEDName::GetParts() {
-  return {context_.ConvertText(Value(prefixLine_)), context_.ConvertText(GivenNames()),
-          context_.ConvertText(Surname()), context_.ConvertText(Suffix())};
+  const NamePartViews parts = PartViews();
+  return {context_.ConvertText(parts.prefix), context_.ConvertText(parts.givenNames),
+          context_.ConvertText(parts.surname), context_.ConvertText(parts.suffix)};
+}
+
+NamePartViews WGEDName::PartViews() const {
+  return {Value(prefixLine_), GivenNames(), Surname(), Suffix()};
 }
 
 std::unique_ptr<WABSCitation> WGEDName::GetCitation(std::int32_t n) {

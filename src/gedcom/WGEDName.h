@@ -33,6 +33,8 @@ class WGEDName : public WABSName {
   std::string GetSuffix() override;
   // The parts converted once each, for a listing that reads every name once.
   NameParts GetParts() override;
+  // The parts as the file holds them, before any conversion.
+  NamePartViews PartViews() const;
   std::unique_ptr<WABSCitation> GetCitation(std::int32_t n) override;
   std::unique_ptr<WABSNote> GetNote() override;
 

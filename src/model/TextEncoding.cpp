@@ -84,4 +84,13 @@ std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding) {
   return Windows1252ToUtf8(text);
 }
 
+void AppendDisplayUtf8(std::string& out, std::string_view text, TextEncoding encoding) {
+  if (encoding == TextEncoding::kUtf8 || AsciiPrefixLength(text) == text.size() ||
+      ReadAsUtf8(text, encoding)) {
+    out += text;
+  } else {
+    out += Windows1252ToUtf8(text);
+  }
+}
+
 }  // namespace kinshelf

@@ -25,5 +25,7 @@ std::string UpperCaseText(std::string_view text, TextEncoding encoding);
 std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding);
 // The same, handing the text itself back when it needs no conversion (ASCII, or UTF-8 read as such).
 std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding);
+// ToDisplayUtf8 appended to `out`, copying the text straight when it needs no conversion.
+void AppendDisplayUtf8(std::string& out, std::string_view text, TextEncoding encoding);
 
 }  // namespace kinshelf

@@ -57,15 +57,19 @@ std::string WABSIndividual::NameText(bool withAffixes, std::size_t room) {
   const std::unique_ptr<WABSName> name = GetName();
   if (name == nullptr) return std::string();
   const WOptions& options = Collection().Options();
-  const bool affixes = withAffixes && options.GetBool(opt::PreSuf);
-  const bool slashes = options.GetBool(opt::NameSlash);
   NameParts parts = name->GetParts();
   if (options.GetBool(opt::NameUpper)) parts.surname = UpperCaseText(parts.surname, Collection().Encoding());
   std::string text;
   text.reserve(parts.prefix.size() + parts.givenNames.size() + parts.surname.size() + parts.suffix.size() +
                8 + room);
-  // A surname between slashes is written even when empty, as "//".
-  const auto add = [&text](const std::string& part, bool betweenSlashes) {
+  AppendNameParts(text, {parts.prefix, parts.givenNames, parts.surname, parts.suffix},
+                  withAffixes && options.GetBool(opt::PreSuf), options.GetBool(opt::NameSlash));
+  return text;
+}
+
+void WABSIndividual::AppendNameParts(std::string& text, const NamePartViews& parts, bool affixes,
+                                     bool slashes) {
+  const auto add = [&text](std::string_view part, bool betweenSlashes) {
     if (part.empty() && !betweenSlashes) return;
     if (!text.empty()) text += ' ';
     if (betweenSlashes) text += '/';
@@ -76,7 +80,6 @@ std::string WABSIndividual::NameText(bool withAffixes, std::size_t room) {
   add(parts.givenNames, false);
   add(parts.surname, slashes);
   if (affixes) add(parts.suffix, false);
-  return text;
 }
 
 std::string WABSIndividual::NameWithIDText() {
@@ -92,8 +95,13 @@ std::string WABSIndividual::NameWithKnownID(const std::string_view* id) {
   // around it, and the identifier given or a number or reference of some length.
   constexpr std::size_t kAppendedRoom = 20;
   std::string text = NameText(true, kAppendedRoom + (id != nullptr ? id->size() : 0));
+  AppendIDSuffix(text, id);
+  return text;
+}
+
+void WABSIndividual::AppendIDSuffix(std::string& text, const std::string_view* id) {
   const WOptions& options = Collection().Options();
-  if (!options.GetBool(opt::FNValueFlag)) return text;
+  if (!options.GetBool(opt::FNValueFlag)) return;
   // Appended in place: this is built for every line of a listing.
   switch (options.GetInt(opt::FNValue)) {
     case 2:
@@ -106,7 +114,13 @@ std::string WABSIndividual::NameWithKnownID(const std::string_view* id) {
       text.append(" [").append(id != nullptr ? *id : std::string_view(GetIDText())).append("]");
       break;
   }
-  return text;
+}
+
+void WABSIndividual::ReadListingTexts(ListingTexts& texts) {
+  texts.id = GetIDText();
+  texts.name = NameWithIDText(texts.id);
+  texts.birth = EventDateAndPlaceText(EventKind::kBirth, 1);
+  texts.death = EventDateAndPlaceText(EventKind::kDeath, 1);
 }
 
 std::string WABSIndividual::LifeSpanText(bool withId) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/NameParts.h"
 #include "model/WABSCollectionItem.h"
 #include "model/WABSEvent.h"
 
@@ -34,6 +35,15 @@ struct ParentFamilyLink {
 struct EventTexts {
   std::string date;
   std::string place;
+};
+
+// What one line of a listing shows of an individual. A listing keeps one for all its lines, so
+// that a reader may fill the texts in the room they kept from the line before.
+struct ListingTexts {
+  std::string id;    // GetIDText()
+  std::string name;  // NameWithIDText(id)
+  EventTexts birth;  // EventDateAndPlaceText(EventKind::kBirth, 1)
+  EventTexts death;  // EventDateAndPlaceText(EventKind::kDeath, 1)
 };
 
 class WABSIndividual : public WABSCollectionItem {
@@ -128,6 +138,9 @@ class WABSIndividual : public WABSCollectionItem {
   // EventDateText and EventPlaceText from one look-up of the event. A reader may give them
   // without making the event.
   virtual EventTexts EventDateAndPlaceText(EventKind kind, std::int32_t n);
+  // The texts of a listing's line, in the reader's own encoding like those above. Base: from those
+  // functions; a reader may give them without making the name and the events.
+  virtual void ReadListingTexts(ListingTexts& texts);
   // True when the event has a valid date.
   bool EventDateValid(EventKind kind, std::int32_t n);
   // The year of the event's date; 0 without a date.
@@ -148,6 +161,11 @@ class WABSIndividual : public WABSCollectionItem {
  protected:
   WABSIndividual(WABSCollection& collection, std::int32_t index) : WABSCollectionItem(collection, index) {}
   void SetUserValue(std::int32_t value) { userValue_ = value; }
+  // Appends the parts one space apart, those that are there; with `slashes` the surname between
+  // slashes, even when empty; the prefix and suffix only with `affixes`.
+  static void AppendNameParts(std::string& text, const NamePartViews& parts, bool affixes, bool slashes);
+  // Appends what NameWithIDText puts after the name, taking the identifier from `id` when given.
+  void AppendIDSuffix(std::string& text, const std::string_view* id);
 
  private:
   // NameWithIDText, taking the identifier from `id` when it is given.

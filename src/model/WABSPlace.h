@@ -36,14 +36,13 @@ class WABSPlace {
   // jurisdictions) are removed too and the rest trimmed again.
   // A text with nothing to cut is handed on as it is.
   static std::string DisplayText(std::string placeText, bool dropLeadingCommas);
+  // The part of the place text that DisplayText keeps.
+  static std::string_view DisplayView(std::string_view placeText, bool dropLeadingCommas);
 
  protected:
   void SetCitationCount(std::int32_t count) { citationCount_ = count; }
 
  private:
-  // The part of the place text that DisplayText keeps.
-  static std::string_view DisplayView(std::string_view placeText, bool dropLeadingCommas);
-
   std::int32_t citationCount_ = 0;
 };
 

@@ -64,6 +64,10 @@ std::string GenealogyFile::Utf8(std::string&& text) const {
   return ToDisplayUtf8(std::move(text), encoding_);
 }
 
+void GenealogyFile::AppendUtf8(std::string& out, std::string_view text) const {
+  AppendDisplayUtf8(out, text, encoding_);
+}
+
 std::int32_t GenealogyFile::FindIndividual(const std::string& who) {
   std::int32_t index = 0;
   const auto* end = who.data() + who.size();

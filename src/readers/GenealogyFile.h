@@ -26,6 +26,7 @@ class GenealogyFile {
   // A text of the file in UTF-8.
   std::string Utf8(std::string_view text) const;
   std::string Utf8(std::string&& text) const;
+  void AppendUtf8(std::string& out, std::string_view text) const;
   // The individual named by a 1-based index or by an identifier (@I12@ or I12). Throws
   // std::runtime_error naming it when there is no such individual.
   std::int32_t FindIndividual(const std::string& who);

@@ -329,5 +329,56 @@ INSTANTIATE_TEST_SUITE_P(
                    2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A listing reads a person's texts in place; they must be what the name and event functions give,
+// for every shape of name, every name setting and each character set.
+struct NameShape {
+  const char* name;
+  std::vector<std::string> lines;  // of individual I1, after its record line
+};
+
+class ListingTextsOfLines : public testing::TestWithParam<NameShape> {};
+
+TEST_P(ListingTextsOfLines, AreTheGeneralFunctionsTexts) {
+  for (const std::string_view charSet : {"1 CHAR ANSEL", "1 CHAR UTF-8", "1 CHAR ANSI"}) {
+    std::string text = GedLines({"0 HEAD", charSet, "0 @I1@ INDI"});
+    for (const std::string& line : GetParam().lines) text += line + "\n";
+    LoadedGedcom gedcom(text + "1 REFN R-7\n1 BIRT\n2 PLAC , York \n1 DEAT\n2 DATE 1 MAR 1900\n0 TRLR\n");
+    for (int settings = 0; settings < 48; ++settings) {
+      gedcom.Options().SetBool(opt::PreSuf, (settings & 1) != 0);
+      gedcom.Options().SetBool(opt::NameSlash, (settings & 2) != 0);
+      gedcom.Options().SetBool(opt::NameUpper, (settings & 4) != 0);
+      gedcom.Options().SetBool(opt::FNValueFlag, (settings & 8) != 0);
+      gedcom.Options().SetInt(opt::FNValue, 1 + settings / 16);
+      const auto person = gedcom->GetIndividual(1);
+      ListingTexts read;
+      ListingTexts general;
+      person->ReadListingTexts(read);
+      person->WABSIndividual::ReadListingTexts(general);
+      const std::string context = std::string(charSet) + " settings " + std::to_string(settings);
+      EXPECT_EQ(read.id, general.id) << context;
+      EXPECT_EQ(read.name, general.name) << context;
+      EXPECT_EQ(read.birth.date + "|" + read.birth.place + "|" + read.death.date + "|" + read.death.place,
+                general.birth.date + "|" + general.birth.place + "|" + general.death.date + "|" +
+                    general.death.place)
+          << context;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ListingTextsOfLines,
+    testing::Values(NameShape{"GivenAndSurname", {"1 NAME Ann /Lee/"}},
+                    NameShape{"SurnameFirst", {"1 NAME /Lee/ Ann Mary"}},
+                    NameShape{"SuffixInValue", {"1 NAME  Ann /Lee/ Jr. "}},
+                    NameShape{"AffixLines", {"1 NAME Ann /Lee/ Jr.", "2 NPFX Dr.", "2 NSFX III"}},
+                    NameShape{"PartsOnlyInLines", {"1 NAME", "2 GIVN Ann", "2 SURN Lee"}},
+                    NameShape{"NoSlashes", {"1 NAME Ann Lee"}}, NameShape{"OneSlash", {"1 NAME Ann /Lee"}},
+                    NameShape{"EmptySurname", {"1 NAME Ann //"}},
+                    NameShape{"HighBytes",
+                              {"1 NAME Zo\xC3\xAB /Br\xE2"
+                               "ont\xEB/"}},
+                    NameShape{"NoName", {"1 SEX M"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace kinshelf

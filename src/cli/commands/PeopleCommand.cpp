@@ -1,5 +1,6 @@
 // kinshelf people: every individual of a genealogy file, one line each, in index order.
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <iterator>
 #include <thread>
@@ -11,7 +12,6 @@
 #include "cli/OutputFormat.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
-#include "model/ItemTexts.h"
 #include "model/WABSIndividual.h"
 #include "platform/OrderedChunks.h"
 #include "readers/GenealogyFile.h"
@@ -22,19 +22,22 @@ namespace kinshelf::cli {
 
 namespace {
 
-struct PersonLine {
-  std::int32_t index = 0;
-  std::string id;
-  std::string name;
-  std::string birthDate;
-  std::string birthPlace;
-  std::string deathDate;
-  std::string deathPlace;
+// The texts of a line, in the order they are stored.
+enum Field : std::size_t { kId, kName, kBirthDate, kBirthPlace, kDeathDate, kDeathPlace, kFields };
 
-  // The bytes of the texts, about what any rendering of the line needs besides its layout.
-  std::size_t TextSize() const {
-    return id.size() + name.size() +
-           2 * (birthDate.size() + birthPlace.size() + deathDate.size() + deathPlace.size());
+// The lines of a chunk of individuals, their texts one after another in one buffer: a string
+// each would be made, copied and freed again for every person.
+struct ChunkLines {
+  struct Line {
+    std::int32_t index = 0;
+    std::array<std::uint32_t, kFields + 1> bounds{};  // field f is texts[bounds[f], bounds[f + 1])
+  };
+
+  std::string texts;
+  std::vector<Line> lines;
+
+  std::string_view Text(const Line& line, Field field) const {
+    return std::string_view(texts).substr(line.bounds[field], line.bounds[field + 1] - line.bounds[field]);
   }
 };
 
@@ -44,32 +47,36 @@ using Filter = std::optional<std::string>;
 constexpr std::int32_t kChunkSize = 2048;
 constexpr unsigned kMostThreads = 8;
 
-// The lines of individuals first to last that the filter lets through.
-std::vector<PersonLine> LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first,
-                                std::int32_t last) {
-  auto& collection = file.Collection();
-  std::vector<PersonLine> lines;
-  // Each line is filled where it stays: a line moved into place, or moved as the vector grows,
-  // copies every short text again.
-  lines.reserve(static_cast<std::size_t>(last - first + 1));
-  collection.ForEachIndividual(first, last, [&](WABSIndividual& person) {
-    const std::string id = person.GetIDText();
-    PersonLine& line = lines.emplace_back();
-    line.index = person.Index();
-    line.id = file.Utf8(id);
-    line.name = file.Utf8(person.NameWithIDText(id));
-    if (filter && !ContainsFolded(line.name, *filter)) {
-      lines.pop_back();
+// Appends the person's line to `chunk` unless the filter leaves it out.
+void AddLine(const GenealogyFile& file, const Filter& filter, const ListingTexts& texts, std::int32_t index,
+             ChunkLines& chunk) {
+  ChunkLines::Line line;
+  line.index = index;
+  const std::size_t start = chunk.texts.size();
+  const std::string_view fields[kFields] = {texts.id,          texts.name,       texts.birth.date,
+                                            texts.birth.place, texts.death.date, texts.death.place};
+  for (std::size_t field = 0; field < kFields; ++field) {
+    line.bounds[field] = static_cast<std::uint32_t>(chunk.texts.size());
+    file.AppendUtf8(chunk.texts, fields[field]);
+    line.bounds[field + 1] = static_cast<std::uint32_t>(chunk.texts.size());
+    if (field == kName && filter && !ContainsFolded(chunk.Text(line, kName), *filter)) {
+      chunk.texts.resize(start);
       return;
     }
-    EventTexts birth = person.EventDateAndPlaceText(EventKind::kBirth, 1);
-    EventTexts death = person.EventDateAndPlaceText(EventKind::kDeath, 1);
-    line.birthDate = file.Utf8(std::move(birth.date));
-    line.birthPlace = file.Utf8(std::move(birth.place));
-    line.deathDate = file.Utf8(std::move(death.date));
-    line.deathPlace = file.Utf8(std::move(death.place));
+  }
+  chunk.lines.push_back(line);
+}
+
+// The lines of individuals first to last that the filter lets through.
+ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first, std::int32_t last) {
+  ChunkLines chunk;
+  chunk.lines.reserve(static_cast<std::size_t>(last - first + 1));
+  ListingTexts texts;
+  file.Collection().ForEachIndividual(first, last, [&](WABSIndividual& person) {
+    person.ReadListingTexts(texts);
+    AddLine(file, filter, texts, person.Index(), chunk);
   });
-  return lines;
+  return chunk;
 }
 
 // Calls render(lines) on worker threads for the lines of each chunk of individuals, and
@@ -81,7 +88,7 @@ void ForEachChunk(GenealogyFile& file, const Filter& filter, Render render, Cons
   const auto chunks = static_cast<std::size_t>((count + kChunkSize - 1) / kChunkSize);
   collection.PrepareConcurrentReads();
   const unsigned threads = chunks > 1 ? std::min(std::thread::hardware_concurrency(), kMostThreads) : 1;
-  using Rendered = decltype(render(std::vector<PersonLine>()));
+  using Rendered = decltype(render(ChunkLines()));
   platform::OrderedChunks<Rendered>::Run(
       chunks, threads,
       [&](std::size_t chunk) {
@@ -91,10 +98,10 @@ void ForEachChunk(GenealogyFile& file, const Filter& filter, Render render, Cons
       consume);
 }
 
-// Room for the lines' texts and `layout` more bytes each, so that a chunk's text is not copied as it grows.
-std::size_t RenderedSize(const std::vector<PersonLine>& lines, std::size_t layout) {
-  std::size_t size = 0;
-  for (const PersonLine& line : lines) size += line.TextSize() + layout;
+// Room for the lines' texts, the events' twice, and `layout` more bytes each, so that a chunk's
+// text is not copied as it grows.
+std::size_t RenderedSize(const ChunkLines& chunk, std::size_t layout) {
+  const std::size_t size = 2 * chunk.texts.size() + layout * chunk.lines.size();
   return size + size / 8;
 }
 
@@ -125,19 +132,21 @@ void AppendEventMembers(std::string& out, std::string_view joinedLead, std::stri
 }
 
 // The objects of the lines as JsonWriter lays out the members of an array, each after ",\n".
-std::string JsonObjects(const std::vector<PersonLine>& lines) {
+std::string JsonObjects(const ChunkLines& chunk) {
   std::string out;
-  out.reserve(RenderedSize(lines, 200));
-  for (const PersonLine& line : lines) {
+  out.reserve(RenderedSize(chunk, 200));
+  for (const ChunkLines::Line& line : chunk.lines) {
     out += ",\n  {\n    \"index\": ";
     char digits[16];
     out.append(digits, std::to_chars(std::begin(digits), std::end(digits), line.index).ptr);
-    AppendMember(out, ",\n    \"id\": \"", line.id);
-    AppendMember(out, "\",\n    \"name\": \"", line.name);
+    AppendMember(out, ",\n    \"id\": \"", chunk.Text(line, kId));
+    AppendMember(out, "\",\n    \"name\": \"", chunk.Text(line, kName));
     AppendEventMembers(out, "\",\n    \"birth\": \"", "\",\n    \"birth_date\": \"",
-                       "\",\n    \"birth_place\": \"", line.birthDate, line.birthPlace);
+                       "\",\n    \"birth_place\": \"", chunk.Text(line, kBirthDate),
+                       chunk.Text(line, kBirthPlace));
     AppendEventMembers(out, "\",\n    \"death\": \"", "\",\n    \"death_date\": \"",
-                       "\",\n    \"death_place\": \"", line.deathDate, line.deathPlace);
+                       "\",\n    \"death_place\": \"", chunk.Text(line, kDeathDate),
+                       chunk.Text(line, kDeathPlace));
     out += "\"\n  }";
   }
   return out;
@@ -166,20 +175,20 @@ void AppendJoinedCsvField(std::string& out, std::string_view first, std::string_
   out += '"';
 }
 
-std::string CsvLines(const std::vector<PersonLine>& lines) {
+std::string CsvLines(const ChunkLines& chunk) {
   std::string out;
-  out.reserve(RenderedSize(lines, 20));
-  for (const PersonLine& line : lines) {
+  out.reserve(RenderedSize(chunk, 20));
+  for (const ChunkLines::Line& line : chunk.lines) {
     char digits[16];
     out.append(digits, std::to_chars(std::begin(digits), std::end(digits), line.index).ptr);
     out += ',';
-    AppendCsvField(out, line.id);
+    AppendCsvField(out, chunk.Text(line, kId));
     out += ',';
-    AppendCsvField(out, line.name);
+    AppendCsvField(out, chunk.Text(line, kName));
     out += ',';
-    AppendJoinedCsvField(out, line.birthDate, line.birthPlace);
+    AppendJoinedCsvField(out, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
     out += ',';
-    AppendJoinedCsvField(out, line.deathDate, line.deathPlace);
+    AppendJoinedCsvField(out, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
     out += "\r\n";
   }
   return out;
@@ -203,19 +212,19 @@ void AssignJoined(std::string& out, std::string_view first, std::string_view sec
   out += second;
 }
 
-TextTable TableRows(const std::vector<PersonLine>& lines) {
+TextTable TableRows(const ChunkLines& chunk) {
   TextTable rows = EmptyTable();
-  rows.Reserve(lines.size(), RenderedSize(lines, 8));
+  rows.Reserve(chunk.lines.size(), RenderedSize(chunk, 8));
   std::string birth;
   std::string death;
-  for (const PersonLine& line : lines) {
+  for (const ChunkLines::Line& line : chunk.lines) {
     char digits[16];
     const std::string_view index(
         digits, static_cast<std::size_t>(std::to_chars(std::begin(digits), std::end(digits), line.index).ptr -
                                          digits));
-    AssignJoined(birth, line.birthDate, line.birthPlace);
-    AssignJoined(death, line.deathDate, line.deathPlace);
-    rows.AddRow({index, line.id, line.name, birth, death});
+    AssignJoined(birth, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
+    AssignJoined(death, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
+    rows.AddRow({index, chunk.Text(line, kId), chunk.Text(line, kName), birth, death});
   }
   return rows;
 }
