@@ -71,8 +71,20 @@ void Walk(WABSEvent* event) {
   event->NoteText();
 }
 
-// A listing reads an event's date and place from its lines: they must be what the event shows.
+bool SameTexts(const EventTexts& one, const EventTexts& other) {
+  return one.date == other.date && one.place == other.place;
+}
+
+// A listing reads an event's date and place from its lines, and a line's texts in place: they must
+// be what the event shows, and what the general functions give.
 void CheckListingTexts(WABSIndividual& individual, const WOptions& options) {
+  ListingTexts read;
+  ListingTexts general;
+  individual.ReadListingTexts(read);
+  individual.WABSIndividual::ReadListingTexts(general);
+  if (read.id != general.id || read.name != general.name || !SameTexts(read.birth, general.birth) ||
+      !SameTexts(read.death, general.death))
+    __builtin_trap();
   for (const EventKind kind : {EventKind::kBirth, EventKind::kDeath}) {
     const EventTexts texts = individual.EventDateAndPlaceText(kind, 1);
     const std::unique_ptr<WABSVitEvent> event = individual.GetEvent(kind, 1);
