@@ -304,12 +304,11 @@ void WGEDIndividual::ReadEventTexts(const char* line, EventTexts& texts) const {
 void WGEDIndividual::ReadListingTexts(ListingTexts& texts) {
   texts.id.assign(IDView());
   const WOptions& options = context_.Collection().Options();
-  const char* nameLine = At(summary_.name);
   if (context_.Collection().CharacterSet() == kCharSetAnsel || options.GetBool(opt::NameUpper)) {
     texts.name = NameWithIDText(texts.id);
   } else {
     texts.name.clear();
-    if (nameLine != nullptr) {
+    if (const char* nameLine = At(summary_.name); nameLine != nullptr) {
       const WGEDName name(context_, nameLine);
       AppendNameParts(texts.name, name.PartViews(), options.GetBool(opt::PreSuf),
                       options.GetBool(opt::NameSlash));

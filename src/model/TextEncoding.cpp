@@ -58,6 +58,12 @@ bool ReadAsUtf8(std::string_view text, TextEncoding encoding) {
          (encoding == TextEncoding::kUtf8OrWindows1252 && IsValidUtf8(text));
 }
 
+// ReadAsUtf8, settled first without a look at a UTF-8 file's bytes, then by the quick ASCII test.
+bool ShownAsItIs(std::string_view text, TextEncoding encoding) {
+  return encoding == TextEncoding::kUtf8 || AsciiPrefixLength(text) == text.size() ||
+         ReadAsUtf8(text, encoding);
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -78,15 +84,12 @@ std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding) {
 }
 
 std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding) {
-  // A UTF-8 file's texts are handed on as they are, without a look at their bytes.
-  if (encoding == TextEncoding::kUtf8 || AsciiPrefixLength(text) == text.size() || ReadAsUtf8(text, encoding))
-    return std::move(text);
+  if (ShownAsItIs(text, encoding)) return std::move(text);
   return Windows1252ToUtf8(text);
 }
 
 void AppendDisplayUtf8(std::string& out, std::string_view text, TextEncoding encoding) {
-  if (encoding == TextEncoding::kUtf8 || AsciiPrefixLength(text) == text.size() ||
-      ReadAsUtf8(text, encoding)) {
+  if (ShownAsItIs(text, encoding)) {
     out += text;
   } else {
     out += Windows1252ToUtf8(text);

@@ -27,6 +27,9 @@ TEST_P(TextEncodingTest, UpperCasesAndDisplaysByEncoding) {
   EXPECT_EQ(UpperCaseText(GetParam().text, GetParam().encoding), GetParam().upper);
   EXPECT_EQ(ToDisplayUtf8(GetParam().text, GetParam().encoding), GetParam().display);
   EXPECT_EQ(ToDisplayUtf8(std::string(GetParam().text), GetParam().encoding), GetParam().display);
+  std::string appended = "before ";
+  AppendDisplayUtf8(appended, GetParam().text, GetParam().encoding);
+  EXPECT_EQ(appended, "before " + GetParam().display);
 }
 
 INSTANTIATE_TEST_SUITE_P(

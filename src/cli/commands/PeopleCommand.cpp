@@ -30,7 +30,7 @@ enum Field : std::size_t { kId, kName, kBirthDate, kBirthPlace, kDeathDate, kDea
 struct ChunkLines {
   struct Line {
     std::int32_t index = 0;
-    std::array<std::uint32_t, kFields + 1> bounds{};  // field f is texts[bounds[f], bounds[f + 1])
+    std::array<std::size_t, kFields + 1> bounds{};  // field f is texts[bounds[f], bounds[f + 1])
   };
 
   std::string texts;
@@ -56,9 +56,9 @@ void AddLine(const GenealogyFile& file, const Filter& filter, const ListingTexts
   const std::string_view fields[kFields] = {texts.id,          texts.name,       texts.birth.date,
                                             texts.birth.place, texts.death.date, texts.death.place};
   for (std::size_t field = 0; field < kFields; ++field) {
-    line.bounds[field] = static_cast<std::uint32_t>(chunk.texts.size());
+    line.bounds[field] = chunk.texts.size();
     file.AppendUtf8(chunk.texts, fields[field]);
-    line.bounds[field + 1] = static_cast<std::uint32_t>(chunk.texts.size());
+    line.bounds[field + 1] = chunk.texts.size();
     if (field == kName && filter && !ContainsFolded(chunk.Text(line, kName), *filter)) {
       chunk.texts.resize(start);
       return;
