@@ -90,14 +90,15 @@ class LineStarts {
       const int shift = 16 * part;
 #if defined(__SSE2__)
       const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + shift));
-      const auto mask = [&v](char c) {
-        return static_cast<std::uint64_t>(
-            static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c)))));
+      const auto is = [&v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+      // One mask per class: the byte compares of a class are joined before their mask is taken.
+      const auto mask = [](__m128i matches) {
+        return static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(matches)));
       };
-      breaks |= (mask('\r') | mask('\n')) << shift;
-      blanks |= (mask(' ') | mask('\t')) << shift;
-      ones |= mask('1') << shift;
-      zeros |= mask('0') << shift;
+      breaks |= mask(_mm_or_si128(is('\r'), is('\n'))) << shift;
+      blanks |= mask(_mm_or_si128(is(' '), is('\t'))) << shift;
+      ones |= mask(is('1')) << shift;
+      zeros |= mask(is('0')) << shift;
 #else
       for (int i = shift; i < shift + 16; ++i) {
         const char c = bytes[i];
