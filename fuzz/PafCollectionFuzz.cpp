@@ -1,7 +1,7 @@
 // Fuzz target: write the input to a file with the signature of one PAF version (FUZZ_PAF_VERSION: 300,
 // 400 or 500), open it through the reader factory and, when it opens, load it and build every page
 // the details view and the commands show: the header, and the individual and family pages of the
-// first individuals and families, and check that a listing's event texts are the events' own. A
+// first individuals and families, and check that a listing's texts are the general functions' own. A
 // damaged file may be refused with a message or show absent items; nothing may fault, read past the
 // mapping or hang.
 #include <unistd.h>
@@ -42,11 +42,22 @@ void Sign(std::vector<std::uint8_t>& bytes) {
   std::memcpy(bytes.data() + 4, signature.data(), 8);
 }
 
-// A listing takes a birth's and a death's texts without making the event: they must be what the
-// event shows.
+bool SameTexts(const EventTexts& one, const EventTexts& other) {
+  return one.date == other.date && one.place == other.place;
+}
+
+// A listing takes a birth's and a death's texts without making the event, and its line's texts from
+// views of the text records: they must be what the event and the general functions show.
 void CheckListingTexts(WABSCollection& collection, std::int32_t index) {
   const std::unique_ptr<WABSIndividual> individual = collection.GetIndividual(index);
   if (individual == nullptr) return;
+  ListingTexts read;
+  ListingTexts general;
+  individual->ReadListingTexts(read);
+  individual->WABSIndividual::ReadListingTexts(general);
+  if (read.id != general.id || read.name != general.name || !SameTexts(read.birth, general.birth) ||
+      !SameTexts(read.death, general.death))
+    __builtin_trap();
   for (const EventKind kind : {EventKind::kBirth, EventKind::kDeath}) {
     const EventTexts texts = individual->EventDateAndPlaceText(kind, 1);
     const std::unique_ptr<WABSVitEvent> event = individual->GetEvent(kind, 1);

@@ -59,9 +59,14 @@ std::optional<ByteCursor> ByteCursor::Take(std::size_t count) {
 }
 
 std::string ByteCursor::ReadZeroEndedText(std::size_t maxWidth) {
+  return std::string(ReadZeroEndedView(maxWidth));
+}
+
+std::string_view ByteCursor::ReadZeroEndedView(std::size_t maxWidth) {
   const auto field = bytes_.subspan(position_, std::min(maxWidth, Remaining()));
   const auto end = std::find(field.begin(), field.end(), 0);
-  std::string text(field.begin(), end);
+  const std::string_view text(reinterpret_cast<const char*>(field.data()),
+                              static_cast<std::size_t>(end - field.begin()));
   position_ += text.size() + (end != field.end() ? 1 : 0);
   return text;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kinshelf {
 
@@ -40,6 +41,8 @@ class ByteCursor {
   // The text at the position: at most `maxWidth` bytes, ended early by the first zero byte or by the
   // end of the range. Moves past the text and its zero byte. Never fails; empty at the end.
   std::string ReadZeroEndedText(std::size_t maxWidth);
+  // The same text as a view of the range.
+  std::string_view ReadZeroEndedView(std::size_t maxWidth);
 
  private:
   // The value of the next `width` bytes, lowest first; nullopt, and not moved, on a short read.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "paf/PafTextSource.h"
 
@@ -20,6 +21,8 @@ class PafTextRecords final : public PafTextSource {
   // The text from byte 13 of the record at `link`: up to the first zero byte, 256 bytes or the end
   // of the file. nullopt for a link below 1 or one whose text would start past the end.
   std::optional<std::string> TextAt(std::int32_t link) const override;
+  // The same text as a view of the file's bytes.
+  std::optional<std::string_view> TextViewAt(std::int32_t link) const;
 
  private:
   std::span<const unsigned char> file_;

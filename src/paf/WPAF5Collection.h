@@ -23,6 +23,7 @@ class WPAF5Collection final : public WPAFCollection {
  protected:
   std::unique_ptr<WABSIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
                                                  PafRecord record) override;
+  void PrefetchNameText(const PafRecord& individual) const override;
 };
 
 }  // namespace kinshelf

@@ -30,6 +30,10 @@ std::unique_ptr<WABSName> WPAF5Individual::GetName() {
   return std::make_unique<WPAF5Name>(PafCollection(), Record().Int32(0));
 }
 
+std::optional<NamePartViews> WPAF5Individual::NameViews() const {
+  return WPAF5Name::PartViews(PafCollection(), Record().Int32(0));
+}
+
 std::int32_t WPAF5Individual::FirstOtherEvent() const {
   return Record().Int32(PafCollection().Fields().individual.firstOtherEvent);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "paf/WPAFIndividual.h"
@@ -21,6 +22,7 @@ class WPAF5Individual final : public WPAFIndividual {
   std::unique_ptr<WABSName> GetName() override;
 
  protected:
+  std::optional<NamePartViews> NameViews() const override;
   std::int32_t FirstOtherEvent() const override;
 
  private:

@@ -29,8 +29,14 @@ const NameParts& WPAF5Name::Parts() {
 }
 
 NameParts WPAF5Name::Parse() const {
-  if (!PafRecord::IsLink(firstText_)) return {};
-  const PafRecord record = collection_.RecordAt(firstText_, paf::kIndividualTextStart + kMaxNameLength);
+  const NamePartViews views = PartViews(collection_, firstText_);
+  return {std::string(views.prefix), std::string(views.givenNames), std::string(views.surname),
+          std::string(views.suffix)};
+}
+
+NamePartViews WPAF5Name::PartViews(const WPAFCollection& collection, std::int32_t firstText) {
+  if (!PafRecord::IsLink(firstText)) return {};
+  const PafRecord record = collection.RecordAt(firstText, paf::kIndividualTextStart + kMaxNameLength);
   if (!record.Exists()) return {};
   if (record.Byte(paf::kIndividualTextKind) != paf::kNameText) return {{}, "<Unknown>", {}, {}};
   const auto length = static_cast<std::int16_t>(record.Word(paf::kIndividualTextLength));
@@ -47,10 +53,7 @@ NameParts WPAF5Name::Parse() const {
   const std::string_view surname = rest.substr(0, secondSlash);
   const std::string_view suffix =
       secondSlash == std::string_view::npos ? std::string_view() : rest.substr(secondSlash + 1);
-  return {{},
-          std::string(TrimmedBlanks(Part(given))),
-          std::string(Part(surname)),
-          std::string(TrimmedBlanks(Part(suffix)))};
+  return {{}, TrimmedBlanks(Part(given)), Part(surname), TrimmedBlanks(Part(suffix))};
 }
 
 }  // namespace kinshelf

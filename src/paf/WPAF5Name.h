@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "model/NameParts.h"
 #include "model/WABSCitation.h"
 #include "model/WABSName.h"
 #include "model/WABSNote.h"
@@ -32,6 +33,10 @@ class WPAF5Name final : public WABSName {
   // PAF keeps no citations or note on a name.
   std::unique_ptr<WABSCitation> GetCitation(std::int32_t /*n*/) override { return nullptr; }
   std::unique_ptr<WABSNote> GetNote() override { return nullptr; }
+
+  // The same parts as views of the text record at `firstText` (the given names "<Unknown>" as a
+  // view of a constant), for a reader that lays them out in place.
+  static NamePartViews PartViews(const WPAFCollection& collection, std::int32_t firstText);
 
  private:
   const NameParts& Parts();

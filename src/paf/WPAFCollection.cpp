@@ -41,6 +41,9 @@ constexpr std::int32_t kRinsPerEventCheck = 65536;
 // few thousand in memory. Counting the individuals handed out instead made every thread of a
 // listing write one shared counter per individual.
 constexpr std::int32_t kIndividualsPerRelease = 16384;
+// How far ahead of the individual handed out its record, and the text record of its name, are asked for.
+constexpr std::int32_t kRecordsAhead = 16;
+constexpr std::int32_t kNameTextsAhead = 8;
 
 const paf::RecordFields& FieldsOf(int version) {
   switch (version) {
@@ -136,9 +139,25 @@ std::unique_ptr<WABSIndividual> WPAFCollection::GetIndividual(std::int32_t index
   const std::int32_t rin = IndexToRIN(index);
   if (rin == 0) return nullptr;
   if (index % kIndividualsPerRelease == 0) file_.ReleaseResidentPages();
+  PrefetchAhead(index);
   PafRecord record = Record(paf::kIndividualType, rin);
   return record.Exists() ? MakeIndividual(index, rin, record) : nullptr;
 }
+
+// A listing hands out individuals in order, and each one's record and name text lie where the
+// processor can't foresee them: it would wait for memory twice per individual. Asking for them a few
+// individuals ahead lets those waits overlap with the work on the ones before.
+void WPAFCollection::PrefetchAhead(std::int32_t index) const {
+  const auto rinAt = [this](std::int32_t ahead) {
+    const auto at = static_cast<std::size_t>(ahead) - 1;
+    return at < indexToRin_.size() ? indexToRin_[at] : 0;
+  };
+  file_.PrefetchRecord(paf::kIndividualType, rinAt(index + kRecordsAhead));
+  if (const std::int32_t rin = rinAt(index + kNameTextsAhead); rin != 0)
+    PrefetchNameText(Record(paf::kIndividualType, rin));
+}
+
+void WPAFCollection::PrefetchNameText(const PafRecord&) const {}
 
 std::unique_ptr<WABSMarriage> WPAFCollection::GetMarriage(std::int32_t index) {
   RequireNoLostPages();
@@ -215,7 +234,11 @@ PafRecord WPAFCollection::RecordAt(std::int64_t offset, std::size_t size) const 
 }
 
 std::string WPAFCollection::Text(std::int32_t link) const {
-  return PafRecord::IsLink(link) ? file_.TextAt(link).value_or(std::string()) : std::string();
+  return std::string(TextView(link));
+}
+
+std::string_view WPAFCollection::TextView(std::int32_t link) const {
+  return PafRecord::IsLink(link) ? file_.TextViewAt(link).value_or(std::string_view()) : std::string_view();
 }
 
 std::string WPAFCollection::EventText(std::int32_t link) const {
@@ -258,23 +281,31 @@ std::string WPAFCollection::PackedDateText(const PafRecord& structure, std::size
 }
 
 std::string WPAFCollection::EventPlaceText(const PafRecord& event) const {
+  std::string text;
+  AppendEventPlaceText(event, text);
+  return text;
+}
+
+void WPAFCollection::AppendEventPlaceText(const PafRecord& event, std::string& text) const {
   const auto& places = fields_.event.places;
-  return JoinedTexts(event, std::span(places).first(fields_.event.placeCount));
+  AppendJoinedTexts(event, std::span(places).first(fields_.event.placeCount), text);
 }
 
 std::string WPAFCollection::JoinedTexts(const PafRecord& record, std::span<const std::size_t> offsets) const {
   std::string text;
+  AppendJoinedTexts(record, offsets, text);
+  return text;
+}
+
+void WPAFCollection::AppendJoinedTexts(const PafRecord& record, std::span<const std::size_t> offsets,
+                                       std::string& text) const {
+  // A piece follows a comma only once some text is there: an empty first piece leaves none.
+  const std::size_t start = text.size();
   for (const std::size_t offset : offsets) {
     if (!record.HasLink(offset)) continue;
-    if (text.empty()) {
-      // Most texts have one piece, which is then taken as it is read.
-      text = Text(record.Int32(offset));
-      continue;
-    }
-    text += ", ";
-    text += Text(record.Int32(offset));
+    if (text.size() > start) text += ", ";
+    text += TextView(record.Int32(offset));
   }
-  return text;
 }
 
 std::unique_ptr<WABSCitation> WPAFCollection::Citation(std::int32_t number) {

@@ -75,6 +75,8 @@ class WPAFCollection : public WABSCollection {
   PafRecord RecordAt(std::int64_t offset, std::size_t size) const;
   // The text of a text link; empty for 0, -1 or a link outside the file.
   std::string Text(std::int32_t link) const;
+  // The same text as a view of the mapping.
+  std::string_view TextView(std::int32_t link) const;
   // The same for the texts the version keeps in ANSEL (PAF 4's event names and descriptions).
   std::string EventText(std::int32_t link) const;
   // The note whose first piece is `firstPiece`, one line per carriage return; empty for 0 or -1.
@@ -88,8 +90,12 @@ class WPAFCollection : public WABSCollection {
   std::string PackedDateText(const PafRecord& structure, std::size_t width) const;
   // The place of an event structure: the texts of its place links joined with ", ".
   std::string EventPlaceText(const PafRecord& event) const;
+  // The same place appended to `text`.
+  void AppendEventPlaceText(const PafRecord& event, std::string& text) const;
   // The texts of the links at `offsets` in a record, those that are there, joined with ", ".
   std::string JoinedTexts(const PafRecord& record, std::span<const std::size_t> offsets) const;
+  void AppendJoinedTexts(const PafRecord& record, std::span<const std::size_t> offsets,
+                         std::string& text) const;
   // Citation `number`, or nullptr when it can't be located.
   std::unique_ptr<WABSCitation> Citation(std::int32_t number);
   // The header's 32-bit number at `offset`.
@@ -108,6 +114,9 @@ class WPAFCollection : public WABSCollection {
   // A new individual of the version over its record.
   virtual std::unique_ptr<WABSIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
                                                          PafRecord record) = 0;
+  // Asks for the text records an individual's name is read from first to be brought into the cache
+  // (see PrefetchAhead). Base: none.
+  virtual void PrefetchNameText(const PafRecord& individual) const;
 
  private:
   std::optional<WDate> ReadPackedDate(const PafRecord& structure, std::size_t width) const;
@@ -116,6 +125,7 @@ class WPAFCollection : public WABSCollection {
   // The RINs of the deleted individuals' chain, as far as the version reads it.
   std::vector<std::int32_t> DeletedIndividualChain() const;
   void RequireNoLostPages() const;
+  void PrefetchAhead(std::int32_t index) const;
 
   WPAFMMF file_;
   const paf::RecordFields& fields_;

@@ -2,6 +2,7 @@
 #include "paf/WPAFIndividual.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <iterator>
 #include <stdexcept>
@@ -137,6 +138,45 @@ EventTexts WPAFIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n)
   return {collection_.PackedDateText(*structure, collection_.Fields().event.dateWidth),
           WABSPlace::DisplayText(collection_.EventPlaceText(*structure),
                                  collection_.Options().GetBool(opt::PlaceCommas))};
+}
+
+void WPAFIndividual::ReadListingTexts(ListingTexts& texts) {
+  char digits[16];
+  const auto written = std::to_chars(std::begin(digits), std::end(digits), rin_).ptr;
+  texts.id.assign(digits, written);
+  const WOptions& options = collection_.Options();
+  const std::optional<NamePartViews> parts = options.GetBool(opt::NameUpper) ? std::nullopt : NameViews();
+  if (parts) {
+    texts.name.clear();
+    AppendNameParts(texts.name, *parts, options.GetBool(opt::PreSuf), options.GetBool(opt::NameSlash));
+    const std::string_view id(texts.id);
+    AppendIDSuffix(texts.name, &id);
+  } else {
+    texts.name = NameWithIDText(texts.id);
+  }
+  ReadEventTexts(EventKind::kBirth, texts.birth);
+  ReadEventTexts(EventKind::kDeath, texts.death);
+}
+
+// As EventDateAndPlaceText gives them, the place joined in the room the texts kept.
+void WPAFIndividual::ReadEventTexts(EventKind kind, EventTexts& texts) const {
+  texts.place.clear();
+  const std::optional<PafRecord> structure = VitalStructure(kind);
+  if (!structure) {
+    texts.date.clear();
+    return;
+  }
+  texts.date = collection_.PackedDateText(*structure, collection_.Fields().event.dateWidth);
+  collection_.AppendEventPlaceText(*structure, texts.place);
+  const std::string_view shown =
+      WABSPlace::DisplayView(texts.place, collection_.Options().GetBool(opt::PlaceCommas));
+  if (shown.empty()) {
+    texts.place.clear();
+    return;
+  }
+  const auto start = static_cast<std::size_t>(shown.data() - texts.place.data());
+  texts.place.resize(start + shown.size());
+  texts.place.erase(0, start);
 }
 
 std::unique_ptr<WABSVitEvent> WPAFIndividual::MakeOtherEvent(const PafRecord& record) const {

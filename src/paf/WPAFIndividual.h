@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "model/NameParts.h"
 #include "model/WABSCitation.h"
 #include "model/WABSIndividual.h"
 #include "model/WABSNote.h"
@@ -47,6 +48,8 @@ class WPAFIndividual : public WABSIndividual {
   std::unique_ptr<WABSVitEvent> GetEvent(EventKind kind, std::int32_t n) override;
   // A vital event's texts read from its structure without making the event; others as the base does.
   EventTexts EventDateAndPlaceText(EventKind kind, std::int32_t n) override;
+  // The same texts, the name's parts and places laid out from views of the text records.
+  void ReadListingTexts(ListingTexts& texts) override;
   std::unique_ptr<WABSLDSEvent> GetLDSEvent(EventKind kind) override;
   std::int32_t ParentFamilyCount() override { return static_cast<std::int32_t>(ParentLinks().size()); }
   std::int32_t GetParentFamily(std::int32_t n) override;
@@ -71,6 +74,9 @@ class WPAFIndividual : public WABSIndividual {
   virtual std::int32_t FirstOtherEvent() const = 0;
   // PAF 4's individual extension; a record that doesn't exist in other versions.
   virtual PafRecord Extension() const { return {}; }
+  // The name's parts as views of the file, for a listing; nullopt when the version can't give them
+  // so (the listing then takes the name object's). Base: nullopt.
+  virtual std::optional<NamePartViews> NameViews() const { return std::nullopt; }
 
  private:
   const std::vector<PafRecord>& OtherEvents();
@@ -79,6 +85,7 @@ class WPAFIndividual : public WABSIndividual {
   std::unique_ptr<WABSVitEvent> MakeOtherEvent(const PafRecord& record) const;
   // The structure of a vital event that is used, or nothing.
   std::optional<PafRecord> VitalStructure(EventKind kind) const;
+  void ReadEventTexts(EventKind kind, EventTexts& texts) const;
   std::unique_ptr<WABSLDSEvent> MakeOrdinance(EventKind kind, PafRecord structure) const;
   PafRecord FirstParentLink() const;
   std::optional<WDate> DateOfTime(std::size_t field) const;

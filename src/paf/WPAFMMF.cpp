@@ -22,6 +22,7 @@ WPAFMMF::WPAFMMF(const std::string& fileName)
   for (int map = 0; map < maps; ++map) ReadMap(map);
   if (Version() == paf::kPaf4Layout.version) ReadPaf4Totals();
   if (Version() == paf::kPaf5Layout.version) ReadTotalsTable(paf::kPaf5TotalsOffset, paf::kPaf5TotalsPerMap);
+  SumTotals();
 }
 
 void WPAFMMF::Fail(const std::string& reason) const {
@@ -135,6 +136,16 @@ void WPAFMMF::MergeHeaderTotals() {
   }
 }
 
+// Every look-up by number needs the blocks of its type in the maps before its own; they are summed
+// once, as the mapping is read-only.
+void WPAFMMF::SumTotals() {
+  for (int type = 0; type < static_cast<int>(paf::kTypeCount); ++type) {
+    auto& ends = totalEnds_[static_cast<std::size_t>(type)];
+    std::int32_t end = 0;
+    for (int map = 0; map < MapCount(); ++map) ends.push_back(end += MapTotal(map, type));
+  }
+}
+
 ByteCursor WPAFMMF::Header() const {
   return ByteCursor(Bytes().first(layout_->dataBase));
 }
@@ -181,20 +192,33 @@ std::int64_t WPAFMMF::Locate(int type, std::int32_t number) const {
   const std::int32_t perBlock = static_cast<std::int32_t>(kBlockSize) / size;
   const std::int32_t index = number - 1;
   const std::int32_t wanted = index / perBlock;  // the type's block holding the record, from 0
-  std::int32_t before = 0;
-  for (int map = 0; map < MapCount(); ++map) {
-    const int total = MapTotal(map, type);
-    if (wanted < before + total) {
-      const auto& blocks = blockLists_[static_cast<std::size_t>(map)][static_cast<std::size_t>(type)];
-      const auto block = static_cast<std::size_t>(wanted - before);
-      if (block >= blocks.size()) return 0;
-      const std::int64_t offset =
-          BlockOffset(map, blocks[block]) + std::int64_t{size} * (index - wanted * perBlock);
-      return offset + size <= static_cast<std::int64_t>(Bytes().size()) ? offset : 0;
-    }
-    before += total;
-  }
-  return 0;
+  const auto& ends = totalEnds_[static_cast<std::size_t>(type)];
+  const auto holding = std::upper_bound(ends.begin(), ends.end(), wanted);
+  if (holding == ends.end()) return 0;
+  const auto map = static_cast<std::size_t>(holding - ends.begin());
+  const std::int32_t before = map == 0 ? 0 : ends[map - 1];
+  const auto& blocks = blockLists_[map][static_cast<std::size_t>(type)];
+  const auto block = static_cast<std::size_t>(wanted - before);
+  if (block >= blocks.size()) return 0;
+  const std::int64_t offset =
+      BlockOffset(static_cast<int>(map), blocks[block]) + std::int64_t{size} * (index - wanted * perBlock);
+  return offset + size <= static_cast<std::int64_t>(Bytes().size()) ? offset : 0;
+}
+
+void WPAFMMF::Prefetch(std::int64_t offset, std::size_t size) const {
+  constexpr std::size_t kCacheLine = 64;
+  const auto bytes = Bytes();
+  if (offset < 1 || static_cast<std::uint64_t>(offset) >= bytes.size()) return;
+  const auto start = static_cast<std::size_t>(offset);
+  const std::size_t last = std::min(bytes.size(), start + size) - 1;
+  // One request for each line the bytes touch: the first may begin inside its line.
+  for (std::size_t line = start / kCacheLine; line <= last / kCacheLine; ++line)
+    __builtin_prefetch(bytes.data() + std::max(start, line * kCacheLine));
+}
+
+void WPAFMMF::PrefetchRecord(int type, std::int32_t number) const {
+  if (const std::int64_t offset = Locate(type, number); offset != 0)
+    Prefetch(offset, static_cast<std::size_t>(SizeOf(type)));
 }
 
 std::optional<ByteCursor> WPAFMMF::Record(int type, std::int32_t number) const {
@@ -211,6 +235,10 @@ std::optional<ByteCursor> WPAFMMF::RecordAt(std::int64_t offset, std::size_t siz
 
 std::optional<std::string> WPAFMMF::TextAt(std::int32_t link) const {
   return PafTextRecords(Bytes()).TextAt(link);
+}
+
+std::optional<std::string_view> WPAFMMF::TextViewAt(std::int32_t link) const {
+  return PafTextRecords(Bytes()).TextViewAt(link);
 }
 
 std::vector<std::int32_t> WPAFMMF::Chain(int type, std::int32_t first, std::size_t nextField) const {

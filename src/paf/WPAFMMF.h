@@ -2,8 +2,8 @@
 // container machinery the record readers build on: the version, the header, record look-up by type
 // and number, text by text link, records at a file offset, and bounded walks of note, citation and
 // deleted-record chains. The layout is in paf/PafFileFormat.h. Each map's block numbers are listed
-// by type once, at opening, in every version; PAF 3's map totals are read from the header at every
-// look-up, PAF 4's and PAF 5's kept from the opening.
+// by type once, at opening, in every version, and so are the map totals the look-ups sum: PAF 3's
+// from the header, PAF 4's and PAF 5's from their tables.
 //
 // Damage that leaves nothing to read fails the opening with std::runtime_error "PATH: reason":
 //   - the signature names no PAF version;
@@ -20,10 +20,12 @@
 // has already met, so a chain of n records is walked in at most n steps. Main thread only.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fileaccess/WMMFReadOnly.h"
@@ -55,6 +57,11 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   std::int64_t RecordCapacity(int type) const;
   // The file offset of record `number` of a type; 0 when it doesn't exist or can't be found.
   std::int64_t Locate(int type, std::int32_t number) const;
+  // Asks for the `size` bytes at a file offset to be brought into the cache, as they will be read
+  // soon; nothing for an offset outside the file.
+  void Prefetch(std::int64_t offset, std::size_t size) const;
+  // The same for record `number` of a type; nothing when Locate gives 0.
+  void PrefetchRecord(int type, std::int32_t number) const;
   // The bytes of record `number` of a type; nullopt when Locate gives 0.
   std::optional<ByteCursor> Record(int type, std::int32_t number) const;
   // The `size` bytes at a file offset (a record reached by its offset); nullopt for an offset below
@@ -62,6 +69,8 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   std::optional<ByteCursor> RecordAt(std::int64_t offset, std::size_t size) const;
   // The text of the text record at a text link; see PafTextSource.
   std::optional<std::string> TextAt(std::int32_t link) const override;
+  // The same text as a view of the mapping.
+  std::optional<std::string_view> TextViewAt(std::int32_t link) const;
 
   // The numbers of a citation chain from its first citation, in chain order.
   std::vector<std::int32_t> CitationChain(std::int32_t first) const;
@@ -85,6 +94,7 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   void ReadTotalsTable(std::size_t offset, int perMap);
   void ReadPaf4Totals();
   void MergeHeaderTotals();
+  void SumTotals();
   std::int64_t BlockOffset(int map, int block) const;
   // The record size of a type; 0 for a type not located by number.
   int SizeOf(int type) const;
@@ -95,6 +105,8 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   std::vector<BlockList> blockLists_;  // by map
   std::vector<std::int16_t> totals_;   // PAF 4 and 5: by map * per map + type - 1
   int totalsPerMap_ = 0;
+  // By type, by map: the type's blocks counted by MapTotal in the maps up to this one.
+  std::array<std::vector<std::int32_t>, paf::kTypeCount> totalEnds_;
 };
 
 }  // namespace kinshelf

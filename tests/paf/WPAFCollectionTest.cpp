@@ -265,6 +265,57 @@ TEST_P(WPAFCollectionTest, TheLayoutOfAFileDoesNotChangeWhatItShows) {
   }
 }
 
+// A listing lays out the name and places from views of the text records; the texts must be the
+// general functions' under every name setting, for names and places of every shape.
+TEST_P(WPAFCollectionTest, ListingTextsAreTheGeneralFunctionsTexts) {
+  using Date = test::PafDescription::Date;
+  struct Shape {
+    std::string given, surname, suffix;
+    std::vector<std::string> place;
+    Date date;
+  };
+  const std::vector<Shape> shapes = {
+      {"Ann", "Lee", "", {"York"}, Date::Day(1850, 3, 4)},
+      {"", "Lee", " Jr ", {" , , "}, Date::Status("STILLBORN")},
+      {"  Ann  Mary ", "", "", {" York "}, Date::Text("spring 1850")},
+      {"Zo\xEB", "Br\xEAont\xEB", "III", {"", "Yorkshire"}, Date::Day(1850, 0, 0)},
+      {"", "", "", {"Leeds", "Yorkshire", "", "England"}, {}},
+  };
+  test::PafDescription description;
+  for (const Shape& shape : shapes) {
+    test::PafDescription::Individual person;
+    person.givenNames = {shape.given};
+    person.surname = shape.surname;
+    person.suffix = shape.suffix;
+    person.refNumber = "R-7";
+    person.birth = {shape.date, shape.place, {}};
+    person.death = {{}, shape.place, {}};
+    description.individuals.push_back(person);
+  }
+  test::ScratchFolder folder;
+  const auto family = test::OpenFamily(description, GetParam(), folder, options_);
+  for (int settings = 0; settings < 96; ++settings) {
+    options_.SetBool(opt::PreSuf, (settings & 1) != 0);
+    options_.SetBool(opt::NameSlash, (settings & 2) != 0);
+    options_.SetBool(opt::NameUpper, (settings & 4) != 0);
+    options_.SetBool(opt::FNValueFlag, (settings & 8) != 0);
+    options_.SetBool(opt::PlaceCommas, (settings & 16) != 0);
+    options_.SetInt(opt::FNValue, 1 + settings / 32);
+    for (std::int32_t index = 1; index <= family->IndividualCount(); ++index) {
+      const auto person = family->GetIndividual(index);
+      ListingTexts read;
+      ListingTexts general;
+      person->ReadListingTexts(read);
+      person->WABSIndividual::ReadListingTexts(general);
+      const auto joined = [](const ListingTexts& texts) {
+        return texts.id + "|" + texts.name + "|" + texts.birth.date + "|" + texts.birth.place + "|" +
+               texts.death.date + "|" + texts.death.place;
+      };
+      EXPECT_EQ(joined(read), joined(general)) << "settings " << settings << ", individual " << index;
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllVersions, WPAFCollectionTest,
                          ::testing::Values(PafVersion::kPaf3, PafVersion::kPaf4, PafVersion::kPaf5),
                          [](const auto& info) {
