@@ -3,7 +3,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -14,10 +13,13 @@ namespace kinshelf::cli {
 
 namespace {
 
-std::string Hex4(unsigned value) {
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "%04x", value & 0xFFFFu);
-  return buffer;
+// Writes \u and the four lower-case hex digits of `value`.
+char* PutUnicodeEscape(char* out, unsigned value) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  *out++ = '\\';
+  *out++ = 'u';
+  for (int shift = 12; shift >= 0; shift -= 4) *out++ = kDigits[(value >> shift) & 0xFu];
+  return out;
 }
 
 // Bytes that go into a JSON string as they are: printable ASCII but the quote and the backslash.
@@ -38,47 +40,54 @@ constexpr bool HasSpecialByte(std::uint64_t word) {
           (word & kHighs)) != 0;
 }
 
-// The number of plain bytes from `pos`: they are copied as one. Eight at a time while none is special.
+// The number of plain bytes from `pos`: they are copied as one. Eight at a time while none is special,
+// the last few too, padded with blanks: most texts are short and plain.
 std::size_t PlainAsciiRun(std::string_view bytes, std::size_t pos) {
   std::size_t end = pos;
   for (std::uint64_t word = 0; end + 8 <= bytes.size(); end += 8) {
     std::memcpy(&word, bytes.data() + end, 8);
     if (HasSpecialByte(word)) break;
   }
+  if (end + 8 > bytes.size()) {
+    std::uint64_t word = 0x2020202020202020;
+    std::memcpy(&word, bytes.data() + end, bytes.size() - end);
+    if (!HasSpecialByte(word)) return bytes.size() - pos;
+  }
   while (end < bytes.size() && kPlainBytes[static_cast<unsigned char>(bytes[end])]) ++end;
   return end - pos;
 }
 
-void AppendEscapedAscii(std::string& out, char c) {
+// The escape of an ASCII byte that isn't plain, or the byte itself.
+char* PutEscapedAscii(char* out, char c) {
+  char shown = 0;
   switch (c) {
     case '"':
-      out += "\\\"";
-      break;
     case '\\':
-      out += "\\\\";
+      shown = c;
       break;
     case '\n':
-      out += "\\n";
+      shown = 'n';
       break;
     case '\r':
-      out += "\\r";
+      shown = 'r';
       break;
     case '\t':
-      out += "\\t";
+      shown = 't';
       break;
     case '\b':
-      out += "\\b";
+      shown = 'b';
       break;
     case '\f':
-      out += "\\f";
+      shown = 'f';
       break;
     default:
-      if (static_cast<unsigned char>(c) < 0x20) {
-        out += "\\u" + Hex4(static_cast<unsigned char>(c));
-      } else {
-        out += c;
-      }
+      if (static_cast<unsigned char>(c) < 0x20) return PutUnicodeEscape(out, static_cast<unsigned char>(c));
+      *out++ = c;
+      return out;
   }
+  *out++ = '\\';
+  *out++ = shown;
+  return out;
 }
 
 }  // namespace
@@ -112,21 +121,30 @@ void JsonWriter::AppendQuoted(std::string& out, std::string_view bytes) {
 }
 
 void JsonWriter::AppendEscaped(std::string& out, std::string_view bytes) {
+  const std::size_t start = out.size();
+  out.resize(start + kMostEscapedPerByte * bytes.size());
+  out.resize(static_cast<std::size_t>(PutEscaped(out.data() + start, bytes) - out.data()));
+}
+
+char* JsonWriter::PutEscaped(char* out, std::string_view bytes) {
   for (std::size_t pos = 0; pos < bytes.size();) {
     const std::size_t plain = PlainAsciiRun(bytes, pos);
-    out.append(bytes.substr(pos, plain));
+    std::memcpy(out, bytes.data() + pos, plain);
+    out += plain;
     pos += plain;
     if (pos == bytes.size()) break;
     const std::size_t length = Utf8SequenceLength(bytes, pos);
     if (length == 1) {
-      AppendEscapedAscii(out, bytes[pos]);
+      out = PutEscapedAscii(out, bytes[pos]);
     } else if (length > 1) {
-      out.append(bytes.substr(pos, length));
+      std::memcpy(out, bytes.data() + pos, length);
+      out += length;
     } else {
-      out += "\\u" + Hex4(0xDC00u | static_cast<unsigned char>(bytes[pos]));
+      out = PutUnicodeEscape(out, 0xDC00u | static_cast<unsigned char>(bytes[pos]));
     }
     pos += length == 0 ? 1 : length;
   }
+  return out;
 }
 
 void JsonWriter::BeforeValue() {

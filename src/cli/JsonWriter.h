@@ -35,6 +35,10 @@ class JsonWriter {
   // The literal without its quotes, so that a value can be written in pieces. Pieces escape as
   // their concatenation does when none ends inside a UTF-8 sequence that the next one completes.
   static void AppendEscaped(std::string& out, std::string_view bytes);
+  // The same written at `out`, which has room for kMostEscapedPerByte bytes per byte given; the end
+  // of what it wrote.
+  static char* PutEscaped(char* out, std::string_view bytes);
+  static constexpr std::size_t kMostEscapedPerByte = 6;  // \u001f, \udcff
 
  private:
   static constexpr std::size_t kBufferSize = 1 << 16;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliTestSupport.h"
+#include "cli/JsonWriter.h"
 
 namespace kinshelf::test {
 namespace {
@@ -76,6 +77,22 @@ TEST_F(GenealogyCommandsTest, PeopleInIndexOrderWithAFilter) {
   EXPECT_EQ(result.out.substr(0, result.out.find("\r\n", 30) + 2),
             "index,id,name,birth,death\r\n1,I1,John /Smith/ [I1],\"1 Jan 1900, Boston\",1970\r\n")
       << result.out;
+}
+
+// Texts whose every byte takes the longest escape fill the room each object is written into.
+TEST_F(GenealogyCommandsTest, PeopleJsonEscapesTextsOfTheLongestEscapes) {
+  const std::string odd(60, '\xff');
+  const auto file = home_.WriteFile("odd.ged", "0 HEAD\n1 CHAR UTF-8\n0 @" + odd + "@ INDI\n1 NAME " + odd +
+                                                   " /" + odd + "/\n1 BIRT\n2 DATE " + odd + "\n2 PLAC " +
+                                                   odd + "\n1 DEAT\n2 PLAC \"" + odd + "\"\n0 TRLR\n");
+  const auto result = Run({"people", "--format", "json", file});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const auto quoted = [](const std::string& text) { return cli::JsonWriter::Quote(text); };
+  for (const std::string& member :
+       {"\"name\": " + quoted(odd + " /" + odd + "/ [" + odd + "]"), "\"birth\": " + quoted(odd + ", " + odd),
+        "\"birth_place\": " + quoted(odd), "\"death_place\": " + quoted('"' + odd + '"')}) {
+    EXPECT_NE(result.out.find(member), std::string::npos) << member;
+  }
 }
 
 // Listings of many individuals are read in chunks on every core: they still come in index order, in

@@ -1,0 +1,31 @@
+// A growing byte buffer that output is written into through a pointer: a writer asks for room for the
+// most it may write, writes there, and says where it stopped. Unlike a string's, the room is not
+// cleared first, which would cost as much as the writing.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace kinshelf::cli {
+
+class OutputBuffer {
+ public:
+  explicit OutputBuffer(std::size_t capacity = 0);
+
+  // Where the next `bytes` may be written, at the end of what is there; valid until the next call.
+  char* Room(std::size_t bytes);
+  // Keeps what was written up to `end`, which lies in the room given last. A writer that went past
+  // that room has already written over other memory: the process stops at once.
+  void Commit(const char* end);
+
+  std::string_view View() const { return {data_.get(), size_}; }
+
+ private:
+  std::unique_ptr<char[]> data_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
+  std::size_t roomEnd_ = 0;
+};
+
+}  // namespace kinshelf::cli
