@@ -64,7 +64,7 @@ std::vector<GenHeaderRec> WPAF34Collection::GetHeaderInfo() {
   return rows;
 }
 
-std::unique_ptr<WABSIndividual> WPAF34Collection::MakeIndividual(std::int32_t index, std::int32_t rin,
+std::unique_ptr<WPAFIndividual> WPAF34Collection::MakeIndividual(std::int32_t index, std::int32_t rin,
                                                                  PafRecord record) {
   return std::make_unique<WPAF34Individual>(*this, index, rin, record);
 }

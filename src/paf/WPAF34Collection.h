@@ -24,7 +24,7 @@ class WPAF34Collection final : public WPAFCollection {
   std::vector<GenHeaderRec> GetHeaderInfo() override;
 
  protected:
-  std::unique_ptr<WABSIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
+  std::unique_ptr<WPAFIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
                                                  PafRecord record) override;
 };
 

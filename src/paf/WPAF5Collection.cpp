@@ -32,7 +32,7 @@ std::vector<GenHeaderRec> WPAF5Collection::GetHeaderInfo() {
   };
 }
 
-std::unique_ptr<WABSIndividual> WPAF5Collection::MakeIndividual(std::int32_t index, std::int32_t rin,
+std::unique_ptr<WPAFIndividual> WPAF5Collection::MakeIndividual(std::int32_t index, std::int32_t rin,
                                                                 PafRecord record) {
   return std::make_unique<WPAF5Individual>(*this, index, rin, record);
 }

@@ -14,6 +14,7 @@
 #include "paf/Paf34Format.h"
 #include "paf/Paf5Format.h"
 #include "paf/WPAFCitation.h"
+#include "paf/WPAFIndividual.h"
 #include "paf/WPAFMarriage.h"
 #include "paf/WPAFRepo.h"
 #include "paf/WPAFSource.h"
@@ -138,10 +139,31 @@ std::unique_ptr<WABSIndividual> WPAFCollection::GetIndividual(std::int32_t index
   RequireNoLostPages();
   const std::int32_t rin = IndexToRIN(index);
   if (rin == 0) return nullptr;
+  PafRecord record = HandedOutRecord(index, rin);
+  return record.Exists() ? MakeIndividual(index, rin, record) : nullptr;
+}
+
+void WPAFCollection::ForEachIndividual(std::int32_t first, std::int32_t last,
+                                       const std::function<void(WABSIndividual&)>& visit) {
+  std::unique_ptr<WPAFIndividual> person;
+  for (std::int32_t index = std::max(first, 1); index <= std::min(last, IndividualCount()); ++index) {
+    RequireNoLostPages();
+    const std::int32_t rin = IndexToRIN(index);
+    PafRecord record = HandedOutRecord(index, rin);
+    if (!record.Exists()) continue;
+    if (person == nullptr) {
+      person = MakeIndividual(index, rin, record);
+    } else {
+      person->PointAt(index, rin, record);
+    }
+    visit(*person);
+  }
+}
+
+PafRecord WPAFCollection::HandedOutRecord(std::int32_t index, std::int32_t rin) const {
   if (index % kIndividualsPerRelease == 0) file_.ReleaseResidentPages();
   PrefetchAhead(index);
-  PafRecord record = Record(paf::kIndividualType, rin);
-  return record.Exists() ? MakeIndividual(index, rin, record) : nullptr;
+  return Record(paf::kIndividualType, rin);
 }
 
 // A listing hands out individuals in order, and each one's record and name text lie where the

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -35,6 +36,7 @@
 namespace kinshelf {
 
 class WABSCitation;
+class WPAFIndividual;
 class WDate;
 
 class WPAFCollection : public WABSCollection {
@@ -45,6 +47,9 @@ class WPAFCollection : public WABSCollection {
   std::string GetFileSizeText() override;
   std::string GetFileDateText() override;
   std::unique_ptr<WABSIndividual> GetIndividual(std::int32_t index) override;
+  // One object pointed at each individual in turn.
+  void ForEachIndividual(std::int32_t first, std::int32_t last,
+                         const std::function<void(WABSIndividual&)>& visit) override;
   // Deleted marriages too; nullptr beyond the header's count, whatever the blocks hold.
   std::unique_ptr<WABSMarriage> GetMarriage(std::int32_t index) override;
   std::unique_ptr<WABSSubmitter> GetSubmitter() override;
@@ -112,7 +117,7 @@ class WPAFCollection : public WABSCollection {
   void RequireVersion(std::initializer_list<int> versions) const;
 
   // A new individual of the version over its record.
-  virtual std::unique_ptr<WABSIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
+  virtual std::unique_ptr<WPAFIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
                                                          PafRecord record) = 0;
   // Asks for the text records an individual's name is read from first to be brought into the cache
   // (see PrefetchAhead). Base: none.
@@ -126,6 +131,8 @@ class WPAFCollection : public WABSCollection {
   std::vector<std::int32_t> DeletedIndividualChain() const;
   void RequireNoLostPages() const;
   void PrefetchAhead(std::int32_t index) const;
+  // The record of individual `index` (RIN `rin`) as it is handed out; see States 3.
+  PafRecord HandedOutRecord(std::int32_t index, std::int32_t rin) const;
 
   WPAFMMF file_;
   const paf::RecordFields& fields_;

@@ -74,6 +74,10 @@ void WPAFIndividual::LoadRecord(std::int32_t index) {
   PafRecord record = collection_.Record(paf::kIndividualType, rin);
   if (!record.Exists())
     throw std::runtime_error("Error getting pointer to individual " + std::to_string(index));
+  PointAt(index, rin, record);
+}
+
+void WPAFIndividual::PointAt(std::int32_t index, std::int32_t rin, PafRecord record) {
   SetIndex(index);
   rin_ = rin;
   record_ = record;

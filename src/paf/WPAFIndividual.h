@@ -37,6 +37,8 @@ class WPAFIndividual : public WABSIndividual {
   // Throws std::runtime_error "Error getting pointer to individual <index>" when the index names no
   // record.
   void LoadRecord(std::int32_t index) override;
+  // Points the object at individual `index` (RIN `rin`), whose record is located.
+  void PointAt(std::int32_t index, std::int32_t rin, PafRecord record);
   // The RIN.
   std::string GetIDText() override { return std::to_string(rin_); }
   // The sex byte; 'U' when it isn't a printable character.
