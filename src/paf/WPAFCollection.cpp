@@ -2,6 +2,7 @@
 #include "paf/WPAFCollection.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <stdexcept>
 #include <utility>
@@ -139,44 +140,54 @@ std::unique_ptr<WABSIndividual> WPAFCollection::GetIndividual(std::int32_t index
   RequireNoLostPages();
   const std::int32_t rin = IndexToRIN(index);
   if (rin == 0) return nullptr;
-  PafRecord record = HandedOutRecord(index, rin);
+  ReleasePagesAt(index);
+  PafRecord record = Record(paf::kIndividualType, rin);
   return record.Exists() ? MakeIndividual(index, rin, record) : nullptr;
 }
 
+// A walk reads the records in order, and each one's record and name text lie where the processor
+// can't foresee them: it would wait for memory twice per individual. Each record is located, and
+// asked for, kRecordsAhead individuals before it is read, and its name text kNameTextsAhead before,
+// so that those waits overlap with the work on the individuals before.
 void WPAFCollection::ForEachIndividual(std::int32_t first, std::int32_t last,
                                        const std::function<void(WABSIndividual&)>& visit) {
+  const auto recordSize = static_cast<std::size_t>(file_.SizeOf(paf::kIndividualType));
+  std::array<std::int64_t, kRecordsAhead> located{};  // of individual i at i % kRecordsAhead
+  const auto locate = [&](std::int32_t index) {
+    const std::int64_t offset = index <= last ? LocateIndividual(index) : 0;
+    located[static_cast<std::size_t>(index) % kRecordsAhead] = offset;
+    file_.Prefetch(offset, recordSize);
+  };
+  first = std::max(first, 1);
+  last = std::min(last, IndividualCount());
+  if (first > last) return;
+  for (std::int32_t index = first; index < first + kRecordsAhead; ++index) locate(index);
   std::unique_ptr<WPAFIndividual> person;
-  for (std::int32_t index = std::max(first, 1); index <= std::min(last, IndividualCount()); ++index) {
+  for (std::int32_t index = first; index <= last; ++index) {
     RequireNoLostPages();
-    const std::int32_t rin = IndexToRIN(index);
-    PafRecord record = HandedOutRecord(index, rin);
+    ReleasePagesAt(index);
+    const std::int64_t offset = located[static_cast<std::size_t>(index) % kRecordsAhead];
+    locate(index + kRecordsAhead);
+    PrefetchNameText(
+        RecordAt(located[static_cast<std::size_t>(index + kNameTextsAhead) % kRecordsAhead], recordSize));
+    const PafRecord record = RecordAt(offset, recordSize);
     if (!record.Exists()) continue;
     if (person == nullptr) {
-      person = MakeIndividual(index, rin, record);
+      person = MakeIndividual(index, IndexToRIN(index), record);
     } else {
-      person->PointAt(index, rin, record);
+      person->PointAt(index, IndexToRIN(index), record);
     }
     visit(*person);
   }
 }
 
-PafRecord WPAFCollection::HandedOutRecord(std::int32_t index, std::int32_t rin) const {
+void WPAFCollection::ReleasePagesAt(std::int32_t index) const {
   if (index % kIndividualsPerRelease == 0) file_.ReleaseResidentPages();
-  PrefetchAhead(index);
-  return Record(paf::kIndividualType, rin);
 }
 
-// A listing hands out individuals in order, and each one's record and name text lie where the
-// processor can't foresee them: it would wait for memory twice per individual. Asking for them a few
-// individuals ahead lets those waits overlap with the work on the ones before.
-void WPAFCollection::PrefetchAhead(std::int32_t index) const {
-  const auto rinAt = [this](std::int32_t ahead) {
-    const auto at = static_cast<std::size_t>(ahead) - 1;
-    return at < indexToRin_.size() ? indexToRin_[at] : 0;
-  };
-  file_.PrefetchRecord(paf::kIndividualType, rinAt(index + kRecordsAhead));
-  if (const std::int32_t rin = rinAt(index + kNameTextsAhead); rin != 0)
-    PrefetchNameText(Record(paf::kIndividualType, rin));
+std::int64_t WPAFCollection::LocateIndividual(std::int32_t index) const {
+  const auto at = static_cast<std::size_t>(index) - 1;
+  return at < indexToRin_.size() ? file_.Locate(paf::kIndividualType, indexToRin_[at]) : 0;
 }
 
 void WPAFCollection::PrefetchNameText(const PafRecord&) const {}

@@ -120,7 +120,7 @@ class WPAFCollection : public WABSCollection {
   virtual std::unique_ptr<WPAFIndividual> MakeIndividual(std::int32_t index, std::int32_t rin,
                                                          PafRecord record) = 0;
   // Asks for the text records an individual's name is read from first to be brought into the cache
-  // (see PrefetchAhead). Base: none.
+  // (see ForEachIndividual). Base: none.
   virtual void PrefetchNameText(const PafRecord& individual) const;
 
  private:
@@ -130,9 +130,10 @@ class WPAFCollection : public WABSCollection {
   // The RINs of the deleted individuals' chain, as far as the version reads it.
   std::vector<std::int32_t> DeletedIndividualChain() const;
   void RequireNoLostPages() const;
-  void PrefetchAhead(std::int32_t index) const;
-  // The record of individual `index` (RIN `rin`) as it is handed out; see States 3.
-  PafRecord HandedOutRecord(std::int32_t index, std::int32_t rin) const;
+  // Releases the mapping's pages when individual `index` is handed out; see States 3.
+  void ReleasePagesAt(std::int32_t index) const;
+  // The file offset of individual `index`'s record; 0 when it can't be located.
+  std::int64_t LocateIndividual(std::int32_t index) const;
 
   WPAFMMF file_;
   const paf::RecordFields& fields_;

@@ -216,11 +216,6 @@ void WPAFMMF::Prefetch(std::int64_t offset, std::size_t size) const {
     __builtin_prefetch(bytes.data() + std::max(start, line * kCacheLine));
 }
 
-void WPAFMMF::PrefetchRecord(int type, std::int32_t number) const {
-  if (const std::int64_t offset = Locate(type, number); offset != 0)
-    Prefetch(offset, static_cast<std::size_t>(SizeOf(type)));
-}
-
 std::optional<ByteCursor> WPAFMMF::Record(int type, std::int32_t number) const {
   const std::int64_t offset = Locate(type, number);
   if (offset == 0) return std::nullopt;

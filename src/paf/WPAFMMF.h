@@ -55,13 +55,13 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   // The highest number of a type a look-up can reach: the last slot of the last block that both the
   // totals count and a map block lists.
   std::int64_t RecordCapacity(int type) const;
+  // The record size of a type; 0 for a type not located by number.
+  int SizeOf(int type) const;
   // The file offset of record `number` of a type; 0 when it doesn't exist or can't be found.
   std::int64_t Locate(int type, std::int32_t number) const;
   // Asks for the `size` bytes at a file offset to be brought into the cache, as they will be read
   // soon; nothing for an offset outside the file.
   void Prefetch(std::int64_t offset, std::size_t size) const;
-  // The same for record `number` of a type; nothing when Locate gives 0.
-  void PrefetchRecord(int type, std::int32_t number) const;
   // The bytes of record `number` of a type; nullopt when Locate gives 0.
   std::optional<ByteCursor> Record(int type, std::int32_t number) const;
   // The `size` bytes at a file offset (a record reached by its offset); nullopt for an offset below
@@ -96,8 +96,6 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   void MergeHeaderTotals();
   void SumTotals();
   std::int64_t BlockOffset(int map, int block) const;
-  // The record size of a type; 0 for a type not located by number.
-  int SizeOf(int type) const;
   std::vector<std::int32_t> Chain(int type, std::int32_t first, std::size_t nextField) const;
 
   std::string fileName_;

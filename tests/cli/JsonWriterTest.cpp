@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <random>
@@ -85,13 +86,19 @@ TEST(JsonWriterTest, RandomBytesEscapeAsReadOneByOne) {
                                      "\xff",
                                      "\xed\xa0\x80",
                                      "\xf4\x90\x80\x80",
-                                     "abcdefgh"};
+                                     "abcdefgh",
+                                     "A run of plain bytes past sixteen"};
   for (int round = 0; round < 5000; ++round) {
     std::string bytes;
     const std::size_t count = std::uniform_int_distribution<std::size_t>(0, 12)(random);
     for (std::size_t i = 0; i < count; ++i)
       bytes += pieces[std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(random)];
     ASSERT_EQ(JsonWriter::Quote(bytes), ReferenceLiteral(bytes)) << bytes;
+    const bool plain = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+      return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x80 && c != '"' &&
+             c != '\\';
+    });
+    ASSERT_EQ(JsonWriter::IsPlain(bytes), plain) << bytes;
   }
 }
 

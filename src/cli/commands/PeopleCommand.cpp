@@ -39,6 +39,10 @@ struct ChunkLines {
   std::string texts;
   std::vector<Line> lines;
 
+  // Every text of the line, one after another.
+  std::string_view LineTexts(const Line& line) const {
+    return std::string_view(texts).substr(line.bounds[kId], line.bounds[kFields] - line.bounds[kId]);
+  }
   std::string_view Text(const Line& line, Field field) const {
     return std::string_view(texts).substr(line.bounds[field], line.bounds[field + 1] - line.bounds[field]);
   }
@@ -139,16 +143,23 @@ char* Put(char* out, std::string_view text) {
   return out + text.size();
 }
 
+// A text as a literal's bytes: copied when the whole line is known to be plain.
+template <bool kPlain>
+char* PutText(char* out, std::string_view text) {
+  return kPlain ? Put(out, text) : JsonWriter::PutEscaped(out, text);
+}
+
 // The three members of an event: the date and place joined as JoinedPieces joins them, then each
 // alone. Each text is escaped once, and its escaped bytes are copied for the second time.
+template <bool kPlain>
 char* PutEventMembers(char* out, const EventLeads& leads, std::string_view date, std::string_view place) {
   out = Put(out, leads.joined);
   char* const dateStart = out;
-  out = JsonWriter::PutEscaped(out, date);
+  out = PutText<kPlain>(out, date);
   const std::string_view escapedDate(dateStart, static_cast<std::size_t>(out - dateStart));
   if (!date.empty() && !place.empty()) out = Put(out, kPiecesJoint);
   char* const placeStart = out;
-  out = JsonWriter::PutEscaped(out, place);
+  out = PutText<kPlain>(out, place);
   const std::string_view escapedPlace(placeStart, static_cast<std::size_t>(out - placeStart));
   out = Put(out, leads.date);
   out = Put(out, escapedDate);
@@ -156,16 +167,20 @@ char* PutEventMembers(char* out, const EventLeads& leads, std::string_view date,
   return Put(out, escapedPlace);
 }
 
-// The object of one line, at `out`, which has room for ObjectRoom(line).
+// The object of one line, at `out`, which has room for ObjectRoom(line). Most lines are plain
+// throughout, which one look at their texts tells: they are copied without a look at each text.
+template <bool kPlain>
 char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line) {
   out = Put(out, kIndexLead);
   out = std::to_chars(out, out + kMostIndexDigits, line.index).ptr;
   out = Put(out, kIdLead);
-  out = JsonWriter::PutEscaped(out, chunk.Text(line, kId));
+  out = PutText<kPlain>(out, chunk.Text(line, kId));
   out = Put(out, kNameLead);
-  out = JsonWriter::PutEscaped(out, chunk.Text(line, kName));
-  out = PutEventMembers(out, kBirthLeads, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
-  out = PutEventMembers(out, kDeathLeads, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
+  out = PutText<kPlain>(out, chunk.Text(line, kName));
+  out =
+      PutEventMembers<kPlain>(out, kBirthLeads, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
+  out =
+      PutEventMembers<kPlain>(out, kDeathLeads, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
   return Put(out, kObjectEnd);
 }
 
@@ -178,8 +193,11 @@ std::size_t ObjectRoom(const ChunkLines::Line& line) {
 // to a string, they took a fifth of a large file's listing.
 OutputBuffer JsonObjects(const ChunkLines& chunk) {
   OutputBuffer out(RenderedSize(chunk, 200));
-  for (const ChunkLines::Line& line : chunk.lines)
-    out.Commit(PutObject(out.Room(ObjectRoom(line)), chunk, line));
+  for (const ChunkLines::Line& line : chunk.lines) {
+    char* const room = out.Room(ObjectRoom(line));
+    const bool plain = JsonWriter::IsPlain(chunk.LineTexts(line));
+    out.Commit(plain ? PutObject<true>(room, chunk, line) : PutObject<false>(room, chunk, line));
+  }
   return out;
 }
 
