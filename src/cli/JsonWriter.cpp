@@ -62,7 +62,7 @@ std::size_t PlainAsciiRun(std::string_view bytes, std::size_t pos) {
     std::memcpy(&word, bytes.data() + end, 8);
     if (HasSpecialByte(word)) break;
   }
-  if (end + 8 > bytes.size()) {
+  if (end < bytes.size() && end + 8 > bytes.size()) {
     std::uint64_t word = 0x2020202020202020;
     std::memcpy(&word, bytes.data() + end, bytes.size() - end);
     if (!HasSpecialByte(word)) return bytes.size() - pos;

@@ -92,7 +92,7 @@ void AppendDisplayUtf8(std::string& out, std::string_view text, TextEncoding enc
   if (ShownAsItIs(text, encoding)) {
     out += text;
   } else {
-    out += Windows1252ToUtf8(text);
+    AppendWindows1252AsUtf8(out, text);
   }
 }
 

@@ -1,8 +1,13 @@
 // Reading UTF-8 byte strings that may hold bytes which are not UTF-8, and writing code points.
 #include "text/Utf8.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kinshelf {
 
@@ -60,14 +65,29 @@ std::size_t DisplayLength(std::string_view text) {
   return count;
 }
 
+// Sixteen bytes at a time where SSE2 is there, then eight, then the last few in a zeroed word; the
+// first high bit found is the first byte that isn't ASCII (the words are read lowest byte first).
 std::size_t AsciiPrefixLength(std::string_view text) {
+  static_assert(std::endian::native == std::endian::little);
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
   std::size_t pos = 0;
-  for (std::uint64_t word; pos + 8 <= text.size(); pos += 8) {
-    std::memcpy(&word, text.data() + pos, sizeof word);
-    if ((word & 0x8080808080808080u) != 0) break;
+#if defined(__SSE2__)
+  for (; pos + 16 <= text.size(); pos += 16) {
+    const auto mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos))));
+    if (mask != 0) return pos + static_cast<std::size_t>(std::countr_zero(mask));
   }
-  while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) ++pos;
-  return pos;
+#endif
+  std::uint64_t word = 0;
+  for (; pos + 8 <= text.size(); pos += 8) {
+    std::memcpy(&word, text.data() + pos, sizeof word);
+    if ((word & kHighs) != 0) return pos + static_cast<std::size_t>(std::countr_zero(word & kHighs)) / 8;
+  }
+  if (pos == text.size()) return pos;
+  word = 0;
+  std::memcpy(&word, text.data() + pos, text.size() - pos);
+  return (word & kHighs) != 0 ? pos + static_cast<std::size_t>(std::countr_zero(word & kHighs)) / 8
+                              : text.size();
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint) {

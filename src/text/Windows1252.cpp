@@ -18,12 +18,17 @@ constexpr std::array<char32_t, 32> kHighControls = {
 }  // namespace
 
 std::string Windows1252ToUtf8(std::string_view text) {
+  std::string out;
+  AppendWindows1252AsUtf8(out, text);
+  return out;
+}
+
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text) {
   std::size_t pos = AsciiPrefixLength(text);
   // Most genealogy text is plain ASCII, which is the same in both.
-  if (pos == text.size()) return std::string(text);
-  std::string out;
-  out.reserve(text.size() + text.size() / 4);
   out.append(text.substr(0, pos));
+  if (pos == text.size()) return;
+  out.reserve(out.size() + text.size() - pos + text.size() / 4);
   while (pos < text.size()) {
     const auto value = static_cast<unsigned char>(text[pos++]);
     AppendUtf8(out, value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
@@ -31,7 +36,6 @@ std::string Windows1252ToUtf8(std::string_view text) {
     out.append(text.substr(pos, ascii));
     pos += ascii;
   }
-  return out;
 }
 
 std::string Utf8ToWindows1252(std::string_view text) {

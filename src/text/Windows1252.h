@@ -10,6 +10,8 @@ namespace kinshelf {
 // Every byte becomes its character in UTF-8: 0x80-0x9F by the Windows-1252 table (its five unassigned
 // bytes become the control characters of the same value), every other byte the Latin-1 character.
 std::string Windows1252ToUtf8(std::string_view text);
+// The same appended to `out`.
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text);
 
 // Every UTF-8 character that Windows-1252 has becomes its byte; any other character, and any byte
 // that is not part of well-formed UTF-8, becomes '?'.

@@ -42,8 +42,8 @@ TEST(Utf8Test, CodePointsAndDisplayLength) {
   EXPECT_EQ(Utf8SequenceLength("ab", 2), 0u);
 }
 
-// The leading ASCII run ends at the first byte of 0x80 or above, wherever it falls in an
-// eight-byte word or in the bytes after the last whole word.
+// The leading ASCII run ends at the first byte of 0x80 or above, wherever it falls in a sixteen- or
+// eight-byte step or in the bytes after the last whole one.
 TEST(Utf8Test, AsciiPrefixEndsAtTheFirstHighByte) {
   const std::string word = "abcdefgh";
   const std::pair<std::string, std::size_t> rows[] = {
@@ -55,6 +55,15 @@ TEST(Utf8Test, AsciiPrefixEndsAtTheFirstHighByte) {
       {word + "\x7f\x01 \xc3\xa9", 11},
   };
   for (const auto& [text, length] : rows) EXPECT_EQ(AsciiPrefixLength(text), length) << text;
+  // Every length across the sixteen- and eight-byte steps, the first high byte anywhere or nowhere.
+  for (std::size_t size = 0; size <= 40; ++size) {
+    for (std::size_t high = 0; high <= size; ++high) {
+      std::string text(size, 'a');
+      if (high < size) text[high] = '\x80';
+      if (high + 3 < size) text[high + 3] = '\xff';
+      EXPECT_EQ(AsciiPrefixLength(text), high) << size << " " << high;
+    }
+  }
 }
 
 struct EncodeCase {
