@@ -47,7 +47,20 @@ class PafRecord {
  private:
   // The `width` (1, 2 or 4) bytes at `offset`, lowest first; 0 when they don't all lie inside the
   // record.
-  std::uint32_t LittleEndian(std::size_t offset, std::size_t width) const;
+  // Inline, as every field read comes here.
+  std::uint32_t LittleEndian(std::size_t offset, std::size_t width) const {
+    if (offset == paf::kMissing || offset > bytes_.size() || width > bytes_.size() - offset) return 0;
+    const unsigned char* at = bytes_.data() + offset;
+    switch (width) {
+      case 1:
+        return at[0];
+      case 2:
+        return static_cast<std::uint32_t>(at[0] | at[1] << 8);
+      default:
+        return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+               static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+    }
+  }
 
   std::span<const unsigned char> bytes_;
   bool exists_ = false;
