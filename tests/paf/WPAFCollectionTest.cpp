@@ -2,6 +2,7 @@
 // out in each version: one suite runs the same checks against the three versions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -79,6 +80,34 @@ TEST_P(WPAFCollectionTest, ForEachIndividualShowsEachAsItsOwnObjectDoes) {
     fresh.push_back(shown(*family_->GetIndividual(index)));
   EXPECT_EQ(visited, fresh);
   EXPECT_EQ(fresh.size(), 8U);
+}
+
+// A walk reads records it located some individuals before: over ranges of every start and end, with
+// deleted individuals between, it visits what the getter gives, in order.
+TEST_P(WPAFCollectionTest, AWalkOfAnyRangeVisitsWhatTheGetterGives) {
+  test::PafDescription description;
+  for (int n = 1; n <= 45; ++n) {
+    test::PafDescription::Individual person;
+    person.givenNames = {"Person" + std::to_string(n)};
+    person.surname = "Walk";
+    person.deleted = n % 7 == 3;
+    description.individuals.push_back(person);
+  }
+  test::ScratchFolder folder;
+  const auto family = test::OpenFamily(description, GetParam(), folder, options_);
+  const std::int32_t count = family->IndividualCount();
+  ASSERT_EQ(count, 38);
+  for (const auto& [first, last] :
+       {std::pair{1, count}, {-5, 3}, {2, 17}, {17, 40}, {20, 20}, {30, 29}, {38, 99}}) {
+    std::vector<std::string> visited;
+    family->ForEachIndividual(first, last, [&](WABSIndividual& person) {
+      visited.push_back(std::to_string(person.Index()) + " " + person.NameWithIDText());
+    });
+    std::vector<std::string> expected;
+    for (std::int32_t index = std::max(first, 1); index <= std::min(last, count); ++index)
+      expected.push_back(std::to_string(index) + " " + family->GetIndividual(index)->NameWithIDText());
+    EXPECT_EQ(visited, expected) << first << " to " << last;
+  }
 }
 
 TEST_P(WPAFCollectionTest, DeletedIndividualsAreHiddenAndDeletedMarriagesStillCount) {
