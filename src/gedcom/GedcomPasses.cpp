@@ -36,6 +36,20 @@ void AddRecord(GedcomIndexes& indexes, int type, std::int64_t offset, std::strin
   indexes.Keys(category).AddKey(identifier);
 }
 
+// Calls visit(record, identifier, type) for every record after the header up to the trailer that
+// has an identifier and a type, in file order, until it returns false.
+template <typename Visit>
+void ForEachIndexedRecord(const WGEDTextMMF& text, const char* header, Visit visit) {
+  const char* end = text.TextEnd();
+  for (const char* record = text.NextRecord(header); record != nullptr && !IsTrailer(record, end);
+       record = text.NextRecord(record)) {
+    const std::string_view identifier = RecordIdentifier(text, record);
+    const int type = text.GetRecordType(record);
+    if (identifier.empty() || type == kTypeNone) continue;
+    if (!visit(record, identifier, type)) return;
+  }
+}
+
 // Records are scanned for links in chunks of this many, individuals first, on every core.
 constexpr std::int32_t kLinkChunk = 8192;
 constexpr unsigned kMostLinkThreads = 4;
@@ -64,20 +78,22 @@ std::vector<FoundLink> FindChunkLinks(const WGEDTextMMF& text, const GedcomIndex
 }  // namespace
 
 bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes) {
-  const char* end = text.TextEnd();
   indexes.header = text.FindHeader();
   std::int32_t counted = 0;
-  for (const char* record = text.NextRecord(indexes.header); record != nullptr && !IsTrailer(record, end);
-       record = text.NextRecord(record)) {
+  ForEachIndexedRecord(text, indexes.header, [&](const char* record, std::string_view identifier, int type) {
     if (CancelRequested()) return false;
-    const std::string_view identifier = RecordIdentifier(text, record);
-    const int type = text.GetRecordType(record);
-    if (identifier.empty() || type == kTypeNone) continue;
     LetEventsThrough(++counted);
     AddRecord(indexes, type, record - text.TextStart(), identifier);
-  }
+    return true;
+  });
   // The keys are sorted by the first lookup that needs the order: numbered ones never do.
   return !CancelRequested();
+}
+
+void ForEachIndividualRecord(const WGEDTextMMF& text, const std::function<bool(const char*)>& visit) {
+  ForEachIndexedRecord(text, text.FindHeader(), [&](const char* record, std::string_view, int type) {
+    return type != kTypeIndividual || visit(record);
+  });
 }
 
 bool LinkFamilies(const WGEDTextMMF& text, GedcomIndexes& indexes) {

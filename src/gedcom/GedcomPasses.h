@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "gedcom/GedcomIndexes.h"
 #include "gedcom/WGEDTextMMF.h"
@@ -17,6 +18,10 @@ namespace kinshelf::gedcom {
 // sorted by the first lookup that needs their order. Lets pending events through at the 1st,
 // 501st ... record. False when the cancel flag stopped it.
 bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes);
+
+// Calls visit(record) for each individual record IndexRecords indexes, in its order, until visit
+// returns false. Touches no index: it may run while IndexRecords does, on another thread.
+void ForEachIndividualRecord(const WGEDTextMMF& text, const std::function<bool(const char*)>& visit);
 
 // Builds the individual and family links from the level-1 FAMC, FAMS (and their long forms),
 // HUSB, WIFE and CHIL lines, individuals first, for every record whose links LinkRecordsAround did

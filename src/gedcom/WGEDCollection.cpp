@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "gedcom/EarlyIndividuals.h"
 #include "gedcom/ExchangeSortOrder.h"
 #include "gedcom/GedcomHeader.h"
 #include "gedcom/GedcomPasses.h"
@@ -285,15 +286,27 @@ std::string WGEDCollection::GetExtraText() {
 }
 
 bool WGEDCollection::Load() {
+  std::int32_t visited = 0;
+  return LoadWhileVisiting({}, visited);
+}
+
+// The character set is read from the header before the index pass, and the line breaks learnt, so
+// that the early visits read them while the pass runs.
+bool WGEDCollection::LoadWhileVisiting(const EarlyVisit& visit, std::int32_t& visited) {
+  visited = 0;
   // The first page lost to a file shortened under the mapping cancels the passes: every scan would
   // otherwise run on through the zeros to the end of the mapping.
   const CancelOnDamage cancelOnDamage;
   indexes_ = std::make_unique<GedcomIndexes>(text_->Size());
-  if (!CancelRequested()) {
+  const bool pass = !CancelRequested();
+  SetCharacterSet(static_cast<std::uint8_t>(DetectCharSet(*text_, pass ? text_->FindHeader() : nullptr)));
+  if (pass) {
     const PageWarmer warmer(text_->TextStart(), text_->TextEnd());
+    if (visit) text_->IsLFText();
+    EarlyIndividuals early(context_, visit);
     IndexRecords(*text_, *indexes_);
+    visited = early.Finish(*indexes_->individuals);
   }
-  SetCharacterSet(static_cast<std::uint8_t>(DetectCharSet(*text_, indexes_->header)));
   if (text_->Damaged()) ThrowChanged();
   return !CancelRequested();
 }

@@ -70,6 +70,8 @@ class WGEDCollection : public WABSCollection {
   std::string GetHeaderText() override;
   std::string GetExtraText() override;
   bool Load() override;
+  // The visits run while the index pass does (see EarlyIndividuals).
+  bool LoadWhileVisiting(const EarlyVisit& visit, std::int32_t& visited) override;
   std::int32_t FindIndividual(std::string_view id) override;
   std::int32_t FindMarriage(std::string_view id) override;
   std::int32_t FindNote(std::string_view id) override;

@@ -121,12 +121,7 @@ void WGEDIndividual::Reset() {
 void WGEDIndividual::FreeCache() {}
 
 void WGEDIndividual::LoadRecord(std::int32_t index) {
-  SetIndex(index);
-  record_ = nullptr;
-  changedDate_.reset();
-  changedDateRead_ = false;
-  citations_.reset();
-  otherEvents_.reset();
+  ForgetRecord(index);
   if (index == 0) return;
   GedcomIndexes* indexes = context_.Indexes();
   if (indexes == nullptr || !indexes->individuals->InRange(index)) throw EMemoryError("individual", index);
@@ -136,8 +131,31 @@ void WGEDIndividual::LoadRecord(std::int32_t index) {
   if ((summary_.flags & kSummaryFilled) == 0) FillSummary();
 }
 
+void WGEDIndividual::ForgetRecord(std::int32_t index) {
+  SetIndex(index);
+  record_ = nullptr;
+  changedDate_.reset();
+  changedDateRead_ = false;
+  citations_.reset();
+  otherEvents_.reset();
+}
+
+void WGEDIndividual::PointAtRecord(std::int32_t index, const char* record) {
+  ForgetRecord(index);
+  record_ = record;
+  summary_ = IndividualSummary{record - context_.Text().TextStart()};
+  summary_.sex = 'U';
+  WABSIndividual::Reset();
+  ReadSummary();
+}
+
 void WGEDIndividual::FillSummary() {
   Reset();
+  ReadSummary();
+  context_.Indexes()->individuals->SetEntry(Index(), summary_);
+}
+
+void WGEDIndividual::ReadSummary() {
   summary_.flags |= kSummaryFilled;
   const char* end = context_.Text().TextEnd();
   // The last line of each kept kind, by field; slot kNoField takes every other line.
@@ -169,7 +187,6 @@ void WGEDIndividual::FillSummary() {
   summary_.ldsBaptism = lastLines[kLdsBaptismField];
   summary_.endowment = lastLines[kEndowmentField];
   summary_.sealingToParents = lastLines[kSealingField];
-  context_.Indexes()->individuals->SetEntry(Index(), summary_);
 }
 
 const char* WGEDIndividual::At(std::uint32_t relative) const {

@@ -31,6 +31,10 @@ class WGEDIndividual : public WABSIndividual {
   // Throws EMemoryError ("Error getting pointer to individual <index>") when there is no such
   // record. Index 0 leaves the object pointing at no record.
   void LoadRecord(std::int32_t index) override;
+  // Points the object at individual `index`, whose record starts at `record`, and reads its summary
+  // from the record without the individual index: a listing may start while a load, on another
+  // thread, still builds that index (see EarlyIndividuals).
+  void PointAtRecord(std::int32_t index, const char* record);
   // The identifier as written between the '@' of the record line.
   std::string GetIDText() override;
   std::string GetRefNumber() override;
@@ -62,7 +66,10 @@ class WGEDIndividual : public WABSIndividual {
   std::string GetRecordText() override;
 
  private:
+  void ForgetRecord(std::int32_t index);
+  // ReadSummary, kept in the index.
   void FillSummary();
+  void ReadSummary();
   const char* At(std::uint32_t relative) const;
   std::string_view IDView() const;
   // The line of the event GetEvent gives, or nullptr.

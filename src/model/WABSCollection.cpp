@@ -33,6 +33,11 @@ WABSCollection::WABSCollection(std::string filePath, const WOptions& options)
 
 WABSCollection::~WABSCollection() = default;
 
+bool WABSCollection::LoadWhileVisiting(const EarlyVisit&, std::int32_t& visited) {
+  visited = 0;
+  return Load();
+}
+
 void WABSCollection::ForEachIndividual(std::int32_t first, std::int32_t last,
                                        const std::function<void(WABSIndividual&)>& visit) {
   for (std::int32_t index = first; index <= last; ++index) {

@@ -38,6 +38,9 @@ class WABSSource;
 class WABSSubmitter;
 class WOptions;
 
+// A visitor of individuals made while a file loads (see WABSCollection::LoadWhileVisiting).
+using EarlyVisit = std::function<bool(WABSIndividual&)>;
+
 class WABSCollection {
  public:
   // What CharacterSet() tells: the character set a GEDCOM header declares.
@@ -109,6 +112,11 @@ class WABSCollection {
   // Builds the indexes. False when the file can't be read or the cancel flag was set during the
   // scan; the collection is then only destroyed.
   virtual bool Load() = 0;
+  // Load, while visit(individual) is called on another thread for individuals 1, 2, ... in order
+  // as the load finds them, until it returns false or the load ends; `visited` is then the number
+  // of individuals visited as the loaded collection gives them. The object visited lives only for
+  // the call. Base: Load, visiting none.
+  virtual bool LoadWhileVisiting(const EarlyVisit& visit, std::int32_t& visited);
   // The index of the record with that identifier, 0 when none. Base: 0.
   virtual std::int32_t FindIndividual(std::string_view /*id*/) { return 0; }
   virtual std::int32_t FindMarriage(std::string_view /*id*/) { return 0; }

@@ -43,7 +43,7 @@ void RequireReadableFile(const std::string& full) {
 
 }  // namespace
 
-GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
+GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options, const EarlyVisit& early) {
   const std::string full = platform::ExpandPath(path);
   RequireReadableFile(full);
   const auto start = std::chrono::steady_clock::now();
@@ -51,7 +51,7 @@ GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options) {
   collection_ = CreateCollection(full, error, ReaderFormat::kUnknown, options);
   if (collection_ == nullptr) throw std::runtime_error(OneLineError(error, full));
   ClearCancel();
-  if (!collection_->Load()) throw std::runtime_error("Cannot read " + full);
+  if (!collection_->LoadWhileVisiting(early, earlyVisited_)) throw std::runtime_error("Cannot read " + full);
   encoding_ = collection_->Encoding();
   loadSeconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -62,10 +62,6 @@ std::string GenealogyFile::Utf8(std::string_view text) const {
 
 std::string GenealogyFile::Utf8(std::string&& text) const {
   return ToDisplayUtf8(std::move(text), encoding_);
-}
-
-void GenealogyFile::AppendUtf8(std::string& out, std::string_view text) const {
-  AppendDisplayUtf8(out, text, encoding_);
 }
 
 std::int32_t GenealogyFile::FindIndividual(const std::string& who) {

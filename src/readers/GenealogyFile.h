@@ -18,15 +18,17 @@ class GenealogyFile {
  public:
   // Opens and loads the file. Throws std::runtime_error with one line that names the file: a folder,
   // a missing or empty file, the factory's refusal (its line breaks joined), or a load that fails.
-  GenealogyFile(const std::string& path, const WOptions& options);
+  // `early`, when given, visits individuals while the file loads (WABSCollection::LoadWhileVisiting).
+  GenealogyFile(const std::string& path, const WOptions& options, const EarlyVisit& early = {});
 
   WABSCollection& Collection() { return *collection_; }
   // Seconds the load took.
   double LoadSeconds() const { return loadSeconds_; }
+  // The individuals from 1 on that `early` visited as the loaded collection gives them.
+  std::int32_t EarlyVisited() const { return earlyVisited_; }
   // A text of the file in UTF-8.
   std::string Utf8(std::string_view text) const;
   std::string Utf8(std::string&& text) const;
-  void AppendUtf8(std::string& out, std::string_view text) const;
   // The individual named by a 1-based index or by an identifier (@I12@ or I12). Throws
   // std::runtime_error naming it when there is no such individual.
   std::int32_t FindIndividual(const std::string& who);
@@ -36,6 +38,7 @@ class GenealogyFile {
   // Settled by the load: a listing converts several texts of every person.
   TextEncoding encoding_ = TextEncoding::kUtf8OrWindows1252;
   double loadSeconds_ = 0;
+  std::int32_t earlyVisited_ = 0;
 };
 
 }  // namespace kinshelf

@@ -55,7 +55,7 @@ constexpr std::int32_t kChunkSize = 2048;
 constexpr unsigned kMostThreads = 8;
 
 // Appends the person's line to `chunk` unless the filter leaves it out.
-void AddLine(const GenealogyFile& file, const Filter& filter, const ListingTexts& texts, std::int32_t index,
+void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& texts, std::int32_t index,
              ChunkLines& chunk) {
   ChunkLines::Line line;
   line.index = index;
@@ -64,7 +64,7 @@ void AddLine(const GenealogyFile& file, const Filter& filter, const ListingTexts
                                             texts.birth.place, texts.death.date, texts.death.place};
   for (std::size_t field = 0; field < kFields; ++field) {
     line.bounds[field] = chunk.texts.size();
-    file.AppendUtf8(chunk.texts, fields[field]);
+    AppendDisplayUtf8(chunk.texts, fields[field], encoding);
     line.bounds[field + 1] = chunk.texts.size();
     if (field == kName && filter && !ContainsFolded(chunk.Text(line, kName), *filter)) {
       chunk.texts.resize(start);
@@ -79,30 +79,78 @@ ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first
   ChunkLines chunk;
   chunk.lines.reserve(static_cast<std::size_t>(last - first + 1));
   ListingTexts texts;
+  const TextEncoding encoding = file.Collection().Encoding();
   file.Collection().ForEachIndividual(first, last, [&](WABSIndividual& person) {
     person.ReadListingTexts(texts);
-    AddLine(file, filter, texts, person.Index(), chunk);
+    AddLine(encoding, filter, texts, person.Index(), chunk);
   });
   return chunk;
 }
 
-// Calls render(lines) on worker threads for the lines of each chunk of individuals, and
-// consume(rendered) on this thread, chunk after chunk in index order.
+// The first chunks of a listing, made while the file loads: each is rendered once its last
+// individual is visited. Rendered chunks wait for the load's end in memory, so there are at most
+// kMostEarlyChunks.
+template <typename Render>
+class EarlyChunks {
+ public:
+  using Rendered = decltype(std::declval<Render>()(ChunkLines()));
+  static constexpr std::size_t kMostEarlyChunks = 128;
+
+  EarlyChunks(const Filter& filter, Render render) : filter_(filter), render_(render) {}
+
+  EarlyVisit Visitor() {
+    return [this](WABSIndividual& person) { return Visit(person); };
+  }
+  // The chunks whose individuals the load confirmed: those of the first `visited`.
+  std::vector<Rendered> Take(std::int32_t visited) {
+    const std::size_t confirmed = std::min(rendered_.size(), static_cast<std::size_t>(visited / kChunkSize));
+    rendered_.erase(rendered_.begin() + static_cast<std::ptrdiff_t>(confirmed), rendered_.end());
+    return std::move(rendered_);
+  }
+
+ private:
+  bool Visit(WABSIndividual& person) {
+    person.ReadListingTexts(texts_);
+    AddLine(person.Collection().Encoding(), filter_, texts_, person.Index(), chunk_);
+    if (person.Index() % kChunkSize != 0) return true;
+    rendered_.push_back(render_(chunk_));
+    chunk_ = ChunkLines();
+    return rendered_.size() < kMostEarlyChunks;
+  }
+
+  const Filter& filter_;
+  Render render_;
+  ListingTexts texts_;
+  ChunkLines chunk_;
+  std::vector<Rendered> rendered_;
+};
+
+// Opens the file, calls render(lines) for the lines of each chunk of individuals, the first ones
+// while the file loads and the others on worker threads, and consume(rendered, collection) on this
+// thread, chunk after chunk in index order.
 template <typename Render, typename Consume>
-void ForEachChunk(GenealogyFile& file, const Filter& filter, Render render, Consume consume) {
+void ListChunks(const std::string& path, const WOptions& options, const Filter& filter, Render render,
+                Consume consume) {
+  EarlyChunks<Render> early(filter, render);
+  GenealogyFile file(path, options, early.Visitor());
   auto& collection = file.Collection();
+  auto made = early.Take(file.EarlyVisited());
+  for (const auto& rendered : made) consume(rendered, collection);
   const std::int32_t count = collection.IndividualCount();
   const auto chunks = static_cast<std::size_t>((count + kChunkSize - 1) / kChunkSize);
+  const std::size_t first = std::min(made.size(), chunks);
+  made.clear();
   collection.PrepareConcurrentReads();
-  const unsigned threads = chunks > 1 ? std::min(std::thread::hardware_concurrency(), kMostThreads) : 1;
+  const unsigned threads =
+      chunks - first > 1 ? std::min(std::thread::hardware_concurrency(), kMostThreads) : 1;
   using Rendered = decltype(render(ChunkLines()));
   platform::OrderedChunks<Rendered>::Run(
-      chunks, threads,
+      chunks - first, threads,
       [&](std::size_t chunk) {
-        const auto first = static_cast<std::int32_t>(chunk) * kChunkSize + 1;
-        return render(LinesOf(file, filter, first, std::min(count, first + kChunkSize - 1)));
+        const auto from = static_cast<std::int32_t>(first + chunk) * kChunkSize + 1;
+        return render(LinesOf(file, filter, from, std::min(count, from + kChunkSize - 1)));
       },
-      consume);
+      [&](const Rendered& rendered) { consume(rendered, collection); });
 }
 
 // Room for the lines' texts, the events' twice, and `layout` more bytes each, so that a chunk's
@@ -201,16 +249,17 @@ OutputBuffer JsonObjects(const ChunkLines& chunk) {
   return out;
 }
 
-void WriteJson(GenealogyFile& file, const Filter& filter, std::ostream& out) {
+// Each writer writes its first bytes once the file has loaded: a file that can't be read gives
+// its message and no output.
+void WriteJson(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   bool any = false;
-  out << '[';
-  ForEachChunk(file, filter, JsonObjects, [&](const OutputBuffer& objects) {
+  ListChunks(path, options, filter, JsonObjects, [&](const OutputBuffer& objects, WABSCollection&) {
     if (objects.View().empty()) return;
     // The first member of the array follows the bracket without a comma.
-    out << objects.View().substr(any ? 0 : 1);
+    out << (any ? "" : "[") << objects.View().substr(any ? 0 : 1);
     any = true;
   });
-  out << (any ? "\n]\n" : "]\n");
+  out << (any ? "\n]\n" : "[]\n");
 }
 
 // The CSV field of JoinedPieces(first, second), written without joining them: with both pieces
@@ -243,9 +292,16 @@ std::string CsvLines(const ChunkLines& chunk) {
   return out;
 }
 
-void WriteCsv(GenealogyFile& file, const Filter& filter, std::ostream& out) {
-  out << "index,id,name,birth,death\r\n";
-  ForEachChunk(file, filter, CsvLines, [&out](const std::string& lines) { out << lines; });
+void WriteCsv(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
+  bool any = false;
+  const auto head = [&] {
+    if (!std::exchange(any, true)) out << "index,id,name,birth,death\r\n";
+  };
+  ListChunks(path, options, filter, CsvLines, [&](const std::string& lines, WABSCollection&) {
+    head();
+    out << lines;
+  });
+  head();
 }
 
 TextTable EmptyTable() {
@@ -279,13 +335,13 @@ TextTable TableRows(const ChunkLines& chunk) {
 }
 
 // The text table needs every line before it can size its columns.
-void WriteText(GenealogyFile& file, const Filter& filter, std::ostream& out) {
+void WriteText(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   TextTable table = EmptyTable();
   bool first = true;
-  ForEachChunk(file, filter, TableRows, [&](const TextTable& rows) {
+  ListChunks(path, options, filter, TableRows, [&](const TextTable& rows, WABSCollection& collection) {
     // The first chunk's rows tell about how much room all of them need.
     if (std::exchange(first, false))
-      table.ReserveLike(rows, static_cast<std::size_t>(file.Collection().IndividualCount()));
+      table.ReserveLike(rows, static_cast<std::size_t>(collection.IndividualCount()));
     table.AddRows(rows);
   });
   table.Write(out);
@@ -298,14 +354,14 @@ class PeopleCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, true);
     CatalogSession session;
-    GenealogyFile file(args.Positional()[0], session.Options());
+    const std::string& path = args.Positional()[0];
     const auto filter = args.Value("name");
     if (format == OutputFormat::kJson) {
-      WriteJson(file, filter, io.out);
+      WriteJson(path, session.Options(), filter, io.out);
     } else if (format == OutputFormat::kCsv) {
-      WriteCsv(file, filter, io.out);
+      WriteCsv(path, session.Options(), filter, io.out);
     } else {
-      WriteText(file, filter, io.out);
+      WriteText(path, session.Options(), filter, io.out);
     }
     return 0;
   }
