@@ -16,7 +16,9 @@
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "model/WABSIndividual.h"
+#include "platform/FileInfo.h"
 #include "platform/OrderedChunks.h"
+#include "platform/Paths.h"
 #include "readers/GenealogyFile.h"
 #include "text/CaseFold.h"
 #include "text/CsvField.h"
@@ -88,17 +90,25 @@ ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first
 }
 
 // The first chunks of a listing, made while the file loads: each is rendered once its last
-// individual is visited. Rendered chunks wait for the load's end in memory, so there are at most
-// kMostEarlyChunks.
+// individual is visited. Rendered chunks wait for the load's end in memory, in all about an eighth
+// of the file's size at most. A small file loads in a few hundredths of a second: it is not
+// listed early, and its listing keeps to the memory it took before.
 template <typename Render>
 class EarlyChunks {
  public:
   using Rendered = decltype(std::declval<Render>()(ChunkLines()));
-  static constexpr std::size_t kMostEarlyChunks = 128;
+  static constexpr std::int64_t kSmallestEarlyFile = std::int64_t{64} << 20;
+  // A rendered line takes about this many times its texts' bytes.
+  static constexpr std::size_t kRenderedPerTextByte = 3;
 
-  EarlyChunks(const Filter& filter, Render render) : filter_(filter), render_(render) {}
+  EarlyChunks(const Filter& filter, Render render, std::int64_t fileSize)
+      : filter_(filter),
+        render_(render),
+        budget_(fileSize >= kSmallestEarlyFile ? static_cast<std::size_t>(fileSize / 8) : 0) {}
 
+  // Empty for a small file.
   EarlyVisit Visitor() {
+    if (budget_ == 0) return {};
     return [this](WABSIndividual& person) { return Visit(person); };
   }
   // The chunks whose individuals the load confirmed: those of the first `visited`.
@@ -114,12 +124,15 @@ class EarlyChunks {
     AddLine(person.Collection().Encoding(), filter_, texts_, person.Index(), chunk_);
     if (person.Index() % kChunkSize != 0) return true;
     rendered_.push_back(render_(chunk_));
+    spent_ += kRenderedPerTextByte * chunk_.texts.size();
     chunk_ = ChunkLines();
-    return rendered_.size() < kMostEarlyChunks;
+    return spent_ < budget_;
   }
 
   const Filter& filter_;
   Render render_;
+  std::size_t budget_;
+  std::size_t spent_ = 0;
   ListingTexts texts_;
   ChunkLines chunk_;
   std::vector<Rendered> rendered_;
@@ -131,7 +144,8 @@ class EarlyChunks {
 template <typename Render, typename Consume>
 void ListChunks(const std::string& path, const WOptions& options, const Filter& filter, Render render,
                 Consume consume) {
-  EarlyChunks<Render> early(filter, render);
+  const auto status = platform::StatusOf(platform::ExpandPath(path));
+  EarlyChunks<Render> early(filter, render, status ? status->size : 0);
   GenealogyFile file(path, options, early.Visitor());
   auto& collection = file.Collection();
   auto made = early.Take(file.EarlyVisited());
