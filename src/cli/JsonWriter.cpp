@@ -104,6 +104,29 @@ char* PutEscapedAscii(char* out, char c) {
   return out;
 }
 
+// Hands the literal's bytes to put(piece, size) in order: plain runs and well-formed UTF-8 as they
+// are, every other byte escaped.
+template <typename Put>
+void Escape(std::string_view bytes, Put put) {
+  char escape[8];
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t plain = PlainAsciiRun(bytes, pos);
+    put(bytes.data() + pos, plain);
+    pos += plain;
+    if (pos == bytes.size()) break;
+    const std::size_t length = Utf8SequenceLength(bytes, pos);
+    if (length > 1) {
+      put(bytes.data() + pos, length);
+    } else {
+      const char* end = length == 1
+                            ? PutEscapedAscii(escape, bytes[pos])
+                            : PutUnicodeEscape(escape, 0xDC00u | static_cast<unsigned char>(bytes[pos]));
+      put(escape, static_cast<std::size_t>(end - escape));
+    }
+    pos += length == 0 ? 1 : length;
+  }
+}
+
 }  // namespace
 
 JsonWriter::~JsonWriter() {
@@ -135,9 +158,7 @@ void JsonWriter::AppendQuoted(std::string& out, std::string_view bytes) {
 }
 
 void JsonWriter::AppendEscaped(std::string& out, std::string_view bytes) {
-  const std::size_t start = out.size();
-  out.resize(start + kMostEscapedPerByte * bytes.size());
-  out.resize(static_cast<std::size_t>(PutEscaped(out.data() + start, bytes) - out.data()));
+  Escape(bytes, [&out](const char* piece, std::size_t size) { out.append(piece, size); });
 }
 
 bool JsonWriter::IsPlain(std::string_view bytes) {
@@ -145,23 +166,10 @@ bool JsonWriter::IsPlain(std::string_view bytes) {
 }
 
 char* JsonWriter::PutEscaped(char* out, std::string_view bytes) {
-  for (std::size_t pos = 0; pos < bytes.size();) {
-    const std::size_t plain = PlainAsciiRun(bytes, pos);
-    std::memcpy(out, bytes.data() + pos, plain);
-    out += plain;
-    pos += plain;
-    if (pos == bytes.size()) break;
-    const std::size_t length = Utf8SequenceLength(bytes, pos);
-    if (length == 1) {
-      out = PutEscapedAscii(out, bytes[pos]);
-    } else if (length > 1) {
-      std::memcpy(out, bytes.data() + pos, length);
-      out += length;
-    } else {
-      out = PutUnicodeEscape(out, 0xDC00u | static_cast<unsigned char>(bytes[pos]));
-    }
-    pos += length == 0 ? 1 : length;
-  }
+  Escape(bytes, [&out](const char* piece, std::size_t size) {
+    std::memcpy(out, piece, size);
+    out += size;
+  });
   return out;
 }
 

@@ -20,6 +20,8 @@ class OutputBuffer {
   void Commit(const char* end);
 
   std::string_view View() const { return {data_.get(), size_}; }
+  // The memory it takes, room kept included.
+  std::size_t HeldBytes() const { return capacity_; }
 
  private:
   std::unique_ptr<char[]> data_;

@@ -184,6 +184,15 @@ void TextTable::Write(std::ostream& out) const {
                                             [&out](std::string&& text) { out << text; });
 }
 
+std::size_t TextTable::HeldBytes() const {
+  std::size_t bytes = 0;
+  for (const Block& block : blocks_) {
+    bytes += block.cells.capacity() + block.cellEnds.capacity() * sizeof(std::uint32_t) +
+             block.cellWidths.capacity();
+  }
+  return bytes;
+}
+
 std::vector<TextTable::RowRun> TextTable::RowRuns() const {
   // Small enough that a run's text stays in the heap's reused memory.
   constexpr std::size_t kRunRows = 2048;

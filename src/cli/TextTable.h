@@ -36,6 +36,8 @@ class TextTable {
   void ReserveLike(const TextTable& sample, std::size_t rows);
   // Adds the rows of a table with the same columns, made apart (on another thread, say).
   void AddRows(const TextTable& rows);
+  // The memory its rows take, room kept included.
+  std::size_t HeldBytes() const;
   // Writes the header, a rule of dashes, and every row; the last column is never padded.
   void Write(std::ostream& out) const;
 

@@ -31,12 +31,14 @@ void EarlyIndividuals::Walk() {
   try {
     const WGEDTextMMF& text = context_.Text();
     WGEDIndividual person(context_, 0);
-    gedcom::ForEachIndividualRecord(text, [&](const char* record) {
-      if (stop_.load(std::memory_order_relaxed) || CancelRequested()) return false;
-      offsets_.push_back(record - text.TextStart());
-      person.PointAtRecord(static_cast<std::int32_t>(offsets_.size()), record);
-      return visit_(person);
-    });
+    gedcom::ForEachIndividualRecord(
+        text,
+        [&](const char* record) {
+          offsets_.push_back(record - text.TextStart());
+          person.PointAtRecord(static_cast<std::int32_t>(offsets_.size()), record);
+          return visit_(person);
+        },
+        [this] { return !stop_.load(std::memory_order_relaxed) && !CancelRequested(); });
   } catch (...) {
     failed_ = true;
   }

@@ -90,9 +90,10 @@ bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes) {
   return !CancelRequested();
 }
 
-void ForEachIndividualRecord(const WGEDTextMMF& text, const std::function<bool(const char*)>& visit) {
+void ForEachIndividualRecord(const WGEDTextMMF& text, const std::function<bool(const char*)>& visit,
+                             const std::function<bool()>& keepGoing) {
   ForEachIndexedRecord(text, text.FindHeader(), [&](const char* record, std::string_view, int type) {
-    return type != kTypeIndividual || visit(record);
+    return keepGoing() && (type != kTypeIndividual || visit(record));
   });
 }
 

@@ -20,8 +20,10 @@ namespace kinshelf::gedcom {
 bool IndexRecords(const WGEDTextMMF& text, GedcomIndexes& indexes);
 
 // Calls visit(record) for each individual record IndexRecords indexes, in its order, until visit
-// returns false. Touches no index: it may run while IndexRecords does, on another thread.
-void ForEachIndividualRecord(const WGEDTextMMF& text, const std::function<bool(const char*)>& visit);
+// returns false or keepGoing(), asked before each record, does. Touches no index: it may run while
+// IndexRecords does, on another thread.
+void ForEachIndividualRecord(const WGEDTextMMF& text, const std::function<bool(const char*)>& visit,
+                             const std::function<bool()>& keepGoing);
 
 // Builds the individual and family links from the level-1 FAMC, FAMS (and their long forms),
 // HUSB, WIFE and CHIL lines, individuals first, for every record whose links LinkRecordsAround did

@@ -89,6 +89,17 @@ ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first
   return chunk;
 }
 
+// The memory a rendered chunk takes.
+std::size_t HeldBytes(const OutputBuffer& rendered) {
+  return rendered.HeldBytes();
+}
+std::size_t HeldBytes(const std::string& rendered) {
+  return rendered.capacity();
+}
+std::size_t HeldBytes(const TextTable& rendered) {
+  return rendered.HeldBytes();
+}
+
 // The first chunks of a listing, made while the file loads: each is rendered once its last
 // individual is visited. Rendered chunks wait for the load's end in memory, in all about an eighth
 // of the file's size at most. A small file loads in a few hundredths of a second: it is not
@@ -98,8 +109,6 @@ class EarlyChunks {
  public:
   using Rendered = decltype(std::declval<Render>()(ChunkLines()));
   static constexpr std::int64_t kSmallestEarlyFile = std::int64_t{64} << 20;
-  // A rendered line takes about this many times its texts' bytes.
-  static constexpr std::size_t kRenderedPerTextByte = 3;
 
   EarlyChunks(const Filter& filter, Render render, std::int64_t fileSize)
       : filter_(filter),
@@ -124,7 +133,7 @@ class EarlyChunks {
     AddLine(person.Collection().Encoding(), filter_, texts_, person.Index(), chunk_);
     if (person.Index() % kChunkSize != 0) return true;
     rendered_.push_back(render_(chunk_));
-    spent_ += kRenderedPerTextByte * chunk_.texts.size();
+    spent_ += HeldBytes(rendered_.back());
     chunk_ = ChunkLines();
     return spent_ < budget_;
   }
