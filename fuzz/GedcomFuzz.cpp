@@ -1,7 +1,8 @@
 // Fuzz target: write the input to a file (the reader maps files), load it as a GEDCOM collection,
 // read the links of a few records before the link pass, order the spouse families, and walk every
 // individual, family, note, source and repository through every getter. Nothing may fault or read
-// past the mapping, whatever the bytes, and a listing's event texts must be the events' own.
+// past the mapping, whatever the bytes; a listing's event texts must be the events' own, and an
+// individual read from its record alone, as a listing made during the load reads it, the loaded one.
 #include <unistd.h>
 
 #include <cstddef>
@@ -11,7 +12,10 @@
 #include <string>
 
 #include "fileaccess/WMMFError.h"
+#include "gedcom/GedcomIndexes.h"
+#include "gedcom/GedcomRecordContext.h"
 #include "gedcom/WGEDCollection.h"
+#include "gedcom/WGEDIndividual.h"
 #include "model/WABSAddress.h"
 #include "model/WABSCitation.h"
 #include "model/WABSIndividual.h"
@@ -95,7 +99,23 @@ void CheckListingTexts(WABSIndividual& individual, const WOptions& options) {
   }
 }
 
-void WalkIndividual(WGEDCollection& collection, std::int32_t index) {
+// A listing made while the file loads points an individual at its record without the index: its
+// line must be the loaded individual's.
+void CheckEarlyTexts(WGEDCollection& collection, WABSIndividual& loaded, const GedcomRecordContext& context) {
+  WGEDIndividual early(context, 0);
+  early.PointAtRecord(
+      loaded.Index(),
+      collection.Text().TextStart() + collection.Indexes()->OffsetOf(gedcom::kIndividuals, loaded.Index()));
+  ListingTexts read;
+  ListingTexts expected;
+  early.ReadListingTexts(read);
+  loaded.ReadListingTexts(expected);
+  if (read.id != expected.id || read.name != expected.name || !SameTexts(read.birth, expected.birth) ||
+      !SameTexts(read.death, expected.death))
+    __builtin_trap();
+}
+
+void WalkIndividual(WGEDCollection& collection, std::int32_t index, const GedcomRecordContext& context) {
   const std::unique_ptr<WABSIndividual> individual = collection.GetIndividual(index);
   if (individual == nullptr) return;
   individual->GetIDText();
@@ -123,6 +143,7 @@ void WalkIndividual(WGEDCollection& collection, std::int32_t index) {
     Walk(individual->GetLDSEvent(kind).get());
   }
   CheckListingTexts(*individual, collection.Options());
+  CheckEarlyTexts(collection, *individual, context);
   individual->GetParentFamilyEx(1);
   WalkCitations(*individual, individual->CitationCount());
   individual->NoteText();
@@ -161,7 +182,10 @@ void WalkCollection(WGEDCollection& collection) {
     submitter->GetEmail();
     submitter->GetRecordText();
   }
-  for (std::int32_t i = 0; i <= collection.IndividualCount() + 1; ++i) WalkIndividual(collection, i);
+  // A context of its own, without indexes, as the early walk's individuals have none to read.
+  const std::unique_ptr<GedcomIndexes> none;
+  const GedcomRecordContext context(collection, collection.Text(), none, {}, {});
+  for (std::int32_t i = 0; i <= collection.IndividualCount() + 1; ++i) WalkIndividual(collection, i, context);
   for (std::int32_t i = 0; i <= collection.MarriageCount() + 1; ++i) WalkMarriage(collection, i);
   for (std::int32_t i = 0; i <= collection.NoteCount() + 1; ++i) collection.GetNote(i);
   for (std::int32_t i = 0; i <= collection.SourceCount() + 1; ++i) Walk(collection.GetSource(i).get());
