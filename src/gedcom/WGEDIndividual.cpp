@@ -323,15 +323,11 @@ void WGEDIndividual::ReadListingTexts(ListingTexts& texts) {
   const WOptions& options = context_.Collection().Options();
   if (context_.Collection().CharacterSet() == kCharSetAnsel || options.GetBool(opt::NameUpper)) {
     texts.name = NameWithIDText(texts.id);
+  } else if (const char* nameLine = At(summary_.name); nameLine != nullptr) {
+    const NamePartViews parts = WGEDName(context_, nameLine).PartViews();
+    AssignListingName(texts, &parts);
   } else {
-    texts.name.clear();
-    if (const char* nameLine = At(summary_.name); nameLine != nullptr) {
-      const WGEDName name(context_, nameLine);
-      AppendNameParts(texts.name, name.PartViews(), options.GetBool(opt::PreSuf),
-                      options.GetBool(opt::NameSlash));
-    }
-    const std::string_view id(texts.id);
-    AppendIDSuffix(texts.name, &id);
+    AssignListingName(texts, nullptr);
   }
   ReadEventTexts(At(summary_.birth), texts.birth);
   ReadEventTexts(At(summary_.death), texts.death);

@@ -116,6 +116,15 @@ void WABSIndividual::AppendIDSuffix(std::string& text, const std::string_view* i
   }
 }
 
+void WABSIndividual::AssignListingName(ListingTexts& texts, const NamePartViews* parts) {
+  const WOptions& options = Collection().Options();
+  texts.name.clear();
+  if (parts != nullptr)
+    AppendNameParts(texts.name, *parts, options.GetBool(opt::PreSuf), options.GetBool(opt::NameSlash));
+  const std::string_view id(texts.id);
+  AppendIDSuffix(texts.name, &id);
+}
+
 void WABSIndividual::ReadListingTexts(ListingTexts& texts) {
   texts.id = GetIDText();
   texts.name = NameWithIDText(texts.id);

@@ -166,6 +166,9 @@ class WABSIndividual : public WABSCollectionItem {
   static void AppendNameParts(std::string& text, const NamePartViews& parts, bool affixes, bool slashes);
   // Appends what NameWithIDText puts after the name, taking the identifier from `id` when given.
   void AppendIDSuffix(std::string& text, const std::string_view* id);
+  // The listing's name from parts read in place, laid out as NameWithIDText(texts.id) lays them out
+  // without a capital surname; `parts` nullptr for an individual without a name.
+  void AssignListingName(ListingTexts& texts, const NamePartViews* parts);
 
  private:
   // NameWithIDText, taking the identifier from `id` when it is given.

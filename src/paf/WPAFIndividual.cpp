@@ -148,13 +148,10 @@ void WPAFIndividual::ReadListingTexts(ListingTexts& texts) {
   char digits[16];
   const auto written = std::to_chars(std::begin(digits), std::end(digits), rin_).ptr;
   texts.id.assign(digits, written);
-  const WOptions& options = collection_.Options();
-  const std::optional<NamePartViews> parts = options.GetBool(opt::NameUpper) ? std::nullopt : NameViews();
+  const std::optional<NamePartViews> parts =
+      collection_.Options().GetBool(opt::NameUpper) ? std::nullopt : NameViews();
   if (parts) {
-    texts.name.clear();
-    AppendNameParts(texts.name, *parts, options.GetBool(opt::PreSuf), options.GetBool(opt::NameSlash));
-    const std::string_view id(texts.id);
-    AppendIDSuffix(texts.name, &id);
+    AssignListingName(texts, &*parts);
   } else {
     texts.name = NameWithIDText(texts.id);
   }
