@@ -104,26 +104,34 @@ char* PutEscapedAscii(char* out, char c) {
   return out;
 }
 
+// The number of bytes from `pos` that go into a literal as they are: plain ASCII runs and the
+// well-formed UTF-8 sequences between them, copied as one piece.
+std::size_t PlainRun(std::string_view bytes, std::size_t pos) {
+  std::size_t end = pos;
+  while (true) {
+    end += PlainAsciiRun(bytes, end);
+    const std::size_t length = Utf8SequenceLength(bytes, end);
+    if (length < 2) return end - pos;
+    end += length;
+  }
+}
+
 // Hands the literal's bytes to put(piece, size) in order: plain runs and well-formed UTF-8 as they
 // are, every other byte escaped.
 template <typename Put>
 void Escape(std::string_view bytes, Put put) {
   char escape[8];
   for (std::size_t pos = 0; pos < bytes.size();) {
-    const std::size_t plain = PlainAsciiRun(bytes, pos);
+    const std::size_t plain = PlainRun(bytes, pos);
     put(bytes.data() + pos, plain);
     pos += plain;
     if (pos == bytes.size()) break;
-    const std::size_t length = Utf8SequenceLength(bytes, pos);
-    if (length > 1) {
-      put(bytes.data() + pos, length);
-    } else {
-      const char* end = length == 1
-                            ? PutEscapedAscii(escape, bytes[pos])
-                            : PutUnicodeEscape(escape, 0xDC00u | static_cast<unsigned char>(bytes[pos]));
-      put(escape, static_cast<std::size_t>(end - escape));
-    }
-    pos += length == 0 ? 1 : length;
+    // A byte PlainRun stops at is ASCII that needs an escape, or no part of a UTF-8 sequence.
+    const char* end = Utf8SequenceLength(bytes, pos) == 1
+                          ? PutEscapedAscii(escape, bytes[pos])
+                          : PutUnicodeEscape(escape, 0xDC00u | static_cast<unsigned char>(bytes[pos]));
+    put(escape, static_cast<std::size_t>(end - escape));
+    ++pos;
   }
 }
 
@@ -162,7 +170,7 @@ void JsonWriter::AppendEscaped(std::string& out, std::string_view bytes) {
 }
 
 bool JsonWriter::IsPlain(std::string_view bytes) {
-  return PlainAsciiRun(bytes, 0) == bytes.size();
+  return PlainRun(bytes, 0) == bytes.size();
 }
 
 char* JsonWriter::PutEscaped(char* out, std::string_view bytes) {

@@ -38,7 +38,8 @@ class JsonWriter {
   // The same written at `out`, which has room for kMostEscapedPerByte bytes per byte given; the end
   // of what it wrote.
   static char* PutEscaped(char* out, std::string_view bytes);
-  // True when the bytes go into a literal as they are: printable ASCII but the quote and backslash.
+  // True when the bytes go into a literal as they are: printable ASCII but the quote and backslash,
+  // and well-formed UTF-8.
   static bool IsPlain(std::string_view bytes);
   static constexpr std::size_t kMostEscapedPerByte = 6;  // \u001f, \udcff
 

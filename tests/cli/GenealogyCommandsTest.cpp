@@ -95,6 +95,19 @@ TEST_F(GenealogyCommandsTest, PeopleJsonEscapesTextsOfTheLongestEscapes) {
   }
 }
 
+// A byte sequence split between two texts is no UTF-8 in either: each text escapes its own part.
+TEST_F(GenealogyCommandsTest, PeopleJsonEscapesSequencesSplitBetweenTexts) {
+  const auto file = home_.WriteFile("split.ged",
+                                    "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ren\xc3\xa9 /Roy/\n1 BIRT\n2 "
+                                    "DATE 1900\n2 PLAC Ville\xc3\n1 DEAT\n2 PLAC \xa9lan\n0 TRLR\n");
+  const auto result = Run({"people", "--format", "json", file});
+  ASSERT_EQ(result.status, 0) << result.err;
+  for (const char* member : {"\"name\": \"Ren\xc3\xa9 /Roy/ [I1]\"", "\"birth_place\": \"Ville\\udcc3\"",
+                             "\"death_place\": \"\\udca9lan\""}) {
+    EXPECT_NE(result.out.find(member), std::string::npos) << member << "\n" << result.out;
+  }
+}
+
 // Listings of many individuals are read in chunks on every core: they still come in index order, in
 // one document, with chunks that the filter empties left out cleanly.
 TEST_F(GenealogyCommandsTest, PeopleOfManyChunksKeepIndexOrder) {

@@ -67,7 +67,8 @@ char* PutEventMembers(char* out, const EventLeads& leads, std::string_view date,
 }
 
 // The object of one line, at `out`, which has room for ObjectRoom(line). Most lines are plain
-// throughout, which one look at their texts tells: they are copied without a look at each text.
+// throughout, which one look at their texts tells (IsPlainLine): they are copied without a look at
+// each text.
 template <bool kPlain>
 char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line) {
   out = Put(out, kIndexLead);
@@ -83,6 +84,17 @@ char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line
   return Put(out, kObjectEnd);
 }
 
+// True when every text of the line goes into a literal as it is. The texts are looked at as one, so
+// no text may start with a byte that continues a UTF-8 sequence: the text before could have begun it.
+bool IsPlainLine(const ChunkLines& chunk, const ChunkLines::Line& line) {
+  for (std::size_t field = kName; field < kFields; ++field) {
+    const std::size_t start = line.bounds[field];
+    if (start < line.bounds[field + 1] && (static_cast<unsigned char>(chunk.texts[start]) & 0xC0) == 0x80)
+      return false;
+  }
+  return JsonWriter::IsPlain(chunk.LineTexts(line));
+}
+
 std::size_t ObjectRoom(const ChunkLines::Line& line) {
   return kObjectLayout + 2 * JsonWriter::kMostEscapedPerByte * (line.bounds[kFields] - line.bounds[kId]);
 }
@@ -95,7 +107,7 @@ OutputBuffer PeopleJsonObjects(const ChunkLines& chunk) {
   OutputBuffer out(RenderedSize(chunk, 200));
   for (const ChunkLines::Line& line : chunk.lines) {
     char* const room = out.Room(ObjectRoom(line));
-    const bool plain = JsonWriter::IsPlain(chunk.LineTexts(line));
+    const bool plain = IsPlainLine(chunk, line);
     out.Commit(plain ? PutObject<true>(room, chunk, line) : PutObject<false>(room, chunk, line));
   }
   return out;
