@@ -115,23 +115,28 @@ Decoded DecodePaf34(std::span<const unsigned char> bytes) {
   return date;
 }
 
-Decoded DecodePaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
+// Decoded into `date`, which starts empty: a date is decoded for every line of a listing, and a
+// Decoded returned by value would move its three strings.
+void DecodePaf5(std::span<const unsigned char> bytes, const PafTextSource* texts, Decoded& date) {
   ByteCursor cursor(bytes);
   const auto head = cursor.ReadU8();
   const auto code = cursor.ReadU8();
   const auto firstPart = cursor.Take(paf::kLongDatePartSize);
   const auto secondPart = cursor.Take(paf::kLongDatePartSize);
-  if (!head || !code || !firstPart || !secondPart) return {};
+  if (!head || !code || !firstPart || !secondPart) return;
   const unsigned kind = *head & paf::kKindMask;
-  if (kind == paf::kKindStatus) return StatusDate(*code);
-  if (!HoldsParts(kind)) return {};
-  Decoded date{Decoded::Kind::kParts, {}, {}, QualifierOf(paf::kLongQualifiers, *code), {}};
+  if (kind == paf::kKindStatus) {
+    date = StatusDate(*code);
+    return;
+  }
+  if (!HoldsParts(kind)) return;
+  date.kind = Decoded::Kind::kParts;
+  date.qualifier = QualifierOf(paf::kLongQualifiers, *code);
   DecodePart(*firstPart, *head >> paf::kFirstEncodingShift & paf::kEncodingMask, texts, date.first, date);
   if (kind != paf::kKindSingle) {
     DecodePart(*secondPart, *head >> paf::kSecondEncodingShift & paf::kEncodingMask, texts, date.second,
                date);
   }
-  return date;
 }
 
 WDate DateOf(Decoded&& date) {
@@ -159,7 +164,9 @@ WDate WPafDate::FromPaf34(std::span<const unsigned char> bytes) {
 }
 
 WDate WPafDate::FromPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
-  return DateOf(DecodePaf5(bytes, texts));
+  Decoded date;
+  DecodePaf5(bytes, texts, date);
+  return DateOf(std::move(date));
 }
 
 std::string WPafDate::TextOfPaf34(std::span<const unsigned char> bytes) {
@@ -167,7 +174,9 @@ std::string WPafDate::TextOfPaf34(std::span<const unsigned char> bytes) {
 }
 
 std::string WPafDate::TextOfPaf5(std::span<const unsigned char> bytes, const PafTextSource* texts) {
-  return TextOf(DecodePaf5(bytes, texts));
+  Decoded date;
+  DecodePaf5(bytes, texts, date);
+  return TextOf(std::move(date));
 }
 
 }  // namespace kinshelf

@@ -78,13 +78,15 @@ int CompareBytes(std::string_view mine, std::string_view theirs) {
 }
 
 // Appends day, month name and year, each when present, one blank apart. Dates are shown for every
-// line of a listing, so nothing here makes a string of its own.
+// line of a listing, so the elements are laid out in place and appended at once.
 void AppendPartText(std::string& text, const DateRec& part) {
-  const std::size_t start = text.size();
-  const auto add = [&text, start](std::string_view element) {
+  // Two numbers of at most five digits, a month name of three letters and two blanks.
+  std::array<char, 24> laid{};
+  char* end = laid.data();
+  const auto add = [&laid, &end](std::string_view element) {
     if (element.empty()) return;
-    if (text.size() > start) text += ' ';
-    text += element;
+    if (end > laid.data()) *end++ = ' ';
+    end = std::copy(element.begin(), element.end(), end);
   };
   std::array<char, 8> digits{};
   const auto number = [&digits](unsigned value) {
@@ -94,10 +96,9 @@ void AppendPartText(std::string& text, const DateRec& part) {
   };
   if (part.day != 0) add(number(part.day));
   add(MonthAbbrev(part.month));
-  if (part.year != 0) {
-    add(number(part.year));
-    if (!part.dualYear.empty()) text.append("/").append(part.dualYear);
-  }
+  if (part.year != 0) add(number(part.year));
+  text.append(laid.data(), end);
+  if (part.year != 0 && !part.dualYear.empty()) text.append("/").append(part.dualYear);
 }
 
 bool IsCalendarDate(const platform::DateTimeParts& date) {
