@@ -1,6 +1,7 @@
 // Upper-casing and display conversion of a collection's texts by their encoding.
 #include "model/TextEncoding.h"
 
+#include <cstring>
 #include <utility>
 
 #include "text/CaseFold.h"
@@ -88,12 +89,16 @@ std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding) {
   return Windows1252ToUtf8(text);
 }
 
-void AppendDisplayUtf8(std::string& out, std::string_view text, TextEncoding encoding) {
-  if (ShownAsItIs(text, encoding)) {
-    out += text;
-  } else {
-    AppendWindows1252AsUtf8(out, text);
-  }
+std::size_t DisplayUtf8Room(std::size_t bytes, TextEncoding encoding) {
+  return encoding == TextEncoding::kUtf8 ? bytes : kMostUtf8PerWindows1252Byte * bytes;
+}
+
+// A Windows-1252 text is converted without a look first: its ASCII runs are copied as they are.
+char* PutDisplayUtf8(char* out, std::string_view text, TextEncoding encoding) {
+  if (encoding == TextEncoding::kWindows1252 || !ShownAsItIs(text, encoding))
+    return PutWindows1252AsUtf8(out, text);
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
 }
 
 }  // namespace kinshelf

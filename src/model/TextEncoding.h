@@ -2,6 +2,7 @@
 // upper-case it for names and turn it into UTF-8 for display.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,10 @@ std::string UpperCaseText(std::string_view text, TextEncoding encoding);
 std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding);
 // The same, handing the text itself back when it needs no conversion (ASCII, or UTF-8 read as such).
 std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding);
-// ToDisplayUtf8 appended to `out`, copying the text straight when it needs no conversion.
-void AppendDisplayUtf8(std::string& out, std::string_view text, TextEncoding encoding);
+// The most bytes PutDisplayUtf8 writes for a text of `bytes` bytes.
+std::size_t DisplayUtf8Room(std::size_t bytes, TextEncoding encoding);
+// ToDisplayUtf8 written at `out`, which has room for DisplayUtf8Room(text.size()) bytes, copying
+// the text straight when it needs no conversion; the end of what it wrote.
+char* PutDisplayUtf8(char* out, std::string_view text, TextEncoding encoding);
 
 }  // namespace kinshelf

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "text/Utf8.h"
 
@@ -15,27 +16,51 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The UTF-8 bytes of each byte from 0x80 on, padded to three, and how many of them count.
+struct HighByteUtf8 {
+  std::array<char, kMostUtf8PerWindows1252Byte> bytes;
+  std::size_t length;
+};
+
+constexpr std::array<HighByteUtf8, 128> kHighBytesUtf8 = [] {
+  std::array<HighByteUtf8, 128> table{};
+  for (std::size_t byte = 0x80; byte <= 0xFF; ++byte) {
+    const char32_t c = byte < 0xA0 ? kHighControls[byte - 0x80] : static_cast<char32_t>(byte);
+    HighByteUtf8& utf8 = table[byte - 0x80];
+    if (c < 0x800) {
+      utf8 = {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0}, 2};
+    } else {
+      utf8 = {{static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+               static_cast<char>(0x80 | (c & 0x3F))},
+              3};
+    }
+  }
+  return table;
+}();
+
 }  // namespace
 
 std::string Windows1252ToUtf8(std::string_view text) {
-  std::string out;
-  AppendWindows1252AsUtf8(out, text);
+  std::string out(kMostUtf8PerWindows1252Byte * text.size(), '\0');
+  out.resize(static_cast<std::size_t>(PutWindows1252AsUtf8(out.data(), text) - out.data()));
   return out;
 }
 
-void AppendWindows1252AsUtf8(std::string& out, std::string_view text) {
-  std::size_t pos = AsciiPrefixLength(text);
-  // Most genealogy text is plain ASCII, which is the same in both.
-  out.append(text.substr(0, pos));
-  if (pos == text.size()) return;
-  out.reserve(out.size() + text.size() - pos + text.size() / 4);
-  while (pos < text.size()) {
-    const auto value = static_cast<unsigned char>(text[pos++]);
-    AppendUtf8(out, value < 0xA0 ? kHighControls[value - 0x80] : char32_t{value});
+// Most genealogy text is plain ASCII, which is the same in both: runs of it are copied as one.
+char* PutWindows1252AsUtf8(char* out, std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t ascii = AsciiPrefixLength(text.substr(pos));
-    out.append(text.substr(pos, ascii));
+    std::memcpy(out, text.data() + pos, ascii);
+    out += ascii;
     pos += ascii;
+    for (; pos < text.size() && static_cast<unsigned char>(text[pos]) >= 0x80; ++pos) {
+      // All three bytes are written, as the room allows: a copy of known size is a single move.
+      const HighByteUtf8& utf8 = kHighBytesUtf8[static_cast<unsigned char>(text[pos]) - 0x80];
+      std::memcpy(out, utf8.bytes.data(), kMostUtf8PerWindows1252Byte);
+      out += utf8.length;
+    }
   }
+  return out;
 }
 
 std::string Utf8ToWindows1252(std::string_view text) {

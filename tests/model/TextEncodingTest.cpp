@@ -27,9 +27,11 @@ TEST_P(TextEncodingTest, UpperCasesAndDisplaysByEncoding) {
   EXPECT_EQ(UpperCaseText(GetParam().text, GetParam().encoding), GetParam().upper);
   EXPECT_EQ(ToDisplayUtf8(GetParam().text, GetParam().encoding), GetParam().display);
   EXPECT_EQ(ToDisplayUtf8(std::string(GetParam().text), GetParam().encoding), GetParam().display);
-  std::string appended = "before ";
-  AppendDisplayUtf8(appended, GetParam().text, GetParam().encoding);
-  EXPECT_EQ(appended, "before " + GetParam().display);
+  // Written into room for the most it may take, with a guard byte after the room.
+  std::string room(DisplayUtf8Room(GetParam().text.size(), GetParam().encoding) + 1, '#');
+  char* end = PutDisplayUtf8(room.data(), GetParam().text, GetParam().encoding);
+  EXPECT_EQ(std::string(room.data(), end), GetParam().display);
+  EXPECT_EQ(room.back(), '#');
 }
 
 INSTANTIATE_TEST_SUITE_P(

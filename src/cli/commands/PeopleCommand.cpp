@@ -14,6 +14,7 @@
 #include "cli/commands/ChunkLines.h"
 #include "cli/commands/Commands.h"
 #include "cli/commands/PeopleJson.h"
+#include "model/TextEncoding.h"
 #include "model/WABSIndividual.h"
 #include "platform/FileInfo.h"
 #include "platform/OrderedChunks.h"
@@ -32,7 +33,8 @@ using Filter = std::optional<std::string>;
 constexpr std::int32_t kChunkSize = 2048;
 constexpr unsigned kMostThreads = 8;
 
-// Appends the person's line to `chunk` unless the filter leaves it out.
+// Appends the person's line to `chunk` unless the filter leaves it out. The texts are written into
+// room made for the most they may take, then the room left is cut off.
 void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& texts, std::int32_t index,
              ChunkLines& chunk) {
   ChunkLines::Line line;
@@ -40,15 +42,21 @@ void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& te
   const std::size_t start = chunk.texts.size();
   const std::string_view fields[kFields] = {texts.id,          texts.name,       texts.birth.date,
                                             texts.birth.place, texts.death.date, texts.death.place};
+  std::size_t bytes = 0;
+  for (const std::string_view field : fields) bytes += field.size();
+  chunk.texts.resize(start + DisplayUtf8Room(bytes, encoding));
+  char* const base = chunk.texts.data();
+  char* out = base + start;
   for (std::size_t field = 0; field < kFields; ++field) {
-    line.bounds[field] = chunk.texts.size();
-    AppendDisplayUtf8(chunk.texts, fields[field], encoding);
-    line.bounds[field + 1] = chunk.texts.size();
+    line.bounds[field] = static_cast<std::size_t>(out - base);
+    out = PutDisplayUtf8(out, fields[field], encoding);
+    line.bounds[field + 1] = static_cast<std::size_t>(out - base);
     if (field == kName && filter && !ContainsFolded(chunk.Text(line, kName), *filter)) {
       chunk.texts.resize(start);
       return;
     }
   }
+  chunk.texts.resize(line.bounds[kFields]);
   chunk.lines.push_back(line);
 }
 
