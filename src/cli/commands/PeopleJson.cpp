@@ -50,8 +50,9 @@ char* PutText(char* out, std::string_view text) {
 
 // The three members of an event: the date and place joined as JoinedPieces joins them, then each
 // alone. Each text is escaped once, and its escaped bytes are copied for the second time.
-template <bool kPlain>
-char* PutEventMembers(char* out, const EventLeads& leads, std::string_view date, std::string_view place) {
+// The leads are a parameter of the template, so that their copies are of known sizes.
+template <bool kPlain, const EventLeads& leads>
+char* PutEventMembers(char* out, std::string_view date, std::string_view place) {
   out = Put(out, leads.joined);
   char* const dateStart = out;
   out = PutText<kPlain>(out, date);
@@ -78,9 +79,9 @@ char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line
   out = Put(out, kNameLead);
   out = PutText<kPlain>(out, chunk.Text(line, kName));
   out =
-      PutEventMembers<kPlain>(out, kBirthLeads, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
+      PutEventMembers<kPlain, kBirthLeads>(out, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
   out =
-      PutEventMembers<kPlain>(out, kDeathLeads, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
+      PutEventMembers<kPlain, kDeathLeads>(out, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
   return Put(out, kObjectEnd);
 }
 
