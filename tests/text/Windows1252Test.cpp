@@ -21,8 +21,8 @@ TEST(Windows1252Test, EveryByteBecomesItsCharacter) {
   const struct {
     unsigned byte;
     char32_t character;
-  } pinned[] = {{0x41, U'A'},    {0x80, U'€'},    {0x81, 0x81},   {0x8A, U'Š'},
-                {0x99, U'™'},    {0x9D, 0x9D},    {0x9F, U'Ÿ'},   {0xA0, 0xA0}};
+  } pinned[] = {{0x41, U'A'}, {0x80, U'€'}, {0x81, 0x81}, {0x8A, U'Š'},
+                {0x99, U'™'}, {0x9D, 0x9D}, {0x9F, U'Ÿ'}, {0xA0, 0xA0}};
   for (const auto& [byte, character] : pinned) EXPECT_EQ(CharacterOf(byte), character) << byte;
   for (unsigned byte = 0; byte <= 0xFF; ++byte) {
     if (byte < 0x80 || byte >= 0xA0) {
