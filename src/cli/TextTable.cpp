@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include "cli/TerminalText.h"
 #include "platform/OrderedChunks.h"
@@ -63,16 +64,6 @@ void TextTable::Reserve(std::size_t rows, std::size_t bytes) {
   block.cellWidths.reserve(block.cellWidths.size() + rows * headers_.size());
 }
 
-void TextTable::ReserveLike(const TextTable& sample, std::size_t rows) {
-  std::size_t sampleRows = 0;
-  std::size_t sampleBytes = 0;
-  for (const Block& block : sample.blocks_) {
-    sampleRows += block.cellWidths.size() / headers_.size();
-    sampleBytes += block.cells.size();
-  }
-  if (sampleRows > 0) Reserve(rows, sampleBytes / sampleRows * rows + sampleBytes / 8 * rows / sampleRows);
-}
-
 TextTable::Block& TextTable::OpenBlock() {
   if (blocks_.empty() || blocks_.back().cells.size() > kBlockBytes) blocks_.emplace_back();
   return blocks_.back();
@@ -100,14 +91,9 @@ void TextTable::AddCells(std::span<const std::string_view> cells) {
   }
 }
 
-void TextTable::AddRows(const TextTable& rows) {
-  for (const Block& from : rows.blocks_) {
-    Block& block = OpenBlock();
-    const auto offset = static_cast<std::uint32_t>(block.cells.size());
-    block.cells.insert(block.cells.end(), from.cells.begin(), from.cells.end());
-    for (const std::uint32_t end : from.cellEnds) block.cellEnds.push_back(offset + end);
-    block.cellWidths.insert(block.cellWidths.end(), from.cellWidths.begin(), from.cellWidths.end());
-  }
+void TextTable::AddRows(TextTable&& rows) {
+  for (Block& block : rows.blocks_) blocks_.push_back(std::move(block));
+  rows.blocks_.clear();
 }
 
 std::string_view TextTable::Block::CellText(std::size_t first, std::size_t column) const {

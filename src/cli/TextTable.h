@@ -32,10 +32,9 @@ class TextTable {
   void AddRow(const std::vector<std::string>& cells);
   // Makes room for `rows` more rows of about `bytes` bytes of text in all.
   void Reserve(std::size_t rows, std::size_t bytes);
-  // Makes room for `rows` more rows of about the size of the rows of `sample`.
-  void ReserveLike(const TextTable& sample, std::size_t rows);
-  // Adds the rows of a table with the same columns, made apart (on another thread, say).
-  void AddRows(const TextTable& rows);
+  // Adds the rows of a table with the same columns, made apart (on another thread, say), taking
+  // over its buffers: a listing's rows are not copied again.
+  void AddRows(TextTable&& rows);
   // The memory its rows take, room kept included.
   std::size_t HeldBytes() const;
   // Writes the header, a rule of dashes, and every row; the last column is never padded.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 #include "cli/TerminalText.h"
 #include "text/Utf8.h"
@@ -92,7 +93,7 @@ TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
     single.AddRow(rows[i]);
     part.AddRow(rows[i]);
   }
-  whole.AddRows(part);
+  whole.AddRows(std::move(part));
   whole.AddRow({"4", "last"});
   single.AddRow({"4", "last"});
   std::ostringstream expected;
@@ -103,7 +104,7 @@ TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
 }
 
 // A table of many rows, added in parts as the people listing adds them, keeps every row once and in
-// order: its buffers outgrow the heap's blocks and its rows are laid out in several runs.
+// order, its rows laid out in several runs.
 TEST(TextTableTest, ManyRowsAddedInPartsComeOutInOrder) {
   constexpr std::size_t kRows = 100000;
   constexpr std::size_t kPartRows = 3000;
@@ -115,7 +116,7 @@ TEST(TextTableTest, ManyRowsAddedInPartsComeOutInOrder) {
     TextTable part({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
     for (std::size_t row = first; row < std::min(kRows, first + kPartRows); ++row)
       part.AddRow({std::to_string(row), name(row)});
-    table.AddRows(part);
+    table.AddRows(std::move(part));
   }
   std::ostringstream out;
   table.Write(out);

@@ -133,7 +133,7 @@ class EarlyChunks {
 
 // Opens the file, calls render(lines) for the lines of each chunk of individuals, the first ones
 // while the file loads and the others on worker threads, and consume(rendered, collection) on this
-// thread, chunk after chunk in index order.
+// thread, chunk after chunk in index order, handing each rendered chunk over.
 template <typename Render, typename Consume>
 void ListChunks(const std::string& path, const WOptions& options, const Filter& filter, Render render,
                 Consume consume) {
@@ -142,7 +142,7 @@ void ListChunks(const std::string& path, const WOptions& options, const Filter& 
   GenealogyFile file(path, options, early.Visitor());
   auto& collection = file.Collection();
   auto made = early.Take(file.EarlyVisited());
-  for (const auto& rendered : made) consume(rendered, collection);
+  for (auto& rendered : made) consume(std::move(rendered), collection);
   const std::int32_t count = collection.IndividualCount();
   const auto chunks = static_cast<std::size_t>((count + kChunkSize - 1) / kChunkSize);
   const std::size_t first = std::min(made.size(), chunks);
@@ -157,7 +157,7 @@ void ListChunks(const std::string& path, const WOptions& options, const Filter& 
         const auto from = static_cast<std::int32_t>(first + chunk) * kChunkSize + 1;
         return render(LinesOf(file, filter, from, std::min(count, from + kChunkSize - 1)));
       },
-      [&](const Rendered& rendered) { consume(rendered, collection); });
+      [&](Rendered&& rendered) { consume(std::move(rendered), collection); });
 }
 
 // Each writer writes its first bytes once the file has loaded: a file that can't be read gives
@@ -248,13 +248,8 @@ TextTable TableRows(const ChunkLines& chunk) {
 // The text table needs every line before it can size its columns.
 void WriteText(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   TextTable table = EmptyTable();
-  bool first = true;
-  ListChunks(path, options, filter, TableRows, [&](const TextTable& rows, WABSCollection& collection) {
-    // The first chunk's rows tell about how much room all of them need.
-    if (std::exchange(first, false))
-      table.ReserveLike(rows, static_cast<std::size_t>(collection.IndividualCount()));
-    table.AddRows(rows);
-  });
+  ListChunks(path, options, filter, TableRows,
+             [&](TextTable&& rows, WABSCollection&) { table.AddRows(std::move(rows)); });
   table.Write(out);
 }
 
