@@ -6,6 +6,10 @@
 #include <thread>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "cli/TerminalText.h"
 #include "platform/OrderedChunks.h"
 #include "text/Utf8.h"
@@ -24,30 +28,37 @@ struct CellBytes {
   bool plainAscii = true;
 };
 
-// True when none of the eight bytes is a control character or above 0x7E. The word tests find
-// every such byte; a rare false alarm only sends the bytes to the byte-wise test.
-bool PrintableAscii(std::uint64_t word) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101u;
-  constexpr std::uint64_t kHigh = 0x8080808080808080u;
-  const std::uint64_t belowSpace = (word - kOnes * 0x20) & ~word & kHigh;
-  const std::uint64_t deletes = word ^ (kOnes * 0x7F);
-  const std::uint64_t isDelete = (deletes - kOnes) & ~deletes & kHigh;
-  return (belowSpace | isDelete | (word & kHigh)) == 0;
-}
-
+// The bytes of a cell in one pass, sixteen at a time where SSE2 is there: control characters
+// (below 0x20, and 0x7F) and bytes from 0x80 on are gathered as bit masks.
 CellBytes Classify(std::string_view text) {
-  std::size_t plain = 0;
-  for (std::uint64_t word; plain + 8 <= text.size(); plain += 8) {
-    std::memcpy(&word, text.data() + plain, sizeof word);
-    if (!PrintableAscii(word)) break;
+  bool control = false;
+  bool high = false;
+  std::size_t pos = 0;
+#if defined(__SSE2__)
+  const auto look = [&control, &high](__m128i v) {
+    // As signed bytes, those from 0x80 on are negative: a control character is one of 0 to 0x1F.
+    const __m128i below = _mm_andnot_si128(_mm_cmplt_epi8(v, _mm_setzero_si128()),
+                                           _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
+    control |= _mm_movemask_epi8(_mm_or_si128(below, _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)))) != 0;
+    high |= _mm_movemask_epi8(v) != 0;
+  };
+  for (; pos + 16 <= text.size(); pos += 16)
+    look(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos)));
+  if (pos < text.size()) {
+    // The last few, padded with blanks, which are plain.
+    char last[16];
+    std::memset(last, ' ', sizeof last);
+    std::memcpy(last, text.data() + pos, text.size() - pos);
+    look(_mm_loadu_si128(reinterpret_cast<const __m128i*>(last)));
+    pos = text.size();
   }
-  CellBytes bytes;
-  for (const char c : text.substr(plain)) {
+#endif
+  for (const char c : text.substr(pos)) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) return {false, false};
-    if (byte > 0x7F) bytes.plainAscii = false;
+    control |= byte < 0x20 || byte == 0x7F;
+    high |= byte > 0x7F;
   }
-  return bytes;
+  return {!control, !control && !high};
 }
 
 }  // namespace

@@ -56,9 +56,14 @@ char32_t Utf8CodePoint(std::string_view text, std::size_t pos, std::size_t lengt
   return value;
 }
 
+// Runs of ASCII are counted as they are found; each sequence after one counts once.
 std::size_t DisplayLength(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t pos = 0; pos < text.size(); ++count) {
+    const std::size_t ascii = AsciiPrefixLength(text.substr(pos));
+    count += ascii;
+    pos += ascii;
+    if (pos == text.size()) break;
     const std::size_t length = Utf8SequenceLength(text, pos);
     pos += length == 0 ? 1 : length;
   }

@@ -81,6 +81,27 @@ TEST(TextTableTest, CellsAreShownAndMeasuredWhereverTheirOddByteIs) {
   }
 }
 
+// A control character, a delete, an accented letter or a stray byte anywhere in a cell of any
+// length up to the cut: the cell shows as TerminalText shows it, its column as wide as its characters.
+TEST(TextTableTest, EveryByteOfACellIsLookedAtWhereverItFalls) {
+  using Align = TextTable::Align;
+  for (const std::string odd : {"\x01", "\x1f", "\x7f", "\xc3\xa9", "\xff"}) {
+    for (std::size_t size = 1; size <= 40; ++size) {
+      for (std::size_t at = 0; at + 1 <= size; ++at) {
+        const std::string cell = std::string(at, 'a') + odd + std::string(size - at - 1, 'b');
+        TextTable table({"H", "E"}, {Align::kLeft, Align::kLeft});
+        table.AddRow({cell, "e"});
+        std::ostringstream out;
+        table.Write(out);
+        const std::string shown = TerminalText(cell);
+        const std::string rule(DisplayLength(shown), '-');
+        ASSERT_EQ(out.str(), "H" + std::string(rule.size() - 1, ' ') + "  E\n" + rule + "  -\n" + shown + "  e\n")
+            << size << " " << at;
+      }
+    }
+  }
+}
+
 // Rows made in a table of their own and added whole read as if each had been added alone.
 TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
   const std::vector<std::vector<std::string>> rows{{"1", "Åsa"}, {"22", std::string(80, 'x')}, {"3", "a\tb"}};
