@@ -97,7 +97,8 @@ std::size_t DisplayUtf8Room(std::size_t bytes, TextEncoding encoding) {
 char* PutDisplayUtf8(char* out, std::string_view text, TextEncoding encoding) {
   if (encoding == TextEncoding::kWindows1252 || !ShownAsItIs(text, encoding))
     return PutWindows1252AsUtf8(out, text);
-  std::memcpy(out, text.data(), text.size());
+  // An empty view may have no bytes at all to copy from.
+  if (!text.empty()) std::memcpy(out, text.data(), text.size());
   return out + text.size();
 }
 
