@@ -43,8 +43,8 @@ class TextTable {
  private:
   // Rows' shown cells one after the other in one text (a million rows of small strings would cost
   // more in their own allocations than in their bytes), with each cell's end and width. Rows go to
-  // the last block, whose large buffers are kept in huge pages: a table of a million rows is written
-  // once and read once, and page by page its memory would cost more than its text.
+  // the last block; AddRows hands over a table's blocks whole, so a listing's table is the blocks
+  // of its chunks. Buffers of a megabyte or more are kept in huge pages.
   template <typename T>
   using Buffer = std::vector<T, platform::LargeBlockAllocator<T>>;
   struct Block {

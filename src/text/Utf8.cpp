@@ -11,14 +11,6 @@
 
 namespace kinshelf {
 
-namespace {
-
-bool IsContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
-}  // namespace
-
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
   if (pos >= text.size()) return 0;
   const auto lead = static_cast<unsigned char>(text[pos]);
@@ -43,7 +35,7 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
   const auto second = static_cast<unsigned char>(text[pos + 1]);
   if (second < low || second > high) return 0;
   for (std::size_t i = 2; i < length; ++i) {
-    if (!IsContinuation(static_cast<unsigned char>(text[pos + i]))) return 0;
+    if (!IsUtf8Continuation(text[pos + i])) return 0;
   }
   return length;
 }

@@ -12,6 +12,11 @@ namespace kinshelf {
 // there does not start one (overlong forms, surrogates and values above U+10FFFF are not well-formed).
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos);
 
+// True for a byte that continues a UTF-8 sequence (10xxxxxx) and can start none.
+inline bool IsUtf8Continuation(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 // The code point of a well-formed sequence of that length at `pos`.
 char32_t Utf8CodePoint(std::string_view text, std::size_t pos, std::size_t length);
 

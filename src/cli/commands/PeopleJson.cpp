@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/JsonWriter.h"
+#include "text/Utf8.h"
 
 namespace kinshelf::cli {
 
@@ -90,8 +91,7 @@ char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line
 bool IsPlainLine(const ChunkLines& chunk, const ChunkLines::Line& line) {
   for (std::size_t field = kName; field < kFields; ++field) {
     const std::size_t start = line.bounds[field];
-    if (start < line.bounds[field + 1] && (static_cast<unsigned char>(chunk.texts[start]) & 0xC0) == 0x80)
-      return false;
+    if (start < line.bounds[field + 1] && IsUtf8Continuation(chunk.texts[start])) return false;
   }
   return JsonWriter::IsPlain(chunk.LineTexts(line));
 }
