@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 
@@ -14,16 +15,29 @@ class OutputBuffer {
   explicit OutputBuffer(std::size_t capacity = 0);
 
   // Where the next `bytes` may be written, at the end of what is there; valid until the next call.
-  char* Room(std::size_t bytes);
+  char* Room(std::size_t bytes) {
+    if (capacity_ - size_ < bytes) Grow(bytes);
+    roomEnd_ = size_ + bytes;
+    return data_.get() + size_;
+  }
+  // Makes room for `bytes` more, so that writes of that many in all do not move the buffer.
+  void Reserve(std::size_t bytes);
   // Keeps what was written up to `end`, which lies in the room given last. A writer that went past
   // that room has already written over other memory: the process stops at once.
-  void Commit(const char* end);
+  void Commit(const char* end) {
+    const auto size = static_cast<std::size_t>(end - data_.get());
+    if (size < size_ || size > roomEnd_) std::abort();
+    size_ = size;
+  }
 
   std::string_view View() const { return {data_.get(), size_}; }
   // The memory it takes, room kept included.
   std::size_t HeldBytes() const { return capacity_; }
 
  private:
+  // Makes room for `bytes` more, in a new buffer of at least twice the size.
+  void Grow(std::size_t bytes);
+
   std::unique_ptr<char[]> data_;
   std::size_t size_ = 0;
   std::size_t capacity_ = 0;

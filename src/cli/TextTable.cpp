@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <thread>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "cli/OutputBuffer.h"
 #include "cli/TerminalText.h"
 #include "platform/OrderedChunks.h"
 #include "text/Utf8.h"
@@ -29,27 +31,28 @@ struct CellBytes {
 };
 
 // The bytes of a cell in one pass, sixteen at a time where SSE2 is there: control characters
-// (below 0x20, and 0x7F) and bytes from 0x80 on are gathered as bit masks.
+// (below 0x20, and 0x7F) and bytes from 0x80 on are gathered in two masks, looked at once at the end.
+// A text of sixteen bytes or more ends with its last sixteen, read again in part.
 CellBytes Classify(std::string_view text) {
+  std::size_t pos = 0;
   bool control = false;
   bool high = false;
-  std::size_t pos = 0;
 #if defined(__SSE2__)
-  const auto look = [&control, &high](__m128i v) {
-    // As signed bytes, those from 0x80 on are negative: a control character is one of 0 to 0x1F.
-    const __m128i below = _mm_andnot_si128(_mm_cmplt_epi8(v, _mm_setzero_si128()),
-                                           _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
-    control |= _mm_movemask_epi8(_mm_or_si128(below, _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)))) != 0;
-    high |= _mm_movemask_epi8(v) != 0;
-  };
-  for (; pos + 16 <= text.size(); pos += 16)
-    look(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos)));
-  if (pos < text.size()) {
-    // The last few, padded with blanks, which are plain.
-    char last[16];
-    std::memset(last, ' ', sizeof last);
-    std::memcpy(last, text.data() + pos, text.size() - pos);
-    look(_mm_loadu_si128(reinterpret_cast<const __m128i*>(last)));
+  if (text.size() >= 16) {
+    __m128i controls = _mm_setzero_si128();
+    __m128i highs = _mm_setzero_si128();
+    const auto look = [&controls, &highs](const char* bytes) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+      // As signed bytes, those from 0x80 on are negative: a control character is one of 0 to 0x1F.
+      const __m128i below =
+          _mm_andnot_si128(_mm_cmplt_epi8(v, _mm_setzero_si128()), _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
+      controls = _mm_or_si128(controls, _mm_or_si128(below, _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F))));
+      highs = _mm_or_si128(highs, v);
+    };
+    for (; pos + 16 <= text.size(); pos += 16) look(text.data() + pos);
+    if (pos < text.size()) look(text.data() + text.size() - 16);
+    control = _mm_movemask_epi8(controls) != 0;
+    high = _mm_movemask_epi8(highs) != 0;
     pos = text.size();
   }
 #endif
@@ -61,6 +64,12 @@ CellBytes Classify(std::string_view text) {
   return {!control, !control && !high};
 }
 
+void Append(OutputBuffer& buffer, std::string_view text) {
+  char* const room = buffer.Room(text.size());
+  if (!text.empty()) std::memcpy(room, text.data(), text.size());
+  buffer.Commit(room + text.size());
+}
+
 }  // namespace
 
 void TextTable::AddRow(const std::vector<std::string>& cells) {
@@ -70,35 +79,42 @@ void TextTable::AddRow(const std::vector<std::string>& cells) {
 
 void TextTable::Reserve(std::size_t rows, std::size_t bytes) {
   Block& block = OpenBlock();
-  block.cells.reserve(block.cells.size() + bytes);
+  block.cells.Reserve(bytes);
+  block.rowStarts.reserve(block.rowStarts.size() + rows);
   block.cellEnds.reserve(block.cellEnds.size() + rows * headers_.size());
   block.cellWidths.reserve(block.cellWidths.size() + rows * headers_.size());
 }
 
 TextTable::Block& TextTable::OpenBlock() {
-  if (blocks_.empty() || blocks_.back().cells.size() > kBlockBytes) blocks_.emplace_back();
+  if (blocks_.empty() || blocks_.back().cells.View().size() > kBlockBytes) blocks_.emplace_back();
   return blocks_.back();
+}
+
+std::size_t TextTable::Limit(std::size_t column) const {
+  return column + 1 == headers_.size() ? kLastCellLimit : kCellLimit;
+}
+
+// A cell within its limit and free of control characters is shown as it is; `made` is left empty.
+std::size_t TextTable::ShownCell(std::string_view cell, std::size_t column, std::string& made) const {
+  const std::size_t limit = Limit(column);
+  const CellBytes bytes = cell.size() <= limit ? Classify(cell) : CellBytes{false, false};
+  made.clear();
+  // No longer in characters than in bytes, and nothing to make visible.
+  if (bytes.shownAsIs) return bytes.plainAscii ? cell.size() : DisplayLength(cell);
+  made = ShortenedAtEnd(TerminalText(std::string(cell)), limit);
+  return DisplayLength(made);
 }
 
 void TextTable::AddCells(std::span<const std::string_view> cells) {
   Block& block = OpenBlock();
-  const std::size_t columns = headers_.size();
-  for (std::size_t column = 0; column < columns; ++column) {
-    const std::size_t limit = column + 1 == columns ? kLastCellLimit : kCellLimit;
+  block.rowStarts.push_back(static_cast<std::uint32_t>(block.cells.View().size()));
+  std::string made;
+  for (std::size_t column = 0; column < headers_.size(); ++column) {
     const std::string_view cell = column < cells.size() ? cells[column] : std::string_view();
-    const CellBytes bytes = cell.size() <= limit ? Classify(cell) : CellBytes{false, false};
-    std::size_t width;
-    if (bytes.shownAsIs) {
-      // No longer in characters than in bytes, and nothing to make visible.
-      block.cells.insert(block.cells.end(), cell.begin(), cell.end());
-      width = bytes.plainAscii ? cell.size() : DisplayLength(cell);
-    } else {
-      const std::string shown = ShortenedAtEnd(TerminalText(std::string(cell)), limit);
-      block.cells.insert(block.cells.end(), shown.begin(), shown.end());
-      width = DisplayLength(shown);
-    }
+    const std::size_t width = ShownCell(cell, column, made);
+    Append(block.cells, made.empty() ? cell : made);
     block.cellWidths.push_back(static_cast<std::uint8_t>(width));
-    block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.size()));
+    block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.View().size()));
   }
 }
 
@@ -107,17 +123,96 @@ void TextTable::AddRows(TextTable&& rows) {
   rows.blocks_.clear();
 }
 
-std::string_view TextTable::Block::CellText(std::size_t first, std::size_t column) const {
-  const std::size_t cell = first + column;
-  const std::size_t begin = cell == 0 ? 0 : cellEnds[cell - 1];
-  return std::string_view(cells.data() + begin, cellEnds[cell] - begin);
+void TextTable::AddRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds) {
+  const std::size_t columns = headers_.size();
+  if (columns == 0 || cellEnds.size() % columns != 0)
+    throw std::invalid_argument("table rows of a different number of cells");
+  if (cellEnds.empty()) return;
+  const std::string_view all = text.View();
+  if (all.size() > kBlockBytes) {
+    // Cell ends would not fit their 32 bits: the rows are copied into blocks of the usual size.
+    std::vector<std::string_view> cells(columns);
+    std::size_t begin = 0;
+    for (std::size_t row = 0; row < cellEnds.size(); row += columns) {
+      for (std::size_t column = 0; column < columns; ++column) {
+        cells[column] = all.substr(begin, cellEnds[row + column] - begin);
+        begin = cellEnds[row + column];
+      }
+      AddCells(cells);
+    }
+    return;
+  }
+  TakeRows(std::move(text), cellEnds);
 }
 
-// `cell(column)` gives a cell's text and display width.
+// The whole text is looked at once, and a row again only when the text is not all plain ASCII:
+// most rows of a listing are, and their widths are their lengths.
+void TextTable::TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds) {
+  const std::size_t columns = headers_.size();
+  const std::string_view all = text.View();
+  const CellBytes bytes = Classify(all);
+  Block block;
+  block.rowStarts.resize(cellEnds.size() / columns);
+  block.cellEnds.resize(cellEnds.size());
+  block.cellWidths.resize(cellEnds.size());
+  std::vector<std::size_t> remade;
+  std::size_t begin = 0;
+  for (std::size_t row = 0, cell = 0; cell < cellEnds.size(); ++row) {
+    block.rowStarts[row] = static_cast<std::uint32_t>(begin);
+    const std::size_t rowEnd = cellEnds[cell + columns - 1];
+    if (rowEnd < begin || rowEnd > all.size()) throw std::invalid_argument("table cell ends out of order");
+    const CellBytes rowBytes = bytes.plainAscii ? bytes : Classify(all.substr(begin, rowEnd - begin));
+    bool asIs = rowBytes.shownAsIs;
+    for (std::size_t column = 0; column < columns; ++column, ++cell) {
+      const std::size_t end = cellEnds[cell];
+      if (end < begin || end > rowEnd) throw std::invalid_argument("table cell ends out of order");
+      const std::string_view shown(all.data() + begin, end - begin);
+      const std::size_t width = rowBytes.plainAscii ? shown.size() : DisplayLength(shown);
+      asIs = asIs && width <= Limit(column);
+      block.cellWidths[cell] = static_cast<std::uint8_t>(std::min<std::size_t>(width, UINT8_MAX));
+      block.cellEnds[cell] = static_cast<std::uint32_t>(end);
+      begin = end;
+    }
+    if (!asIs) remade.push_back(row);
+  }
+  block.cells = std::move(text);
+  for (const std::size_t row : remade) RemakeRow(block, row);
+  blocks_.push_back(std::move(block));
+}
+
+// The row's cells as they are shown, written after the block's text: cut or made visible, a cell may
+// take more bytes than before.
+void TextTable::RemakeRow(Block& block, std::size_t row) {
+  const std::size_t columns = headers_.size();
+  const std::size_t first = row * columns;
+  const std::size_t start = block.rowStarts[row];
+  // A copy, since the block's text may move as it grows.
+  const std::string original(block.cells.View().substr(start, block.cellEnds[first + columns - 1] - start));
+  block.rowStarts[row] = static_cast<std::uint32_t>(block.cells.View().size());
+  std::string made;
+  std::size_t begin = 0;
+  for (std::size_t column = 0; column < columns; ++column) {
+    const std::size_t end = block.cellEnds[first + column] - start;
+    const std::string_view cell = std::string_view(original).substr(begin, end - begin);
+    block.cellWidths[first + column] = static_cast<std::uint8_t>(ShownCell(cell, column, made));
+    Append(block.cells, made.empty() ? cell : made);
+    block.cellEnds[first + column] = static_cast<std::uint32_t>(block.cells.View().size());
+    begin = end;
+  }
+}
+
+std::string_view TextTable::Block::CellText(std::size_t row, std::size_t columns, std::size_t column) const {
+  const std::size_t cell = row * columns + column;
+  const std::size_t begin = column == 0 ? rowStarts[row] : cellEnds[cell - 1];
+  return cells.View().substr(begin, cellEnds[cell] - begin);
+}
+
+// `cell(column)` gives a cell's text and display width. `out` has room for RowRoom(widths) bytes and
+// the cells' bytes.
 template <typename Cell>
-void TextTable::WriteRow(std::string& out, std::size_t columns, Cell&& cell,
-                         const std::vector<std::size_t>& widths) const {
-  const std::size_t start = out.size();
+char* TextTable::PutRow(char* out, Cell&& cell, const std::vector<std::size_t>& widths) const {
+  const std::size_t columns = headers_.size();
+  char* const start = out;
   // Blanks are written only once a text follows them, since the line ends without blanks.
   std::size_t blanks = 0;
   for (std::size_t column = 0; column < columns; ++column) {
@@ -126,14 +221,24 @@ void TextTable::WriteRow(std::string& out, std::size_t columns, Cell&& cell,
     const bool right = alignments_[column] == Align::kRight;
     if (right) blanks += padding;
     if (!text.empty()) {
-      out.append(blanks, ' ');
-      out += text;
+      out = std::fill_n(out, blanks, ' ');
+      std::memcpy(out, text.data(), text.size());
+      out += text.size();
       blanks = 0;
     }
     if (column + 1 < columns) blanks += (right ? 0 : padding) + 2;
   }
-  while (out.size() > start && out.back() == ' ') out.pop_back();
-  out += '\n';
+  while (out > start && out[-1] == ' ') --out;
+  *out++ = '\n';
+  return out;
+}
+
+// A row's room but for its cells' bytes: every column's width and the two blanks after it, and the
+// line's end.
+std::size_t TextTable::RowRoom(const std::vector<std::size_t>& widths) {
+  std::size_t bytes = 1;
+  for (const std::size_t width : widths) bytes += width + 2;
+  return bytes;
 }
 
 void TextTable::Write(std::ostream& out) const {
@@ -144,47 +249,58 @@ void TextTable::Write(std::ostream& out) const {
     for (std::size_t cell = 0; cell < block.cellWidths.size(); ++cell)
       widths[cell % columns] = std::max<std::size_t>(widths[cell % columns], block.cellWidths[cell]);
   }
-  std::string line;
-  WriteRow(
-      line, columns,
+  const std::size_t rowRoom = RowRoom(widths);
+  OutputBuffer head;
+  std::size_t headerBytes = 0;
+  for (const std::string& header : headers_) headerBytes += header.size();
+  head.Commit(PutRow(
+      head.Room(rowRoom + headerBytes),
       [this](std::size_t column) {
         return std::pair<std::string_view, std::size_t>(headers_[column], DisplayLength(headers_[column]));
       },
-      widths);
-  WriteRow(
-      line, columns,
-      [&widths](std::size_t column) {
-        return std::pair<std::string, std::size_t>(std::string(widths[column], '-'), widths[column]);
+      widths));
+  std::size_t widest = 0;
+  for (const std::size_t width : widths) widest = std::max(widest, width);
+  const std::string dashes(widest, '-');
+  head.Commit(PutRow(
+      head.Room(2 * rowRoom),
+      [&widths, &dashes](std::size_t column) {
+        return std::pair<std::string_view, std::size_t>(std::string_view(dashes).substr(0, widths[column]),
+                                                        widths[column]);
       },
-      widths);
-  out << line;
+      widths));
+  out << head.View();
   // Runs of rows are laid out on every core and written in order; each goes out in one write.
-  std::size_t lineBytes = 1;
-  for (const std::size_t width : widths) lineBytes += width + 2;
   const std::vector<RowRun> runs = RowRuns();
-  const auto layOut = [this, columns, lineBytes, &widths, &runs](std::size_t index) {
+  const auto layOut = [this, columns, rowRoom, &widths, &runs](std::size_t index) {
     const RowRun& run = runs[index];
-    std::string text;
-    text.reserve((run.end - run.first) * lineBytes);
+    const Block& block = *run.block;
+    const auto rowBytes = [&block, columns](std::size_t row) {
+      return block.cellEnds[(row + 1) * columns - 1] - block.rowStarts[row];
+    };
+    std::size_t bytes = 0;
+    for (std::size_t row = run.first; row < run.end; ++row) bytes += rowRoom + rowBytes(row);
+    OutputBuffer text(bytes);
     for (std::size_t row = run.first; row < run.end; ++row) {
-      WriteRow(
-          text, columns,
-          [&run, first = row * columns](std::size_t column) {
-            return std::pair<std::string_view, std::size_t>(run.block->CellText(first, column),
-                                                            run.block->cellWidths[first + column]);
+      char* const room = text.Room(rowRoom + rowBytes(row));
+      text.Commit(PutRow(
+          room,
+          [&block, row, columns](std::size_t column) {
+            return std::pair<std::string_view, std::size_t>(block.CellText(row, columns, column),
+                                                            block.cellWidths[row * columns + column]);
           },
-          widths);
+          widths));
     }
     return text;
   };
-  platform::OrderedChunks<std::string>::Run(runs.size(), std::thread::hardware_concurrency(), layOut,
-                                            [&out](std::string&& text) { out << text; });
+  platform::OrderedChunks<OutputBuffer>::Run(runs.size(), std::thread::hardware_concurrency(), layOut,
+                                             [&out](OutputBuffer&& text) { out << text.View(); });
 }
 
 std::size_t TextTable::HeldBytes() const {
   std::size_t bytes = 0;
   for (const Block& block : blocks_) {
-    bytes += block.cells.capacity() + block.cellEnds.capacity() * sizeof(std::uint32_t) +
+    bytes += block.cells.HeldBytes() + (block.rowStarts.capacity() + block.cellEnds.capacity()) * sizeof(std::uint32_t) +
              block.cellWidths.capacity();
   }
   return bytes;

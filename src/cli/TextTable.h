@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/OutputBuffer.h"
 #include "platform/LargeBlocks.h"
 
 namespace kinshelf::cli {
@@ -35,6 +36,10 @@ class TextTable {
   // Adds the rows of a table with the same columns, made apart (on another thread, say), taking
   // over its buffers: a listing's rows are not copied again.
   void AddRows(TextTable&& rows);
+  // Adds rows whose cells lie one after another in `text`, row after row from its start: cell c
+  // of the rows ends at text[cellEnds[c]]. Where every cell is shown as it is, as in most
+  // listings, the rows take over the text instead of a copy; the ends must not decrease.
+  void AddRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds);
   // The memory its rows take, room kept included.
   std::size_t HeldBytes() const;
   // Writes the header, a rule of dashes, and every row; the last column is never padded.
@@ -42,24 +47,33 @@ class TextTable {
 
  private:
   // Rows' shown cells one after the other in one text (a million rows of small strings would cost
-  // more in their own allocations than in their bytes), with each cell's end and width. Rows go to
-  // the last block; AddRows hands over a table's blocks whole, so a listing's table is the blocks
-  // of its chunks. Buffers of a megabyte or more are kept in huge pages.
+  // more in their own allocations than in their bytes), with each row's start and each cell's end
+  // and width. Rows go to the last block; AddRows hands over a table's blocks whole, or takes over
+  // a text of rows, so that a listing's table is the texts of its chunks. A row whose cells are
+  // cut or made visible is written anew after the text it came in. The cells are written through a
+  // pointer; arrays of a megabyte or more are kept in huge pages.
   template <typename T>
   using Buffer = std::vector<T, platform::LargeBlockAllocator<T>>;
   struct Block {
-    Buffer<char> cells;
+    OutputBuffer cells;
+    Buffer<std::uint32_t> rowStarts;
     Buffer<std::uint32_t> cellEnds;
     // A shown cell is at most kLastCellLimit characters wide.
     Buffer<std::uint8_t> cellWidths;
 
-    // Cell `column` of a row whose first cell is cell number `first` of the block.
-    std::string_view CellText(std::size_t first, std::size_t column) const;
+    std::string_view CellText(std::size_t row, std::size_t columns, std::size_t column) const;
   };
   // A block's cell ends fit in 32 bits: a new block starts before its text grows past this.
   static constexpr std::size_t kBlockBytes = std::size_t{1} << 30;
 
   void AddCells(std::span<const std::string_view> cells);
+  // The most characters cell `column` shows.
+  std::size_t Limit(std::size_t column) const;
+  // The width of a cell as shown, and in `made` the text shown where that is not the cell itself.
+  std::size_t ShownCell(std::string_view cell, std::size_t column, std::string& made) const;
+  // Adds the rows of AddRows as a block of their own, taking over their text.
+  void TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds);
+  void RemakeRow(Block& block, std::size_t row);
   Block& OpenBlock();
   // The rows of the table cut into runs that can be laid out apart: a block and its rows [first, end).
   struct RowRun {
@@ -68,10 +82,10 @@ class TextTable {
     std::size_t end;
   };
   std::vector<RowRun> RowRuns() const;
-  // Appends a row's line to `out`.
+  static std::size_t RowRoom(const std::vector<std::size_t>& widths);
+  // Writes a row's line at `out`; the end of what it wrote.
   template <typename Cell>
-  void WriteRow(std::string& out, std::size_t columns, Cell&& cell,
-                const std::vector<std::size_t>& widths) const;
+  char* PutRow(char* out, Cell&& cell, const std::vector<std::size_t>& widths) const;
 
   std::vector<std::string> headers_;
   std::vector<Align> alignments_;

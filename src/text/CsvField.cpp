@@ -12,6 +12,17 @@ bool NeedsQuotes(std::string_view text) {
                      [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
 }
 
+// The text with each double quote doubled, as it stands inside a quoted field.
+void AppendCsvQuotedText(std::string& out, std::string_view text) {
+  for (std::size_t from = 0; from < text.size();) {
+    const std::size_t quote = text.find('"', from);
+    const std::size_t end = quote == std::string_view::npos ? text.size() : quote + 1;
+    out.append(text.substr(from, end - from));
+    if (quote != std::string_view::npos) out += '"';
+    from = end;
+  }
+}
+
 }  // namespace
 
 std::string CsvField(std::string_view text) {
@@ -28,16 +39,6 @@ void AppendCsvField(std::string& out, std::string_view text) {
   out += '"';
   AppendCsvQuotedText(out, text);
   out += '"';
-}
-
-void AppendCsvQuotedText(std::string& out, std::string_view text) {
-  for (std::size_t from = 0; from < text.size();) {
-    const std::size_t quote = text.find('"', from);
-    const std::size_t end = quote == std::string_view::npos ? text.size() : quote + 1;
-    out.append(text.substr(from, end - from));
-    if (quote != std::string_view::npos) out += '"';
-    from = end;
-  }
 }
 
 }  // namespace kinshelf

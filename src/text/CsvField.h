@@ -11,7 +11,5 @@ namespace kinshelf {
 std::string CsvField(std::string_view text);
 // Appends CsvField(text).
 void AppendCsvField(std::string& out, std::string_view text);
-// Appends the text with each double quote doubled, as it stands inside a quoted field.
-void AppendCsvQuotedText(std::string& out, std::string_view text);
 
 }  // namespace kinshelf

@@ -79,6 +79,40 @@ TEST_F(GenealogyCommandsTest, PeopleInIndexOrderWithAFilter) {
       << result.out;
 }
 
+// An event's date and place are joined by ", " only when both are there, in every format; the
+// members of each alone keep no joint.
+TEST_F(GenealogyCommandsTest, PeopleJoinDateAndPlaceOnlyWhenBothAreThere) {
+  const struct {
+    const char* lines;  // the individual's birth
+    const char* joined;
+    const char* date;
+    const char* place;
+  } cases[] = {{"1 BIRT\n2 DATE 1900\n2 PLAC Oslo\n", "1900, Oslo", "1900", "Oslo"},
+               {"1 BIRT\n2 DATE 1900\n", "1900", "1900", ""},
+               {"1 BIRT\n2 PLAC Oslo\n", "Oslo", "", "Oslo"},
+               {"", "", "", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lines);
+    const auto file = home_.WriteFile("event.ged", std::string("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ann /Lee/\n") +
+                                                       c.lines + "1 DEAT\n2 DATE 1970\n2 PLAC Bergen\n0 TRLR\n");
+    const std::string json = Run({"people", "--format", "json", file}).out;
+    EXPECT_NE(json.find("\"birth\": \"" + std::string(c.joined) + "\",\n    \"birth_date\": \"" + c.date +
+                        "\",\n    \"birth_place\": \"" + c.place + "\",\n    \"death\": \"1970, Bergen\""),
+              std::string::npos)
+        << json;
+    const std::string quoted = std::string(c.date).empty() || std::string(c.place).empty()
+                                   ? c.joined
+                                   : "\"" + std::string(c.joined) + "\"";
+    EXPECT_EQ(Run({"people", "--format", "csv", file}).out,
+              "index,id,name,birth,death\r\n1,I1,Ann /Lee/ [I1]," + quoted + ",\"1970, Bergen\"\r\n");
+    const std::string text = Run({"people", file}).out;
+    const std::string row = text.substr(text.rfind('\n', text.size() - 2) + 1);
+    const std::string birth = std::string(c.joined) + std::string(std::max<std::size_t>(5, std::string(c.joined).size()) -
+                                                                  std::string(c.joined).size(), ' ');
+    EXPECT_EQ(row, "    1  I1  Ann /Lee/ [I1]  " + birth + "  1970, Bergen\n") << text;
+  }
+}
+
 // Texts whose every byte takes the longest escape fill the room each object is written into.
 TEST_F(GenealogyCommandsTest, PeopleJsonEscapesTextsOfTheLongestEscapes) {
   const std::string odd(60, '\xff');

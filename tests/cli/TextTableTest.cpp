@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "cli/OutputBuffer.h"
 #include "cli/TerminalText.h"
 #include "text/Utf8.h"
 
@@ -124,6 +128,60 @@ TEST(TextTableTest, RowsAddedWholeMatchRowsAddedOneByOne) {
   EXPECT_EQ(actual.str(), expected.str());
 }
 
+// The cells of `rows` one after another in one text, and their ends, as the people listing hands
+// its chunks' lines over.
+std::pair<OutputBuffer, std::vector<std::size_t>> RowsText(const std::vector<std::vector<std::string>>& rows) {
+  OutputBuffer text;
+  std::vector<std::size_t> ends;
+  for (const auto& row : rows) {
+    for (const std::string& cell : row) {
+      char* const room = text.Room(cell.size());
+      text.Commit(std::copy(cell.begin(), cell.end(), room));
+      ends.push_back(text.View().size());
+    }
+  }
+  return {std::move(text), ends};
+}
+
+// Rows handed over in one text read as if each had been added alone: rows shown as they are, rows
+// cut or made visible (written again after the text), and a row added after them.
+TEST(TextTableTest, RowsTakenOverInOneTextMatchRowsAddedOneByOne) {
+  const std::string longAscii(TextTable::kCellLimit + 1, 'x');
+  std::string accents;
+  for (std::size_t i = 0; i < TextTable::kCellLimit; ++i) accents += "é";  // over the limit in bytes only
+  const std::vector<std::vector<std::vector<std::string>>> cases{
+      {{"1", "Ann", "a"}, {"22", "", "b c"}, {"3", "Bo", ""}},
+      {{"1", "Åsa", "Malmö"}, {"2", accents, "x"}},
+      {{"1", longAscii, "a"}, {"2", "Bo", std::string(TextTable::kLastCellLimit + 5, 'p')}},
+      {{"1", "a\tb", "x"}, {"2", "ok", "y"}, {"3", "c\x01", "z"}},
+      {{"1", "tail\xc3", "\xa9head"}, {"2", "\xff", "\x7f"}},
+      {{"1", "trailing  ", "  "}, {"", "", ""}},
+  };
+  for (const auto& rows : cases) {
+    TextTable single({"N", "Name", "Place"}, {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
+    TextTable taken({"N", "Name", "Place"}, {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
+    for (const auto& row : rows) single.AddRow(row);
+    auto [text, ends] = RowsText(rows);
+    taken.AddRows(std::move(text), ends);
+    single.AddRow({"9", "last", "row"});
+    taken.AddRow({"9", "last", "row"});
+    std::ostringstream expected;
+    std::ostringstream actual;
+    single.Write(expected);
+    taken.Write(actual);
+    EXPECT_EQ(actual.str(), expected.str()) << rows[0][1];
+  }
+}
+
+TEST(TextTableTest, RowsOfTheWrongShapeAreRefused) {
+  TextTable table({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+  auto [text, ends] = RowsText({{"1", "Ann"}, {"2", "Bo"}});
+  const std::vector<std::size_t> odd(ends.begin(), ends.end() - 1);
+  EXPECT_THROW(table.AddRows(OutputBuffer(), odd), std::invalid_argument);
+  const std::vector<std::size_t> backwards{1, 4, 3, 4};
+  EXPECT_THROW(table.AddRows(std::move(text), backwards), std::invalid_argument);
+}
+
 // A table of many rows, added in parts as the people listing adds them, keeps every row once and in
 // order, its rows laid out in several runs.
 TEST(TextTableTest, ManyRowsAddedInPartsComeOutInOrder) {
@@ -134,10 +192,18 @@ TEST(TextTableTest, ManyRowsAddedInPartsComeOutInOrder) {
   };
   TextTable table({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
   for (std::size_t first = 0; first < kRows; first += kPartRows) {
-    TextTable part({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+    // Parts come both as tables and as texts.
+    std::vector<std::vector<std::string>> rows;
     for (std::size_t row = first; row < std::min(kRows, first + kPartRows); ++row)
-      part.AddRow({std::to_string(row), name(row)});
-    table.AddRows(std::move(part));
+      rows.push_back({std::to_string(row), name(row)});
+    if (first / kPartRows % 2 == 0) {
+      TextTable part({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+      for (const auto& row : rows) part.AddRow(row);
+      table.AddRows(std::move(part));
+    } else {
+      auto [text, ends] = RowsText(rows);
+      table.AddRows(std::move(text), ends);
+    }
   }
   std::ostringstream out;
   table.Write(out);

@@ -23,8 +23,8 @@ TEST(CsvFieldTest, AppendsAfterWhatIsThere) {
   std::string out = "1,";
   AppendCsvField(out, "a,b");
   out += ',';
-  AppendCsvQuotedText(out, "\"x\" y");
-  EXPECT_EQ(out, "1,\"a,b\",\"\"x\"\" y");
+  AppendCsvField(out, "\"x\" y");
+  EXPECT_EQ(out, "1,\"a,b\",\"\"\"x\"\" y\"");
 }
 
 }  // namespace

@@ -33,30 +33,38 @@ using Filter = std::optional<std::string>;
 constexpr std::int32_t kChunkSize = 2048;
 constexpr unsigned kMostThreads = 8;
 
+// The most characters of an index in decimal, a 32-bit number, its sign included.
+constexpr std::size_t kMostIndexDigits = 11;
+
 // Appends the person's line to `chunk` unless the filter leaves it out. The texts are written into
-// room made for the most they may take, then the room left is cut off.
+// room made for the most they may take; what is not written is not kept.
 void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& texts, std::int32_t index,
              ChunkLines& chunk) {
   ChunkLines::Line line;
-  line.index = index;
-  const std::size_t start = chunk.texts.size();
-  const std::string_view fields[kFields] = {texts.id,          texts.name,       texts.birth.date,
+  const std::string_view fields[kFields] = {{},          texts.id,         texts.name,       texts.birth.date,
                                             texts.birth.place, texts.death.date, texts.death.place};
-  std::size_t bytes = 0;
+  std::size_t bytes = 2 * kPiecesJoint.size();
   for (const std::string_view field : fields) bytes += field.size();
-  chunk.texts.resize(start + DisplayUtf8Room(bytes, encoding));
-  char* const base = chunk.texts.data();
-  char* out = base + start;
-  for (std::size_t field = 0; field < kFields; ++field) {
-    line.bounds[field] = static_cast<std::size_t>(out - base);
+  const std::size_t start = chunk.texts.View().size();
+  char* const room = chunk.texts.Room(kMostIndexDigits + DisplayUtf8Room(bytes, encoding));
+  char* const base = room - start;
+  char* out = std::to_chars(room, room + kMostIndexDigits, index).ptr;
+  for (std::size_t field = kId; field < kFields; ++field) {
+    line.starts[field] = static_cast<std::size_t>(out - base);
+    char* const text = out;
     out = PutDisplayUtf8(out, fields[field], encoding);
-    line.bounds[field + 1] = static_cast<std::size_t>(out - base);
-    if (field == kName && filter && !ContainsFolded(chunk.Text(line, kName), *filter)) {
-      chunk.texts.resize(start);
+    if (field == kName && filter &&
+        !ContainsFolded(std::string_view(text, static_cast<std::size_t>(out - text)), *filter))
       return;
+    // A converted text is empty only where its source is.
+    if ((field == kBirthDate || field == kDeathDate) && !fields[field].empty() && !fields[field + 1].empty()) {
+      out = std::copy(kPiecesJoint.begin(), kPiecesJoint.end(), out);
+      line.joints |= static_cast<std::uint8_t>(1u << field);
     }
   }
-  chunk.texts.resize(line.bounds[kFields]);
+  line.starts[kIndex] = start;
+  line.starts[kFields] = static_cast<std::size_t>(out - base);
+  chunk.texts.Commit(out);
   chunk.lines.push_back(line);
 }
 
@@ -116,7 +124,7 @@ class EarlyChunks {
     person.ReadListingTexts(texts_);
     AddLine(person.Collection().Encoding(), filter_, texts_, person.Index(), chunk_);
     if (person.Index() % kChunkSize != 0) return true;
-    rendered_.push_back(render_(chunk_));
+    rendered_.push_back(render_(std::move(chunk_)));
     spent_ += HeldBytes(rendered_.back());
     chunk_ = ChunkLines();
     return spent_ < budget_;
@@ -173,31 +181,19 @@ void WriteJson(const std::string& path, const WOptions& options, const Filter& f
   out << (any ? "\n]\n" : "[]\n");
 }
 
-// The CSV field of JoinedPieces(first, second), written without joining them: with both pieces
-// the joined text holds ", ", so it is quoted.
-void AppendJoinedCsvField(std::string& out, std::string_view first, std::string_view second) {
-  if (first.empty() || second.empty()) return AppendCsvField(out, first.empty() ? second : first);
-  out += '"';
-  AppendCsvQuotedText(out, first);
-  out += ", ";
-  AppendCsvQuotedText(out, second);
-  out += '"';
-}
-
 std::string CsvLines(const ChunkLines& chunk) {
   std::string out;
   out.reserve(RenderedSize(chunk, 20));
   for (const ChunkLines::Line& line : chunk.lines) {
-    char digits[16];
-    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), line.index).ptr);
+    out += chunk.Text(line, kIndex);
     out += ',';
     AppendCsvField(out, chunk.Text(line, kId));
     out += ',';
     AppendCsvField(out, chunk.Text(line, kName));
     out += ',';
-    AppendJoinedCsvField(out, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
+    AppendCsvField(out, chunk.Joined(line, kBirthDate));
     out += ',';
-    AppendJoinedCsvField(out, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
+    AppendCsvField(out, chunk.Joined(line, kDeathDate));
     out += "\r\n";
   }
   return out;
@@ -221,27 +217,16 @@ TextTable EmptyTable() {
                    {Align::kRight, Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft});
 }
 
-// JoinedPieces(first, second) into `out`, whose room is kept from row to row.
-void AssignJoined(std::string& out, std::string_view first, std::string_view second) {
-  out.assign(first);
-  if (!first.empty() && !second.empty()) out += ", ";
-  out += second;
-}
-
-TextTable TableRows(const ChunkLines& chunk) {
-  TextTable rows = EmptyTable();
-  rows.Reserve(chunk.lines.size(), RenderedSize(chunk, 8));
-  std::string birth;
-  std::string death;
+// A chunk's lines are its table rows, a line's texts their cells, its events' joined: the rows
+// take over the chunk's text.
+TextTable TableRows(ChunkLines&& chunk) {
+  std::vector<std::size_t> cellEnds;
+  cellEnds.reserve(5 * chunk.lines.size());
   for (const ChunkLines::Line& line : chunk.lines) {
-    char digits[16];
-    const std::string_view index(
-        digits, static_cast<std::size_t>(std::to_chars(std::begin(digits), std::end(digits), line.index).ptr -
-                                         digits));
-    AssignJoined(birth, chunk.Text(line, kBirthDate), chunk.Text(line, kBirthPlace));
-    AssignJoined(death, chunk.Text(line, kDeathDate), chunk.Text(line, kDeathPlace));
-    rows.AddRow({index, chunk.Text(line, kId), chunk.Text(line, kName), birth, death});
+    for (const Field next : {kId, kName, kBirthDate, kDeathDate, kFields}) cellEnds.push_back(line.starts[next]);
   }
+  TextTable rows = EmptyTable();
+  rows.AddRows(std::move(chunk.texts), cellEnds);
   return rows;
 }
 

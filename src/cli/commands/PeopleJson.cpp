@@ -1,7 +1,6 @@
 // The JSON objects of a people listing's lines, written through a pointer.
 #include "cli/commands/PeopleJson.h"
 
-#include <charconv>
 #include <cstring>
 #include <string_view>
 
@@ -24,15 +23,13 @@ constexpr EventLeads kBirthLeads = {"\",\n    \"birth\": \"", "\",\n    \"birth_
                                     "\",\n    \"birth_place\": \""};
 constexpr EventLeads kDeathLeads = {"\",\n    \"death\": \"", "\",\n    \"death_date\": \"",
                                     "\",\n    \"death_place\": \""};
-constexpr std::string_view kPiecesJoint = ", ";
 constexpr std::string_view kObjectEnd = "\"\n  }";
-constexpr std::size_t kMostIndexDigits = 11;
 
 // The room an object takes but for its texts; each text takes at most JsonWriter::kMostEscapedPerByte
 // bytes per byte, and the events' texts are written twice.
 constexpr std::size_t kObjectLayout = [] {
   std::size_t size =
-      kIndexLead.size() + kMostIndexDigits + kIdLead.size() + kNameLead.size() + kObjectEnd.size();
+      kIndexLead.size() + kIdLead.size() + kNameLead.size() + kObjectEnd.size();
   for (const EventLeads& leads : {kBirthLeads, kDeathLeads})
     size += leads.joined.size() + kPiecesJoint.size() + leads.date.size() + leads.place.size();
   return size;
@@ -74,7 +71,7 @@ char* PutEventMembers(char* out, std::string_view date, std::string_view place) 
 template <bool kPlain>
 char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line) {
   out = Put(out, kIndexLead);
-  out = std::to_chars(out, out + kMostIndexDigits, line.index).ptr;
+  out = Put(out, chunk.Text(line, kIndex));
   out = Put(out, kIdLead);
   out = PutText<kPlain>(out, chunk.Text(line, kId));
   out = Put(out, kNameLead);
@@ -90,14 +87,14 @@ char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line
 // no text may start with a byte that continues a UTF-8 sequence: the text before could have begun it.
 bool IsPlainLine(const ChunkLines& chunk, const ChunkLines::Line& line) {
   for (std::size_t field = kName; field < kFields; ++field) {
-    const std::size_t start = line.bounds[field];
-    if (start < line.bounds[field + 1] && IsUtf8Continuation(chunk.texts[start])) return false;
+    const std::string_view text = chunk.Text(line, static_cast<Field>(field));
+    if (!text.empty() && IsUtf8Continuation(text.front())) return false;
   }
   return JsonWriter::IsPlain(chunk.LineTexts(line));
 }
 
-std::size_t ObjectRoom(const ChunkLines::Line& line) {
-  return kObjectLayout + 2 * JsonWriter::kMostEscapedPerByte * (line.bounds[kFields] - line.bounds[kId]);
+std::size_t ObjectRoom(const ChunkLines& chunk, const ChunkLines::Line& line) {
+  return kObjectLayout + 2 * JsonWriter::kMostEscapedPerByte * chunk.LineTexts(line).size();
 }
 
 }  // namespace
@@ -107,7 +104,7 @@ std::size_t ObjectRoom(const ChunkLines::Line& line) {
 OutputBuffer PeopleJsonObjects(const ChunkLines& chunk) {
   OutputBuffer out(RenderedSize(chunk, 200));
   for (const ChunkLines::Line& line : chunk.lines) {
-    char* const room = out.Room(ObjectRoom(line));
+    char* const room = out.Room(ObjectRoom(chunk, line));
     const bool plain = IsPlainLine(chunk, line);
     out.Commit(plain ? PutObject<true>(room, chunk, line) : PutObject<false>(room, chunk, line));
   }
