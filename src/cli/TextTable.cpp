@@ -145,12 +145,11 @@ void TextTable::AddRows(OutputBuffer&& text, std::span<const std::size_t> cellEn
   TakeRows(std::move(text), cellEnds);
 }
 
-// The whole text is looked at once, and a row again only when the text is not all plain ASCII:
-// most rows of a listing are, and their widths are their lengths.
+// Each row is looked at once: most rows of a listing are plain ASCII, and their widths are their
+// lengths.
 void TextTable::TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds) {
   const std::size_t columns = headers_.size();
   const std::string_view all = text.View();
-  const CellBytes bytes = Classify(all);
   Block block;
   block.rowStarts.resize(cellEnds.size() / columns);
   block.cellEnds.resize(cellEnds.size());
@@ -161,7 +160,7 @@ void TextTable::TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellE
     block.rowStarts[row] = static_cast<std::uint32_t>(begin);
     const std::size_t rowEnd = cellEnds[cell + columns - 1];
     if (rowEnd < begin || rowEnd > all.size()) throw std::invalid_argument("table cell ends out of order");
-    const CellBytes rowBytes = bytes.plainAscii ? bytes : Classify(all.substr(begin, rowEnd - begin));
+    const CellBytes rowBytes = Classify(all.substr(begin, rowEnd - begin));
     bool asIs = rowBytes.shownAsIs;
     for (std::size_t column = 0; column < columns; ++column, ++cell) {
       const std::size_t end = cellEnds[cell];
@@ -204,7 +203,7 @@ void TextTable::RemakeRow(Block& block, std::size_t row) {
 std::string_view TextTable::Block::CellText(std::size_t row, std::size_t columns, std::size_t column) const {
   const std::size_t cell = row * columns + column;
   const std::size_t begin = column == 0 ? rowStarts[row] : cellEnds[cell - 1];
-  return cells.View().substr(begin, cellEnds[cell] - begin);
+  return {cells.View().data() + begin, cellEnds[cell] - begin};
 }
 
 // `cell(column)` gives a cell's text and display width. `out` has room for RowRoom(widths) bytes and
