@@ -29,6 +29,10 @@ struct ChunkLines {
     std::array<std::size_t, kFields + 1> starts{};
   };
 
+  ChunkLines() = default;
+  // Room for `count` lines of a usual length, so that the texts are seldom copied as they grow.
+  explicit ChunkLines(std::size_t count) : texts(count * kUsualLineBytes) { lines.reserve(count); }
+
   OutputBuffer texts;
   std::vector<Line> lines;
 
@@ -44,6 +48,8 @@ struct ChunkLines {
   }
 
  private:
+  static constexpr std::size_t kUsualLineBytes = 160;
+
   std::string_view Between(std::size_t begin, std::size_t end) const {
     return {texts.View().data() + begin, end - begin};
   }

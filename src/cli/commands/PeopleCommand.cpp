@@ -70,8 +70,7 @@ void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& te
 
 // The lines of individuals first to last that the filter lets through.
 ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first, std::int32_t last) {
-  ChunkLines chunk;
-  chunk.lines.reserve(static_cast<std::size_t>(last - first + 1));
+  ChunkLines chunk(static_cast<std::size_t>(last - first + 1));
   ListingTexts texts;
   const TextEncoding encoding = file.Collection().Encoding();
   file.Collection().ForEachIndividual(first, last, [&](WABSIndividual& person) {
@@ -126,7 +125,7 @@ class EarlyChunks {
     if (person.Index() % kChunkSize != 0) return true;
     rendered_.push_back(render_(std::move(chunk_)));
     spent_ += HeldBytes(rendered_.back());
-    chunk_ = ChunkLines();
+    chunk_ = ChunkLines(kChunkSize);
     return spent_ < budget_;
   }
 
@@ -135,7 +134,7 @@ class EarlyChunks {
   std::size_t budget_;
   std::size_t spent_ = 0;
   ListingTexts texts_;
-  ChunkLines chunk_;
+  ChunkLines chunk_{kChunkSize};
   std::vector<Rendered> rendered_;
 };
 
