@@ -18,9 +18,4 @@ void OutputBuffer::Grow(std::size_t bytes) {
   capacity_ = capacity;
 }
 
-void OutputBuffer::Reserve(std::size_t bytes) {
-  Room(bytes);
-  roomEnd_ = size_;
-}
-
 }  // namespace kinshelf::cli

@@ -20,8 +20,6 @@ class OutputBuffer {
     roomEnd_ = size_ + bytes;
     return data_.get() + size_;
   }
-  // Makes room for `bytes` more, so that writes of that many in all do not move the buffer.
-  void Reserve(std::size_t bytes);
   // Keeps what was written up to `end`, which lies in the room given last. A writer that went past
   // that room has already written over other memory: the process stops at once.
   void Commit(const char* end) {

@@ -77,14 +77,6 @@ void TextTable::AddRow(const std::vector<std::string>& cells) {
   AddCells(views);
 }
 
-void TextTable::Reserve(std::size_t rows, std::size_t bytes) {
-  Block& block = OpenBlock();
-  block.cells.Reserve(bytes);
-  block.rowStarts.reserve(block.rowStarts.size() + rows);
-  block.cellEnds.reserve(block.cellEnds.size() + rows * headers_.size());
-  block.cellWidths.reserve(block.cellWidths.size() + rows * headers_.size());
-}
-
 TextTable::Block& TextTable::OpenBlock() {
   if (blocks_.empty() || blocks_.back().cells.View().size() > kBlockBytes) blocks_.emplace_back();
   return blocks_.back();

@@ -31,8 +31,6 @@ class TextTable {
   // and a cell longer than its column's limit is cut to end in "…". Missing cells are empty.
   void AddRow(std::initializer_list<std::string_view> cells) { AddCells(cells); }
   void AddRow(const std::vector<std::string>& cells);
-  // Makes room for `rows` more rows of about `bytes` bytes of text in all.
-  void Reserve(std::size_t rows, std::size_t bytes);
   // Adds the rows of a table with the same columns, made apart (on another thread, say), taking
   // over its buffers: a listing's rows are not copied again.
   void AddRows(TextTable&& rows);
