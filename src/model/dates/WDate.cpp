@@ -81,23 +81,19 @@ int CompareBytes(std::string_view mine, std::string_view theirs) {
 // line of a listing, so the elements are laid out in place and appended at once.
 void AppendPartText(std::string& text, const DateRec& part) {
   // Two numbers of at most five digits, a month name of three letters and two blanks.
-  std::array<char, 24> laid{};
-  char* end = laid.data();
-  const auto add = [&laid, &end](std::string_view element) {
-    if (element.empty()) return;
-    if (end > laid.data()) *end++ = ' ';
-    end = std::copy(element.begin(), element.end(), end);
-  };
-  std::array<char, 8> digits{};
-  const auto number = [&digits](unsigned value) {
-    return std::string_view(
-        digits.data(),
-        static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), value).ptr - digits.data()));
-  };
-  if (part.day != 0) add(number(part.day));
-  add(MonthAbbrev(part.month));
-  if (part.year != 0) add(number(part.year));
-  text.append(laid.data(), end);
+  char laid[24];
+  char* end = laid;
+  if (part.day != 0) end = std::to_chars(end, end + 5, part.day).ptr;
+  const std::string_view month = MonthAbbrev(part.month);
+  if (!month.empty()) {
+    if (end != laid) *end++ = ' ';
+    end = std::copy(month.begin(), month.end(), end);
+  }
+  if (part.year != 0) {
+    if (end != laid) *end++ = ' ';
+    end = std::to_chars(end, end + 5, part.year).ptr;
+  }
+  text.append(laid, end);
   if (part.year != 0 && !part.dualYear.empty()) text.append("/").append(part.dualYear);
 }
 
