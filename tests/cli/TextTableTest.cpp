@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -170,6 +172,34 @@ TEST(TextTableTest, RowsTakenOverInOneTextMatchRowsAddedOneByOne) {
     single.Write(expected);
     taken.Write(actual);
     EXPECT_EQ(actual.str(), expected.str()) << rows[0][1];
+  }
+}
+
+// Random rows of any bytes (controls, UTF-8, stray bytes, blanks) and lengths around the limits,
+// handed over in one text, read as if each had been added alone.
+TEST(TextTableTest, RandomRowsTakenOverMatchRowsAddedOneByOne) {
+  const std::string pieces[] = {"a", "Z", " ", "\t", "\x01", "\x7f", "\xc3\xa9", "\xe2\x80\xa6", "\xff", "\xc3"};
+  std::mt19937 random(7);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<std::vector<std::string>> rows(1 + random() % 6);
+    for (auto& row : rows) {
+      for (int column = 0; column < 3; ++column) {
+        std::string cell;
+        const std::size_t length = random() % 3 == 0 ? random() % 300 : random() % 12;
+        while (cell.size() < length) cell += random() % 4 == 0 ? pieces[random() % std::size(pieces)] : "x";
+        row.push_back(cell);
+      }
+    }
+    TextTable single({"N", "Name", "Place"}, {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
+    TextTable taken({"N", "Name", "Place"}, {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
+    for (const auto& row : rows) single.AddRow(row);
+    auto [text, ends] = RowsText(rows);
+    taken.AddRows(std::move(text), ends);
+    std::ostringstream expected;
+    std::ostringstream actual;
+    single.Write(expected);
+    taken.Write(actual);
+    ASSERT_EQ(actual.str(), expected.str()) << round;
   }
 }
 
