@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -26,6 +27,13 @@ class OutputBuffer {
     const auto size = static_cast<std::size_t>(end - data_.get());
     if (size < size_ || size > roomEnd_) std::abort();
     size_ = size;
+  }
+
+  // Room for the text, the text written there, and kept.
+  void Append(std::string_view text) {
+    char* const room = Room(text.size());
+    if (!text.empty()) std::memcpy(room, text.data(), text.size());
+    Commit(room + text.size());
   }
 
   std::string_view View() const { return {data_.get(), size_}; }

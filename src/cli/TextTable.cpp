@@ -64,12 +64,6 @@ CellBytes Classify(std::string_view text) {
   return {!control, !control && !high};
 }
 
-void Append(OutputBuffer& buffer, std::string_view text) {
-  char* const room = buffer.Room(text.size());
-  if (!text.empty()) std::memcpy(room, text.data(), text.size());
-  buffer.Commit(room + text.size());
-}
-
 }  // namespace
 
 void TextTable::AddRow(const std::vector<std::string>& cells) {
@@ -104,7 +98,7 @@ void TextTable::AddCells(std::span<const std::string_view> cells) {
   for (std::size_t column = 0; column < headers_.size(); ++column) {
     const std::string_view cell = column < cells.size() ? cells[column] : std::string_view();
     const std::size_t width = ShownCell(cell, column, made);
-    Append(block.cells, made.empty() ? cell : made);
+    block.cells.Append(made.empty() ? cell : made);
     block.cellWidths.push_back(static_cast<std::uint8_t>(width));
     block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.View().size()));
   }
@@ -186,7 +180,7 @@ void TextTable::RemakeRow(Block& block, std::size_t row) {
     const std::size_t end = block.cellEnds[first + column] - start;
     const std::string_view cell = std::string_view(original).substr(begin, end - begin);
     block.cellWidths[first + column] = static_cast<std::uint8_t>(ShownCell(cell, column, made));
-    Append(block.cells, made.empty() ? cell : made);
+    block.cells.Append(made.empty() ? cell : made);
     block.cellEnds[first + column] = static_cast<std::uint32_t>(block.cells.View().size());
     begin = end;
   }

@@ -137,8 +137,7 @@ std::pair<OutputBuffer, std::vector<std::size_t>> RowsText(const std::vector<std
   std::vector<std::size_t> ends;
   for (const auto& row : rows) {
     for (const std::string& cell : row) {
-      char* const room = text.Room(cell.size());
-      text.Commit(std::copy(cell.begin(), cell.end(), room));
+      text.Append(cell);
       ends.push_back(text.View().size());
     }
   }
