@@ -173,6 +173,25 @@ bool JsonWriter::IsPlain(std::string_view bytes) {
   return PlainRun(bytes, 0) == bytes.size();
 }
 
+// Sixteen bytes at a time, the last sixteen read again in part; a short text is left to IsPlain.
+bool JsonWriter::IsPlainWellFormed(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const auto special = [](const char* at) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+      return _mm_or_si128(control, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')),
+                                                _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))));
+    };
+    __m128i found = special(text.data() + text.size() - 16);
+    for (std::size_t pos = 0; pos + 16 <= text.size(); pos += 16)
+      found = _mm_or_si128(found, special(text.data() + pos));
+    return _mm_movemask_epi8(found) == 0;
+  }
+#endif
+  return IsPlain(text);
+}
+
 char* JsonWriter::PutEscaped(char* out, std::string_view bytes) {
   Escape(bytes, [&out](const char* piece, std::size_t size) {
     std::memcpy(out, piece, size);

@@ -41,6 +41,8 @@ class JsonWriter {
   // True when the bytes go into a literal as they are: printable ASCII but the quote and backslash,
   // and well-formed UTF-8.
   static bool IsPlain(std::string_view bytes);
+  // IsPlain of well-formed UTF-8, which needs only a look for controls, quotes and backslashes.
+  static bool IsPlainWellFormed(std::string_view text);
   static constexpr std::size_t kMostEscapedPerByte = 6;  // \u001f, \udcff
 
  private:

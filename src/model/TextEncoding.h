@@ -28,6 +28,11 @@ std::string ToDisplayUtf8(std::string_view text, TextEncoding encoding);
 std::string ToDisplayUtf8(std::string&& text, TextEncoding encoding);
 // The most bytes PutDisplayUtf8 writes for a text of `bytes` bytes.
 std::size_t DisplayUtf8Room(std::size_t bytes, TextEncoding encoding);
+// True when ToDisplayUtf8 gives well-formed UTF-8 whatever the text: in all but UTF-8, whose texts are
+// shown as they stand.
+inline bool DisplaysWellFormedUtf8(TextEncoding encoding) {
+  return encoding != TextEncoding::kUtf8;
+}
 // ToDisplayUtf8 written at `out`, which has room for DisplayUtf8Room(text.size()) bytes, copying
 // the text straight when it needs no conversion; the end of what it wrote.
 char* PutDisplayUtf8(char* out, std::string_view text, TextEncoding encoding);

@@ -3,7 +3,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "text/Utf8.h"
 
@@ -38,6 +44,39 @@ constexpr std::array<HighByteUtf8, 128> kHighBytesUtf8 = [] {
   return table;
 }();
 
+// Copies the leading ASCII bytes of the `size` bytes at `in` to `out`, which has room for at least
+// `size` bytes, and gives their count. Whole words are copied and then looked at: bytes copied past
+// the run are written over by what follows it, and no byte outside the text is read.
+std::size_t CopyAsciiRun(char* out, const char* in, std::size_t size) {
+  std::size_t pos = 0;
+#if defined(__SSE2__)
+  for (; pos + 16 <= size; pos += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + pos));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + pos), v);
+    const auto highs = static_cast<unsigned>(_mm_movemask_epi8(v));
+    if (highs != 0) return pos + static_cast<std::size_t>(std::countr_zero(highs));
+  }
+#endif
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  std::uint64_t word = 0;
+  for (; pos + 8 <= size; pos += 8) {
+    std::memcpy(&word, in + pos, sizeof word);
+    std::memcpy(out + pos, &word, sizeof word);
+    if ((word & kHighs) != 0) return pos + static_cast<std::size_t>(std::countr_zero(word & kHighs)) / 8;
+  }
+  if (pos == size) return size;
+  if (size < 8) {
+    for (; pos < size && static_cast<unsigned char>(in[pos]) < 0x80; ++pos) out[pos] = in[pos];
+    return pos;
+  }
+  // The last eight bytes, of which those before `pos` were copied and looked at already.
+  const std::size_t last = size - 8;
+  std::memcpy(&word, in + last, sizeof word);
+  std::memcpy(out + last, &word, sizeof word);
+  const std::uint64_t highs = word & kHighs & (~std::uint64_t{0} << (8 * (pos - last)));
+  return highs != 0 ? last + static_cast<std::size_t>(std::countr_zero(highs)) / 8 : size;
+}
+
 }  // namespace
 
 std::string Windows1252ToUtf8(std::string_view text) {
@@ -46,11 +85,10 @@ std::string Windows1252ToUtf8(std::string_view text) {
   return out;
 }
 
-// Most genealogy text is plain ASCII, which is the same in both: runs of it are copied as one.
+// Most genealogy text is plain ASCII, which is the same in both: runs of it are copied as they are.
 char* PutWindows1252AsUtf8(char* out, std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t ascii = AsciiPrefixLength(text.substr(pos));
-    std::memcpy(out, text.data() + pos, ascii);
+    const std::size_t ascii = CopyAsciiRun(out, text.data() + pos, text.size() - pos);
     out += ascii;
     pos += ascii;
     for (; pos < text.size() && static_cast<unsigned char>(text[pos]) >= 0x80; ++pos) {

@@ -14,7 +14,7 @@ std::string Windows1252ToUtf8(std::string_view text);
 // The most bytes one Windows-1252 byte takes in UTF-8.
 inline constexpr std::size_t kMostUtf8PerWindows1252Byte = 3;
 // The same written at `out`, which has room for kMostUtf8PerWindows1252Byte bytes per byte of text;
-// the end of what it wrote.
+// the end of what it wrote. The room after that end may have been written over as well.
 char* PutWindows1252AsUtf8(char* out, std::string_view text);
 
 // Every UTF-8 character that Windows-1252 has becomes its byte; any other character, and any byte

@@ -129,6 +129,22 @@ TEST_F(GenealogyCommandsTest, PeopleJsonEscapesTextsOfTheLongestEscapes) {
   }
 }
 
+// The texts of an 8-bit file are converted to UTF-8 as they are listed: those of the lines long
+// enough for the quick look and of the short ones still get the escapes they need.
+TEST_F(GenealogyCommandsTest, PeopleJsonEscapesConvertedTexts) {
+  const auto file =
+      home_.WriteFile("ansi.ged",
+                      "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME Ren\xe9 \"Bo\" /Ro\\y/\n1 BIRT\n2 "
+                      "PLAC Caf\xe9\x01"
+                      "A\tB\n0 @I2@ INDI\n1 NAME \x80\n0 @I3@ INDI\n1 NAME \\\n0 TRLR\n");
+  const auto result = Run({"people", "--format", "json", file});
+  ASSERT_EQ(result.status, 0) << result.err;
+  for (const char* member : {R"("name": "René \"Bo\" /Ro\\y/ [I1]")", R"("birth_place": "Café\u0001A\tB")",
+                             R"("name": "€ // [I2]")", R"("name": "\\ // [I3]")"}) {
+    EXPECT_NE(result.out.find(member), std::string::npos) << member << "\n" << result.out;
+  }
+}
+
 // A byte sequence split between two texts is no UTF-8 in either: each text escapes its own part.
 TEST_F(GenealogyCommandsTest, PeopleJsonEscapesSequencesSplitBetweenTexts) {
   const auto file = home_.WriteFile("split.ged",

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/TextEncoding.h"
 #include "text/Utf8.h"
 
 namespace kinshelf::cli {
@@ -95,6 +96,23 @@ TEST(JsonWriterTest, RandomBytesEscapeAsReadOneByOne) {
       bytes += pieces[std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(random)];
     ASSERT_EQ(JsonWriter::Quote(bytes), ReferenceLiteral(bytes)) << bytes;
     ASSERT_EQ(JsonWriter::IsPlain(bytes), ReferenceLiteral(bytes) == '"' + bytes + '"') << bytes;
+    if (IsValidUtf8(bytes)) {
+      ASSERT_EQ(JsonWriter::IsPlainWellFormed(bytes), JsonWriter::IsPlain(bytes)) << bytes;
+    }
+  }
+}
+
+// The quick look at well-formed text finds one byte to escape wherever it stands, in the sixteen-byte
+// steps, in the last sixteen read again, and in texts too short for either.
+TEST(JsonWriterTest, WellFormedTextIsPlainUnlessOneByteNeedsAnEscape) {
+  const std::string_view odd[] = {"\"", "\\", "\x1f", std::string_view("\0", 1), "\n", "\x7f", "é", "€"};
+  for (std::size_t size = 1; size <= 40; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      for (const std::string_view byte : odd) {
+        const std::string text = std::string(at, 'a') + std::string(byte) + std::string(size - at - 1, 'b');
+        ASSERT_EQ(JsonWriter::IsPlainWellFormed(text), JsonWriter::IsPlain(text)) << size << " " << at;
+      }
+    }
   }
 }
 

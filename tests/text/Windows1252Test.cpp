@@ -47,5 +47,17 @@ TEST(Windows1252Test, HighBytesBetweenAsciiRunsOfEveryLength) {
   }
 }
 
+// One high byte at every place of texts of every length up to past two steps of the scan, with
+// ASCII after it too: the ends of texts are looked at in words that overlap what was read before.
+TEST(Windows1252Test, AHighByteAnywhereInTextsOfEveryLength) {
+  for (std::size_t size = 1; size <= 40; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      const std::string text = std::string(at, 'a') + '\xe9' + std::string(size - at - 1, 'b');
+      EXPECT_EQ(Windows1252ToUtf8(text), std::string(at, 'a') + "\xc3\xa9" + std::string(size - at - 1, 'b'))
+          << size << " " << at;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kinshelf

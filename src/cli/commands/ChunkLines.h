@@ -25,6 +25,8 @@ struct ChunkLines {
   struct Line {
     // Bit f is set when field f, an event's date, is followed by the joint.
     std::uint8_t joints = 0;
+    // True when every text of the line is well-formed UTF-8, as the display conversion made it.
+    bool wellFormed = false;
     // Field f starts at texts[starts[f]]; starts[kFields] is the end of the line.
     std::array<std::size_t, kFields + 1> starts{};
   };

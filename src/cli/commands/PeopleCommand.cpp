@@ -41,6 +41,7 @@ constexpr std::size_t kMostIndexDigits = 11;
 void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& texts, std::int32_t index,
              ChunkLines& chunk) {
   ChunkLines::Line line;
+  line.wellFormed = DisplaysWellFormedUtf8(encoding);
   const std::string_view fields[kFields] = {{},          texts.id,         texts.name,       texts.birth.date,
                                             texts.birth.place, texts.death.date, texts.death.place};
   std::size_t bytes = 2 * kPiecesJoint.size();

@@ -86,6 +86,7 @@ char* PutObject(char* out, const ChunkLines& chunk, const ChunkLines::Line& line
 // True when every text of the line goes into a literal as it is. The texts are looked at as one, so
 // no text may start with a byte that continues a UTF-8 sequence: the text before could have begun it.
 bool IsPlainLine(const ChunkLines& chunk, const ChunkLines::Line& line) {
+  if (line.wellFormed) return JsonWriter::IsPlainWellFormed(chunk.LineTexts(line));
   for (std::size_t field = kName; field < kFields; ++field) {
     const std::string_view text = chunk.Text(line, static_cast<Field>(field));
     if (!text.empty() && IsUtf8Continuation(text.front())) return false;
