@@ -93,10 +93,8 @@ std::size_t DisplayUtf8Room(std::size_t bytes, TextEncoding encoding) {
   return encoding == TextEncoding::kUtf8 ? bytes : kMostUtf8PerWindows1252Byte * bytes;
 }
 
-// A Windows-1252 text is converted without a look first: its ASCII runs are copied as they are.
-char* PutDisplayUtf8(char* out, std::string_view text, TextEncoding encoding) {
-  if (encoding == TextEncoding::kWindows1252 || !ShownAsItIs(text, encoding))
-    return PutWindows1252AsUtf8(out, text);
+char* PutDisplayUtf8AsNeeded(char* out, std::string_view text, TextEncoding encoding) {
+  if (!ShownAsItIs(text, encoding)) return PutWindows1252AsUtf8(out, text);
   // An empty view may have no bytes at all to copy from.
   if (!text.empty()) std::memcpy(out, text.data(), text.size());
   return out + text.size();

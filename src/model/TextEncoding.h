@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/Windows1252.h"
+
 namespace kinshelf {
 
 // kWindows1252: PAF text and Windows-1252 GEDCOM files.
@@ -34,7 +36,14 @@ inline bool DisplaysWellFormedUtf8(TextEncoding encoding) {
   return encoding != TextEncoding::kUtf8;
 }
 // ToDisplayUtf8 written at `out`, which has room for DisplayUtf8Room(text.size()) bytes, copying
-// the text straight when it needs no conversion; the end of what it wrote.
-char* PutDisplayUtf8(char* out, std::string_view text, TextEncoding encoding);
+// the text straight when it needs no conversion; the end of what it wrote. The room after that end
+// may have been written over as well. PutDisplayUtf8AsNeeded is the same for the encodings whose
+// texts may be UTF-8 as they stand.
+char* PutDisplayUtf8AsNeeded(char* out, std::string_view text, TextEncoding encoding);
+// Every text of a listing comes through here: the dispatch is kept inline.
+inline char* PutDisplayUtf8(char* out, std::string_view text, TextEncoding encoding) {
+  return encoding == TextEncoding::kWindows1252 ? PutWindows1252AsUtf8(out, text)
+                                                : PutDisplayUtf8AsNeeded(out, text, encoding);
+}
 
 }  // namespace kinshelf
