@@ -60,7 +60,7 @@ void Stages(benchmark::State& state, const char* name, Stage last) {
   auto& collection = file.Collection();
   collection.PrepareConcurrentReads();
   const std::int32_t count = collection.IndividualCount();
-  ListingTexts texts;
+  ListingTexts texts(kinshelf::ListingOptions::Of(options));
   for (auto _ : state) {
     std::size_t sizes = 0;
     collection.ForEachIndividual(1, count,

@@ -82,8 +82,8 @@ bool SameTexts(const EventTexts& one, const EventTexts& other) {
 // A listing reads an event's date and place from its lines, and a line's texts in place: they must
 // be what the event shows, and what the general functions give.
 void CheckListingTexts(WABSIndividual& individual, const WOptions& options) {
-  ListingTexts read;
-  ListingTexts general;
+  ListingTexts read(ListingOptions::Of(options));
+  ListingTexts general(ListingOptions::Of(options));
   individual.ReadListingTexts(read);
   individual.WABSIndividual::ReadListingTexts(general);
   if (read.id != general.id || read.name != general.name || !SameTexts(read.birth, general.birth) ||
@@ -106,8 +106,8 @@ void CheckEarlyTexts(WGEDCollection& collection, WABSIndividual& loaded, const G
   early.PointAtRecord(
       loaded.Index(),
       collection.Text().TextStart() + collection.Indexes()->OffsetOf(gedcom::kIndividuals, loaded.Index()));
-  ListingTexts read;
-  ListingTexts expected;
+  ListingTexts read(ListingOptions::Of(collection.Options()));
+  ListingTexts expected(ListingOptions::Of(collection.Options()));
   early.ReadListingTexts(read);
   loaded.ReadListingTexts(expected);
   if (read.id != expected.id || read.name != expected.name || !SameTexts(read.birth, expected.birth) ||

@@ -51,8 +51,8 @@ bool SameTexts(const EventTexts& one, const EventTexts& other) {
 void CheckListingTexts(WABSCollection& collection, std::int32_t index) {
   const std::unique_ptr<WABSIndividual> individual = collection.GetIndividual(index);
   if (individual == nullptr) return;
-  ListingTexts read;
-  ListingTexts general;
+  ListingTexts read(ListingOptions::Of(collection.Options()));
+  ListingTexts general(ListingOptions::Of(collection.Options()));
   individual->ReadListingTexts(read);
   individual->WABSIndividual::ReadListingTexts(general);
   if (read.id != general.id || read.name != general.name || !SameTexts(read.birth, general.birth) ||

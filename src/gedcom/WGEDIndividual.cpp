@@ -285,13 +285,13 @@ std::unique_ptr<WABSVitEvent> WGEDIndividual::GetEvent(EventKind kind, std::int3
 
 EventTexts WGEDIndividual::EventDateAndPlaceText(EventKind kind, std::int32_t n) {
   EventTexts texts;
-  ReadEventTexts(EventLine(kind, n), texts);
+  ReadEventTexts(EventLine(kind, n), context_.Collection().Options().GetBool(opt::PlaceCommas), texts);
   return texts;
 }
 
 // The event object takes the last DATE and the last PLAC below its line; so does this. Outside
 // ANSEL the place is taken as the file holds it, into the room the texts kept.
-void WGEDIndividual::ReadEventTexts(const char* line, EventTexts& texts) const {
+void WGEDIndividual::ReadEventTexts(const char* line, bool commas, EventTexts& texts) const {
   texts.date.clear();
   texts.place.clear();
   if (line == nullptr) return;
@@ -308,7 +308,6 @@ void WGEDIndividual::ReadEventTexts(const char* line, EventTexts& texts) const {
   texts.date = context_.DateTextAt(dateLine);
   if (placeLine == nullptr) return;
   const std::string_view value = ValueAfterTag(placeLine, end);
-  const bool commas = context_.Collection().Options().GetBool(opt::PlaceCommas);
   if (context_.Collection().CharacterSet() == kCharSetAnsel) {
     texts.place = WABSPlace::DisplayText(context_.ConvertText(value), commas);
   } else {
@@ -320,8 +319,7 @@ void WGEDIndividual::ReadEventTexts(const char* line, EventTexts& texts) const {
 // or a capital surname.
 void WGEDIndividual::ReadListingTexts(ListingTexts& texts) {
   texts.id.assign(IDView());
-  const WOptions& options = context_.Collection().Options();
-  if (context_.Collection().CharacterSet() == kCharSetAnsel || options.GetBool(opt::NameUpper)) {
+  if (context_.Collection().CharacterSet() == kCharSetAnsel || texts.options.capitalSurnames) {
     texts.name = NameWithIDText(texts.id);
   } else if (const char* nameLine = At(summary_.name); nameLine != nullptr) {
     const NamePartViews parts = WGEDName(context_, nameLine).PartViews();
@@ -329,8 +327,8 @@ void WGEDIndividual::ReadListingTexts(ListingTexts& texts) {
   } else {
     AssignListingName(texts, nullptr);
   }
-  ReadEventTexts(At(summary_.birth), texts.birth);
-  ReadEventTexts(At(summary_.death), texts.death);
+  ReadEventTexts(At(summary_.birth), texts.options.placeCommas, texts.birth);
+  ReadEventTexts(At(summary_.death), texts.options.placeCommas, texts.death);
 }
 
 std::unique_ptr<WABSLDSEvent> WGEDIndividual::GetLDSEvent(EventKind kind) {

@@ -74,8 +74,9 @@ class WGEDIndividual : public WABSIndividual {
   std::string_view IDView() const;
   // The line of the event GetEvent gives, or nullptr.
   const char* EventLine(EventKind kind, std::int32_t n);
-  // The date and place texts of the event at `line`; empty when it is nullptr.
-  void ReadEventTexts(const char* line, EventTexts& texts) const;
+  // The date and place texts of the event at `line`, the place laid out by `commas`; empty when
+  // `line` is nullptr.
+  void ReadEventTexts(const char* line, bool commas, EventTexts& texts) const;
   const gedcom::CitationLines& Citations();
   const std::vector<const char*>& OtherEvents();
   // The cached first NOTE line and, when the summary saw more, every later level-1 NOTE line.

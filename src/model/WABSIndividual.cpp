@@ -95,15 +95,14 @@ std::string WABSIndividual::NameWithKnownID(const std::string_view* id) {
   // around it, and the identifier given or a number or reference of some length.
   constexpr std::size_t kAppendedRoom = 20;
   std::string text = NameText(true, kAppendedRoom + (id != nullptr ? id->size() : 0));
-  AppendIDSuffix(text, id);
+  AppendIDSuffix(text, id, ListingOptions::Of(Collection().Options()));
   return text;
 }
 
-void WABSIndividual::AppendIDSuffix(std::string& text, const std::string_view* id) {
-  const WOptions& options = Collection().Options();
-  if (!options.GetBool(opt::FNValueFlag)) return;
+void WABSIndividual::AppendIDSuffix(std::string& text, const std::string_view* id, const ListingOptions& options) {
+  if (!options.idSuffix) return;
   // Appended in place: this is built for every line of a listing.
-  switch (options.GetInt(opt::FNValue)) {
+  switch (options.idKind) {
     case 2:
       text.append(" (").append(std::to_string(Index())).append(")");
       break;
@@ -117,12 +116,10 @@ void WABSIndividual::AppendIDSuffix(std::string& text, const std::string_view* i
 }
 
 void WABSIndividual::AssignListingName(ListingTexts& texts, const NamePartViews* parts) {
-  const WOptions& options = Collection().Options();
   texts.name.clear();
-  if (parts != nullptr)
-    AppendNameParts(texts.name, *parts, options.GetBool(opt::PreSuf), options.GetBool(opt::NameSlash));
+  if (parts != nullptr) AppendNameParts(texts.name, *parts, texts.options.affixes, texts.options.slashes);
   const std::string_view id(texts.id);
-  AppendIDSuffix(texts.name, &id);
+  AppendIDSuffix(texts.name, &id, texts.options);
 }
 
 void WABSIndividual::ReadListingTexts(ListingTexts& texts) {

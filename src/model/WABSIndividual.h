@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/ListingOptions.h"
 #include "model/NameParts.h"
 #include "model/WABSCollectionItem.h"
 #include "model/WABSEvent.h"
@@ -38,8 +39,12 @@ struct EventTexts {
 };
 
 // What one line of a listing shows of an individual. A listing keeps one for all its lines, so
-// that a reader may fill the texts in the room they kept from the line before.
+// that a reader may fill the texts in the room they kept from the line before, and reads the
+// settings they are laid out by once.
 struct ListingTexts {
+  explicit ListingTexts(const ListingOptions& settings) : options(settings) {}
+
+  ListingOptions options;
   std::string id;    // GetIDText()
   std::string name;  // NameWithIDText(id)
   EventTexts birth;  // EventDateAndPlaceText(EventKind::kBirth, 1)
@@ -164,8 +169,9 @@ class WABSIndividual : public WABSCollectionItem {
   // Appends the parts one space apart, those that are there; with `slashes` the surname between
   // slashes, even when empty; the prefix and suffix only with `affixes`.
   static void AppendNameParts(std::string& text, const NamePartViews& parts, bool affixes, bool slashes);
-  // Appends what NameWithIDText puts after the name, taking the identifier from `id` when given.
-  void AppendIDSuffix(std::string& text, const std::string_view* id);
+  // Appends what NameWithIDText puts after the name by `options`, taking the identifier from `id`
+  // when given.
+  void AppendIDSuffix(std::string& text, const std::string_view* id, const ListingOptions& options);
   // The listing's name from parts read in place, laid out as NameWithIDText(texts.id) lays them out
   // without a capital surname; `parts` nullptr for an individual without a name.
   void AssignListingName(ListingTexts& texts, const NamePartViews* parts);

@@ -148,19 +148,18 @@ void WPAFIndividual::ReadListingTexts(ListingTexts& texts) {
   char digits[16];
   const auto written = std::to_chars(std::begin(digits), std::end(digits), rin_).ptr;
   texts.id.assign(digits, written);
-  const std::optional<NamePartViews> parts =
-      collection_.Options().GetBool(opt::NameUpper) ? std::nullopt : NameViews();
+  const std::optional<NamePartViews> parts = texts.options.capitalSurnames ? std::nullopt : NameViews();
   if (parts) {
     AssignListingName(texts, &*parts);
   } else {
     texts.name = NameWithIDText(texts.id);
   }
-  ReadEventTexts(EventKind::kBirth, texts.birth);
-  ReadEventTexts(EventKind::kDeath, texts.death);
+  ReadEventTexts(EventKind::kBirth, texts.options.placeCommas, texts.birth);
+  ReadEventTexts(EventKind::kDeath, texts.options.placeCommas, texts.death);
 }
 
 // As EventDateAndPlaceText gives them, the place joined in the room the texts kept.
-void WPAFIndividual::ReadEventTexts(EventKind kind, EventTexts& texts) const {
+void WPAFIndividual::ReadEventTexts(EventKind kind, bool placeCommas, EventTexts& texts) const {
   texts.place.clear();
   const std::optional<PafRecord> structure = VitalStructure(kind);
   if (!structure) {
@@ -169,8 +168,7 @@ void WPAFIndividual::ReadEventTexts(EventKind kind, EventTexts& texts) const {
   }
   texts.date = collection_.PackedDateText(*structure, collection_.Fields().event.dateWidth);
   collection_.AppendEventPlaceText(*structure, texts.place);
-  const std::string_view shown =
-      WABSPlace::DisplayView(texts.place, collection_.Options().GetBool(opt::PlaceCommas));
+  const std::string_view shown = WABSPlace::DisplayView(texts.place, placeCommas);
   if (shown.empty()) {
     texts.place.clear();
     return;

@@ -87,7 +87,7 @@ class WPAFIndividual : public WABSIndividual {
   std::unique_ptr<WABSVitEvent> MakeOtherEvent(const PafRecord& record) const;
   // The structure of a vital event that is used, or nothing.
   std::optional<PafRecord> VitalStructure(EventKind kind) const;
-  void ReadEventTexts(EventKind kind, EventTexts& texts) const;
+  void ReadEventTexts(EventKind kind, bool placeCommas, EventTexts& texts) const;
   std::unique_ptr<WABSLDSEvent> MakeOrdinance(EventKind kind, PafRecord structure) const;
   PafRecord FirstParentLink() const;
   std::optional<WDate> DateOfTime(std::size_t field) const;

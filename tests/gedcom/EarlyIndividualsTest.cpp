@@ -31,7 +31,7 @@ std::string OddFile() {
 }
 
 std::string Shown(WABSIndividual& person) {
-  ListingTexts texts;
+  ListingTexts texts(ListingOptions::Of(person.Collection().Options()));
   person.ReadListingTexts(texts);
   return std::to_string(person.Index()) + "|" + texts.id + "|" + texts.name + "|" + texts.birth.date + "|" +
          texts.birth.place;

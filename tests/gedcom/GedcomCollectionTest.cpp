@@ -350,8 +350,8 @@ TEST_P(ListingTextsOfLines, AreTheGeneralFunctionsTexts) {
       gedcom.Options().SetBool(opt::FNValueFlag, (settings & 8) != 0);
       gedcom.Options().SetInt(opt::FNValue, 1 + settings / 16);
       const auto person = gedcom->GetIndividual(1);
-      ListingTexts read;
-      ListingTexts general;
+      ListingTexts read(ListingOptions::Of(gedcom.Options()));
+      ListingTexts general(ListingOptions::Of(gedcom.Options()));
       person->ReadListingTexts(read);
       person->WABSIndividual::ReadListingTexts(general);
       const std::string context = std::string(charSet) + " settings " + std::to_string(settings);

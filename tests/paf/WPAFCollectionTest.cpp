@@ -332,8 +332,8 @@ TEST_P(WPAFCollectionTest, ListingTextsAreTheGeneralFunctionsTexts) {
     options_.SetInt(opt::FNValue, 1 + settings / 32);
     for (std::int32_t index = 1; index <= family->IndividualCount(); ++index) {
       const auto person = family->GetIndividual(index);
-      ListingTexts read;
-      ListingTexts general;
+      ListingTexts read(ListingOptions::Of(options_));
+      ListingTexts general(ListingOptions::Of(options_));
       person->ReadListingTexts(read);
       person->WABSIndividual::ReadListingTexts(general);
       const auto joined = [](const ListingTexts& texts) {

@@ -72,7 +72,7 @@ void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& te
 // The lines of individuals first to last that the filter lets through.
 ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first, std::int32_t last) {
   ChunkLines chunk(static_cast<std::size_t>(last - first + 1));
-  ListingTexts texts;
+  ListingTexts texts(ListingOptions::Of(file.Collection().Options()));
   const TextEncoding encoding = file.Collection().Encoding();
   file.Collection().ForEachIndividual(first, last, [&](WABSIndividual& person) {
     person.ReadListingTexts(texts);
@@ -102,10 +102,11 @@ class EarlyChunks {
   using Rendered = decltype(std::declval<Render>()(ChunkLines()));
   static constexpr std::int64_t kSmallestEarlyFile = std::int64_t{64} << 20;
 
-  EarlyChunks(const Filter& filter, Render render, std::int64_t fileSize)
+  EarlyChunks(const WOptions& options, const Filter& filter, Render render, std::int64_t fileSize)
       : filter_(filter),
         render_(render),
-        budget_(fileSize >= kSmallestEarlyFile ? static_cast<std::size_t>(fileSize / 8) : 0) {}
+        budget_(fileSize >= kSmallestEarlyFile ? static_cast<std::size_t>(fileSize / 8) : 0),
+        texts_(ListingOptions::Of(options)) {}
 
   // Empty for a small file.
   EarlyVisit Visitor() {
@@ -146,7 +147,7 @@ template <typename Render, typename Consume>
 void ListChunks(const std::string& path, const WOptions& options, const Filter& filter, Render render,
                 Consume consume) {
   const auto status = platform::StatusOf(platform::ExpandPath(path));
-  EarlyChunks<Render> early(filter, render, status ? status->size : 0);
+  EarlyChunks<Render> early(options, filter, render, status ? status->size : 0);
   GenealogyFile file(path, options, early.Visitor());
   auto& collection = file.Collection();
   auto made = early.Take(file.EarlyVisited());
