@@ -23,9 +23,17 @@ class ByteCursor {
   std::span<const unsigned char> Rest() const { return bytes_.subspan(position_); }
 
   // Moves to `position` (the end itself included); false, and not moved, beyond the end.
-  bool Seek(std::size_t position);
+  bool Seek(std::size_t position) {
+    if (position > bytes_.size()) return false;
+    position_ = position;
+    return true;
+  }
   // Moves `count` bytes on; false, and not moved, when fewer remain.
-  bool Skip(std::size_t count);
+  bool Skip(std::size_t count) {
+    if (count > Remaining()) return false;
+    position_ += count;
+    return true;
+  }
 
   // The value at the position, which then moves past it; nullopt, and not moved, on a short read.
   // Inline, as the readers take most fields through them.

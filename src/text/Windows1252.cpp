@@ -65,9 +65,22 @@ std::size_t CopyAsciiRun(char* out, const char* in, std::size_t size) {
     if ((word & kHighs) != 0) return pos + static_cast<std::size_t>(std::countr_zero(word & kHighs)) / 8;
   }
   if (pos == size) return size;
-  if (size < 8) {
+  if (size < 4) {
     for (; pos < size && static_cast<unsigned char>(in[pos]) < 0x80; ++pos) out[pos] = in[pos];
     return pos;
+  }
+  if (size < 8) {
+    // Nothing was looked at yet: the first four bytes and the last four cover the text.
+    std::uint32_t head = 0;
+    std::uint32_t tail = 0;
+    std::memcpy(&head, in, sizeof head);
+    std::memcpy(&tail, in + size - 4, sizeof tail);
+    std::memcpy(out, &head, sizeof head);
+    std::memcpy(out + size - 4, &tail, sizeof tail);
+    constexpr std::uint32_t kHighBits = 0x80808080u;
+    if ((head & kHighBits) != 0) return static_cast<std::size_t>(std::countr_zero(head & kHighBits)) / 8;
+    if ((tail & kHighBits) != 0) return size - 4 + static_cast<std::size_t>(std::countr_zero(tail & kHighBits)) / 8;
+    return size;
   }
   // The last eight bytes, of which those before `pos` were copied and looked at already.
   const std::size_t last = size - 8;
