@@ -5,10 +5,6 @@ namespace kinshelf {
 
 WMMFReadOnly::WMMFReadOnly(const std::string& fileName) : WMMF(fileName, 0, kModeRead | kShareDenyNone) {}
 
-std::span<const unsigned char> WMMFReadOnly::Bytes() const {
-  return {Memory(), static_cast<std::size_t>(Size())};
-}
-
 bool WMMFReadOnly::Damaged() const {
   return View().Damaged();
 }

@@ -19,7 +19,7 @@ class WMMFReadOnly : public WMMF {
   // Exactly the bytes of the file as mapped, [Memory(), End()). Valid for the life of the object.
   // Another process may still shorten the file; bytes past its new end then read as zeros, and
   // Damaged() tells.
-  std::span<const unsigned char> Bytes() const;
+  std::span<const unsigned char> Bytes() const { return {Memory(), static_cast<std::size_t>(Size())}; }
   // True when the file was shortened after mapping, so that some bytes may have read as zeros
   // instead of the file's. A reader asks once it has read what it needs. Any thread.
   bool Damaged() const;

@@ -20,7 +20,9 @@ class PafRecord {
   // A record that doesn't exist.
   PafRecord() = default;
   // The bytes from the cursor's position to its end; a record that doesn't exist for nullopt.
-  explicit PafRecord(std::optional<ByteCursor> bytes);
+  explicit PafRecord(std::optional<ByteCursor> bytes) : exists_(bytes.has_value()) {
+    if (bytes) bytes_ = bytes->Rest();
+  }
 
   bool Exists() const { return exists_; }
   // The record's length in bytes; 0 when it doesn't exist.
@@ -35,11 +37,18 @@ class PafRecord {
   // The text of a fixed-width field: up to its first zero byte or its width.
   std::string Text(paf::TextField field) const;
   // The `width` bytes at `offset`; empty when any of them lies outside the record.
-  std::span<const unsigned char> Bytes(std::size_t offset, std::size_t width) const;
+  std::span<const unsigned char> Bytes(std::size_t offset, std::size_t width) const {
+    if (offset == paf::kMissing || offset > bytes_.size() || width > bytes_.size() - offset) return {};
+    return bytes_.subspan(offset, width);
+  }
   // True when any of the `width` bytes at `offset` is not zero.
   bool AnyNonZero(std::size_t offset, std::size_t width) const;
   // The embedded structure of `size` bytes at `offset`; one that doesn't exist when it doesn't fit.
-  PafRecord Part(std::size_t offset, std::size_t size) const;
+  PafRecord Part(std::size_t offset, std::size_t size) const {
+    const auto bytes = Bytes(offset, size);
+    if (bytes.size() != size || !exists_) return {};
+    return PafRecord(std::optional<ByteCursor>(ByteCursor(bytes)));
+  }
 
   // True when a link value is neither 0 nor -1.
   static bool IsLink(std::int32_t value) { return value != 0 && value != -1; }

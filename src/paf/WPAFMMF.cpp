@@ -222,12 +222,6 @@ std::optional<ByteCursor> WPAFMMF::Record(int type, std::int32_t number) const {
   return RecordAt(offset, layout_->sizes[static_cast<std::size_t>(type)]);
 }
 
-std::optional<ByteCursor> WPAFMMF::RecordAt(std::int64_t offset, std::size_t size) const {
-  ByteCursor cursor(Bytes());
-  if (offset < 1 || !cursor.Seek(static_cast<std::size_t>(offset))) return std::nullopt;
-  return cursor.Take(size);
-}
-
 std::optional<std::string> WPAFMMF::TextAt(std::int32_t link) const {
   return PafTextRecords(Bytes()).TextAt(link);
 }

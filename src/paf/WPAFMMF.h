@@ -65,8 +65,12 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   // The bytes of record `number` of a type; nullopt when Locate gives 0.
   std::optional<ByteCursor> Record(int type, std::int32_t number) const;
   // The `size` bytes at a file offset (a record reached by its offset); nullopt for an offset below
-  // 1 or bytes past the end.
-  std::optional<ByteCursor> RecordAt(std::int64_t offset, std::size_t size) const;
+  // 1 or bytes past the end. Inline, as a walk reaches each record and text through it.
+  std::optional<ByteCursor> RecordAt(std::int64_t offset, std::size_t size) const {
+    ByteCursor cursor(Bytes());
+    if (offset < 1 || !cursor.Seek(static_cast<std::size_t>(offset))) return std::nullopt;
+    return cursor.Take(size);
+  }
   // The text of the text record at a text link; see PafTextSource.
   std::optional<std::string> TextAt(std::int32_t link) const override;
   // The same text as a view of the mapping.
