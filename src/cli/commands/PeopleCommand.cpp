@@ -85,9 +85,6 @@ ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first
 std::size_t HeldBytes(const OutputBuffer& rendered) {
   return rendered.HeldBytes();
 }
-std::size_t HeldBytes(const std::string& rendered) {
-  return rendered.capacity();
-}
 std::size_t HeldBytes(const TextTable& rendered) {
   return rendered.HeldBytes();
 }
@@ -182,20 +179,22 @@ void WriteJson(const std::string& path, const WOptions& options, const Filter& f
   out << (any ? "\n]\n" : "[]\n");
 }
 
-std::string CsvLines(const ChunkLines& chunk) {
-  std::string out;
-  out.reserve(RenderedSize(chunk, 20));
+// Each line is written through a pointer into room for the most it may take.
+OutputBuffer CsvLines(const ChunkLines& chunk) {
+  constexpr std::string_view kLineEnd = "\r\n";
+  OutputBuffer out(RenderedSize(chunk, 20));
   for (const ChunkLines::Line& line : chunk.lines) {
-    out += chunk.Text(line, kIndex);
-    out += ',';
-    AppendCsvField(out, chunk.Text(line, kId));
-    out += ',';
-    AppendCsvField(out, chunk.Text(line, kName));
-    out += ',';
-    AppendCsvField(out, chunk.Joined(line, kBirthDate));
-    out += ',';
-    AppendCsvField(out, chunk.Joined(line, kDeathDate));
-    out += "\r\n";
+    const std::string_view index = chunk.Text(line, kIndex);
+    const std::string_view fields[] = {chunk.Text(line, kId), chunk.Text(line, kName),
+                                       chunk.Joined(line, kBirthDate), chunk.Joined(line, kDeathDate)};
+    std::size_t room = index.size() + kLineEnd.size();
+    for (const std::string_view field : fields) room += 1 + CsvFieldRoom(field.size());
+    char* end = std::copy(index.begin(), index.end(), out.Room(room));
+    for (const std::string_view field : fields) {
+      *end++ = ',';
+      end = PutCsvField(end, field);
+    }
+    out.Commit(std::copy(kLineEnd.begin(), kLineEnd.end(), end));
   }
   return out;
 }
@@ -205,9 +204,9 @@ void WriteCsv(const std::string& path, const WOptions& options, const Filter& fi
   const auto head = [&] {
     if (!std::exchange(any, true)) out << "index,id,name,birth,death\r\n";
   };
-  ListChunks(path, options, filter, CsvLines, [&](const std::string& lines, WABSCollection&) {
+  ListChunks(path, options, filter, CsvLines, [&](const OutputBuffer& lines, WABSCollection&) {
     head();
-    out << lines;
+    out << lines.View();
   });
   head();
 }
