@@ -4,9 +4,12 @@ load time), people in every format and with a name filter, person and family of 
 Prints every command whose outputs differ and a count; exits 1 when any differ.
 
 Usage: bench/compare_outputs.py OLD_KINSHELF NEW_KINSHELF FILE...
-For instance, before a change to a reader is committed:
+For instance, before a change to a reader is committed (bench/gen_odd_files.py writes the files of
+awkward texts):
+  bench/gen_odd_files.py bench-data/odd
   bench/compare_outputs.py /tmp/kinshelf-before build-bench/kinshelf \\
-      $(find ../shared/testdata/gedcom -type f) bench-data/gen-100000.ged bench-data/gen-100000.paf
+      $(find ../shared/testdata/gedcom -type f) bench-data/gen-100000.ged bench-data/gen-100000.paf \\
+      bench-data/odd/*.ged
 """
 
 import hashlib

@@ -82,6 +82,30 @@ TEST_P(PafCommandsTest, JsonHasTheShapeOfTheGedcomOutput) {
   }
 }
 
+// PAF texts are Windows-1252: converted as they are listed, they still get the escapes and quotes
+// each format needs.
+TEST_P(PafCommandsTest, PeopleListAwkwardTextsInEveryFormat) {
+  PafDescription family = RichFamily();
+  family.individuals[1].givenNames = {"Ma\"ry"};
+  family.individuals[1].surname = "Br\xf6wn";
+  family.individuals[1].birth.place = {"Caf\xe9, \"Nord\""};
+  family.individuals[2].givenNames = {"An\\ne"};
+  family.individuals[2].surname = "Cl\x01" "ark";
+  const std::string file = home_.Path("awkward.paf");
+  PafWriter::Write(family, GetParam(), file);
+  const auto json = Run({"people", file, "--format", "json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  for (const char* member : {R"("name": "Ma\"ry /Bröwn/ [2]")", R"("birth_place": "Café, \"Nord\"")",
+                             R"("name": "An\\ne /Cl\u0001ark/ [3]")"}) {
+    EXPECT_NE(json.out.find(member), std::string::npos) << member << "\n" << json.out;
+  }
+  const auto csv = Run({"people", file, "--format", "csv"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  for (const char* line : {"\r\n2,2,\"Ma\"\"ry /Bröwn/ [2]\",\"Café, \"\"Nord\"\"\",", "\r\n3,3,An\\ne /Cl\x01" "ark/ [3],"}) {
+    EXPECT_NE(csv.out.find(line), std::string::npos) << line << "\n" << csv.out;
+  }
+}
+
 TEST_P(PafCommandsTest, AFileOfNoPafVersionIsRefusedByName) {
   const auto result = Run({"show", home_.WriteFile("odd.paf", std::string(64, 'x'))});
   EXPECT_EQ(result.status, 1);
