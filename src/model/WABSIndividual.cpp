@@ -95,14 +95,15 @@ std::string WABSIndividual::NameWithKnownID(const std::string_view* id) {
   // around it, and the identifier given or a number or reference of some length.
   constexpr std::size_t kAppendedRoom = 20;
   std::string text = NameText(true, kAppendedRoom + (id != nullptr ? id->size() : 0));
-  AppendIDSuffix(text, id, ListingOptions::Of(Collection().Options()));
+  const WOptions& options = Collection().Options();
+  AppendIDSuffix(text, id, options.GetBool(opt::FNValueFlag), options.GetInt(opt::FNValue));
   return text;
 }
 
-void WABSIndividual::AppendIDSuffix(std::string& text, const std::string_view* id, const ListingOptions& options) {
-  if (!options.idSuffix) return;
+void WABSIndividual::AppendIDSuffix(std::string& text, const std::string_view* id, bool shown, int kind) {
+  if (!shown) return;
   // Appended in place: this is built for every line of a listing.
-  switch (options.idKind) {
+  switch (kind) {
     case 2:
       text.append(" (").append(std::to_string(Index())).append(")");
       break;
@@ -119,7 +120,7 @@ void WABSIndividual::AssignListingName(ListingTexts& texts, const NamePartViews*
   texts.name.clear();
   if (parts != nullptr) AppendNameParts(texts.name, *parts, texts.options.affixes, texts.options.slashes);
   const std::string_view id(texts.id);
-  AppendIDSuffix(texts.name, &id, texts.options);
+  AppendIDSuffix(texts.name, &id, texts.options.idSuffix, texts.options.idKind);
 }
 
 void WABSIndividual::ReadListingTexts(ListingTexts& texts) {

@@ -169,9 +169,9 @@ class WABSIndividual : public WABSCollectionItem {
   // Appends the parts one space apart, those that are there; with `slashes` the surname between
   // slashes, even when empty; the prefix and suffix only with `affixes`.
   static void AppendNameParts(std::string& text, const NamePartViews& parts, bool affixes, bool slashes);
-  // Appends what NameWithIDText puts after the name by `options`, taking the identifier from `id`
-  // when given.
-  void AppendIDSuffix(std::string& text, const std::string_view* id, const ListingOptions& options);
+  // Appends what NameWithIDText puts after the name when `shown`, of the kind the settings name
+  // (FNValue), taking the identifier from `id` when given.
+  void AppendIDSuffix(std::string& text, const std::string_view* id, bool shown, int kind);
   // The listing's name from parts read in place, laid out as NameWithIDText(texts.id) lays them out
   // without a capital surname; `parts` nullptr for an individual without a name.
   void AssignListingName(ListingTexts& texts, const NamePartViews* parts);
