@@ -1,18 +1,39 @@
-// The output buffer's growth.
+// The output buffer's memory and its growth.
 #include "cli/OutputBuffer.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
+#include "platform/LargeBlocks.h"
+
 namespace kinshelf::cli {
 
-OutputBuffer::OutputBuffer(std::size_t capacity)
-    : data_(std::make_unique_for_overwrite<char[]>(capacity)), capacity_(capacity) {}
+void OutputBuffer::Release::operator()(char* data) const noexcept {
+  if (kept) {
+    platform::FreeBlock(data, bytes);
+  } else {
+    delete[] data;
+  }
+}
+
+OutputBuffer::Data OutputBuffer::Allocate(std::size_t capacity, bool kept) {
+  if (!kept) return Data(new char[capacity], Release{});
+  return Data(static_cast<char*>(platform::AllocateBlock(capacity)), Release{true, capacity});
+}
+
+OutputBuffer::OutputBuffer(std::size_t capacity) : data_(Allocate(capacity, false)), capacity_(capacity) {}
+
+OutputBuffer OutputBuffer::Kept(std::size_t capacity) {
+  OutputBuffer buffer;
+  buffer.data_ = Allocate(capacity, true);
+  buffer.capacity_ = capacity;
+  return buffer;
+}
 
 void OutputBuffer::Grow(std::size_t bytes) {
   const std::size_t capacity = std::max(2 * capacity_, size_ + bytes);
-  auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+  Data grown = Allocate(capacity, data_.get_deleter().kept);
   if (size_ != 0) std::memcpy(grown.get(), data_.get(), size_);
   data_ = std::move(grown);
   capacity_ = capacity;

@@ -100,6 +100,7 @@ void TextTable::AddCells(std::span<const std::string_view> cells) {
     const std::size_t width = ShownCell(cell, column, made);
     block.cells.Append(made.empty() ? cell : made);
     block.cellWidths.push_back(static_cast<std::uint8_t>(width));
+    block.Widen(column, static_cast<std::uint8_t>(width));
     block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.View().size()));
   }
 }
@@ -109,7 +110,47 @@ void TextTable::AddRows(TextTable&& rows) {
   rows.blocks_.clear();
 }
 
-void TextTable::AddRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds) {
+void TextTable::CopyRows(const TextTable& rows) {
+  for (const Block& block : rows.blocks_) {
+    const std::size_t count = block.rowStarts.size();
+    const std::size_t text = block.cells.View().size();
+    if (count == 0) continue;
+    if (blocks_.empty() || !HasRoom(blocks_.back(), block)) {
+      const std::size_t last = blocks_.empty() ? 0 : blocks_.back().rowStarts.size();
+      const std::size_t room = std::max(count, std::min(kMostCopiedRows, 2 * last));
+      // Twice the text of the rows' average: rows of the same listing are of much the same length.
+      blocks_.push_back(RoomyBlock(room, std::min(kBlockBytes, 2 * room * (text / count + 1))));
+    }
+    AppendRows(block, blocks_.back());
+  }
+}
+bool TextTable::HasRoom(const Block& block, const Block& rows) {
+  const std::size_t text = rows.cells.View().size();
+  return block.rowStarts.capacity() - block.rowStarts.size() >= rows.rowStarts.size() &&
+         block.cells.FreeRoom() >= text && block.cells.View().size() + text <= kBlockBytes;
+}
+
+TextTable::Block TextTable::RoomyBlock(std::size_t rows, std::size_t bytes) const {
+  Block block;
+  block.cells = OutputBuffer::Kept(bytes);
+  block.rowStarts.reserve(rows);
+  block.cellEnds.reserve(rows * headers_.size());
+  block.cellWidths.reserve(rows * headers_.size());
+  return block;
+}
+
+// The rows' text goes after the block's: their starts and ends move by its length.
+void TextTable::AppendRows(const Block& rows, Block& block) {
+  const auto shift = static_cast<std::uint32_t>(block.cells.View().size());
+  block.cells.Append(rows.cells.View());
+  for (const std::uint32_t start : rows.rowStarts) block.rowStarts.push_back(start + shift);
+  for (const std::uint32_t end : rows.cellEnds) block.cellEnds.push_back(end + shift);
+  block.cellWidths.insert(block.cellWidths.end(), rows.cellWidths.begin(), rows.cellWidths.end());
+  for (std::size_t column = 0; column < rows.widest.size(); ++column)
+    block.Widen(column, rows.widest[column]);
+}
+
+void TextTable::AddRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds, bool wellFormedUtf8) {
   const std::size_t columns = headers_.size();
   if (columns == 0 || cellEnds.size() % columns != 0)
     throw std::invalid_argument("table rows of a different number of cells");
@@ -128,22 +169,22 @@ void TextTable::AddRows(OutputBuffer&& text, std::span<const std::size_t> cellEn
     }
     return;
   }
-  TakeRows(std::move(text), cellEnds);
+  TakeRows(std::move(text), cellEnds, wellFormedUtf8);
 }
 
 // Each row is looked at once: most rows of a listing are plain ASCII, and their widths are their
 // lengths.
-void TextTable::TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds) {
+void TextTable::TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellEnds, bool wellFormedUtf8) {
   const std::size_t columns = headers_.size();
   const std::string_view all = text.View();
   Block block;
-  block.rowStarts.resize(cellEnds.size() / columns);
-  block.cellEnds.resize(cellEnds.size());
-  block.cellWidths.resize(cellEnds.size());
+  block.rowStarts.reserve(cellEnds.size() / columns);
+  block.cellEnds.reserve(cellEnds.size());
+  block.cellWidths.reserve(cellEnds.size());
   std::vector<std::size_t> remade;
   std::size_t begin = 0;
   for (std::size_t row = 0, cell = 0; cell < cellEnds.size(); ++row) {
-    block.rowStarts[row] = static_cast<std::uint32_t>(begin);
+    block.rowStarts.push_back(static_cast<std::uint32_t>(begin));
     const std::size_t rowEnd = cellEnds[cell + columns - 1];
     if (rowEnd < begin || rowEnd > all.size()) throw std::invalid_argument("table cell ends out of order");
     const CellBytes rowBytes = Classify(all.substr(begin, rowEnd - begin));
@@ -152,16 +193,24 @@ void TextTable::TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellE
       const std::size_t end = cellEnds[cell];
       if (end < begin || end > rowEnd) throw std::invalid_argument("table cell ends out of order");
       const std::string_view shown(all.data() + begin, end - begin);
-      const std::size_t width = rowBytes.plainAscii ? shown.size() : DisplayLength(shown);
+      const std::size_t width = rowBytes.plainAscii ? shown.size()
+                                : wellFormedUtf8    ? WellFormedDisplayLength(shown)
+                                                    : DisplayLength(shown);
       asIs = asIs && width <= Limit(column);
-      block.cellWidths[cell] = static_cast<std::uint8_t>(std::min<std::size_t>(width, UINT8_MAX));
-      block.cellEnds[cell] = static_cast<std::uint32_t>(end);
+      block.cellWidths.push_back(static_cast<std::uint8_t>(std::min<std::size_t>(width, UINT8_MAX)));
+      block.cellEnds.push_back(static_cast<std::uint32_t>(end));
       begin = end;
     }
     if (!asIs) remade.push_back(row);
   }
   block.cells = std::move(text);
   for (const std::size_t row : remade) RemakeRow(block, row);
+  // After the rows remade, whose cells may have got narrower.
+  block.widest.assign(columns, 0);
+  for (std::size_t cell = 0; cell < block.cellWidths.size(); cell += columns) {
+    for (std::size_t column = 0; column < columns; ++column)
+      block.widest[column] = std::max(block.widest[column], block.cellWidths[cell + column]);
+  }
   blocks_.push_back(std::move(block));
 }
 
@@ -186,14 +235,52 @@ void TextTable::RemakeRow(Block& block, std::size_t row) {
   }
 }
 
+void TextTable::Block::Widen(std::size_t column, std::uint8_t width) {
+  if (widest.size() <= column) widest.resize(column + 1);
+  widest[column] = std::max(widest[column], width);
+}
+
 std::string_view TextTable::Block::CellText(std::size_t row, std::size_t columns, std::size_t column) const {
   const std::size_t cell = row * columns + column;
   const std::size_t begin = column == 0 ? rowStarts[row] : cellEnds[cell - 1];
   return {cells.View().data() + begin, cellEnds[cell] - begin};
 }
 
-// `cell(column)` gives a cell's text and display width. `out` has room for RowRoom(widths) bytes and
-// the cells' bytes.
+namespace {
+
+// Writes `count` blanks at `out`, sixteen at a time where SSE2 is there: up to fifteen more, which
+// what follows writes over.
+char* PutBlanks(char* out, std::size_t count) {
+#if defined(__SSE2__)
+  const __m128i blanks = _mm_set1_epi8(' ');
+  for (std::size_t done = 0; done < count; done += 16)
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done), blanks);
+  return out + count;
+#else
+  return std::fill_n(out, count, ' ');
+#endif
+}
+
+// Copies `text` to `out`, sixteen bytes at a time where as many may be read from its start (whole
+// sixteens, up to `readable`): up to fifteen bytes more are written, which what follows writes over.
+char* PutText(char* out, std::string_view text, [[maybe_unused]] std::size_t readable) {
+#if defined(__SSE2__)
+  if (text.size() <= readable && readable - text.size() >= 15) {
+    for (std::size_t done = 0; done < text.size(); done += 16) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + done)));
+    }
+    return out + text.size();
+  }
+#endif
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+}  // namespace
+
+// `cell(column)` gives a cell as shown. `out` has room for RowRoom(widths) bytes, the cells' bytes
+// and kOverrun.
 template <typename Cell>
 char* TextTable::PutRow(char* out, Cell&& cell, const std::vector<std::size_t>& widths) const {
   const std::size_t columns = headers_.size();
@@ -201,14 +288,12 @@ char* TextTable::PutRow(char* out, Cell&& cell, const std::vector<std::size_t>& 
   // Blanks are written only once a text follows them, since the line ends without blanks.
   std::size_t blanks = 0;
   for (std::size_t column = 0; column < columns; ++column) {
-    const auto [text, width] = cell(column);
-    const std::size_t padding = widths[column] - width;
+    const ShownText shown = cell(column);
+    const std::size_t padding = widths[column] - shown.width;
     const bool right = alignments_[column] == Align::kRight;
     if (right) blanks += padding;
-    if (!text.empty()) {
-      out = std::fill_n(out, blanks, ' ');
-      std::memcpy(out, text.data(), text.size());
-      out += text.size();
+    if (!shown.text.empty()) {
+      out = PutText(PutBlanks(out, blanks), shown.text, shown.readable);
       blanks = 0;
     }
     if (column + 1 < columns) blanks += (right ? 0 : padding) + 2;
@@ -231,27 +316,26 @@ void TextTable::Write(std::ostream& out) const {
   std::vector<std::size_t> widths(columns);
   for (std::size_t column = 0; column < columns; ++column) widths[column] = DisplayLength(headers_[column]);
   for (const Block& block : blocks_) {
-    for (std::size_t cell = 0; cell < block.cellWidths.size(); ++cell)
-      widths[cell % columns] = std::max<std::size_t>(widths[cell % columns], block.cellWidths[cell]);
+    for (std::size_t column = 0; column < block.widest.size(); ++column)
+      widths[column] = std::max<std::size_t>(widths[column], block.widest[column]);
   }
   const std::size_t rowRoom = RowRoom(widths);
   OutputBuffer head;
   std::size_t headerBytes = 0;
   for (const std::string& header : headers_) headerBytes += header.size();
   head.Commit(PutRow(
-      head.Room(rowRoom + headerBytes),
+      head.Room(rowRoom + headerBytes + kOverrun),
       [this](std::size_t column) {
-        return std::pair<std::string_view, std::size_t>(headers_[column], DisplayLength(headers_[column]));
+        return ShownText{headers_[column], DisplayLength(headers_[column])};
       },
       widths));
   std::size_t widest = 0;
   for (const std::size_t width : widths) widest = std::max(widest, width);
   const std::string dashes(widest, '-');
   head.Commit(PutRow(
-      head.Room(2 * rowRoom),
+      head.Room(2 * rowRoom + kOverrun),
       [&widths, &dashes](std::size_t column) {
-        return std::pair<std::string_view, std::size_t>(std::string_view(dashes).substr(0, widths[column]),
-                                                        widths[column]);
+        return ShownText{std::string_view(dashes).substr(0, widths[column]), widths[column]};
       },
       widths));
   out << head.View();
@@ -263,16 +347,18 @@ void TextTable::Write(std::ostream& out) const {
     const auto rowBytes = [&block, columns](std::size_t row) {
       return block.cellEnds[(row + 1) * columns - 1] - block.rowStarts[row];
     };
-    std::size_t bytes = 0;
+    std::size_t bytes = kOverrun;
     for (std::size_t row = run.first; row < run.end; ++row) bytes += rowRoom + rowBytes(row);
     OutputBuffer text(bytes);
+    const char* const readEnd = block.cells.View().data() + block.cells.HeldBytes();
     for (std::size_t row = run.first; row < run.end; ++row) {
-      char* const room = text.Room(rowRoom + rowBytes(row));
+      char* const room = text.Room(rowRoom + rowBytes(row) + kOverrun);
       text.Commit(PutRow(
           room,
-          [&block, row, columns](std::size_t column) {
-            return std::pair<std::string_view, std::size_t>(block.CellText(row, columns, column),
-                                                            block.cellWidths[row * columns + column]);
+          [&block, row, columns, readEnd](std::size_t column) {
+            const std::string_view cell = block.CellText(row, columns, column);
+            return ShownText{cell, block.cellWidths[row * columns + column],
+                             static_cast<std::size_t>(readEnd - cell.data())};
           },
           widths));
     }

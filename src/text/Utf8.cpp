@@ -11,6 +11,29 @@
 
 namespace kinshelf {
 
+namespace {
+
+// The first `size` (below eight) bytes at `bytes` in a word, lowest byte first and zeros above them,
+// read as two overlapping words or three single bytes: a copy of a length only known as the program
+// runs would be a call.
+std::uint64_t ShortWord(const char* bytes, std::size_t size) {
+  if (size >= 4) {
+    std::uint32_t head = 0;
+    std::uint32_t tail = 0;
+    std::memcpy(&head, bytes, sizeof head);
+    std::memcpy(&tail, bytes + size - 4, sizeof tail);
+    // Where the two overlap they hold the same bytes.
+    return head | std::uint64_t{tail} << (8 * (size - 4));
+  }
+  if (size == 0) return 0;
+  const auto byte = [bytes](std::size_t at) {
+    return std::uint64_t{static_cast<unsigned char>(bytes[at])} << (8 * at);
+  };
+  return byte(0) | byte(size / 2) | byte(size - 1);
+}
+
+}  // namespace
+
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
   if (pos >= text.size()) return 0;
   const auto lead = static_cast<unsigned char>(text[pos]);
@@ -62,6 +85,37 @@ std::size_t DisplayLength(std::string_view text) {
   return count;
 }
 
+// A continuation byte is 10xxxxxx: its high bit set and the next one clear. Shifted left by one, each
+// byte's second bit lies under its high bit (what comes over from the byte below lands in a bit not
+// looked at); the marks are then summed by a multiplication, as a count of set bits may not be an
+// instruction of the machine the program was built for.
+std::size_t WellFormedDisplayLength(std::string_view text) {
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  const auto continuations = [](std::uint64_t word) {
+    return static_cast<std::size_t>((((word & ~(word << 1) & kHighs) >> 7) * kOnes) >> 56);
+  };
+  std::size_t count = text.size();
+  std::size_t pos = 0;
+#if defined(__SSE2__)
+  // As signed bytes, continuation bytes are those below 0xC0's -64; each gives a one, and the ones
+  // are summed in each half.
+  const __m128i lowest = _mm_set1_epi8(-64);
+  const __m128i one = _mm_set1_epi8(1);
+  for (; pos + 16 <= text.size(); pos += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos));
+    const __m128i sums = _mm_sad_epu8(_mm_and_si128(_mm_cmplt_epi8(bytes, lowest), one), _mm_setzero_si128());
+    count -= static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+  }
+#endif
+  std::uint64_t word = 0;
+  for (; pos + 8 <= text.size(); pos += 8) {
+    std::memcpy(&word, text.data() + pos, sizeof word);
+    count -= continuations(word);
+  }
+  return count - continuations(ShortWord(text.data() + pos, text.size() - pos));
+}
+
 // Sixteen bytes at a time where SSE2 is there, then eight, then the last few in a zeroed word; the
 // first high bit found is the first byte that isn't ASCII (the words are read lowest byte first).
 std::size_t AsciiPrefixLength(std::string_view text) {
@@ -80,9 +134,7 @@ std::size_t AsciiPrefixLength(std::string_view text) {
     std::memcpy(&word, text.data() + pos, sizeof word);
     if ((word & kHighs) != 0) return pos + static_cast<std::size_t>(std::countr_zero(word & kHighs)) / 8;
   }
-  if (pos == text.size()) return pos;
-  word = 0;
-  std::memcpy(&word, text.data() + pos, text.size() - pos);
+  word = ShortWord(text.data() + pos, text.size() - pos);
   return (word & kHighs) != 0 ? pos + static_cast<std::size_t>(std::countr_zero(word & kHighs)) / 8
                               : text.size();
 }

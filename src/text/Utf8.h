@@ -27,6 +27,9 @@ std::size_t AsciiPrefixLength(std::string_view text);
 // The number of characters a terminal shows for the text: one per well-formed sequence and one
 // per stray byte.
 std::size_t DisplayLength(std::string_view text);
+// DisplayLength of text known to be well-formed UTF-8: its bytes but for the continuation bytes,
+// counted sixteen at a time.
+std::size_t WellFormedDisplayLength(std::string_view text);
 
 // Appends the UTF-8 form of a code point; a surrogate or a value above U+10FFFF, which UTF-8 cannot
 // carry, appends U+FFFD instead.

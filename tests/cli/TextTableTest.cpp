@@ -163,7 +163,7 @@ TEST(TextTableTest, RowsTakenOverInOneTextMatchRowsAddedOneByOne) {
     TextTable taken({"N", "Name", "Place"}, {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
     for (const auto& row : rows) single.AddRow(row);
     auto [text, ends] = RowsText(rows);
-    taken.AddRows(std::move(text), ends);
+    taken.AddRows(std::move(text), ends, false);
     single.AddRow({"9", "last", "row"});
     taken.AddRow({"9", "last", "row"});
     std::ostringstream expected;
@@ -174,31 +174,75 @@ TEST(TextTableTest, RowsTakenOverInOneTextMatchRowsAddedOneByOne) {
   }
 }
 
-// Random rows of any bytes (controls, UTF-8, stray bytes, blanks) and lengths around the limits,
-// handed over in one text, read as if each had been added alone.
-TEST(TextTableTest, RandomRowsTakenOverMatchRowsAddedOneByOne) {
+// Rows of random pieces, `cells` cells each, lengths around the limits. Without `wellFormed`, any
+// bytes: controls, UTF-8, stray bytes, blanks; with it, only well-formed UTF-8.
+std::vector<std::vector<std::string>> RandomRows(std::mt19937& random, std::size_t count, std::size_t cells,
+                                                 bool wellFormed) {
   const std::string pieces[] = {"a", "Z", " ", "\t", "\x01", "\x7f", "\xc3\xa9", "\xe2\x80\xa6", "\xff", "\xc3"};
-  std::mt19937 random(7);
-  for (int round = 0; round < 200; ++round) {
-    std::vector<std::vector<std::string>> rows(1 + random() % 6);
-    for (auto& row : rows) {
-      for (int column = 0; column < 3; ++column) {
-        std::string cell;
-        const std::size_t length = random() % 3 == 0 ? random() % 300 : random() % 12;
-        while (cell.size() < length) cell += random() % 4 == 0 ? pieces[random() % std::size(pieces)] : "x";
-        row.push_back(cell);
-      }
+  const std::size_t kinds = std::size(pieces) - (wellFormed ? 2 : 0);
+  std::vector<std::vector<std::string>> rows(count);
+  for (auto& row : rows) {
+    for (std::size_t column = 0; column < cells; ++column) {
+      std::string cell;
+      const std::size_t length = random() % 3 == 0 ? random() % 300 : random() % 12;
+      while (cell.size() < length) cell += random() % 4 == 0 ? pieces[random() % kinds] : "x";
+      row.push_back(cell);
     }
-    TextTable single({"N", "Name", "Place"}, {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
-    TextTable taken({"N", "Name", "Place"}, {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
+  }
+  return rows;
+}
+
+TextTable NamesAndPlaces() {
+  return TextTable({"N", "Name", "Place"},
+                   {TextTable::Align::kRight, TextTable::Align::kLeft, TextTable::Align::kLeft});
+}
+
+std::string Written(const TextTable& table) {
+  std::ostringstream out;
+  table.Write(out);
+  return out.str();
+}
+
+// Random rows handed over in one text read as if each had been added alone, whether or not the
+// text is said to be well-formed UTF-8 (widths are then counted the quick way).
+TEST(TextTableTest, RandomRowsTakenOverMatchRowsAddedOneByOne) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 400; ++round) {
+    const bool wellFormed = round % 2 == 1;
+    const auto rows = RandomRows(random, 1 + random() % 6, 3, wellFormed);
+    TextTable single = NamesAndPlaces();
+    TextTable taken = NamesAndPlaces();
     for (const auto& row : rows) single.AddRow(row);
     auto [text, ends] = RowsText(rows);
-    taken.AddRows(std::move(text), ends);
-    std::ostringstream expected;
-    std::ostringstream actual;
-    single.Write(expected);
-    taken.Write(actual);
-    ASSERT_EQ(actual.str(), expected.str()) << round;
+    taken.AddRows(std::move(text), ends, wellFormed);
+    ASSERT_EQ(Written(taken), Written(single)) << round;
+  }
+}
+
+// Parts of a listing copied one after another, of sizes that fill the room taken for them exactly,
+// leave it short, or overflow it, read as if each row had been added alone; the first part may be
+// taken over whole, as the listing's first chunks are.
+TEST(TextTableTest, RowsCopiedInPartsMatchRowsAddedOneByOne) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 20; ++round) {
+    TextTable single = NamesAndPlaces();
+    TextTable copied = NamesAndPlaces();
+    for (int part = 0; part < 12; ++part) {
+      const std::size_t count = round % 3 == 0 ? 64 : random() % 2 == 0 ? 1 + random() % 200 : random() % 3;
+      const auto rows = RandomRows(random, count, 3, true);
+      for (const auto& row : rows) single.AddRow(row);
+      auto [text, ends] = RowsText(rows);
+      TextTable rowsTable = NamesAndPlaces();
+      rowsTable.AddRows(std::move(text), ends, true);
+      if (part == 0 && round % 2 == 0) {
+        copied.AddRows(std::move(rowsTable));
+      } else {
+        copied.CopyRows(rowsTable);
+      }
+    }
+    single.AddRow({"9", "last", "row"});
+    copied.AddRow({"9", "last", "row"});
+    ASSERT_EQ(Written(copied), Written(single)) << round;
   }
 }
 
@@ -206,9 +250,9 @@ TEST(TextTableTest, RowsOfTheWrongShapeAreRefused) {
   TextTable table({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
   auto [text, ends] = RowsText({{"1", "Ann"}, {"2", "Bo"}});
   const std::vector<std::size_t> odd(ends.begin(), ends.end() - 1);
-  EXPECT_THROW(table.AddRows(OutputBuffer(), odd), std::invalid_argument);
+  EXPECT_THROW(table.AddRows(OutputBuffer(), odd, false), std::invalid_argument);
   const std::vector<std::size_t> backwards{1, 4, 3, 4};
-  EXPECT_THROW(table.AddRows(std::move(text), backwards), std::invalid_argument);
+  EXPECT_THROW(table.AddRows(std::move(text), backwards, false), std::invalid_argument);
 }
 
 // A table of many rows, added in parts as the people listing adds them, keeps every row once and in
@@ -231,7 +275,7 @@ TEST(TextTableTest, ManyRowsAddedInPartsComeOutInOrder) {
       table.AddRows(std::move(part));
     } else {
       auto [text, ends] = RowsText(rows);
-      table.AddRows(std::move(text), ends);
+      table.AddRows(std::move(text), ends, false);
     }
   }
   std::ostringstream out;

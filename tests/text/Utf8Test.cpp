@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -62,6 +63,23 @@ TEST(Utf8Test, AsciiPrefixEndsAtTheFirstHighByte) {
       if (high < size) text[high] = '\x80';
       if (high + 3 < size) text[high + 3] = '\xff';
       EXPECT_EQ(AsciiPrefixLength(text), high) << size << " " << high;
+    }
+  }
+}
+
+// Well-formed texts of every length across the sixteen- and eight-byte steps, with characters of
+// two, three and four bytes starting anywhere: the quick count agrees with the full one.
+TEST(Utf8Test, WellFormedDisplayLengthAgreesWithDisplayLength) {
+  const std::string wide[] = {"\xc3\xa9", "\xe2\x80\xa6", "\xf0\x9f\x98\x80", "\xc2\x80", "\xef\xbf\xbf"};
+  for (std::size_t size = 0; size <= 40; ++size) {
+    for (std::size_t at = 0; at <= size; ++at) {
+      for (const std::string& character : wide) {
+        std::string text(size, 'a');
+        text.insert(at, character);
+        if (at + 7 < text.size()) text.insert(at + 7, wide[size % std::size(wide)]);
+        ASSERT_EQ(WellFormedDisplayLength(text), DisplayLength(text)) << size << " " << at;
+        ASSERT_EQ(WellFormedDisplayLength(text.substr(0, at)), at) << size << " " << at;
+      }
     }
   }
 }

@@ -138,8 +138,9 @@ class EarlyChunks {
 };
 
 // Opens the file, calls render(lines) for the lines of each chunk of individuals, the first ones
-// while the file loads and the others on worker threads, and consume(rendered, collection) on this
-// thread, chunk after chunk in index order, handing each rendered chunk over.
+// while the file loads and the others on worker threads, and consume(rendered, early) on this
+// thread, chunk after chunk in index order, handing each rendered chunk over; `early` is true for
+// those made while the file loaded.
 template <typename Render, typename Consume>
 void ListChunks(const std::string& path, const WOptions& options, const Filter& filter, Render render,
                 Consume consume) {
@@ -148,7 +149,7 @@ void ListChunks(const std::string& path, const WOptions& options, const Filter& 
   GenealogyFile file(path, options, early.Visitor());
   auto& collection = file.Collection();
   auto made = early.Take(file.EarlyVisited());
-  for (auto& rendered : made) consume(std::move(rendered), collection);
+  for (auto& rendered : made) consume(std::move(rendered), true);
   const std::int32_t count = collection.IndividualCount();
   const auto chunks = static_cast<std::size_t>((count + kChunkSize - 1) / kChunkSize);
   const std::size_t first = std::min(made.size(), chunks);
@@ -163,14 +164,14 @@ void ListChunks(const std::string& path, const WOptions& options, const Filter& 
         const auto from = static_cast<std::int32_t>(first + chunk) * kChunkSize + 1;
         return render(LinesOf(file, filter, from, std::min(count, from + kChunkSize - 1)));
       },
-      [&](Rendered&& rendered) { consume(std::move(rendered), collection); });
+      [&](Rendered&& rendered) { consume(std::move(rendered), false); });
 }
 
 // Each writer writes its first bytes once the file has loaded: a file that can't be read gives
 // its message and no output.
 void WriteJson(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   bool any = false;
-  ListChunks(path, options, filter, PeopleJsonObjects, [&](const OutputBuffer& objects, WABSCollection&) {
+  ListChunks(path, options, filter, PeopleJsonObjects, [&](const OutputBuffer& objects, bool) {
     if (objects.View().empty()) return;
     // The first member of the array follows the bracket without a comma.
     out << (any ? "" : "[") << objects.View().substr(any ? 0 : 1);
@@ -204,7 +205,7 @@ void WriteCsv(const std::string& path, const WOptions& options, const Filter& fi
   const auto head = [&] {
     if (!std::exchange(any, true)) out << "index,id,name,birth,death\r\n";
   };
-  ListChunks(path, options, filter, CsvLines, [&](const OutputBuffer& lines, WABSCollection&) {
+  ListChunks(path, options, filter, CsvLines, [&](const OutputBuffer& lines, bool) {
     head();
     out << lines.View();
   });
@@ -226,15 +227,24 @@ TextTable TableRows(ChunkLines&& chunk) {
     for (const Field next : {kId, kName, kBirthDate, kDeathDate, kFields}) cellEnds.push_back(line.starts[next]);
   }
   TextTable rows = EmptyTable();
-  rows.AddRows(std::move(chunk.texts), cellEnds);
+  const bool wellFormed = std::all_of(chunk.lines.begin(), chunk.lines.end(),
+                                      [](const ChunkLines::Line& line) { return line.wellFormed; });
+  rows.AddRows(std::move(chunk.texts), cellEnds, wellFormed);
   return rows;
 }
 
-// The text table needs every line before it can size its columns.
+// The text table needs every line before it can size its columns. Rows made while the file loaded
+// lie in memory the listing does not use again, and are taken over; the others are copied, and the
+// memory they were made in is used again for the next chunks.
 void WriteText(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   TextTable table = EmptyTable();
-  ListChunks(path, options, filter, TableRows,
-             [&](TextTable&& rows, WABSCollection&) { table.AddRows(std::move(rows)); });
+  ListChunks(path, options, filter, TableRows, [&](TextTable&& rows, bool early) {
+    if (early) {
+      table.AddRows(std::move(rows));
+    } else {
+      table.CopyRows(rows);
+    }
+  });
   table.Write(out);
 }
 
