@@ -143,8 +143,13 @@ TextTable::Block TextTable::RoomyBlock(std::size_t rows, std::size_t bytes) cons
 void TextTable::AppendRows(const Block& rows, Block& block) {
   const auto shift = static_cast<std::uint32_t>(block.cells.View().size());
   block.cells.Append(rows.cells.View());
-  for (const std::uint32_t start : rows.rowStarts) block.rowStarts.push_back(start + shift);
-  for (const std::uint32_t end : rows.cellEnds) block.cellEnds.push_back(end + shift);
+  const auto appendShifted = [shift](const Buffer<std::uint32_t>& from, Buffer<std::uint32_t>& to) {
+    const std::size_t at = to.size();
+    to.insert(to.end(), from.begin(), from.end());
+    for (std::size_t i = at; i < to.size(); ++i) to[i] += shift;
+  };
+  appendShifted(rows.rowStarts, block.rowStarts);
+  appendShifted(rows.cellEnds, block.cellEnds);
   block.cellWidths.insert(block.cellWidths.end(), rows.cellWidths.begin(), rows.cellWidths.end());
   for (std::size_t column = 0; column < rows.widest.size(); ++column)
     block.Widen(column, rows.widest[column]);
@@ -240,12 +245,6 @@ void TextTable::Block::Widen(std::size_t column, std::uint8_t width) {
   widest[column] = std::max(widest[column], width);
 }
 
-std::string_view TextTable::Block::CellText(std::size_t row, std::size_t columns, std::size_t column) const {
-  const std::size_t cell = row * columns + column;
-  const std::size_t begin = column == 0 ? rowStarts[row] : cellEnds[cell - 1];
-  return {cells.View().data() + begin, cellEnds[cell] - begin};
-}
-
 namespace {
 
 // Writes `count` blanks at `out`, sixteen at a time where SSE2 is there: up to fifteen more, which
@@ -279,24 +278,29 @@ char* PutText(char* out, std::string_view text, [[maybe_unused]] std::size_t rea
 
 }  // namespace
 
-// `cell(column)` gives a cell as shown. `out` has room for RowRoom(widths) bytes, the cells' bytes
-// and kOverrun.
-template <typename Cell>
-char* TextTable::PutRow(char* out, Cell&& cell, const std::vector<std::size_t>& widths) const {
+// `out` has room for RowRoom(widths) bytes, the row's cells' bytes and kOverrun. A cell's text is
+// read sixteen bytes at a time as far as the block's buffer reaches.
+char* TextTable::PutRow(char* out, const Block& block, std::size_t row,
+                        const std::vector<std::size_t>& widths) const {
   const std::size_t columns = headers_.size();
+  const std::size_t first = row * columns;
+  const char* const cells = block.cells.View().data();
+  const std::size_t readable = block.cells.HeldBytes();
   char* const start = out;
+  std::size_t begin = block.rowStarts[row];
   // Blanks are written only once a text follows them, since the line ends without blanks.
   std::size_t blanks = 0;
   for (std::size_t column = 0; column < columns; ++column) {
-    const ShownText shown = cell(column);
-    const std::size_t padding = widths[column] - shown.width;
+    const std::size_t end = block.cellEnds[first + column];
+    const std::size_t padding = widths[column] - block.cellWidths[first + column];
     const bool right = alignments_[column] == Align::kRight;
     if (right) blanks += padding;
-    if (!shown.text.empty()) {
-      out = PutText(PutBlanks(out, blanks), shown.text, shown.readable);
+    if (end != begin) {
+      out = PutText(PutBlanks(out, blanks), {cells + begin, end - begin}, readable - begin);
       blanks = 0;
     }
     if (column + 1 < columns) blanks += (right ? 0 : padding) + 2;
+    begin = end;
   }
   while (out > start && out[-1] == ' ') --out;
   *out++ = '\n';
@@ -311,61 +315,60 @@ std::size_t TextTable::RowRoom(const std::vector<std::size_t>& widths) {
   return bytes;
 }
 
-void TextTable::Write(std::ostream& out) const {
+// The header and the rule of dashes under it, as the rows of a block of their own.
+TextTable::Block TextTable::HeadRows(const std::vector<std::size_t>& widths) const {
+  std::size_t widest = 0;
+  for (const std::size_t width : widths) widest = std::max(widest, width);
+  const std::string dashes(widest, '-');
+  Block block;
+  for (const bool rule : {false, true}) {
+    block.rowStarts.push_back(static_cast<std::uint32_t>(block.cells.View().size()));
+    for (std::size_t column = 0; column < headers_.size(); ++column) {
+      const std::string_view text =
+          rule ? std::string_view(dashes).substr(0, widths[column]) : headers_[column];
+      block.cells.Append(text);
+      block.cellWidths.push_back(
+          static_cast<std::uint8_t>(std::min<std::size_t>(DisplayLength(text), UINT8_MAX)));
+      block.cellEnds.push_back(static_cast<std::uint32_t>(block.cells.View().size()));
+    }
+  }
+  return block;
+}
+
+// The rows [first, end) of the block laid out in one text.
+OutputBuffer TextTable::LaidOut(const Block& block, std::size_t first, std::size_t end,
+                                const std::vector<std::size_t>& widths) const {
   const std::size_t columns = headers_.size();
-  std::vector<std::size_t> widths(columns);
-  for (std::size_t column = 0; column < columns; ++column) widths[column] = DisplayLength(headers_[column]);
+  const std::size_t rowRoom = RowRoom(widths);
+  const auto rowBytes = [&block, columns](std::size_t row) {
+    return block.cellEnds[(row + 1) * columns - 1] - block.rowStarts[row];
+  };
+  std::size_t bytes = kOverrun;
+  for (std::size_t row = first; row < end; ++row) bytes += rowRoom + rowBytes(row);
+  OutputBuffer text(bytes);
+  for (std::size_t row = first; row < end; ++row)
+    text.Commit(PutRow(text.Room(rowRoom + rowBytes(row) + kOverrun), block, row, widths));
+  return text;
+}
+
+void TextTable::Write(std::ostream& out) const {
+  std::vector<std::size_t> widths(headers_.size());
+  for (std::size_t column = 0; column < headers_.size(); ++column)
+    widths[column] = DisplayLength(headers_[column]);
   for (const Block& block : blocks_) {
     for (std::size_t column = 0; column < block.widest.size(); ++column)
       widths[column] = std::max<std::size_t>(widths[column], block.widest[column]);
   }
-  const std::size_t rowRoom = RowRoom(widths);
-  OutputBuffer head;
-  std::size_t headerBytes = 0;
-  for (const std::string& header : headers_) headerBytes += header.size();
-  head.Commit(PutRow(
-      head.Room(rowRoom + headerBytes + kOverrun),
-      [this](std::size_t column) {
-        return ShownText{headers_[column], DisplayLength(headers_[column])};
-      },
-      widths));
-  std::size_t widest = 0;
-  for (const std::size_t width : widths) widest = std::max(widest, width);
-  const std::string dashes(widest, '-');
-  head.Commit(PutRow(
-      head.Room(2 * rowRoom + kOverrun),
-      [&widths, &dashes](std::size_t column) {
-        return ShownText{std::string_view(dashes).substr(0, widths[column]), widths[column]};
-      },
-      widths));
-  out << head.View();
+  out << LaidOut(HeadRows(widths), 0, 2, widths).View();
   // Runs of rows are laid out on every core and written in order; each goes out in one write.
   const std::vector<RowRun> runs = RowRuns();
-  const auto layOut = [this, columns, rowRoom, &widths, &runs](std::size_t index) {
-    const RowRun& run = runs[index];
-    const Block& block = *run.block;
-    const auto rowBytes = [&block, columns](std::size_t row) {
-      return block.cellEnds[(row + 1) * columns - 1] - block.rowStarts[row];
-    };
-    std::size_t bytes = kOverrun;
-    for (std::size_t row = run.first; row < run.end; ++row) bytes += rowRoom + rowBytes(row);
-    OutputBuffer text(bytes);
-    const char* const readEnd = block.cells.View().data() + block.cells.HeldBytes();
-    for (std::size_t row = run.first; row < run.end; ++row) {
-      char* const room = text.Room(rowRoom + rowBytes(row) + kOverrun);
-      text.Commit(PutRow(
-          room,
-          [&block, row, columns, readEnd](std::size_t column) {
-            const std::string_view cell = block.CellText(row, columns, column);
-            return ShownText{cell, block.cellWidths[row * columns + column],
-                             static_cast<std::size_t>(readEnd - cell.data())};
-          },
-          widths));
-    }
-    return text;
-  };
-  platform::OrderedChunks<OutputBuffer>::Run(runs.size(), std::thread::hardware_concurrency(), layOut,
-                                             [&out](OutputBuffer&& text) { out << text.View(); });
+  platform::OrderedChunks<OutputBuffer>::Run(
+      runs.size(), std::thread::hardware_concurrency(),
+      [this, &widths, &runs](std::size_t index) {
+        const RowRun& run = runs[index];
+        return LaidOut(*run.block, run.first, run.end, widths);
+      },
+      [&out](OutputBuffer&& text) { out << text.View(); });
 }
 
 std::size_t TextTable::HeldBytes() const {

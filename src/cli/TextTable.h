@@ -69,8 +69,6 @@ class TextTable {
     std::vector<std::uint8_t> widest;
 
     void Widen(std::size_t column, std::uint8_t width);
-
-    std::string_view CellText(std::size_t row, std::size_t columns, std::size_t column) const;
   };
   // A block's cell ends fit in 32 bits: a new block starts before its text grows past this.
   static constexpr std::size_t kBlockBytes = std::size_t{1} << 30;
@@ -102,16 +100,12 @@ class TextTable {
   };
   std::vector<RowRun> RowRuns() const;
   static std::size_t RowRoom(const std::vector<std::size_t>& widths);
-  // A cell as a row's line shows it: its text, its width, and how many bytes from the text's start
-  // may be read, so that it can be copied sixteen bytes at a time.
-  struct ShownText {
-    std::string_view text;
-    std::size_t width = 0;
-    std::size_t readable = 0;
-  };
-  // Writes a row's line at `out`, and up to kOverrun bytes past its end; the end of the line.
-  template <typename Cell>
-  char* PutRow(char* out, Cell&& cell, const std::vector<std::size_t>& widths) const;
+  // Writes a block's row as a line at `out`, and up to kOverrun bytes past its end; the end of the
+  // line.
+  char* PutRow(char* out, const Block& block, std::size_t row, const std::vector<std::size_t>& widths) const;
+  Block HeadRows(const std::vector<std::size_t>& widths) const;
+  OutputBuffer LaidOut(const Block& block, std::size_t first, std::size_t end,
+                       const std::vector<std::size_t>& widths) const;
 
   std::vector<std::string> headers_;
   std::vector<Align> alignments_;
