@@ -124,6 +124,7 @@ void TextTable::CopyRows(const TextTable& rows) {
     AppendRows(block, blocks_.back());
   }
 }
+
 bool TextTable::HasRoom(const Block& block, const Block& rows) {
   const std::size_t text = rows.cells.View().size();
   return block.rowStarts.capacity() - block.rowStarts.size() >= rows.rowStarts.size() &&

@@ -74,9 +74,9 @@ class TextTable {
   static constexpr std::size_t kBlockBytes = std::size_t{1} << 30;
   // The most rows a block that rows are copied into takes room for; each takes twice the room of
   // the one before, so that a short listing keeps to little memory.
+  static constexpr std::size_t kMostCopiedRows = std::size_t{1} << 20;
   // Bytes a row's line may be written past its end, in room its writer keeps.
   static constexpr std::size_t kOverrun = 16;
-  static constexpr std::size_t kMostCopiedRows = std::size_t{1} << 20;
 
   void AddCells(std::span<const std::string_view> cells);
   // The most characters cell `column` shows.
@@ -103,7 +103,9 @@ class TextTable {
   // Writes a block's row as a line at `out`, and up to kOverrun bytes past its end; the end of the
   // line.
   char* PutRow(char* out, const Block& block, std::size_t row, const std::vector<std::size_t>& widths) const;
+  // The header and its rule as a block's two rows.
   Block HeadRows(const std::vector<std::size_t>& widths) const;
+  // The lines of a block's rows [first, end).
   OutputBuffer LaidOut(const Block& block, std::size_t first, std::size_t end,
                        const std::vector<std::size_t>& widths) const;
 
