@@ -24,11 +24,10 @@ OutputBuffer::Data OutputBuffer::Allocate(std::size_t capacity, bool kept) {
 
 OutputBuffer::OutputBuffer(std::size_t capacity) : data_(Allocate(capacity, false)), capacity_(capacity) {}
 
+OutputBuffer::OutputBuffer(Data data, std::size_t capacity) : data_(std::move(data)), capacity_(capacity) {}
+
 OutputBuffer OutputBuffer::Kept(std::size_t capacity) {
-  OutputBuffer buffer;
-  buffer.data_ = Allocate(capacity, true);
-  buffer.capacity_ = capacity;
-  return buffer;
+  return OutputBuffer(Allocate(capacity, true), capacity);
 }
 
 void OutputBuffer::Grow(std::size_t bytes) {

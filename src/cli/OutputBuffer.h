@@ -55,6 +55,8 @@ class OutputBuffer {
   };
   using Data = std::unique_ptr<char[], Release>;
 
+  OutputBuffer(Data data, std::size_t capacity);
+
   static Data Allocate(std::size_t capacity, bool kept);
   // Makes room for `bytes` more, in a new buffer of at least twice the size.
   void Grow(std::size_t bytes);

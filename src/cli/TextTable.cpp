@@ -19,7 +19,14 @@
 namespace kinshelf::cli {
 
 TextTable::TextTable(std::vector<std::string> headers, std::vector<Align> alignments)
-    : headers_(std::move(headers)), alignments_(std::move(alignments)) {}
+    : headers_(std::move(headers)), alignments_(std::move(alignments)) {
+  if (headers_.empty() || alignments_.size() != headers_.size())
+    throw std::invalid_argument("a table needs one alignment for each of its columns");
+  // The header is laid out as a row, whose widths are kept in a byte each.
+  for (const std::string& header : headers_) {
+    if (DisplayLength(header) > UINT8_MAX) throw std::invalid_argument("a table header over 255 characters");
+  }
+}
 
 namespace {
 
@@ -111,6 +118,7 @@ void TextTable::AddRows(TextTable&& rows) {
 }
 
 void TextTable::CopyRows(const TextTable& rows) {
+  if (&rows == this) throw std::invalid_argument("a table's rows copied into itself");
   for (const Block& block : rows.blocks_) {
     const std::size_t count = block.rowStarts.size();
     const std::size_t text = block.cells.View().size();
@@ -126,9 +134,13 @@ void TextTable::CopyRows(const TextTable& rows) {
 }
 
 bool TextTable::HasRoom(const Block& block, const Block& rows) {
+  const auto fits = [](const auto& into, const auto& from) {
+    return into.capacity() - into.size() >= from.size();
+  };
   const std::size_t text = rows.cells.View().size();
-  return block.rowStarts.capacity() - block.rowStarts.size() >= rows.rowStarts.size() &&
-         block.cells.FreeRoom() >= text && block.cells.View().size() + text <= kBlockBytes;
+  return fits(block.rowStarts, rows.rowStarts) && fits(block.cellEnds, rows.cellEnds) &&
+         fits(block.cellWidths, rows.cellWidths) && block.cells.FreeRoom() >= text &&
+         block.cells.View().size() + text <= kBlockBytes;
 }
 
 TextTable::Block TextTable::RoomyBlock(std::size_t rows, std::size_t bytes) const {

@@ -25,7 +25,8 @@ class TextTable {
   static constexpr std::size_t kLastCellLimit = 250;
   static_assert(kLastCellLimit <= UINT8_MAX);
 
-  // The header row, one alignment per column.
+  // The header row, one alignment per column; at least one column, and no header over 255
+  // characters (std::invalid_argument otherwise).
   TextTable(std::vector<std::string> headers, std::vector<Align> alignments);
   // Adds a row; line breaks and tabs in a cell become blanks and other control characters show as ^X,
   // and a cell longer than its column's limit is cut to end in "…". Missing cells are empty.
@@ -37,7 +38,7 @@ class TextTable {
   // Adds a copy of the rows of a table with the same columns, in room taken in large steps and kept
   // in huge pages: a listing's rows, held to its end in the small buffers they were made in, would
   // cost a fault for every 4 KiB of them, more than the copy does, while the buffers they leave are
-  // used again for the next rows.
+  // used again for the next rows. `rows` is another table.
   void CopyRows(const TextTable& rows);
   // Adds rows whose cells lie one after another in `text`, row after row from its start: cell c
   // of the rows ends at text[cellEnds[c]]. Where every cell is shown as it is, as in most

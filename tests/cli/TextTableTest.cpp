@@ -239,6 +239,12 @@ TEST(TextTableTest, RowsCopiedInPartsMatchRowsAddedOneByOne) {
       } else {
         copied.CopyRows(rowsTable);
       }
+      // A row added alone between copies goes into the block the copies have room in.
+      if (part % 5 == 2) {
+        const std::vector<std::string> alone{"7", std::string(part * 9, 'w'), "alone"};
+        single.AddRow(alone);
+        copied.AddRow(alone);
+      }
     }
     single.AddRow({"9", "last", "row"});
     copied.AddRow({"9", "last", "row"});
@@ -247,7 +253,12 @@ TEST(TextTableTest, RowsCopiedInPartsMatchRowsAddedOneByOne) {
 }
 
 TEST(TextTableTest, RowsOfTheWrongShapeAreRefused) {
+  using Align = TextTable::Align;
+  EXPECT_THROW(TextTable({}, {}), std::invalid_argument);
+  EXPECT_THROW(TextTable({"N", "Name"}, {Align::kRight}), std::invalid_argument);
+  EXPECT_THROW(TextTable({std::string(256, 'H'), "B"}, {Align::kLeft, Align::kLeft}), std::invalid_argument);
   TextTable table({"N", "Name"}, {TextTable::Align::kRight, TextTable::Align::kLeft});
+  EXPECT_THROW(table.CopyRows(table), std::invalid_argument);
   auto [text, ends] = RowsText({{"1", "Ann"}, {"2", "Bo"}});
   const std::vector<std::size_t> odd(ends.begin(), ends.end() - 1);
   EXPECT_THROW(table.AddRows(OutputBuffer(), odd, false), std::invalid_argument);
