@@ -180,13 +180,13 @@ bool PhraseReader::Fits(std::int32_t value) {
   return false;
 }
 
-// The words of a simple date: at most a keyword, a day, a month and a year.
+// The words of a simple date: at most a keyword, a day, a month and a year, twice for a range.
 struct SimpleWords {
-  static constexpr std::size_t kMost = 4;
+  static constexpr std::size_t kMost = 8;
   // Longer words are cut by the tokens, so they are left to them.
   static constexpr std::size_t kLongest = 7;
-  // The most bytes the words and the single spaces between them take.
-  static constexpr std::size_t kMostBytes = kMost * (kLongest + 1) - 1;
+  // The most bytes the words and the single spaces between them take: those the SSE classing reads.
+  static constexpr std::size_t kMostBytes = 31;
   // The words are views of this copy of the text, with room for two blocks of 16 bytes.
   std::array<char, 32> upper{};
   std::array<std::string_view, kMost> words;
@@ -257,6 +257,48 @@ bool SplitSimpleWords(std::string_view text, SimpleWords& split) {
   }
 }
 
+// The day, month and year of the words [from, to) as "YEAR", "MONTH YEAR" or "DAY MONTH YEAR", read as
+// the tokens' reading reads them; nothing for other words. Read into plain numbers, which the result
+// is made of at the end: its fields, set one by one and read back as a whole, would make the result
+// wait on each store.
+std::optional<SimplePart> ReadSimplePart(const SimpleWords& split, std::size_t from, std::size_t to) {
+  const std::size_t left = to - from;
+  if (left < 1 || left > 3) return std::nullopt;
+  const auto& words = split.words;
+  const auto year = NumberOf(words[to - 1]);
+  if (!year || !InRange(*year, kYearsFrom, kMonthWordsFrom - 1)) return std::nullopt;
+  int month = 0;
+  if (left >= 2) {
+    // No month word is a keyword, so a month found ends the part as the tokens' reading does.
+    const std::string_view monthWord = words[to - 2];
+    if (monthWord[0] < 'A') return std::nullopt;
+    month = MonthNumber(kCalendarGregorian, monthWord);
+    if (month == 0) return std::nullopt;
+  }
+  std::int32_t day = 0;
+  if (left == 3) {
+    const auto dayNumber = NumberOf(words[from]);
+    if (!dayNumber || !InRange(*dayNumber, 1, kYearsFrom - 1)) return std::nullopt;
+    day = *dayNumber;
+  }
+  return SimplePart{static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month),
+                    static_cast<std::uint16_t>(*year)};
+}
+
+// Where the keyword that ends the first part of a range stands, when the text opens with "BET" or
+// "FROM" (`qualifier`) and the first keyword after it is the one that pairs with it; 0 otherwise.
+// The tokens' reading ends a part at any keyword; other pairs are left to it.
+std::size_t RangeKeywordAt(const SimpleWords& split, int qualifier) {
+  if (qualifier != kQualifierBetween && qualifier != kQualifierFrom) return 0;
+  const int pair = qualifier == kQualifierBetween ? kQualifierAnd : kQualifierTo;
+  for (std::size_t k = 1; k < split.count; ++k) {
+    const std::string_view word = split.words[k];
+    const int code = word[0] >= 'A' ? QualifierCode(word) : 0;
+    if (code != 0) return code == pair ? k : 0;
+  }
+  return 0;
+}
+
 }  // namespace
 
 DatePhrase InterpretDateTokens(const DateTokens& tokens) {
@@ -268,43 +310,43 @@ std::optional<SimpleDate> ReadSimpleDate(std::string_view text) {
   if (!SplitSimpleWords(text, split)) return std::nullopt;
   const std::size_t count = split.count;
   const auto& words = split.words;
-  // Read into plain numbers, which the result is made of at the end: its fields, set one by one
-  // and read back as a whole, would make the result wait on each store.
-  std::size_t next = 0;
   // Keywords start with a letter: a number need not be looked up.
   const int qualifier = words[0][0] >= 'A' ? QualifierCode(words[0]) : 0;
-  if (qualifier != 0) ++next;
-  const std::size_t left = count - next;
-  if (left < 1 || left > 3) return std::nullopt;
-  const auto year = NumberOf(words[count - 1]);
-  if (!year || !InRange(*year, kYearsFrom, kMonthWordsFrom - 1)) return std::nullopt;
-  int month = 0;
-  if (left >= 2) {
-    // No month word is a keyword, so a month found ends the part as the tokens' reading does.
-    const std::string_view monthWord = words[count - 2];
-    if (monthWord[0] < 'A') return std::nullopt;
-    month = MonthNumber(kCalendarGregorian, monthWord);
-    if (month == 0) return std::nullopt;
+  const std::size_t from = qualifier != 0 ? 1 : 0;
+  SimpleDate date;
+  date.qualifier = static_cast<std::uint8_t>(qualifier);
+  const std::size_t between = RangeKeywordAt(split, qualifier);
+  if (between == 0) {
+    const std::optional<SimplePart> part = ReadSimplePart(split, from, count);
+    if (!part) return std::nullopt;
+    date.first = *part;
+    return date;
   }
-  std::int32_t day = 0;
-  if (left == 3) {
-    const auto dayNumber = NumberOf(words[next]);
-    if (!dayNumber || !InRange(*dayNumber, 1, kYearsFrom - 1)) return std::nullopt;
-    day = *dayNumber;
-  }
-  return SimpleDate{static_cast<std::uint8_t>(qualifier), static_cast<std::uint16_t>(day),
-                    static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(*year)};
+  const std::optional<SimplePart> first = ReadSimplePart(split, from, between);
+  const std::optional<SimplePart> second = ReadSimplePart(split, between + 1, count);
+  if (!first || !second) return std::nullopt;
+  date.secondQualifier = static_cast<std::uint8_t>(QualifierCode(words[between]));
+  date.first = *first;
+  date.second = *second;
+  return date;
 }
 
 std::optional<DatePhrase> InterpretSimpleDate(std::string_view text) {
   const std::optional<SimpleDate> date = ReadSimpleDate(text);
   if (!date) return std::nullopt;
+  const auto asPart = [](const SimplePart& simple, DateRec& part) {
+    part.day = simple.day;
+    part.month = simple.month;
+    part.year = simple.year;
+    part.valid = true;
+  };
   DatePhrase phrase;
   phrase.qualifier = date->qualifier;
-  phrase.first.day = date->day;
-  phrase.first.month = date->month;
-  phrase.first.year = date->year;
-  phrase.first.valid = true;
+  asPart(date->first, phrase.first);
+  if (date->secondQualifier != 0) {
+    phrase.secondQualifier = date->secondQualifier;
+    asPart(date->second, phrase.second);
+  }
   return phrase;
 }
 

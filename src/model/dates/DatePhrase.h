@@ -29,22 +29,30 @@ struct DatePhrase {
 // or a part with a day but no month, make the phrase text-only.
 DatePhrase InterpretDateTokens(const DateTokens& tokens);
 
-// The elements of a simple date: a keyword's code (0 without one), day, month and year (0 when
-// absent).
-struct SimpleDate {
-  std::uint8_t qualifier = 0;
+// The day, month and year of a part of a simple date (0 when absent).
+struct SimplePart {
   std::uint16_t day = 0;
   std::uint16_t month = 0;
   std::uint16_t year = 0;
 };
 
+// The elements of a simple date: a keyword's code (0 without one), its first part, and for a range
+// the code of the keyword between the parts and the second part.
+struct SimpleDate {
+  std::uint8_t qualifier = 0;
+  std::uint8_t secondQualifier = 0;
+  SimplePart first;
+  SimplePart second;
+};
+
 // The elements of a text of the common forms "YEAR", "MONTH YEAR" and "DAY MONTH YEAR", each with or
-// without a keyword before it and with single spaces between the words, read without splitting it
-// into tokens: exactly what InterpretDateTokens gives for the tokens of the text upper-cased (ASCII
-// letters). Nothing for any other text.
+// without a keyword before it, or two of them as "BET part AND part" or "FROM part TO part", with
+// single spaces between the words, read without splitting it into tokens: exactly what
+// InterpretDateTokens gives for the tokens of the text upper-cased (ASCII letters). Nothing for any
+// other text.
 std::optional<SimpleDate> ReadSimpleDate(std::string_view text);
 
-// The phrase of such a text: ReadSimpleDate's elements as the first part.
+// The phrase of such a text: ReadSimpleDate's elements as its parts.
 std::optional<DatePhrase> InterpretSimpleDate(std::string_view text);
 
 }  // namespace kinshelf

@@ -114,22 +114,32 @@ platform::DateTimeParts TodayIfAsked(std::string_view text) {
   return text == kToday ? platform::DecodeDateTime(platform::NowLocal()) : platform::DateTimeParts{};
 }
 
-// A simple date's display text, as AppendPartText lays out its part after the keyword's prefix;
+// A part of a simple date laid out as AppendPartText lays it out.
+char* PutSimplePart(char* out, const SimplePart& part) {
+  if (part.day != 0) {
+    out = std::to_chars(out, out + 5, part.day).ptr;
+    *out++ = ' ';
+  }
+  if (part.month != 0) {
+    const std::string_view month = MonthAbbrev(part.month);
+    out = std::copy(month.begin(), month.end(), out);
+    *out++ = ' ';
+  }
+  return std::to_chars(out, out + 5, part.year).ptr;
+}
+
+// A simple date's display text, as ShownPartsText lays out its parts after the keyword's prefix;
 // made in place, for it is shown on most lines of a listing.
 std::string SimpleDateText(const SimpleDate& date) {
-  std::array<char, 32> text{};
+  // A prefix of five bytes at most, two parts of twelve (a day of two digits, a month of three
+  // letters, a year of four digits, two blanks) and " and " between them.
+  std::array<char, 48> text{};
   const std::string_view prefix = QualifierPrefix(date.qualifier);
-  char* end = std::copy(prefix.begin(), prefix.end(), text.begin());
-  if (date.day != 0) {
-    end = std::to_chars(end, text.end(), date.day).ptr;
-    *end++ = ' ';
+  char* end = PutSimplePart(std::copy(prefix.begin(), prefix.end(), text.begin()), date.first);
+  if (date.secondQualifier != 0) {
+    const std::string_view between = date.qualifier == kQualifierFrom ? " to " : " and ";
+    end = PutSimplePart(std::copy(between.begin(), between.end(), end), date.second);
   }
-  if (date.month != 0) {
-    const std::string_view month = MonthAbbrev(date.month);
-    end = std::copy(month.begin(), month.end(), end);
-    *end++ = ' ';
-  }
-  end = std::to_chars(end, text.end(), date.year).ptr;
   return std::string(text.data(), end);
 }
 
@@ -189,7 +199,7 @@ WDate WDate::FromConvertedText(std::string_view text) {
 }
 
 std::string WDate::ConvertedDisplayText(std::string_view text) {
-  // What DisplayText shows for such a phrase: it has one part, without BC or a dual year.
+  // What DisplayText shows for such a phrase: its parts are without BC or a dual year.
   if (const std::optional<SimpleDate> simple = ReadSimpleDate(text)) return SimpleDateText(*simple);
   return FromConvertedText(text).DisplayText();
 }

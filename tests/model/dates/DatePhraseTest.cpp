@@ -34,6 +34,27 @@ std::string LowerCased(std::string text) {
   return text;
 }
 
+// True when the quick reading takes the text; it must then read what the tokens read and show what
+// their phrase shows.
+bool ReadAsTheTokensRead(const std::string& text) {
+  const auto simple = InterpretSimpleDate(text);
+  // Letters in either case read alike.
+  EXPECT_EQ(ReadSimpleDate(LowerCased(text)).has_value(), simple.has_value()) << text;
+  if (!simple) return false;
+  const DatePhrase general = InterpretDateTokens(DateTokens::Split(text));
+  EXPECT_EQ(simple->qualifier, general.qualifier) << text;
+  EXPECT_EQ(simple->secondQualifier, general.secondQualifier) << text;
+  EXPECT_EQ(simple->textOnly, general.textOnly) << text;
+  ExpectSamePart(simple->first, general.first, text);
+  ExpectSamePart(simple->second, general.second, text);
+  if (!general.textOnly) {
+    EXPECT_EQ(WDate::ConvertedDisplayText(text),
+              WDate::ShownPartsText(general.first, general.second, general.qualifier))
+        << text;
+  }
+  return true;
+}
+
 TEST(InterpretSimpleDate, ReadsWhatTheTokensReadOrLeavesTheText) {
   // Seven-character words make the longest simple text, 31 bytes; one more word or byte is too long.
   const std::vector<std::string> keywords{"",    "ABT", "BEF.", "BET",     "FROM",
@@ -48,20 +69,8 @@ TEST(InterpretSimpleDate, ReadsWhatTheTokensReadOrLeavesTheText) {
     for (const std::string& day : days) {
       for (const std::string& month : months) {
         for (const std::string& year : years) {
-          for (const char* separator : {" ", "  ", "-"}) {
-            const std::string text = Joined({keyword, day, month, year}, separator);
-            const auto simple = InterpretSimpleDate(text);
-            // Letters in either case read alike.
-            EXPECT_EQ(ReadSimpleDate(LowerCased(text)).has_value(), simple.has_value()) << text;
-            if (!simple) continue;
-            ++quick;
-            const DatePhrase general = InterpretDateTokens(DateTokens::Split(text));
-            EXPECT_EQ(simple->qualifier, general.qualifier) << text;
-            EXPECT_EQ(simple->secondQualifier, general.secondQualifier) << text;
-            EXPECT_EQ(simple->textOnly, general.textOnly) << text;
-            ExpectSamePart(simple->first, general.first, text);
-            ExpectSamePart(simple->second, general.second, text);
-          }
+          for (const char* separator : {" ", "  ", "-"})
+            quick += ReadAsTheTokensRead(Joined({keyword, day, month, year}, separator));
         }
       }
     }
@@ -78,6 +87,27 @@ TEST(InterpretSimpleDate, ReadsWhatTheTokensReadOrLeavesTheText) {
                            "1976",
                            "ABT 1976 {"})
     EXPECT_FALSE(InterpretSimpleDate(left)) << left;
+}
+
+TEST(InterpretSimpleDate, ReadsRangesAsTheTokensRead) {
+  const std::vector<std::string> openings{"BET", "FROM", "ABT", "TO", ""};
+  const std::vector<std::string> betweens{"AND", "TO", "ABT", "FROM", "", "AND 1700 AND"};
+  const std::vector<std::string> parts{"",           "1623",         "JUN 1623", "12 JUN 1623", "5 1623",
+                                       "0 JUN 1623", "32 JUN 1623",  "JUN",      "AND 1623",    "1623 1625",
+                                       "3000",       "12 JUNE 1623", "7 JUL 99"};
+  int quick = 0;
+  for (const std::string& opening : openings) {
+    for (const std::string& between : betweens) {
+      for (const std::string& first : parts) {
+        for (const std::string& second : parts)
+          quick += ReadAsTheTokensRead(Joined({opening, first, between, second}, " "));
+      }
+    }
+  }
+  EXPECT_GT(quick, 100);
+  for (const char* range :
+       {"BET 1623 AND 1626", "FROM 12 JAN 1850 TO 13 MAR 1860", "bet 12 jun 1623 and 14 jul 1626"})
+    EXPECT_NE(InterpretSimpleDate(range).value_or(DatePhrase{}).secondQualifier, 0) << range;
 }
 
 }  // namespace
