@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -169,8 +170,70 @@ void JsonWriter::AppendEscaped(std::string& out, std::string_view bytes) {
   Escape(bytes, [&out](const char* piece, std::size_t size) { out.append(piece, size); });
 }
 
+#if defined(__SSE2__)
+namespace {
+
+// The bytes among sixteen that go into a literal only escaped: controls, quotes and backslashes.
+__m128i SpecialBytes(__m128i v) {
+  const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+  return _mm_or_si128(
+      control, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))));
+}
+
+// What IsPlain looks at in sixteen bytes: the bytes to escape, a bit per byte, and where there are
+// bytes from 0x80 on, their marks.
+struct PlainBits {
+  std::uint32_t special = 0;
+  Utf8Marks marks;
+};
+
+PlainBits PlainBitsAt(const char* at) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+  PlainBits bits;
+  bits.special = static_cast<std::uint32_t>(_mm_movemask_epi8(SpecialBytes(v)));
+  if (_mm_movemask_epi8(v) != 0) bits.marks = Utf8MarksOf(v);
+  return bits;
+}
+
+bool IsTwoByteLead(char byte) {
+  const auto value = static_cast<unsigned char>(byte);
+  return value >= 0xC2 && value <= 0xDF;
+}
+
+}  // namespace
+#endif
+
+// Texts of ASCII and two-byte sequences, most of those in Latin scripts, are looked at sixteen bytes
+// at a time, the last sixteen read again in part; from a longer sequence or a stray byte on, they are
+// walked.
 bool JsonWriter::IsPlain(std::string_view bytes) {
-  return PlainRun(bytes, 0) == bytes.size();
+  std::size_t walkFrom = 0;
+#if defined(__SSE2__)
+  if (bytes.size() >= 16) {
+    // 1 when the block before ends with a lead.
+    std::uint32_t pending = 0;
+    std::size_t pos = 0;
+    for (; pos + 16 <= bytes.size(); pos += 16) {
+      const PlainBits bits = PlainBitsAt(bytes.data() + pos);
+      if (bits.special != 0) return false;
+      if (!PairedTwoByteSequences(bits.marks, pending)) break;
+      pending = bits.marks.leads >> 15;
+    }
+    walkFrom = pos - pending;
+    if (pos == bytes.size()) return pending == 0;
+    if (pos + 16 > bytes.size()) {
+      // Bytes before the last sixteen are whole sequences, so the one before them tells whether the
+      // first of them continues a sequence; the text may not end with a lead.
+      const std::size_t last = bytes.size() - 16;
+      const PlainBits bits = PlainBitsAt(bytes.data() + last);
+      if (bits.special != 0) return false;
+      if (PairedTwoByteSequences(bits.marks, IsTwoByteLead(bytes[last - 1]) ? 1 : 0) &&
+          (bits.marks.leads >> 15) == 0)
+        return true;
+    }
+  }
+#endif
+  return PlainRun(bytes, walkFrom) == bytes.size() - walkFrom;
 }
 
 // Sixteen bytes at a time, the last sixteen read again in part; a short text is left to IsPlain.
@@ -178,10 +241,7 @@ bool JsonWriter::IsPlainWellFormed(std::string_view text) {
 #if defined(__SSE2__)
   if (text.size() >= 16) {
     const auto special = [](const char* at) {
-      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-      const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
-      return _mm_or_si128(control, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')),
-                                                _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))));
+      return SpecialBytes(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)));
     };
     __m128i found = special(text.data() + text.size() - 16);
     for (std::size_t pos = 0; pos + 16 <= text.size(); pos += 16)

@@ -13,6 +13,7 @@
 
 #include "cli/OutputBuffer.h"
 #include "cli/TerminalText.h"
+#include "model/TextEncoding.h"
 #include "platform/OrderedChunks.h"
 #include "text/Utf8.h"
 
@@ -69,6 +70,14 @@ CellBytes Classify(std::string_view text) {
     high |= byte > 0x7F;
   }
   return {!control, !control && !high};
+}
+
+// True when the row's text is well-formed UTF-8 and no end of a cell but the last cuts a sequence, so
+// that each cell is well-formed too. The ends are only looked at here; they are checked after.
+bool WellFormedCells(std::string_view all, std::string_view row, std::span<const std::size_t> cellEnds) {
+  if (!IsValidUtf8(row)) return false;
+  return std::none_of(cellEnds.begin(), cellEnds.end(),
+                      [&all](std::size_t end) { return end < all.size() && IsUtf8Continuation(all[end]); });
 }
 
 }  // namespace
@@ -205,14 +214,18 @@ void TextTable::TakeRows(OutputBuffer&& text, std::span<const std::size_t> cellE
     block.rowStarts.push_back(static_cast<std::uint32_t>(begin));
     const std::size_t rowEnd = cellEnds[cell + columns - 1];
     if (rowEnd < begin || rowEnd > all.size()) throw std::invalid_argument("table cell ends out of order");
-    const CellBytes rowBytes = Classify(all.substr(begin, rowEnd - begin));
+    const std::string_view rowText = all.substr(begin, rowEnd - begin);
+    const CellBytes rowBytes = Classify(rowText);
+    const bool wellFormed =
+        wellFormedUtf8 ||
+        (!rowBytes.plainAscii && WellFormedCells(all, rowText, cellEnds.subspan(cell, columns - 1)));
     bool asIs = rowBytes.shownAsIs;
     for (std::size_t column = 0; column < columns; ++column, ++cell) {
       const std::size_t end = cellEnds[cell];
       if (end < begin || end > rowEnd) throw std::invalid_argument("table cell ends out of order");
       const std::string_view shown(all.data() + begin, end - begin);
       const std::size_t width = rowBytes.plainAscii ? shown.size()
-                                : wellFormedUtf8    ? WellFormedDisplayLength(shown)
+                                : wellFormed        ? WellFormedDisplayLength(shown)
                                                     : DisplayLength(shown);
       asIs = asIs && width <= Limit(column);
       block.cellWidths.push_back(static_cast<std::uint8_t>(std::min<std::size_t>(width, UINT8_MAX)));

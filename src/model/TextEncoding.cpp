@@ -67,13 +67,16 @@ bool ShownAsItIs(std::string_view text, TextEncoding encoding) {
 
 }  // namespace
 
+// Latin text is looked at sixteen bytes at a time while it holds ASCII and two-byte sequences; the
+// rest as runs of ASCII between sequences.
 bool IsValidUtf8(std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size();) {
+  for (std::size_t pos = TwoByteUtf8Prefix(text);;) {
+    pos += AsciiPrefixLength(text.substr(pos));
+    if (pos == text.size()) return true;
     const std::size_t length = Utf8SequenceLength(text, pos);
     if (length == 0) return false;
     pos += length;
   }
-  return true;
 }
 
 std::string UpperCaseText(std::string_view text, TextEncoding encoding) {

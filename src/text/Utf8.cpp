@@ -85,6 +85,20 @@ std::size_t DisplayLength(std::string_view text) {
   return count;
 }
 
+std::size_t TwoByteUtf8Prefix(std::string_view text) {
+  std::size_t pos = 0;
+  // 1 when the block before ends with a lead, whose continuation opens this one.
+  std::uint32_t pending = 0;
+#if defined(__SSE2__)
+  for (; pos + 16 <= text.size(); pos += 16) {
+    const Utf8Marks marks = Utf8MarksOf(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos)));
+    if (!PairedTwoByteSequences(marks, pending)) break;
+    pending = marks.leads >> 15;
+  }
+#endif
+  return pos - pending;
+}
+
 // A continuation byte is 10xxxxxx: its high bit set and the next one clear. Shifted left by one, each
 // byte's second bit lies under its high bit (what comes over from the byte below lands in a bit not
 // looked at); the marks are then summed by a multiplication, as a count of set bits may not be an

@@ -219,6 +219,19 @@ TEST(TextTableTest, RandomRowsTakenOverMatchRowsAddedOneByOne) {
   }
 }
 
+// A UTF-8 sequence cut between two cells of a well-formed row leaves each cell as wide as it is
+// alone: the row's cells are not counted the quick way.
+TEST(TextTableTest, ASequenceCutBetweenCellsCountsAsTheCellsAlone) {
+  const std::vector<std::vector<std::string>> rows = {
+      {"x\xc3", "\xa9y", "z"}, {"\xe2\x80", "\xa6", "é"}, {"é", "\xc3\xa9", "\xe2\x80\xa6"}};
+  TextTable single = NamesAndPlaces();
+  TextTable taken = NamesAndPlaces();
+  for (const auto& row : rows) single.AddRow(row);
+  auto [text, ends] = RowsText(rows);
+  taken.AddRows(std::move(text), ends, false);
+  EXPECT_EQ(Written(taken), Written(single));
+}
+
 // Parts of a listing copied one after another, of sizes that fill the room taken for them exactly,
 // leave it short, or overflow it, read as if each row had been added alone; the first part may be
 // taken over whole, as the listing's first chunks are.

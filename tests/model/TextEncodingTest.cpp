@@ -5,6 +5,9 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
+
+#include "text/Utf8.h"
 
 namespace kinshelf {
 namespace {
@@ -67,6 +70,31 @@ TEST(IsValidUtf8Test, RejectsStrayAndTruncatedSequences) {
   EXPECT_TRUE(IsValidUtf8("plain é 中"));
   EXPECT_FALSE(IsValidUtf8("\xE9t\xE9"));
   EXPECT_FALSE(IsValidUtf8("\xC3"));
+}
+
+// Latin text is checked sixteen bytes at a time: one odd piece anywhere in it, in a block, across
+// two or at the end, is judged as a walk through its sequences judges it.
+TEST(IsValidUtf8Test, JudgesLatinTextAsItsSequencesDo) {
+  const auto walked = [](std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+      const std::size_t length = Utf8SequenceLength(text, pos);
+      if (length == 0) return false;
+      pos += length;
+    }
+    return true;
+  };
+  const std::string_view odd[] = {"\xC3",         "\xA9", "\xC0\x80", "\xDF\xBF", "€",
+                                  "\xED\xA0\x80", "𝄞",    "\xFF",     "é"};
+  for (std::size_t size = 0; size <= 40; ++size) {
+    std::string latin;
+    while (latin.size() < size) latin += latin.size() % 5 == 3 ? "é" : "a";
+    for (std::size_t at = 0; at <= latin.size(); ++at) {
+      for (const std::string_view piece : odd) {
+        const std::string text = latin.substr(0, at) + std::string(piece) + latin.substr(at);
+        ASSERT_EQ(IsValidUtf8(text), walked(text)) << size << " " << at << " " << piece;
+      }
+    }
+  }
 }
 
 }  // namespace
