@@ -1,10 +1,7 @@
-// A prepared SQLite statement with positional parameters and the busy retry.
+// A prepared SQLite statement with positional parameters.
 #include "catalog/store/SqlStatement.h"
 
 #include <unistd.h>
-
-#include <chrono>
-#include <thread>
 
 #include "catalog/store/WFileStoreError.h"
 #include "platform/Paths.h"
@@ -12,9 +9,6 @@
 namespace kinshelf {
 
 namespace {
-
-constexpr int kBusyAttempts = 8;
-constexpr auto kBusyPause = std::chrono::milliseconds(10);
 
 // What went wrong in words the user can act on: a busy catalog is another process's search or
 // refresh, and a catalog that cannot be written is mostly a folder that cannot be.
@@ -82,19 +76,12 @@ SqlStatement& SqlStatement::Bind(int index, std::string_view text) {
 }
 
 bool SqlStatement::Step() {
-  for (int attempt = 1;; ++attempt) {
-    const int result = sqlite3_step(statement_);
-    if (result == SQLITE_ROW) return true;
-    if (result == SQLITE_DONE) return false;
-    const bool busy = result == SQLITE_BUSY || result == SQLITE_LOCKED;
-    if (!busy || attempt >= kBusyAttempts) {
-      const std::string message = ErrorText(db_);
-      sqlite3_reset(statement_);
-      throw WFileStoreError(message);
-    }
-    sqlite3_reset(statement_);
-    std::this_thread::sleep_for(kBusyPause);
-  }
+  const int result = sqlite3_step(statement_);
+  if (result == SQLITE_ROW) return true;
+  if (result == SQLITE_DONE) return false;
+  const std::string message = ErrorText(db_);
+  sqlite3_reset(statement_);
+  throw WFileStoreError(message);
 }
 
 void SqlStatement::Run() {

@@ -1,6 +1,5 @@
-// A prepared SQLite statement: binds values by position, steps through rows with the busy retry,
-// and reads columns as byte strings. Errors raise WFileStoreError with SQLite's message after the database
-// file's name.
+// A prepared SQLite statement: binds values by position, steps through rows, and reads columns as byte
+// strings. Errors raise WFileStoreError with SQLite's message after the database file's name.
 #pragma once
 
 #include <sqlite3.h>
@@ -26,8 +25,9 @@ class SqlStatement {
   SqlStatement& Bind(int index, double value);
   SqlStatement& Bind(int index, std::string_view text);
 
-  // Runs to the next row: true when a row is ready, false when the statement is done. Retries up to
-  // 8 times, 10 ms apart, while the database is busy or locked, then raises the busy error.
+  // Runs to the next row: true when a row is ready, false when the statement is done. A database
+  // another connection holds is waited for as long as this connection's busy timeout says; then the
+  // busy error is raised.
   bool Step();
   // Steps until the statement is done.
   void Run();

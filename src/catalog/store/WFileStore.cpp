@@ -24,6 +24,7 @@ namespace {
 constexpr int kVersionThousandths = 2003;
 constexpr auto kCommitPatience = std::chrono::seconds(5);
 constexpr auto kCommitPause = std::chrono::milliseconds(10);
+constexpr int kBusyWaitMilliseconds = 1000;
 
 // The stored version in thousandths; an empty text is 2.001. Nothing when it is not a decimal number.
 std::optional<long long> VersionThousandths(const std::string& stored) {
@@ -115,6 +116,9 @@ void WFileStore::RequireCatalogTables() {
         db_.get(), "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN ('General','Files');");
     if (count.Step()) tables = static_cast<int>(count.ColumnInt(0));
   } catch (const WFileStoreError&) {
+    // A catalog another process holds locked is still a catalog: its own error says to try again.
+    const int error = sqlite3_errcode(db_.get());
+    if (error == SQLITE_BUSY || error == SQLITE_LOCKED) throw;
     throw WFileStoreError(FileName() + " is not a Kinshelf catalog (" + sqlite3_errmsg(db_.get()) +
                           "); it was left unchanged");
   }
@@ -153,6 +157,9 @@ void WFileStore::OpenAt(const std::string& file, int flags, const char* failure)
     db_.reset();
     throw WFileStoreError(failure + file);
   }
+  // Another process holds the catalog locked for moments, as when it ends and folds its log into the
+  // database, or for as long as it writes; a statement waits a while for it before it fails.
+  sqlite3_busy_timeout(db, kBusyWaitMilliseconds);
   sqlite3_exec(db, "PRAGMA cache_size=-32768;", nullptr, nullptr, nullptr);
   sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &UnicodeLike,
                              nullptr, nullptr, nullptr);

@@ -301,6 +301,41 @@ TEST_F(WFileStoreTest, ReadersGoOnWhileAnotherWritesAndAWriterIsToldWhoHoldsIt) 
   EXPECT_EQ(store.GetValue("key"), "value");
 }
 
+// Another process holding the catalog locked, as one does for a moment when it ends: a start waits
+// for it; one it keeps out is told who holds the catalog, not that the file is no catalog.
+TEST_F(WFileStoreTest, AStartWaitsForAnotherProcessHoldingTheCatalog) {
+  { WFileStore created(Base()); }
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(File().c_str(), &other), SQLITE_OK);
+  const auto hold = [other] {
+    ASSERT_EQ(
+        sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr),
+        SQLITE_OK);
+  };
+  hold();
+  try {
+    WFileStore kept(Base());
+    ADD_FAILURE() << "a catalog another process holds was opened";
+  } catch (const WFileStoreError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              File() + ": another Kinshelf process is changing the catalog; try again when it has finished");
+  }
+  // Let go while the next start waits.
+  std::thread release([other] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    sqlite3_close(other);
+  });
+  std::string failure;
+  try {
+    WFileStore waited(Base());
+    EXPECT_EQ(waited.GetValue("Version"), std::string(WFileStore::kVersion));
+  } catch (const WFileStoreError& error) {
+    failure = error.what();
+  }
+  release.join();
+  EXPECT_EQ(failure, "");
+}
+
 // Another program reading the catalog must neither lose the writer's work nor hold its commit up.
 TEST_F(WFileStoreTest, CommitsWhileAnotherProgramReads) {
   WFileStore store(Base());
