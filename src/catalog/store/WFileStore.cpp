@@ -13,6 +13,7 @@
 #include "fileaccess/WIntArray.h"
 #include "platform/FileInfo.h"
 #include "platform/FileIo.h"
+#include "platform/FolderLock.h"
 #include "platform/Paths.h"
 #include "platform/UserFolders.h"
 #include "text/CaseFold.h"
@@ -76,22 +77,33 @@ void UnicodeLike(sqlite3_context* context, int, sqlite3_value** values) {
 }  // namespace
 
 WFileStore::WFileStore(const std::string& baseName) : baseName_(baseName) {
-  const std::string file = FileName();
-  if (platform::DirectoryExists(file)) throw WFileStoreError(file + " is a folder, not a catalog");
-  const auto status = platform::StatusOf(file);
-  if (!status && platform::PathIsGone(file)) {
-    Create();
-  } else if (!status || !platform::FileExists(file)) {
-    throw WFileStoreError(file + " is not a regular file and cannot be the catalog");
-  } else if (status->size == 0) {
-    // SQLite takes an empty file for an empty database: a catalog whose creation was interrupted.
-    Create();
+  if (NeedsCreating()) {
+    // Processes that start together would each make the catalog, and one's could replace another's
+    // already in use: one makes it while the others wait, and they find it made.
+    const platform::FolderLock creating(std::string(platform::FolderPart(FileName())));
+    if (NeedsCreating()) {
+      Create();
+    } else {
+      OpenExisting();
+    }
   } else {
     OpenExisting();
   }
   UseWriteAheadLog();
   BeginTransaction();
   CommitTransaction();
+}
+
+// True when there is no catalog yet, or an empty file in its place: SQLite takes an empty file for an
+// empty database, and it is a catalog whose creation was interrupted. Refuses what cannot be one.
+bool WFileStore::NeedsCreating() const {
+  const std::string file = FileName();
+  if (platform::DirectoryExists(file)) throw WFileStoreError(file + " is a folder, not a catalog");
+  const auto status = platform::StatusOf(file);
+  if (!status && platform::PathIsGone(file)) return true;
+  if (!status || !platform::FileExists(file))
+    throw WFileStoreError(file + " is not a regular file and cannot be the catalog");
+  return status->size == 0;
 }
 
 void WFileStore::OpenExisting() {

@@ -109,6 +109,7 @@ class WFileStore {
  private:
   void OpenAt(const std::string& file, int flags, const char* failure);
   void Open();
+  bool NeedsCreating() const;
   void OpenExisting();
   void Create();
   void RequireCatalogTables();

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "catalog/FileKinds.h"
 #include "catalog/store/CatalogSchema.h"
@@ -299,6 +301,33 @@ TEST_F(WFileStoreTest, ReadersGoOnWhileAnotherWritesAndAWriterIsToldWhoHoldsIt) 
   release.join();
   sqlite3_close(other);
   EXPECT_EQ(store.GetValue("key"), "value");
+}
+
+// Stores opened together where there is no catalog yet, as processes started together on a first
+// use: each opens the one catalog, and what each writes is kept.
+TEST_F(WFileStoreTest, StoresOpenedTogetherOnFirstUseShareOneCatalog) {
+  constexpr int kStores = 6;
+  for (int round = 0; round < 10; ++round) {
+    const std::string base = folder_.MakeFolder("round" + std::to_string(round)) + "/Catalog";
+    std::vector<std::string> failures(kStores);
+    std::vector<std::thread> starts;
+    for (int k = 0; k < kStores; ++k) {
+      starts.emplace_back([&base, &failures, k] {
+        try {
+          WFileStore store(base);
+          store.SetValue("key" + std::to_string(k), "written");
+        } catch (const WFileStoreError& error) {
+          failures[static_cast<std::size_t>(k)] = error.what();
+        }
+      });
+    }
+    for (std::thread& start : starts) start.join();
+    WFileStore after(base);
+    for (int k = 0; k < kStores; ++k) {
+      EXPECT_EQ(failures[static_cast<std::size_t>(k)], "") << round;
+      EXPECT_EQ(after.GetValue("key" + std::to_string(k)), "written") << round << " " << k;
+    }
+  }
 }
 
 // Another process holding the catalog locked, as one does for a moment when it ends: a start waits
