@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/TextEncoding.h"
+#include "support/LatinTexts.h"
 #include "text/Utf8.h"
 
 namespace kinshelf::cli {
@@ -120,17 +121,8 @@ TEST(JsonWriterTest, WellFormedTextIsPlainUnlessOneByteNeedsAnEscape) {
 // sequence, anywhere in it, is judged as escaping it judges it.
 TEST(JsonWriterTest, LatinTextIsPlainAsItsLiteralSays) {
   const std::string_view odd[] = {"\"", "\x1f", "\xC3", "\xA9", "\xC0\x80", "€", "\xED\xA0\x80", "\xFF", "é"};
-  for (std::size_t size = 0; size <= 40; ++size) {
-    std::string latin;
-    while (latin.size() < size) latin += latin.size() % 5 == 3 ? "é" : "a";
-    for (std::size_t at = 0; at <= latin.size(); ++at) {
-      for (const std::string_view piece : odd) {
-        const std::string text = latin.substr(0, at) + std::string(piece) + latin.substr(at);
-        ASSERT_EQ(JsonWriter::IsPlain(text), ReferenceLiteral(text) == '"' + text + '"')
-            << size << " " << at << " " << piece;
-      }
-    }
-  }
+  for (const std::string& text : test::LatinTextsWithOnePiece(odd))
+    ASSERT_EQ(JsonWriter::IsPlain(text), ReferenceLiteral(text) == '"' + text + '"') << text;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "support/LatinTexts.h"
 #include "text/Utf8.h"
 
 namespace kinshelf {
@@ -85,16 +86,8 @@ TEST(IsValidUtf8Test, JudgesLatinTextAsItsSequencesDo) {
   };
   const std::string_view odd[] = {"\xC3",         "\xA9", "\xC0\x80", "\xDF\xBF", "€",
                                   "\xED\xA0\x80", "𝄞",    "\xFF",     "é"};
-  for (std::size_t size = 0; size <= 40; ++size) {
-    std::string latin;
-    while (latin.size() < size) latin += latin.size() % 5 == 3 ? "é" : "a";
-    for (std::size_t at = 0; at <= latin.size(); ++at) {
-      for (const std::string_view piece : odd) {
-        const std::string text = latin.substr(0, at) + std::string(piece) + latin.substr(at);
-        ASSERT_EQ(IsValidUtf8(text), walked(text)) << size << " " << at << " " << piece;
-      }
-    }
-  }
+  for (const std::string& text : test::LatinTextsWithOnePiece(odd))
+    ASSERT_EQ(IsValidUtf8(text), walked(text)) << text;
 }
 
 }  // namespace
