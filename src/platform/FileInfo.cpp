@@ -88,6 +88,11 @@ bool FileExists(const std::string& path) {
   return StatAnyLength(path, info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::string LookError(const std::string& path) {
+  struct stat info {};
+  return StatAnyLength(path, info) == 0 ? std::string() : std::strerror(errno);
+}
+
 bool PathIsGone(const std::string& path) {
   struct stat info {};
   return StatAnyLength(path, info) != 0 && (errno == ENOENT || errno == ENOTDIR);

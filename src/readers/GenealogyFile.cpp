@@ -32,13 +32,18 @@ std::string OneLineError(const std::string& error, const std::string& path) {
   return line.find(path) != std::string::npos ? line : path + ": " + line;
 }
 
-// A path that cannot be a genealogy file: a folder, a missing file, an empty file.
+// A path that cannot be a genealogy file: a folder, a missing file, a device, pipe or socket (whose
+// reading could wait for ever), one that cannot be looked at, an empty file.
 void RequireReadableFile(const std::string& full) {
   if (platform::DirectoryExists(full)) throw std::runtime_error(full + " is a folder, not a genealogy file");
+  if (!platform::FileExists(full)) {
+    if (platform::PathIsGone(full)) throw std::runtime_error("The file " + full + " does not exist");
+    const std::string error = platform::LookError(full);
+    if (!error.empty()) throw std::runtime_error(full + ": " + error);
+    throw std::runtime_error(full + " is a device, a pipe or a socket, not a genealogy file");
+  }
   const auto status = platform::StatusOf(full);
-  if (!status || !platform::FileExists(full))
-    throw std::runtime_error("The file " + full + " does not exist");
-  if (status->size == 0) throw std::runtime_error(full + ": the file is empty");
+  if (status && status->size == 0) throw std::runtime_error(full + ": the file is empty");
 }
 
 }  // namespace
