@@ -26,6 +26,9 @@ struct CommandSpec {
   std::vector<OptionSpec> options;
   int minArguments = 0;
   int maxArguments = 0;  // -1: any number
+  // Whether a positional argument may be empty. Most name files, folders or ids, and an empty one
+  // (a script's unset variable) would be taken for the current folder.
+  bool emptyArguments = false;
 };
 
 // The exit status of a command stopped by Ctrl-C after it kept its work, as shells report it.

@@ -53,6 +53,11 @@ ParsedArgs ParsedArgs::Parse(const CommandSpec& declared, const std::vector<std:
     }
   }
   if (parsed.help_) return parsed;
+  if (!declared.emptyArguments) {
+    for (const std::string& argument : parsed.positional_) {
+      if (argument.empty()) throw UsageError("an empty argument names no file, folder or id");
+    }
+  }
   const auto count = static_cast<int>(parsed.positional_.size());
   if (count < declared.minArguments) throw UsageError("missing argument " + std::string(declared.arguments));
   if (declared.maxArguments >= 0 && count > declared.maxArguments) {

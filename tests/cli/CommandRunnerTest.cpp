@@ -48,6 +48,22 @@ TEST_F(CommandRunnerTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Run({"list", "--desc=yes"}).status, 2);
 }
 
+// An empty argument, as a script's unset variable gives, was taken for the current folder: the
+// exclusion of the folder the command ran in, or a search of it.
+TEST_F(CommandRunnerTest, AnEmptyArgumentNamesNothing) {
+  const std::vector<std::vector<std::string>> calls = {
+      {"search", ""}, {"exclude", ""}, {"bookmark", ""},           {"export", ""},
+      {"show", ""},   {"people", ""},  {"person", "tree.ged", ""}, {"open", ""}};
+  for (const auto& call : calls) {
+    const auto result = Run(call);
+    EXPECT_EQ(result.status, 2) << call[0];
+    EXPECT_NE(result.err.find("an empty argument names no file, folder or id"), std::string::npos)
+        << result.err;
+  }
+  EXPECT_EQ(Run({"exclusions", "--add", ""}).status, 1);
+  EXPECT_EQ(Run({"exclusions"}).out, "No folders or files are excluded.\n");
+}
+
 TEST_F(CommandRunnerTest, KindListsTakeBlanksAroundNamesAndSortKeysAnyCase) {
   for (const char* kinds : {"gedcom, paf", " \tGEDCOM ,\tPaf "}) {
     EXPECT_EQ(Run({"refresh", "--kinds", kinds}).status, 0) << kinds;

@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueRow{"UnboundedNegativeNumber", "FNValue", "-5", 0, "-5"},
         ValueRow{"NumberPastInt", "HLCol", "99999999999", 2, "whole decimal number"},
         ValueRow{"TextAsTyped", "AppGed", "/usr/bin/gramps --open", 0, "/usr/bin/gramps --open"},
+        ValueRow{"TextEmpty", "AppGed", "", 0, ""},
         ValueRow{"TextThatLooksBoolean", "searchdrives", "yes", 0, "yes"},
         ValueRow{"UnknownKeySuggestsTheNearest", "FontZomm", "12", 2, "did you mean \"FontZoom\"?"},
         ValueRow{"SuggestionIgnoresCase", "USELD", "T", 2, "did you mean \"UseLDS\"?"},

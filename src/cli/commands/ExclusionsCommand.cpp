@@ -30,7 +30,9 @@ void Edit(const ParsedArgs& args, WFileExcludeList& list) {
   if (const auto number = args.Value("remove")) list.Remove(EntryNumber(*number, list));
   if (const auto folder = args.Value("add")) {
     const std::string path(platform::WithoutTrailingSeparator(platform::ExpandPath(*folder)));
-    if (!platform::DirectoryExists(path)) throw std::runtime_error("Please enter a valid folder: " + *folder);
+    // An empty value would be the current folder.
+    if (folder->empty() || !platform::DirectoryExists(path))
+      throw std::runtime_error("Please enter a valid folder: " + *folder);
     list.AddFolder(path, !args.Has("no-subfolders"));
   }
 }

@@ -82,7 +82,8 @@ class SettingsCommand : public Command {
       "a whole decimal number, inside its bounds where it has some.",
       {kFormatOption},
       0,
-      2};
+      2,
+      true};
 };
 
 }  // namespace
