@@ -132,6 +132,12 @@ TEST_F(ExcludeCommandTest, ExclusionsAreEditedInOrder) {
   EXPECT_EQ(Run({"exclusions", "--remove", "x"}).status, 2);
   EXPECT_EQ(Run({"exclusions", "--add", home_.Path("missing")}).status, 1);
   EXPECT_EQ(Run({"exclusions", "--no-subfolders"}).status, 2);
+  // A call whose last edit fails makes none of them.
+  const std::string kept = Run({"exclusions"}).out;
+  EXPECT_EQ(Run({"exclusions", "--clear", "--add", home_.Path("missing")}).status, 1);
+  EXPECT_EQ(Run({"exclusions", "--remove", "1", "--add", home_.Path("missing")}).status, 1);
+  EXPECT_EQ(Run({"exclusions", "--clear", "--remove", "1"}).status, 1);
+  EXPECT_EQ(Run({"exclusions"}).out, kept);
   EXPECT_EQ(Run({"exclusions", "--clear"}).out, "No folders or files are excluded.\n");
 }
 

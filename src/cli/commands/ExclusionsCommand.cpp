@@ -15,26 +15,36 @@ namespace kinshelf::cli {
 
 namespace {
 
-int EntryNumber(const std::string& text, const WFileExcludeList& list) {
+// The entry --remove names, among `count` entries.
+int EntryNumber(const std::string& text, int count) {
   int number = 0;
   const auto* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, number);
   if (error != std::errc() || stop != end)
     throw UsageError("--remove needs an entry number, not \"" + text + "\"");
-  if (number < 1 || number > list.Count()) throw std::runtime_error("there is no entry " + text);
+  if (number < 1 || number > count) throw std::runtime_error("there is no entry " + text);
   return number;
 }
 
+// The folder --add names, made absolute. An empty value would be the current folder.
+std::string FolderToAdd(const std::string& folder) {
+  const std::string path(platform::WithoutTrailingSeparator(platform::ExpandPath(folder)));
+  if (folder.empty() || !platform::DirectoryExists(path))
+    throw std::runtime_error("Please enter a valid folder: " + folder);
+  return path;
+}
+
+// Every edit is checked before any is made: one that fails leaves the list as it was, as the list
+// is saved when it was changed.
 void Edit(const ParsedArgs& args, WFileExcludeList& list) {
-  if (args.Has("clear")) list.Clear();
-  if (const auto number = args.Value("remove")) list.Remove(EntryNumber(*number, list));
-  if (const auto folder = args.Value("add")) {
-    const std::string path(platform::WithoutTrailingSeparator(platform::ExpandPath(*folder)));
-    // An empty value would be the current folder.
-    if (folder->empty() || !platform::DirectoryExists(path))
-      throw std::runtime_error("Please enter a valid folder: " + *folder);
-    list.AddFolder(path, !args.Has("no-subfolders"));
-  }
+  const bool clear = args.Has("clear");
+  const auto remove = args.Value("remove");
+  const int number = remove ? EntryNumber(*remove, clear ? 0 : list.Count()) : 0;
+  const auto add = args.Value("add");
+  const std::string folder = add ? FolderToAdd(*add) : std::string();
+  if (clear) list.Clear();
+  if (remove) list.Remove(number);
+  if (add) list.AddFolder(folder, !args.Has("no-subfolders"));
 }
 
 void Write(const WFileExcludeList& list, OutputFormat format, std::ostream& out) {
