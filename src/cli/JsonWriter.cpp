@@ -195,11 +195,6 @@ PlainBits PlainBitsAt(const char* at) {
   return bits;
 }
 
-bool IsTwoByteLead(char byte) {
-  const auto value = static_cast<unsigned char>(byte);
-  return value >= 0xC2 && value <= 0xDF;
-}
-
 }  // namespace
 #endif
 
@@ -222,12 +217,12 @@ bool JsonWriter::IsPlain(std::string_view bytes) {
     walkFrom = pos - pending;
     if (pos == bytes.size()) return pending == 0;
     if (pos + 16 > bytes.size()) {
-      // Bytes before the last sixteen are whole sequences, so the one before them tells whether the
-      // first of them continues a sequence; the text may not end with a lead.
+      // Bytes before the last sixteen are whole sequences, so a two-byte one at the byte before them
+      // tells whether the first of them continues it; the text may not end with a lead.
       const std::size_t last = bytes.size() - 16;
       const PlainBits bits = PlainBitsAt(bytes.data() + last);
       if (bits.special != 0) return false;
-      if (PairedTwoByteSequences(bits.marks, IsTwoByteLead(bytes[last - 1]) ? 1 : 0) &&
+      if (PairedTwoByteSequences(bits.marks, Utf8SequenceLength(bytes, last - 1) == 2 ? 1 : 0) &&
           (bits.marks.leads >> 15) == 0)
         return true;
     }
