@@ -7,11 +7,10 @@
 namespace kinshelf {
 
 TDialogFileExclude::TDialogFileExclude(const std::string& fullPath, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TDialogFileExclude>()) {
+    : QDialog(parent), ui_(std::make_unique<Ui::TDialogFileExclude>()), choices_(ExcludeChoices(fullPath)) {
   ui_->setupUi(this);
   ui_->labSelectedFile->setText(QString::fromStdString(fullPath));
-  for (const std::string& line : ExcludeChoices(fullPath))
-    ui_->lbExcludePaths->addItem(QString::fromStdString(line));
+  for (const std::string& line : choices_) ui_->lbExcludePaths->addItem(QString::fromStdString(line));
   connect(ui_->lbExcludePaths, &QListWidget::currentRowChanged, this, &TDialogFileExclude::LineChosen);
   ui_->lbExcludePaths->setCurrentRow(ui_->lbExcludePaths->count() - 1);
   connect(ui_->buttons, &QDialogButtonBox::accepted, this, &TDialogFileExclude::accept);
@@ -25,9 +24,11 @@ void TDialogFileExclude::LineChosen() {
   ui_->labExcludePath->setText(line != nullptr ? line->text() : QString());
 }
 
+// From the path's own bytes: a name that is not UTF-8 is shown with stand-ins, which name no file.
 std::string TDialogFileExclude::Chosen() const {
-  const QListWidgetItem* line = ui_->lbExcludePaths->currentItem();
-  return line != nullptr ? ExcludeChoiceResult(line->text().toStdString()) : std::string();
+  const int row = ui_->lbExcludePaths->currentRow();
+  if (row < 0 || static_cast<std::size_t>(row) >= choices_.size()) return std::string();
+  return ExcludeChoiceResult(choices_[static_cast<std::size_t>(row)]);
 }
 
 }  // namespace kinshelf

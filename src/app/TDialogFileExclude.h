@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Ui {
 class TDialogFileExclude;
@@ -26,6 +27,8 @@ class TDialogFileExclude final : public QDialog {
   void LineChosen();
 
   std::unique_ptr<Ui::TDialogFileExclude> ui_;
+  // The lines offered, as the path's bytes.
+  std::vector<std::string> choices_;
 };
 
 }  // namespace kinshelf

@@ -22,12 +22,17 @@ TDialogSelectFolder::~TDialogSelectFolder() = default;
 
 void TDialogSelectFolder::Preset(const std::string& folder, bool sub) {
   if (!platform::DirectoryExists(folder)) return;
+  preset_ = folder;
   ui_->edtFolder->setText(QString::fromStdString(folder));
   ui_->chkIncludeSubDir->setChecked(sub);
 }
 
+// A folder name that is not UTF-8 is shown with stand-ins, which name no folder: while its text is
+// left as shown, the folder is the preset's own bytes.
 std::string TDialogSelectFolder::Folder() const {
-  return ui_->edtFolder->text().trimmed().toStdString();
+  const QString text = ui_->edtFolder->text();
+  if (!preset_.empty() && text == QString::fromStdString(preset_)) return preset_;
+  return text.trimmed().toStdString();
 }
 
 bool TDialogSelectFolder::IncludeSubfolders() const {

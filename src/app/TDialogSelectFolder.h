@@ -22,7 +22,8 @@ class TDialogSelectFolder final : public QDialog {
 
   // Puts the folder and the subfolder choice into the dialog, only when the folder exists.
   void Preset(const std::string& folder, bool sub);
-  // After OK: the trimmed folder text and the subfolder choice.
+  // After OK: the trimmed folder text (the preset folder while its text is unchanged) and the
+  // subfolder choice.
   std::string Folder() const;
   bool IncludeSubfolders() const;
 
@@ -32,6 +33,7 @@ class TDialogSelectFolder final : public QDialog {
   void Browse();
 
   std::unique_ptr<Ui::TDialogSelectFolder> ui_;
+  std::string preset_;
 };
 
 }  // namespace kinshelf

@@ -1,6 +1,7 @@
-// The catalog dialogs: the folder picker's check of the folder, the search button's caption, a
-// search of a folder that records what it finds and closes, the exclusion list kept when the dialog
-// goes, the refresh of a listing, and the file-not-found answers.
+// The catalog dialogs: the folder picker's check of the folder, paths that are not UTF-8 handed back
+// whole, the search button's caption, a search of a folder that records what it finds and closes,
+// the exclusion list kept when the dialog goes, the refresh of a listing, and the file-not-found
+// answers.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 
 #include "IsolatedHome.h"
 #include "MessageBoxCloser.h"
+#include "app/TDialogFileExclude.h"
 #include "app/TDialogFileNotFound.h"
 #include "app/TDialogFileSearch.h"
 #include "app/TDialogOptions.h"
@@ -50,6 +52,24 @@ TEST(TDialogSelectFolderTest, OkWantsAnExistingFolder) {
   EXPECT_EQ(picker.result(), QDialog::Accepted);
   EXPECT_EQ(picker.Folder(), folder.Path());
   EXPECT_FALSE(picker.IncludeSubfolders());
+}
+
+// A name in an old single-byte encoding is shown with stand-ins; what the dialogs hand back is still
+// the name's own bytes, or an exclusion would name no file and leave the file listed.
+TEST(PathDialogsTest, APathThatIsNotUtf8IsHandedBackAsItsBytes) {
+  test::ScratchFolder folder;
+  const std::string latin = folder.MakeFolder("M\xFCller");
+  TDialogSelectFolder picker;
+  picker.Preset(latin, true);
+  EXPECT_EQ(picker.Folder(), latin);
+  picker.findChild<QLineEdit*>("edtFolder")->setText(QString::fromStdString(folder.Path()));
+  EXPECT_EQ(picker.Folder(), folder.Path());
+
+  TDialogFileExclude exclude(latin + "/tree.ged");
+  EXPECT_EQ(exclude.Chosen(), latin + "/tree.ged");
+  auto* lines = exclude.findChild<QListWidget*>("lbExcludePaths");
+  lines->setCurrentRow(lines->count() - 2);
+  EXPECT_EQ(exclude.Chosen(), latin);
 }
 
 class TDialogFileSearchTest : public testing::Test {
