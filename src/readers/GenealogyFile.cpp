@@ -48,8 +48,9 @@ void RequireReadableFile(const std::string& full) {
 
 }  // namespace
 
-GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options, const EarlyVisit& early) {
-  const std::string full = platform::ExpandPath(path);
+GenealogyFile::GenealogyFile(const std::string& path, const WOptions& options, const EarlyVisit& early)
+    : path_(platform::ExpandPath(path)) {
+  const std::string& full = path_;
   RequireReadableFile(full);
   const auto start = std::chrono::steady_clock::now();
   std::string error;
@@ -83,6 +84,16 @@ std::int32_t GenealogyFile::FindIndividual(const std::string& who) {
   index = collection_->FindIndividual(id);
   if (index == 0) throw std::runtime_error("there is no individual with the identifier " + who);
   return index;
+}
+
+void GenealogyFile::FailUnreadable(std::int32_t index) const {
+  throw std::runtime_error(path_ + ": Error getting pointer to individual " + std::to_string(index));
+}
+
+std::runtime_error GenealogyFile::UnreadError(std::int32_t unread) const {
+  return std::runtime_error(path_ + ": " + std::to_string(unread) + " of the " +
+                            std::to_string(collection_->IndividualCount()) +
+                            " individuals could not be read; the file may be cut short or damaged");
 }
 
 }  // namespace kinshelf

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,14 @@ class GenealogyFile {
   // The individual named by a 1-based index or by an identifier (@I12@ or I12). Throws
   // std::runtime_error naming it when there is no such individual.
   std::int32_t FindIndividual(const std::string& who);
+  // Throws the error of an individual FindIndividual named whose record cannot be read: a file cut
+  // short, or damaged, counts individuals it no longer holds.
+  [[noreturn]] void FailUnreadable(std::int32_t index) const;
+  // The error of a listing that could not read `unread` of the file's individuals.
+  std::runtime_error UnreadError(std::int32_t unread) const;
 
  private:
+  std::string path_;
   std::unique_ptr<WABSCollection> collection_;
   // Settled by the load: a listing converts several texts of every person.
   TextEncoding encoding_ = TextEncoding::kUtf8OrWindows1252;

@@ -1,5 +1,6 @@
 // kinshelf show, people, person and family on PAF 3, 4 and 5 files the PAF writer made: the facts
-// come through, and the JSON has the keys the same commands give for a GEDCOM file.
+// come through, the JSON has the keys the same commands give for a GEDCOM file, and damage is
+// reported.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 
 #include "CliTestSupport.h"
 #include "PafTestFamily.h"
+#include "support/PafDamage.h"
 #include "support/PafWriter.h"
 
 namespace kinshelf::test {
@@ -119,6 +121,29 @@ TEST_P(PafCommandsTest, ADamagedFileIsRefusedWithItsNameAndTheDamage) {
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find(file + ": the file ends inside its header or first map block"), std::string::npos)
       << result.err;
+}
+
+// A file cut short counts individuals whose records it no longer holds (here all but the first,
+// whose name texts are gone too, and the deleted one): the commands say so, the listing after what
+// it could read, and fail.
+TEST_P(PafCommandsTest, IndividualsWhoseRecordsAreGoneAreAnError) {
+  const std::string file = home_.Path("family.paf");
+  const PafWrittenFile written = PafWriter::Write(RichFamily(), GetParam(), file);
+  PafDamage(file).Truncate(written.Record(kPafIndividual, 2));
+  for (const char* format : {"text", "csv", "json"}) {
+    const auto people = Run({"people", file, "--format", format});
+    EXPECT_EQ(people.status, 1) << format;
+    EXPECT_NE(people.err.find(file + ": 8 of the 9 individuals could not be read; the file may be cut short"),
+              std::string::npos)
+        << people.err;
+    EXPECT_NE(people.out.find("// [1]"), std::string::npos) << people.out;
+  }
+  for (const char* command : {"person", "family"}) {
+    const auto page = Run({command, file, "2"});
+    EXPECT_EQ(page.status, 1) << command;
+    EXPECT_EQ(page.out, "") << command;
+    EXPECT_NE(page.err.find(file + ": Error getting pointer to individual 2"), std::string::npos) << page.err;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllVersions, PafCommandsTest,

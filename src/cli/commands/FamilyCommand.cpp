@@ -97,7 +97,9 @@ class FamilyCommand : public Command {
     const std::int32_t position = SpousePosition(args);
     CatalogSession session;
     GenealogyFile file(args.Positional()[0], session.Options());
-    const auto page = BuildFamilyPage(file.Collection(), file.FindIndividual(args.Positional()[1]), position);
+    const std::int32_t index = file.FindIndividual(args.Positional()[1]);
+    const auto page = BuildFamilyPage(file.Collection(), index, position);
+    if (!page.subject) file.FailUnreadable(index);
     if (page.count > 0 && page.position != position) {
       throw std::runtime_error("the individual has " + std::to_string(page.count) + " spouse famil" +
                                (page.count == 1 ? "y" : "ies"));

@@ -1,7 +1,10 @@
 // kinshelf people: every individual of a genealogy file, one line each, in index order.
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <iterator>
+#include <optional>
+#include <stdexcept>
 #include <string_view>
 #include <thread>
 #include <utility>
@@ -28,6 +31,8 @@ namespace kinshelf::cli {
 namespace {
 
 using Filter = std::optional<std::string>;
+// The error of individuals a listing could not read.
+using Unread = std::optional<std::runtime_error>;
 
 // Individuals are read in chunks of this many, on every core, and written in index order.
 constexpr std::int32_t kChunkSize = 2048;
@@ -69,15 +74,20 @@ void AddLine(TextEncoding encoding, const Filter& filter, const ListingTexts& te
   chunk.lines.push_back(line);
 }
 
-// The lines of individuals first to last that the filter lets through.
-ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first, std::int32_t last) {
+// The lines of individuals first to last that the filter lets through; `unread` counts those whose
+// records could not be read.
+ChunkLines LinesOf(GenealogyFile& file, const Filter& filter, std::int32_t first, std::int32_t last,
+                   std::atomic<std::int32_t>& unread) {
   ChunkLines chunk(static_cast<std::size_t>(last - first + 1));
   ListingTexts texts(ListingOptions::Of(file.Collection().Options()));
   const TextEncoding encoding = file.Collection().Encoding();
+  std::int32_t visited = 0;
   file.Collection().ForEachIndividual(first, last, [&](WABSIndividual& person) {
     person.ReadListingTexts(texts);
     AddLine(encoding, filter, texts, person.Index(), chunk);
+    ++visited;
   });
+  unread += last - first + 1 - visited;
   return chunk;
 }
 
@@ -140,10 +150,11 @@ class EarlyChunks {
 // Opens the file, calls render(lines) for the lines of each chunk of individuals, the first ones
 // while the file loads and the others on worker threads, and consume(rendered, early) on this
 // thread, chunk after chunk in index order, handing each rendered chunk over; `early` is true for
-// those made while the file loaded.
+// those made while the file loaded. Individuals whose records cannot be read are left out, and give
+// the error returned, for after the listing: what could be read is still shown.
 template <typename Render, typename Consume>
-void ListChunks(const std::string& path, const WOptions& options, const Filter& filter, Render render,
-                Consume consume) {
+Unread ListChunks(const std::string& path, const WOptions& options, const Filter& filter, Render render,
+                  Consume consume) {
   const auto status = platform::StatusOf(platform::ExpandPath(path));
   EarlyChunks<Render> early(options, filter, render, status ? status->size : 0);
   GenealogyFile file(path, options, early.Visitor());
@@ -158,26 +169,31 @@ void ListChunks(const std::string& path, const WOptions& options, const Filter& 
   const unsigned threads =
       chunks - first > 1 ? std::min(std::thread::hardware_concurrency(), kMostThreads) : 1;
   using Rendered = decltype(render(ChunkLines()));
+  std::atomic<std::int32_t> unread = 0;
   platform::OrderedChunks<Rendered>::Run(
       chunks - first, threads,
       [&](std::size_t chunk) {
         const auto from = static_cast<std::int32_t>(first + chunk) * kChunkSize + 1;
-        return render(LinesOf(file, filter, from, std::min(count, from + kChunkSize - 1)));
+        return render(LinesOf(file, filter, from, std::min(count, from + kChunkSize - 1), unread));
       },
       [&](Rendered&& rendered) { consume(std::move(rendered), false); });
+  if (unread == 0) return std::nullopt;
+  return file.UnreadError(unread);
 }
 
 // Each writer writes its first bytes once the file has loaded: a file that can't be read gives
 // its message and no output.
-void WriteJson(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
+Unread WriteJson(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   bool any = false;
-  ListChunks(path, options, filter, PeopleJsonObjects, [&](const OutputBuffer& objects, bool) {
-    if (objects.View().empty()) return;
-    // The first member of the array follows the bracket without a comma.
-    out << (any ? "" : "[") << objects.View().substr(any ? 0 : 1);
-    any = true;
-  });
+  const Unread unread =
+      ListChunks(path, options, filter, PeopleJsonObjects, [&](const OutputBuffer& objects, bool) {
+        if (objects.View().empty()) return;
+        // The first member of the array follows the bracket without a comma.
+        out << (any ? "" : "[") << objects.View().substr(any ? 0 : 1);
+        any = true;
+      });
   out << (any ? "\n]\n" : "[]\n");
+  return unread;
 }
 
 // Each line is written through a pointer into room for the most it may take.
@@ -200,16 +216,17 @@ OutputBuffer CsvLines(const ChunkLines& chunk) {
   return out;
 }
 
-void WriteCsv(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
+Unread WriteCsv(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   bool any = false;
   const auto head = [&] {
     if (!std::exchange(any, true)) out << "index,id,name,birth,death\r\n";
   };
-  ListChunks(path, options, filter, CsvLines, [&](const OutputBuffer& lines, bool) {
+  const Unread unread = ListChunks(path, options, filter, CsvLines, [&](const OutputBuffer& lines, bool) {
     head();
     out << lines.View();
   });
   head();
+  return unread;
 }
 
 TextTable EmptyTable() {
@@ -236,9 +253,9 @@ TextTable TableRows(ChunkLines&& chunk) {
 // The text table needs every line before it can size its columns. Rows made while the file loaded
 // lie in memory the listing does not use again, and are taken over; the others are copied, and the
 // memory they were made in is used again for the next chunks.
-void WriteText(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
+Unread WriteText(const std::string& path, const WOptions& options, const Filter& filter, std::ostream& out) {
   TextTable table = EmptyTable();
-  ListChunks(path, options, filter, TableRows, [&](TextTable&& rows, bool early) {
+  const Unread unread = ListChunks(path, options, filter, TableRows, [&](TextTable&& rows, bool early) {
     if (early) {
       table.AddRows(std::move(rows));
     } else {
@@ -246,6 +263,7 @@ void WriteText(const std::string& path, const WOptions& options, const Filter& f
     }
   });
   table.Write(out);
+  return unread;
 }
 
 class PeopleCommand : public Command {
@@ -257,13 +275,15 @@ class PeopleCommand : public Command {
     CatalogSession session;
     const std::string& path = args.Positional()[0];
     const auto filter = args.Value("name");
+    Unread unread;
     if (format == OutputFormat::kJson) {
-      WriteJson(path, session.Options(), filter, io.out);
+      unread = WriteJson(path, session.Options(), filter, io.out);
     } else if (format == OutputFormat::kCsv) {
-      WriteCsv(path, session.Options(), filter, io.out);
+      unread = WriteCsv(path, session.Options(), filter, io.out);
     } else {
-      WriteText(path, session.Options(), filter, io.out);
+      unread = WriteText(path, session.Options(), filter, io.out);
     }
+    if (unread) throw *unread;
     return 0;
   }
 

@@ -63,7 +63,9 @@ class PersonCommand : public Command {
     const OutputFormat format = FormatOf(args, false);
     CatalogSession session;
     GenealogyFile file(args.Positional()[0], session.Options());
-    const auto page = BuildIndividualPage(file.Collection(), file.FindIndividual(args.Positional()[1]));
+    const std::int32_t index = file.FindIndividual(args.Positional()[1]);
+    const auto page = BuildIndividualPage(file.Collection(), index);
+    if (page.index == 0) file.FailUnreadable(index);
     if (format == OutputFormat::kJson) {
       WriteJson(page, file, io.out);
     } else {
