@@ -1,10 +1,16 @@
 // The listing as comma-separated text.
 #include "catalog/CatalogExport.h"
 
+#include <stdexcept>
+
+#include "catalog/FileKindRecognition.h"
+#include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/WFileStore.h"
 #include "fileaccess/WIntArray.h"
 #include "fileaccess/WVersionMMF.h"
+#include "platform/FileInfo.h"
 #include "platform/FileIo.h"
+#include "platform/Paths.h"
 #include "platform/ProcessEvents.h"
 #include "settings/WOptions.h"
 #include "text/CatalogDateFormat.h"
@@ -27,6 +33,21 @@ void AppendLine(WVersionMMF& buffer, const WFileStoreFile& record, const WOption
   buffer.AppendString(CsvField(record.Drive() + record.Path()) + "\r\n");
 }
 
+// The listing never takes the place of what it lists or of what Kinshelf keeps: a name given by
+// mistake would otherwise replace a family file, or the catalog itself, with a few lines of text.
+void RequireExportTarget(const std::string& fileName, const WFileStore& store, const WOptions& options) {
+  const std::string full = platform::ExpandPath(fileName);
+  const std::string catalog = store.FileName();
+  for (const std::string& own :
+       {catalog, catalog + "-wal", catalog + "-shm", options.Path(), WFileExcludeList::DefaultFileName()}) {
+    if (platform::SameFile(full, own))
+      throw std::runtime_error(fileName + " is one of Kinshelf's own files; it was left unchanged");
+  }
+  if (platform::FileExists(full) &&
+      RecogniseKind(platform::FileNamePart(full), full, KindSet::All()) != FileKind::kUnknown)
+    throw std::runtime_error(fileName + " is a genealogy file; it was left unchanged");
+}
+
 }  // namespace
 
 std::string CatalogCsvText(WFileStore& store, const WIntArray& ids, const WOptions& options) {
@@ -42,6 +63,7 @@ std::string CatalogCsvText(WFileStore& store, const WIntArray& ids, const WOptio
 
 void ExportCatalogCsv(const std::string& fileName, WFileStore& store, const WIntArray& ids,
                       const WOptions& options) {
+  RequireExportTarget(fileName, store, options);
   platform::ReplaceFileAtomically(fileName, CatalogCsvText(store, ids, options));
 }
 

@@ -14,7 +14,8 @@ class WOptions;
 // hold a comma, a quote or a line break are quoted, so each line keeps its five fields.
 std::string CatalogCsvText(WFileStore& store, const WIntArray& ids, const WOptions& options);
 
-// Writes the text to the file, replacing it. Throws std::runtime_error naming the file.
+// Writes the text to the file, replacing it: never a genealogy file, or one of Kinshelf's own (the
+// catalog, the settings, the exclusion list). Throws std::runtime_error naming the file.
 void ExportCatalogCsv(const std::string& fileName, WFileStore& store, const WIntArray& ids,
                       const WOptions& options);
 

@@ -103,4 +103,11 @@ bool DirectoryExists(const std::string& path) {
   return StatAnyLength(path, info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool SameFile(const std::string& one, const std::string& other) {
+  struct stat first {};
+  struct stat second {};
+  return StatAnyLength(one, first) == 0 && StatAnyLength(other, second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 }  // namespace kinshelf::platform

@@ -42,6 +42,8 @@ std::optional<FileStatus> StatusAt(int folderFd, const char* name);
 bool FileExists(const std::string& path);
 // A folder (or a link to one) exists at the path.
 bool DirectoryExists(const std::string& path);
+// Both paths (links followed) name one existing file, however they are written.
+bool SameFile(const std::string& one, const std::string& other);
 // Why the path (a link followed) cannot be looked at, in the system's words; empty when it can be.
 std::string LookError(const std::string& path);
 // Nothing is at the path any more: it, or a folder on the way, is not there. False when the path

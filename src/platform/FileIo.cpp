@@ -131,6 +131,11 @@ void WriteInPlace(const std::string& path, const std::string& shown, std::string
 }  // namespace
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+  // A name ending in '/' names a folder, even one not there: it is never taken as a file's.
+  if (path.ends_with('/')) {
+    errno = EISDIR;
+    FailWrite("write", path);
+  }
   const std::string target = FollowLinks(ExpandPath(path));
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;

@@ -1,11 +1,14 @@
-// The commands that change the catalog: bookmark, refresh and export.
+// The commands that change the catalog: bookmark, refresh and export, which replaces no file it
+// should not.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "CliTestSupport.h"
 #include "catalog/FileKinds.h"
+#include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/WFileStore.h"
+#include "settings/WOptions.h"
 
 namespace kinshelf::test {
 namespace {
@@ -74,6 +77,30 @@ TEST_F(CatalogCommandsTest, ExportWritesTheFilteredListing) {
   EXPECT_EQ(toOutput.out, csv);
   EXPECT_EQ(toOutput.err, "Exported 1 file\n");
   EXPECT_FALSE(std::filesystem::exists(home_.Path("-")));
+}
+
+// A name given by mistake never replaces a family file or what Kinshelf keeps, and a name that ends
+// in '/' is a folder's.
+TEST_F(CatalogCommandsTest, ExportLeavesGenealogyAndOwnFilesAlone) {
+  const auto paths = CatalogueFiles({"a.ged"});
+  ASSERT_EQ(Run({"settings", "DateOpt", "1"}).status, 0);
+  ASSERT_EQ(Run({"exclusions", "--add", home_.MakeFolder("old")}).status, 0);
+  const std::string catalog = OpenCatalog()->FileName();
+  const std::vector<std::pair<std::string, std::string>> refused{
+      {paths[0], " is a genealogy file; it was left unchanged"},
+      {catalog, " is one of Kinshelf's own files; it was left unchanged"},
+      {WOptions::DefaultPath(), " is one of Kinshelf's own files; it was left unchanged"},
+      {WFileExcludeList::DefaultFileName(), " is one of Kinshelf's own files; it was left unchanged"},
+      {home_.Path("new") + "/", ": Is a directory"}};
+  for (const auto& [target, message] : refused) {
+    const std::string before = std::filesystem::exists(target) ? ReadFile(target) : "";
+    const auto result = Run({"export", target});
+    EXPECT_EQ(result.status, 1) << target;
+    EXPECT_NE(result.err.find(target + message), std::string::npos) << result.err;
+    EXPECT_EQ(std::filesystem::exists(target) ? ReadFile(target) : "", before) << target;
+  }
+  EXPECT_FALSE(std::filesystem::exists(home_.Path("new")));
+  EXPECT_EQ(Run({"list", "--format", "csv"}).status, 0);
 }
 
 }  // namespace
