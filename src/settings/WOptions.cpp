@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/AsciiCase.h"
+#include "platform/FolderLock.h"
 #include "platform/Launcher.h"
 #include "platform/Paths.h"
 #include "platform/UserFolders.h"
@@ -63,9 +64,21 @@ void ReadTable(const platform::IniFile& file, std::span<const opt::Row> rows,
   }
 }
 
-void WriteTable(platform::IniFile& file, std::span<const opt::Row> rows,
-                const std::vector<std::string>& values) {
-  for (std::size_t i = 0; i < rows.size(); ++i) file.WriteString(rows[i].section, rows[i].key, values[i]);
+// Writes the rows this store changed since `saved` was read, and those the file lacks; takes the
+// file's value of every other row, which another process may have changed since. `saved` becomes
+// what the file now holds.
+void MergeTable(platform::IniFile& file, std::span<const opt::Row> rows, std::vector<std::string>& values,
+                std::vector<std::string>& saved) {
+  // No value holds a line break: this fallback tells a missing key.
+  constexpr std::string_view kMissing = "\n";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (values[i] != saved[i] || file.ReadString(rows[i].section, rows[i].key, kMissing) == kMissing) {
+      file.WriteString(rows[i].section, rows[i].key, values[i]);
+    } else {
+      values[i] = file.ReadString(rows[i].section, rows[i].key, rows[i].defaultValue);
+    }
+  }
+  saved = values;
 }
 
 void RequireOpen(bool open, const char* operation) {
@@ -74,7 +87,11 @@ void RequireOpen(bool open, const char* operation) {
 
 }  // namespace
 
-WOptions::WOptions() : general_(Defaults(opt::GeneralRows())), catalog_(Defaults(opt::CatalogRows())) {}
+WOptions::WOptions()
+    : general_(Defaults(opt::GeneralRows())),
+      catalog_(Defaults(opt::CatalogRows())),
+      generalSaved_(general_),
+      catalogSaved_(catalog_) {}
 
 std::string WOptions::DefaultPath() {
   const std::string folder = platform::SettingsFolder();
@@ -107,18 +124,23 @@ std::string WOptions::ReadUnlisted(std::string_view section, std::string_view ke
 void WOptions::Load(int kind) {
   RequireOpen(IsOpen(), "loading");
   ReadTable(*file_, opt::GeneralRows(), general_);
+  generalSaved_ = general_;
   if (kind != kCatalogKind) return;
   ReadTable(*file_, opt::CatalogRows(), catalog_);
+  catalogSaved_ = catalog_;
   catalogLoaded_ = true;
 }
 
 void WOptions::Save() {
   RequireOpen(IsOpen(), "saving");
-  // Read the file again right before writing, so that lines another process added since Open
-  // (other keys, other sections, comments) survive; only the rows of our tables are replaced.
+  // Read the file again right before writing, under a lock that makes the saves of processes
+  // running together one after another, so that what another process changed since Open (other
+  // settings, other keys and sections, comments) survives; only the settings changed here are
+  // written.
+  const platform::FolderLock saving(std::string(platform::FolderPart(file_->Path())));
   platform::IniFile fresh(file_->Path());
-  WriteTable(fresh, opt::GeneralRows(), general_);
-  if (catalogLoaded_) WriteTable(fresh, opt::CatalogRows(), catalog_);
+  MergeTable(fresh, opt::GeneralRows(), general_, generalSaved_);
+  if (catalogLoaded_) MergeTable(fresh, opt::CatalogRows(), catalog_, catalogSaved_);
   fresh.Save();
   file_ = std::move(fresh);
 }

@@ -55,8 +55,10 @@ class WOptions {
   // Reads every general row, then the table of `kind` when it is kCatalogKind (other kinds have
   // no table here), each value falling back to its default. Throws std::logic_error when closed.
   void Load(int kind);
-  // Writes every row of the general table and of each loaded table, keeping every other line of the
-  // file. Throws std::logic_error when closed, std::runtime_error naming the file when it fails.
+  // Writes the rows of the general table and of each loaded table that were changed here since they
+  // were read, and those the file lacks, keeping every other line of the file; the other rows take
+  // the file's values, which another process may have changed. Throws std::logic_error when
+  // closed, std::runtime_error naming the file when it fails.
   void Save();
   // Releases the file; the values stay in memory. Does nothing when already closed.
   void Close();
@@ -108,6 +110,9 @@ class WOptions {
   std::optional<platform::IniFile> file_;
   std::vector<std::string> general_;  // index id - kGeneralFirst
   std::vector<std::string> catalog_;  // index id - kCatalogFirst
+  // The values as last read from or written to the file: a save writes only what differs.
+  std::vector<std::string> generalSaved_;
+  std::vector<std::string> catalogSaved_;
   bool catalogLoaded_ = false;
 };
 

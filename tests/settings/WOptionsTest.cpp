@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/IniFile.h"
 #include "platform/UserFolders.h"
@@ -107,13 +109,38 @@ TEST_F(WOptionsTest, SaveKeepsWhatAnotherProcessWroteSinceOpen) {
   other.WriteString("General", "FontSize", "11");
   other.Save();
 
+  other.WriteString("General", "LastDir", "/elsewhere");
+  other.Save();
+
   options.SetString(opt::LastDir, "/home/me");
   options.Save();
   const platform::IniFile written(path_);
   EXPECT_EQ(written.ReadString("Elsewhere", "Added", ""), "later");
+  // A setting changed here is written; one changed only by the other process keeps its value, in
+  // the file and from now on in memory.
   EXPECT_EQ(written.ReadString("General", "LastDir", ""), "/home/me");
-  // A row of the store's own tables is the store's: its value in memory wins.
-  EXPECT_EQ(written.ReadString("General", "FontSize", ""), "8");
+  EXPECT_EQ(written.ReadString("General", "FontSize", ""), "11");
+  EXPECT_EQ(options.GetInt(opt::FontSize), 11);
+}
+
+// Processes that each change one setting at the same moment keep every change.
+TEST_F(WOptionsTest, SavesMadeTogetherKeepEveryChange) {
+  Loaded().Save();
+  const std::vector<opt::Catalog> settings{opt::SearchFTLeg, opt::SearchFTRM,  opt::SearchFTPAF,
+                                           opt::SearchFTGED, opt::SearchFTFTM, opt::SearchFTAQ};
+  for (int round = 0; round < 5; ++round) {
+    std::vector<std::thread> savers;
+    for (const opt::Catalog setting : settings) {
+      savers.emplace_back([this, setting, round] {
+        WOptions options = Loaded();
+        options.SetBool(setting, round % 2 == 0);
+        options.Save();
+      });
+    }
+    for (std::thread& saver : savers) saver.join();
+    const WOptions after = Loaded();
+    for (const opt::Catalog setting : settings) EXPECT_EQ(after.GetBool(setting), round % 2 == 0) << round;
+  }
 }
 
 TEST_F(WOptionsTest, OtherKindsLoadAndSaveOnlyTheGeneralTable) {
