@@ -334,14 +334,15 @@ void TMainForm::ExcludeFile() {
   TDialogFileExclude dialog(selection_->FullPath(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   const std::string chosen = dialog.Chosen();
-  WFileExcludeList list(WFileExcludeList::DefaultFileName());
-  list.Load();
-  if (chosen == selection_->FullPath()) {
-    ExcludeFileFromCatalog(session_.Store(), list, chosen, selection_->FileID());
-  } else {
-    ExcludeFolderFromCatalog(session_.Store(), list, chosen);
+  {
+    const auto editing = WFileExcludeList::LockForEditing(WFileExcludeList::DefaultFileName());
+    WFileExcludeList list(WFileExcludeList::DefaultFileName());
+    if (chosen == selection_->FullPath()) {
+      ExcludeFileFromCatalog(session_.Store(), list, chosen, selection_->FileID());
+    } else {
+      ExcludeFolderFromCatalog(session_.Store(), list, chosen);
+    }
   }
-  list.Save();
   Rebuild(true);
 }
 

@@ -22,16 +22,19 @@ bool HasFolderEntry(const WFileExcludeList& list, const std::string& folder) {
 
 }  // namespace
 
+// The entry is saved before any row goes: rows removed without it would come back with the next
+// search, their bookmarks lost.
 std::int64_t ExcludeFolderFromCatalog(WFileStore& store, WFileExcludeList& list, const std::string& folder) {
-  const std::int64_t removed = store.DeleteFolderRows(folder);
   if (!HasFolderEntry(list, folder)) list.AddFolder(folder, true);
-  return removed;
+  if (list.Changed()) list.Save();
+  return store.DeleteFolderRows(folder);
 }
 
 void ExcludeFileFromCatalog(WFileStore& store, WFileExcludeList& list, const std::string& fullPath,
                             std::int32_t fileID) {
-  if (fileID != 0) store.DeleteFileRow(fileID);
   if (!list.IsFileExcluded(fullPath)) list.AddFile(fullPath);
+  if (list.Changed()) list.Save();
+  if (fileID != 0) store.DeleteFileRow(fileID);
 }
 
 }  // namespace kinshelf

@@ -11,12 +11,13 @@ namespace kinshelf {
 class WFileExcludeList;
 class WFileStore;
 
-// Deletes the rows of every file in the folder and below it, and adds a folder entry with its
-// subfolders unless the list has one for that folder. Returns the number of rows deleted.
+// Adds a folder entry with its subfolders unless the list has one for that folder, saves the list,
+// then deletes the rows of every file in the folder and below it. Returns the number of rows deleted.
+// Throws std::runtime_error naming the list's file, with no row deleted, when the list cannot be saved.
 std::int64_t ExcludeFolderFromCatalog(WFileStore& store, WFileExcludeList& list, const std::string& folder);
 
-// Deletes the file's row (`fileID`, 0 for a file that is not catalogued) and adds a file entry unless
-// the list excludes the file already.
+// Adds a file entry unless the list excludes the file already, saves the list, then deletes the
+// file's row (`fileID`, 0 for a file that is not catalogued). Throws as the folder's exclusion.
 void ExcludeFileFromCatalog(WFileStore& store, WFileExcludeList& list, const std::string& fullPath,
                             std::int32_t fileID);
 

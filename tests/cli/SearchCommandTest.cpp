@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <thread>
 
 #include "CliTestSupport.h"
 #include "catalog/FileKinds.h"
@@ -139,6 +140,24 @@ TEST_F(ExcludeCommandTest, ExclusionsAreEditedInOrder) {
   EXPECT_EQ(Run({"exclusions", "--clear", "--remove", "1"}).status, 1);
   EXPECT_EQ(Run({"exclusions"}).out, kept);
   EXPECT_EQ(Run({"exclusions", "--clear"}).out, "No folders or files are excluded.\n");
+}
+
+// Edits made at the same moment by commands running together are each made on top of the others.
+TEST_F(ExcludeCommandTest, ExclusionsEditedTogetherKeepEveryEntry) {
+  ASSERT_EQ(Run({"exclusions"}).status, 0);
+  std::vector<std::string> folders;
+  for (int n = 0; n < 6; ++n) folders.push_back(home_.MakeFolder("d" + std::to_string(n)));
+  std::vector<std::thread> editors;
+  for (std::size_t n = 0; n < folders.size(); ++n) {
+    const std::vector<std::string> command =
+        n % 2 == 0 ? std::vector<std::string>{"exclude", folders[n]}
+                   : std::vector<std::string>{"exclusions", "--add", folders[n]};
+    editors.emplace_back([this, command] { EXPECT_EQ(Run(command).status, 0) << command[0]; });
+  }
+  for (std::thread& editor : editors) editor.join();
+  const std::string listed = Run({"exclusions"}).out;
+  for (const std::string& folder : folders)
+    EXPECT_NE(listed.find(folder + " (+"), std::string::npos) << listed;
 }
 
 }  // namespace

@@ -58,6 +58,10 @@ std::string WFileExcludeList::DefaultFileName() {
   return platform::JoinPath(platform::CatalogFolder(), "Exclude.xml");
 }
 
+platform::FolderLock WFileExcludeList::LockForEditing(const std::string& fileName) {
+  return platform::FolderLock(std::string(platform::FolderPart(fileName)));
+}
+
 void WFileExcludeList::EnsureFileExists(const std::string& fileName) {
   if (PathExists(fileName)) return;
   const std::string folder(platform::FolderPart(fileName));

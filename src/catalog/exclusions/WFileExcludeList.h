@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalog/exclusions/WFileExcludeItem.h"
+#include "platform/FolderLock.h"
 
 namespace kinshelf {
 
@@ -25,6 +26,10 @@ class WFileExcludeList {
 
   // "Exclude.xml" in the catalog folder.
   static std::string DefaultFileName();
+  // Locks the folder of the list's file until the lock goes: a holder that loads, edits and saves
+  // the list while it holds the lock makes its edit on top of those of other processes, never over
+  // them. Taken after the catalog is open (the catalog's folder is the same).
+  static platform::FolderLock LockForEditing(const std::string& fileName);
   // Creates the file, and its missing folders, holding an empty list when no file of that name exists.
   // Throws std::runtime_error naming the file or folder that could not be made.
   static void EnsureFileExists(const std::string& fileName);

@@ -57,12 +57,12 @@ class ExcludeCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     CatalogSession session;
     WFileStore& store = session.Store();
+    const auto editing = WFileExcludeList::LockForEditing(WFileExcludeList::DefaultFileName());
     WFileExcludeList list(WFileExcludeList::DefaultFileName());
     const Target target = TargetOf(store, args);
     TransactionScope transaction(store);
     const std::string message =
         target.folder ? ExcludeFolder(store, list, target.path) : ExcludeFile(store, list, target);
-    list.Save();
     transaction.Commit();
     io.out << message << '\n';
     return 0;

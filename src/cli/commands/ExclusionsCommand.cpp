@@ -77,6 +77,7 @@ class ExclusionsCommand : public Command {
     const OutputFormat format = FormatOf(args, false);
     if (args.Has("no-subfolders") && !args.Has("add")) throw UsageError("--no-subfolders goes with --add");
     CatalogSession session;
+    const auto editing = WFileExcludeList::LockForEditing(WFileExcludeList::DefaultFileName());
     WFileExcludeList list(WFileExcludeList::DefaultFileName());
     const bool edits = args.Has("clear") || args.Has("remove") || args.Has("add");
     Edit(args, list);
