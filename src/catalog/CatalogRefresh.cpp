@@ -6,6 +6,7 @@
 #include "fileaccess/WIntArray.h"
 #include "platform/FileInfo.h"
 #include "platform/ProcessEvents.h"
+#include "platform/UnmountedDrive.h"
 
 namespace kinshelf {
 
@@ -39,8 +40,10 @@ CatalogRefresh::Result CatalogRefresh::Run() {
 void CatalogRefresh::RefreshOne(std::int32_t fileID, Result& result) {
   ++result.checked;
   const auto record = store_.GetFile(fileID);
-  const auto status = platform::StatusOf(record->FullPath());
-  if (!status && !platform::PathIsGone(record->FullPath())) return;
+  const std::string path = record->FullPath();
+  const auto status = platform::StatusOf(path);
+  // A file that cannot be looked at, or whose drive may only be away, keeps its row as it is.
+  if (!status && (!platform::PathIsGone(path) || platform::MayBeOnUnmountedDrive(path))) return;
   if (!status || (status->attributes & platform::attr::kArchive) == 0) {
     store_.DeleteFileRow(fileID);
     ++result.removed;

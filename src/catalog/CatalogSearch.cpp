@@ -12,6 +12,7 @@
 #include "platform/FileInfo.h"
 #include "platform/Paths.h"
 #include "platform/ProcessEvents.h"
+#include "platform/UnmountedDrive.h"
 #include "settings/WOptions.h"
 
 namespace kinshelf {
@@ -114,12 +115,15 @@ void CatalogSearch::Cancel() {
 }
 
 // The unmarked rows this search could have found: of a kind it looked for, in a folder it searched,
-// and known to be gone (a file in a folder that could not be read is not).
+// and known to be gone (a file in a folder that could not be read is not, nor one whose drive may
+// only be away).
 std::int64_t CatalogSearch::Sweep() {
   std::vector<std::int32_t> gone;
   store_.ForEachRowMarked(
       0, [&](std::int32_t id, const std::string& folder, const std::string& name, FileKind kind) {
-        if (kinds[kind] && searchedFolders_.count(folder) != 0 && platform::PathIsGone(folder + name)) {
+        const std::string path = folder + name;
+        if (kinds[kind] && searchedFolders_.count(folder) != 0 && platform::PathIsGone(path) &&
+            !platform::MayBeOnUnmountedDrive(path)) {
           gone.push_back(id);
         }
       });

@@ -69,14 +69,18 @@ TEST_F(CatalogRefreshTest, GoneFilesLoseTheirRowsChangedOnesAreRewritten) {
 }
 
 // Only a file that is known to be gone loses its row: one that cannot be looked at now (here a
-// name too long for the system; likewise no permission or a dropped network drive) keeps it.
+// name too long for the system; likewise no permission or a dropped network drive) keeps it, and
+// so does one whose folder is gone from an empty folder, a mount point whose drive is away.
 TEST_F(CatalogRefreshTest, UnreachableFileKeepsItsRow) {
   const std::string tooLong = folder_.Path(std::string(5000, 'x') + ".ged");
   const auto unreachable = test::AddRow(store_, tooLong, FileKind::kGedcom);
   const auto gone = test::AddRow(store_, folder_.Path("no/such/folder.ged"), FileKind::kGedcom);
+  const std::string away = folder_.MakeFolder("usb") + "/trees/a.ged";
+  test::AddRow(store_, away, FileKind::kGedcom, 0, 0, true);
   const auto result = CatalogRefresh(store_, *All()).Run();
   EXPECT_EQ(result.removed, 1);
   EXPECT_NE(store_.FindFileID(tooLong), 0);
+  EXPECT_NE(store_.FindFileID(away), 0);
   EXPECT_EQ(store_.FindFileID(folder_.Path("no/such/folder.ged")), 0);
   EXPECT_NE(unreachable, gone);
 }

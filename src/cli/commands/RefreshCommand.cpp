@@ -66,7 +66,9 @@ class RefreshCommand : public Command {
       "re-examine the listed files and drop the rows of files that are gone",
       "Re-examines every file of the listing the filters select (all files by default): files that "
       "still exist get their dates and size from the disk, rows of files that are gone are removed. "
-      "Ctrl-C stops it; the work done until then is kept.",
+      "A file that cannot be looked at, or whose drive may only be unmounted (its folder is missing "
+      "from an empty folder, or from /mnt, /media or /run/media), keeps its row. Ctrl-C stops it; the "
+      "work done until then is kept.",
       {},
       0,
       0};
