@@ -128,9 +128,10 @@ void WFileStore::RequireCatalogTables() {
         db_.get(), "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN ('General','Files');");
     if (count.Step()) tables = static_cast<int>(count.ColumnInt(0));
   } catch (const WFileStoreError&) {
-    // A catalog another process holds locked is still a catalog: its own error says to try again.
+    // Only a file SQLite cannot read as a database is no catalog. Any other error (a catalog another
+    // process holds locked, a folder that cannot be written, a full disk) has its own message.
     const int error = sqlite3_errcode(db_.get());
-    if (error == SQLITE_BUSY || error == SQLITE_LOCKED) throw;
+    if (error != SQLITE_NOTADB && error != SQLITE_CORRUPT) throw;
     throw WFileStoreError(FileName() + " is not a Kinshelf catalog (" + sqlite3_errmsg(db_.get()) +
                           "); it was left unchanged");
   }

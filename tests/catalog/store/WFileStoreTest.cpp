@@ -277,6 +277,21 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenCatalogCase{"OtherSchema", "other schema", "has no General and Files tables"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A catalog that cannot be opened for another reason (here its log's name is taken by a folder;
+// likewise a folder that cannot be written or a full disk) is not called a foreign file.
+TEST_F(WFileStoreTest, ACatalogThatCannotBeOpenedIsNotCalledForeign) {
+  { WFileStore made(Base()); }
+  folder_.MakeFolder("Catalog.sdb-wal");
+  try {
+    WFileStore store(Base());
+    ADD_FAILURE() << "opened";
+  } catch (const WFileStoreError& error) {
+    const std::string message = error.what();
+    EXPECT_EQ(message.rfind(File() + ": ", 0), 0u) << message;
+    EXPECT_EQ(message.find("not a Kinshelf catalog"), std::string::npos) << message;
+  }
+}
+
 TEST_F(WFileStoreTest, ReadersGoOnWhileAnotherWritesAndAWriterIsToldWhoHoldsIt) {
   WFileStore store(Base());
   sqlite3* other = nullptr;
