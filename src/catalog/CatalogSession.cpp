@@ -11,7 +11,7 @@ CatalogSession::CatalogSession() {
   options_.Load(WOptions::kCatalogKind);
   store_ = std::make_unique<WFileStore>(WFileStore::DefaultBaseName());
   WFileExcludeList::EnsureFileExists(WFileExcludeList::DefaultFileName());
-  DiscoverPrograms(options_);
+  programsFound_ = DiscoverPrograms(options_);
 }
 
 }  // namespace kinshelf

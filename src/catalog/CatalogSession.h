@@ -1,7 +1,7 @@
 // What the window and every command have at hand, made as the program's start-up makes it: the
 // settings loaded from the user's settings file, the catalog opened (and created on first use), the
 // exclusion file made when missing, and the empty program settings filled by discovery (in memory;
-// whoever saves the settings saves them too).
+// whoever saves the settings saves them too, and ProgramsFound tells whether there is any).
 #pragma once
 
 #include <memory>
@@ -19,10 +19,13 @@ class CatalogSession {
 
   WOptions& Options() { return options_; }
   WFileStore& Store() { return *store_; }
+  // Discovery filled a program setting that was empty in the settings file.
+  bool ProgramsFound() const { return programsFound_; }
 
  private:
   WOptions options_;
   std::unique_ptr<WFileStore> store_;
+  bool programsFound_ = false;
 };
 
 }  // namespace kinshelf

@@ -53,7 +53,8 @@ TEST_F(ProgramCommandsTest, OpenLooksForTheProgramFirstWhenNoneIsSet) {
   std::string winePath = "Z:" + file;
   std::replace(winePath.begin(), winePath.end(), '/', '\\');
   EXPECT_EQ(wine.Arguments(), (std::vector<std::string>{legacy, winePath}));
-  EXPECT_EQ(Run({"settings", "AppLeg"}).out, legacy + "\n") << "what was found is saved";
+  EXPECT_NE(ReadFile(SettingsFile()).find("AppLeg=" + legacy + "\n"), std::string::npos)
+      << "what was found is saved";
 }
 
 TEST_F(ProgramCommandsTest, MissingFileNamesItsFolderAndWhatToDo) {
@@ -124,7 +125,8 @@ TEST_F(ProgramCommandsTest, ProgramsShowsWhatDiscoveryFoundAndSavesIt) {
                             row("Ancestral Quest", 1, "AppAQ", "") + ",\n" +
                             row("Heritage Family Tree", 4, "AppHFT", "") + ",\n" +
                             row("TMG", 8, "AppTMG", "") + ",\n" + row("Genbox", 9, "App2", "") + "\n]\n");
-  EXPECT_EQ(Run({"settings", "AppRM"}).out, rootsMagic + "\n");
+  // Kept in the settings file, not only found again by the next command.
+  EXPECT_NE(ReadFile(SettingsFile()).find("AppRM=" + rootsMagic + "\n"), std::string::npos);
   const auto text = Run({"programs"}).out;
   EXPECT_NE(text.find("RootsMagic            AppRM      " + rootsMagic + "\n"), std::string::npos) << text;
   EXPECT_NE(text.find("Genbox                App2       (none)\n"), std::string::npos) << text;

@@ -31,6 +31,7 @@ std::string ProgramFor(CatalogSession& session, FileKind kind) {
   if (ProgramSettingForKind(kind) < 0)
     throw std::runtime_error("no program opens files of kind " + std::to_string(KindCode(kind)));
   std::string program = ProgramForKind(session.Options(), kind);
+  if (!program.empty() && session.ProgramsFound()) session.Options().Save();
   if (program.empty()) {
     throw std::runtime_error("no program is set for " + WFileStoreFile::KindDisplayName(kind) +
                              " files: set one with 'kinshelf settings " +

@@ -60,7 +60,7 @@ class ProgramsCommand : public Command {
   int Run(const ParsedArgs& args, CommandIo& io) override {
     const OutputFormat format = FormatOf(args, false);
     CatalogSession session;
-    if (DiscoverPrograms(session.Options())) session.Options().Save();
+    if (session.ProgramsFound()) session.Options().Save();
     const auto rows = RowsOf(session.Options());
     format == OutputFormat::kJson ? WriteJson(io.out, rows) : WriteText(io.out, rows);
     return 0;
