@@ -67,8 +67,10 @@ void CatalogSearch::SaveChoices(WOptions& options, const Choices& choices) {
 }
 
 std::vector<std::string> CatalogSearch::DistinctRoots(const std::vector<std::string>& roots) {
+  // Compared as the system finds them: a folder named through a link is the folder it leads to,
+  // and its files are counted once.
   std::vector<std::string> folders;
-  for (const auto& root : roots) folders.push_back(platform::JoinPath(root, ""));
+  for (const auto& root : roots) folders.push_back(platform::JoinPath(platform::ResolvedPath(root), ""));
   const auto inside = [](const std::string& folder, const std::string& outer) {
     return folder.size() >= outer.size() && folder.compare(0, outer.size(), outer) == 0;
   };

@@ -8,7 +8,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "platform/DateTime.h"
 #include "platform/FileDescriptor.h"
@@ -101,6 +103,11 @@ bool PathIsGone(const std::string& path) {
 bool DirectoryExists(const std::string& path) {
   struct stat info {};
   return StatAnyLength(path, info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string ResolvedPath(const std::string& path) {
+  const std::unique_ptr<char, void (*)(void*)> resolved(::realpath(path.c_str(), nullptr), std::free);
+  return resolved != nullptr ? std::string(resolved.get()) : path;
 }
 
 bool SameFile(const std::string& one, const std::string& other) {

@@ -42,6 +42,9 @@ std::optional<FileStatus> StatusAt(int folderFd, const char* name);
 bool FileExists(const std::string& path);
 // A folder (or a link to one) exists at the path.
 bool DirectoryExists(const std::string& path);
+// The path with every link on it followed and "." and ".." resolved, as the system finds it; the
+// path itself when that cannot be done (it does not exist, say).
+std::string ResolvedPath(const std::string& path);
 // Both paths (links followed) name one existing file, however they are written.
 bool SameFile(const std::string& one, const std::string& other);
 // Why the path (a link followed) cannot be looked at, in the system's words; empty when it can be.

@@ -277,6 +277,16 @@ TEST(CatalogSearchRootsTest, RootsInsideOthersAreSearchedOnce) {
   EXPECT_EQ(CatalogSearch::DistinctRoots({"/a/b", "/a"}), Roots{"/a"});
   EXPECT_EQ(CatalogSearch::DistinctRoots({"/ab", "/a", "/"}), Roots{"/"});
   EXPECT_EQ(CatalogSearch::DistinctRoots({"/ab", "/a"}), (Roots{"/ab", "/a"}));
+  // A folder named through a link is the folder it leads to.
+  test::ScratchFolder scratch;
+  const std::string files = scratch.MakeFolder("files/sub");
+  std::filesystem::create_directory_symlink(scratch.Path("files"), scratch.Path("link"));
+  std::filesystem::create_directory_symlink(files, scratch.Path("sublink"));
+  EXPECT_EQ(
+      CatalogSearch::DistinctRoots({scratch.Path("files"), scratch.Path("link"), scratch.Path("sublink")}),
+      Roots{scratch.Path("files")});
+  EXPECT_EQ(CatalogSearch::DistinctRoots({scratch.Path("sublink"), scratch.Path("files")}),
+            Roots{scratch.Path("files")});
 }
 
 // What the sweep removes: the rows of gone files of the kinds searched, in the folders searched.
