@@ -30,7 +30,8 @@ void ParseInto(pugi::xml_document& doc, std::string_view xml, std::string_view s
       doc.load_buffer(xml.data(), xml.size(), kParseOptions, pugi::encoding_utf8);
   if (result || result.status == pugi::status_no_document_element) return;
   throw std::runtime_error("Cannot read the exclusion list " + std::string(sourceName) + ": " +
-                           result.description() + " at offset " + std::to_string(result.offset));
+                           result.description() + " at offset " + std::to_string(result.offset) +
+                           "; correct it, or remove it to start a new list");
 }
 
 bool DeclaresWindows1252(const pugi::xml_document& doc) {

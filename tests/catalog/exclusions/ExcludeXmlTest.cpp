@@ -153,6 +153,7 @@ TEST(ExcludeXmlTest, MalformedTextNamesSourceReasonAndOffset) {
     EXPECT_NE(message.find("Exclude.xml"), std::string::npos) << message;
     EXPECT_NE(message.find("mismatch"), std::string::npos) << message;
     EXPECT_NE(message.find("at offset"), std::string::npos) << message;
+    EXPECT_NE(message.find("; correct it, or remove it to start a new list"), std::string::npos) << message;
   }
 }
 
