@@ -104,7 +104,12 @@ CatalogSearch::Result CatalogSearch::Run(const std::vector<std::string>& request
   // nothing is swept.
   TransactionScope transaction(store_);
   store_.ResetTmpFlag(0);
+  rowsByPath_.clear();
+  // The first row of a path is the one a look-up by path finds.
+  store_.ForEachRowMarked(0, [this](std::int32_t id, const std::string& folder, const std::string& name,
+                                    FileKind) { rowsByPath_.emplace(folder + name, id); });
   engine_.Execute();
+  rowsByPath_.clear();
   result_.cancelled = engine_.Aborted();
   if (!keepExisting && !result_.cancelled) result_.removed = Sweep();
   transaction.Commit();
@@ -172,8 +177,9 @@ void CatalogSearch::Record(const std::string& fullPath, FileKind kind, const TFo
   // Gone or unreadable since the folder was listed: there is nothing true to record.
   const auto& status = entry.Status();
   if (!status) return;
-  const std::int32_t id = store_.FindFileID(fullPath);
-  const auto record = id != 0 ? store_.GetFile(id) : store_.NewFile(fullPath, kind, *status);
+  const auto known = rowsByPath_.find(fullPath);
+  const auto record =
+      known != rowsByPath_.end() ? store_.GetFile(known->second) : store_.NewFile(fullPath, kind, *status);
   if (status->created) record->SetCreated(*status->created);
   record->SetModified(status->modified);
   // A file found again may have changed; its row shows what is on disk now.
@@ -183,6 +189,7 @@ void CatalogSearch::Record(const std::string& fullPath, FileKind kind, const TFo
   record->SetTmpFlag(1);
   record->SaveToStore();
   if (inserted) {
+    rowsByPath_.emplace(fullPath, record->FileID());
     ++result_.added;
   } else if (changed) {
     ++result_.updated;

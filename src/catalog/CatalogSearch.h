@@ -22,6 +22,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -93,6 +94,9 @@ class CatalogSearch {
   TFindFile engine_;
   std::vector<std::string> startFolders_;
   std::unordered_set<std::string> searchedFolders_;  // whose files the walk listed or found excluded
+  // The rows by their files' full paths, read once: a look-up of each file found, in a table that
+  // has no index on its paths, made a search's time grow with the square of the files.
+  std::unordered_map<std::string, std::int32_t> rowsByPath_;
   Result result_;
   std::string currentFolder_;
 };
