@@ -57,10 +57,11 @@ std::optional<FileStatus> Status(int folderFd, const char* path, std::string_vie
   return status;
 }
 
-// stat() of a path of any length. The system takes a path of at most PATH_MAX bytes whole; a longer
-// one (which a search can reach, walking folder by folder) is walked the same way, folder by folder.
-int StatAnyLength(const std::string& path, struct stat& info) {
-  if (path.size() < PATH_MAX || path.front() != '/') return ::stat(path.c_str(), &info);
+// The system takes a path of at most PATH_MAX bytes whole; a longer one (which a search can reach,
+// walking folder by folder) is walked the same way: the folder of its last part is opened folder by
+// folder, and `last` is set to that part ("." for a path ending in a separator). Not open when a
+// folder on the way cannot be opened.
+FileDescriptor OpenLongPathFolder(const std::string& path, std::string& last) {
   FileDescriptor folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
   std::size_t start = 1;
   for (std::size_t slash = path.find('/', start); slash != std::string::npos; slash = path.find('/', start)) {
@@ -68,17 +69,33 @@ int StatAnyLength(const std::string& path, struct stat& info) {
     start = slash + 1;
     if (name.empty()) continue;
     FileDescriptor next(::openat(folder.Get(), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!next.IsOpen()) return -1;
+    if (!next.IsOpen()) return next;
     folder = std::move(next);
   }
-  const std::string last = path.substr(start);
-  return ::fstatat(folder.Get(), last.empty() ? "." : last.c_str(), &info, 0);
+  last = start < path.size() ? path.substr(start) : std::string(".");
+  return folder;
+}
+
+bool IsLongPath(const std::string& path) {
+  return path.size() >= PATH_MAX && path.front() == '/';
+}
+
+// stat() of a path of any length.
+int StatAnyLength(const std::string& path, struct stat& info) {
+  if (!IsLongPath(path)) return ::stat(path.c_str(), &info);
+  std::string last;
+  const FileDescriptor folder = OpenLongPathFolder(path, last);
+  return folder.IsOpen() ? ::fstatat(folder.Get(), last.c_str(), &info, 0) : -1;
 }
 
 }  // namespace
 
 std::optional<FileStatus> StatusOf(const std::string& path) {
-  return Status(AT_FDCWD, path.c_str(), FileNamePart(WithoutTrailingSeparator(path)));
+  const std::string_view name = FileNamePart(WithoutTrailingSeparator(path));
+  if (!IsLongPath(path)) return Status(AT_FDCWD, path.c_str(), name);
+  std::string last;
+  const FileDescriptor folder = OpenLongPathFolder(path, last);
+  return folder.IsOpen() ? Status(folder.Get(), last.c_str(), name) : std::nullopt;
 }
 
 std::optional<FileStatus> StatusAt(int folderFd, const char* name) {

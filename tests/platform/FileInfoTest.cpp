@@ -53,7 +53,8 @@ TEST(FileInfoTest, SparseFileAboveFourGibibytesKeepsItsSize) {
 }
 
 // A search walks folder by folder and so reaches paths longer than the system takes whole; the
-// existence tests must see such files too, or the catalog would show them missing.
+// existence tests and the status must see such files too, or the catalog would show them missing
+// and a refresh would never update them.
 TEST(FileInfoTest, PathsLongerThanTheSystemTakesWholeAreLookedAtFolderByFolder) {
   test::ScratchFolder folder;
   std::string path = folder.Path("");
@@ -66,7 +67,12 @@ TEST(FileInfoTest, PathsLongerThanTheSystemTakesWholeAreLookedAtFolderByFolder) 
   }
   FileDescriptor fd(::openat(at.Get(), "deep.ged", O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
   ASSERT_TRUE(fd.IsOpen());
+  ASSERT_EQ(::write(fd.Get(), "0 HEAD\n", 7), 7);
   EXPECT_TRUE(FileExists(path + "/deep.ged"));
+  // A refresh takes the file's size and dates from its status.
+  ASSERT_TRUE(StatusOf(path + "/deep.ged"));
+  EXPECT_EQ(StatusOf(path + "/deep.ged")->size, 7);
+  EXPECT_FALSE(StatusOf(path + "/gone.ged"));
   EXPECT_TRUE(DirectoryExists(path));
   EXPECT_FALSE(PathIsGone(path + "/deep.ged"));
   EXPECT_TRUE(PathIsGone(path + "/gone.ged"));
