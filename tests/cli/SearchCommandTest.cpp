@@ -113,6 +113,11 @@ TEST_F(ExcludeCommandTest, ExcludedFolderTakesItsTreeButNotItsNeighbour) {
   const auto listed = Run({"list", "--format", "csv"}).out;
   EXPECT_NE(listed.find("c.ged"), std::string::npos);
   EXPECT_EQ(listed.find("b.ged"), std::string::npos);
+  // Searched by name, the excluded folder is still left out, and the search says why.
+  const auto named = Run({"search", home_.Path("tree/data/sub")});
+  EXPECT_NE(named.err.find(home_.Path("tree/data/sub") + " is on the exclusion list;"), std::string::npos)
+      << named.err;
+  EXPECT_NE(named.out.find("Genealogy files found:  0\n"), std::string::npos) << named.out;
   Run({"exclude", "--folder", home_.Path("tree/data")});
   EXPECT_EQ(Run({"exclusions", "--format", "json"}).out,
             "[\n  {\n    \"index\": 1,\n    \"is_path\": true,\n    \"path\": \"" + home_.Path("tree/data") +

@@ -94,6 +94,18 @@ void WriteJson(const CatalogSearch::Result& result, std::ostream& out) {
   json.EndObject().EndObject();
 }
 
+// A folder the user names that the exclusion list leaves out is not searched: say so, or the
+// search would end with nothing found and no reason.
+void TellExcludedRoots(const WFileExcludeList& exclusions, const std::vector<std::string>& roots,
+                       std::ostream& err) {
+  for (const std::string& root : roots) {
+    bool sub = false;
+    if (!exclusions.IsFolderExcluded(platform::JoinPath(root, ""), sub)) continue;
+    err << TerminalText(root) << " is on the exclusion list" << (sub ? "" : " (its subfolders are searched)")
+        << "; 'kinshelf exclusions' shows the list\n";
+  }
+}
+
 CatalogSearch::Result RunWithProgress(CatalogSearch& search, const std::vector<std::string>& roots,
                                       CommandIo& io) {
   Interruption interruption;
@@ -130,7 +142,9 @@ class SearchCommand : public Command {
     if (args.Has("keep")) search.keepExisting = true;
     if (args.Has("no-keep")) search.keepExisting = false;
     const bool chosen = !session.Options().GetString(opt::searchdrives).empty();
-    const auto result = RunWithProgress(search, Roots(args, drives, chosen, io.err), io);
+    const std::vector<std::string> roots = Roots(args, drives, chosen, io.err);
+    TellExcludedRoots(exclusions, roots, io.err);
+    const auto result = RunWithProgress(search, roots, io);
     if (format == OutputFormat::kJson) {
       WriteJson(result, io.out);
     } else {
