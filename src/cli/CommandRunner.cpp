@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "cli/HelpText.h"
+#include "cli/TerminalText.h"
 #include "cli/commands/Commands.h"
 
 namespace kinshelf::cli {
@@ -45,11 +46,13 @@ int RunOne(Command& command, const std::vector<std::string>& arguments, CommandI
     const int status = command.Run(args, io);
     return OutputWritten(io, name) ? status : 1;
   } catch (const UsageError& error) {
-    io.err << kProgram << ' ' << name << ": " << error.what() << "\nTry '" << kProgram << ' ' << name
-           << " --help' for more information.\n";
+    io.err << kProgram << ' ' << name << ": " << TerminalText(error.what()) << "\nTry '" << kProgram << ' '
+           << name << " --help' for more information.\n";
     return 2;
   } catch (const std::exception& error) {
-    io.err << kProgram << ' ' << name << ": " << error.what() << '\n';
+    // Messages name files, whose names may hold any byte: none may move the cursor or recolour
+    // the terminal.
+    io.err << kProgram << ' ' << name << ": " << TerminalText(error.what()) << '\n';
     return 1;
   }
 }

@@ -40,6 +40,19 @@ TEST_F(CatalogCommandsTest, BookmarkByIdAndPathThenToggle) {
   EXPECT_EQ(Run({"list", "--bookmarked", "--format", "json"}).out, "[]\n");
 }
 
+// A file's name may hold any byte: what the commands say of it never moves the cursor or recolours
+// the terminal.
+TEST_F(CatalogCommandsTest, NamesWithControlCharactersAreShownHarmlessly) {
+  const auto paths = CatalogueFiles({"red\x1b[31m.ged"});
+  const auto marked = Run({"bookmark", paths[0]});
+  ASSERT_EQ(marked.status, 0) << marked.err;
+  EXPECT_NE(marked.out.find("red^[[31m.ged"), std::string::npos) << marked.out;
+  const auto missing = Run({"bookmark", home_.Path("clear\x1b[2J.ged")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("clear^[[2J.ged"), std::string::npos) << missing.err;
+  for (const std::string& text : {marked.out, missing.err}) EXPECT_EQ(text.find('\x1b'), std::string::npos);
+}
+
 TEST_F(CatalogCommandsTest, UnknownFileChangesNothing) {
   CatalogueFiles({"a.ged"});
   auto result = Run({"bookmark", "1", "/no/such.ged"});

@@ -2,6 +2,7 @@
 #include "catalog/CatalogSession.h"
 #include "catalog/store/TransactionScope.h"
 #include "cli/FileArgument.h"
+#include "cli/TerminalText.h"
 #include "cli/commands/Commands.h"
 
 namespace kinshelf::cli {
@@ -25,7 +26,7 @@ class BookmarkCommand : public Command {
       const bool bookmark = args.Has("toggle") ? !record->Bookmark() : !args.Has("off");
       record->SetBookmark(bookmark);
       record->SaveToStore();
-      io.out << (bookmark ? "Bookmarked " : "Not bookmarked ") << record->FullPath() << '\n';
+      io.out << (bookmark ? "Bookmarked " : "Not bookmarked ") << TerminalText(record->FullPath()) << '\n';
     }
     transaction.Commit();
     return 0;

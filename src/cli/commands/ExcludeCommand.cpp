@@ -5,6 +5,7 @@
 #include "catalog/exclusions/WFileExcludeList.h"
 #include "catalog/store/TransactionScope.h"
 #include "cli/FileArgument.h"
+#include "cli/TerminalText.h"
 #include "cli/commands/Commands.h"
 #include "platform/FileInfo.h"
 #include "platform/Paths.h"
@@ -64,7 +65,7 @@ class ExcludeCommand : public Command {
     const std::string message =
         target.folder ? ExcludeFolder(store, list, target.path) : ExcludeFile(store, list, target);
     transaction.Commit();
-    io.out << message << '\n';
+    io.out << TerminalText(message) << '\n';
     return 0;
   }
 

@@ -2,6 +2,7 @@
 #include "catalog/CatalogExport.h"
 #include "catalog/CatalogSession.h"
 #include "cli/ListingOptions.h"
+#include "cli/TerminalText.h"
 #include "cli/commands/Commands.h"
 #include "fileaccess/WIntArray.h"
 #include "text/CountFormat.h"
@@ -28,7 +29,7 @@ class ExportCommand : public Command {
       return 0;
     }
     ExportCatalogCsv(file, session.Store(), *ids, session.Options());
-    io.out << "Exported " << count << " to " << file << '\n';
+    io.out << "Exported " << count << " to " << TerminalText(file) << '\n';
     return 0;
   }
 

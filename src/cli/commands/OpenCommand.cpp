@@ -9,6 +9,7 @@
 #include "catalog/programs/ProgramDiscovery.h"
 #include "catalog/store/WFileStoreFile.h"
 #include "cli/FileArgument.h"
+#include "cli/TerminalText.h"
 #include "cli/commands/Commands.h"
 #include "platform/FileInfo.h"
 #include "platform/Paths.h"
@@ -55,7 +56,7 @@ void Report(bool started, int error, const std::string& program, const std::stri
     const std::string through = IsWindowsProgram(program) ? " through wine" : "";
     throw std::runtime_error("cannot start " + program + through + ": " + std::strerror(error));
   }
-  out << "Started " << program << " on " << target << '\n';
+  out << "Started " << TerminalText(program) << " on " << TerminalText(target) << '\n';
 }
 
 class OpenCommand : public Command {
