@@ -2,6 +2,7 @@
 #include "catalog/CatalogSearch.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "catalog/FileKindRecognition.h"
@@ -49,6 +50,9 @@ CatalogSearch::CatalogSearch(WFileStore& store, WOptions& options, const WFileEx
   };
   engine_.OnFileMatch = [this](TFindFile&, const std::string& folder, const TFoundEntry& entry) {
     OnFileMatch(folder, entry);
+  };
+  engine_.OnFolderUnread = [this](TFindFile&, const std::string& folder, int error) {
+    if (result_.unreadFolders++ == 0) result_.firstUnread = folder + ": " + std::strerror(error);
   };
 }
 

@@ -45,6 +45,8 @@ class CatalogSearch {
     std::int64_t updated = 0;    // found again with another size or other dates
     std::int64_t unchanged = 0;  // found again as they were
     std::int64_t removed = 0;
+    std::int64_t unreadFolders = 0;  // folders that could not be opened: their files are unknown
+    std::string firstUnread;         // the first of them and why, as "FOLDER: reason"
     bool cancelled = false;
     std::array<std::int64_t, kFileKinds.size() + 1> perKind{};  // found files by kind code
 

@@ -6,6 +6,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace kinshelf::platform {
@@ -74,10 +75,16 @@ std::uint32_t AttributesFromType(const std::string& name, EntryType type) {
   return bits;
 }
 
+// Made right after the open, whose errno it keeps when the open failed.
 DirectoryReader::DirectoryReader(int fd) {
-  if (fd < 0) return;
+  if (fd < 0) {
+    openError_ = errno != 0 ? errno : EBADF;
+    return;
+  }
   dir_.reset(fdopendir(fd));
-  if (!dir_) ::close(fd);
+  if (dir_) return;
+  openError_ = errno;
+  ::close(fd);
 }
 
 DirectoryReader DirectoryReader::OpenPath(const std::string& path) {
@@ -85,7 +92,10 @@ DirectoryReader DirectoryReader::OpenPath(const std::string& path) {
 }
 
 DirectoryReader DirectoryReader::OpenSubfolder(const DirectoryReader& parent, const std::string& name) {
-  if (!parent.IsOpen()) return DirectoryReader(-1);
+  if (!parent.IsOpen()) {
+    errno = parent.OpenError();
+    return DirectoryReader(-1);
+  }
   return DirectoryReader(::openat(parent.Descriptor(), name.c_str(), kFolderFlags | O_NOFOLLOW));
 }
 

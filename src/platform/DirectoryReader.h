@@ -38,6 +38,8 @@ class DirectoryReader {
   static DirectoryReader OpenSubfolder(const DirectoryReader& parent, const std::string& name);
 
   bool IsOpen() const { return dir_ != nullptr; }
+  // Why the folder could not be opened, as an errno value; 0 when it is open.
+  int OpenError() const { return openError_; }
   // The folder's descriptor, for calls relative to it; -1 when closed.
   int Descriptor() const;
   // The mount the folder lives on; nothing when it cannot be read. Mounts, not devices: the
@@ -62,6 +64,7 @@ class DirectoryReader {
   explicit DirectoryReader(int fd);
 
   std::unique_ptr<DIR, Closer> dir_;
+  int openError_ = 0;
 };
 
 }  // namespace kinshelf::platform

@@ -368,6 +368,19 @@ TEST_F(CatalogSearchTest, UnreadableFolderIsPassedOver) {
   EXPECT_EQ(Paths(), (std::set<std::string>{"open/a.ged"}));
 }
 
+// A folder that cannot be opened (here a named one that is gone; likewise no permission, or no
+// descriptor left in a very deep tree) is counted, with the first one's reason, so that the search
+// can say what it left out.
+TEST_F(CatalogSearchTest, FoldersThatCannotBeOpenedAreCounted) {
+  Put("open/a.ged");
+  CatalogSearch search(store_, options_, exclusions_);
+  const auto result = search.Run({root_, folder_.Path("gone")});
+  EXPECT_EQ(result.found, 1);
+  EXPECT_EQ(result.unreadFolders, 1);
+  EXPECT_EQ(result.firstUnread, folder_.Path("gone") + "/: No such file or directory");
+  EXPECT_EQ(Search().unreadFolders, 0);
+}
+
 TEST_F(CatalogSearchTest, MountedFileSystemInsideTheTreeIsNotEntered) {
   const auto mountPoint = folder_.MakeFolder("tree/mounted");
   if (mount("kinshelf-test", mountPoint.c_str(), "tmpfs", 0, "size=1m") != 0) {

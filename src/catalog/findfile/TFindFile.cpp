@@ -120,6 +120,7 @@ void TFindFile::SearchFolder(const std::string& folder, platform::DirectoryReade
   const bool files = (ignore == fiNone || ignore == fiJustSubfolders) && level_ >= target_->MinLevel;
   const bool subfolders = target_->Recursive && (ignore == fiNone || ignore == fiJustThis) &&
                           (target_->MaxLevel == 0 || level_ < target_->MaxLevel);
+  if ((files || subfolders) && !reader.IsOpen()) RaiseFolderUnread(folder, reader.OpenError());
   if (files || subfolders) {
     const auto entries = ReadEntries(reader);
     if (files) ReportFiles(folder, reader, entries);
@@ -172,6 +173,11 @@ TFolderIgnore TFindFile::RaiseFolderChange(const std::string& folder) {
 void TFindFile::RaiseFileMatch(const std::string& folder, const TFoundEntry& entry) {
   std::lock_guard guard(lock_);
   if (!aborted_ && OnFileMatch) OnFileMatch(*this, folder, entry);
+}
+
+void TFindFile::RaiseFolderUnread(const std::string& folder, int error) {
+  std::lock_guard guard(lock_);
+  if (!aborted_ && OnFolderUnread) OnFolderUnread(*this, folder, error);
 }
 
 std::exception_ptr TFindFile::EndRun(std::exception_ptr error) {

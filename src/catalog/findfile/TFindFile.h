@@ -67,6 +67,7 @@ class TFindFile {
   using TFolderChangeEvent = std::function<void(TFindFile&, const std::string& folder, TFolderIgnore&)>;
   using TNotifyEvent = std::function<void(TFindFile&)>;
   using TErrorEvent = std::function<void(TFindFile&, std::exception_ptr)>;
+  using TFolderUnreadEvent = std::function<void(TFindFile&, const std::string& folder, int error)>;
 
   TFindFile() = default;
   ~TFindFile();
@@ -80,6 +81,9 @@ class TFindFile {
   TFileMatchEvent OnFileMatch;
   // `ignore` comes in as fiNone.
   TFolderChangeEvent OnFolderChange;
+  // A folder whose files or subfolders were to be searched could not be opened; `error` is the
+  // errno value. Runs as OnFolderChange does.
+  TFolderUnreadEvent OnFolderUnread;
   TNotifyEvent OnSearchBegin;
   TNotifyEvent OnSearchFinish;
   TNotifyEvent OnSearchAbort;
@@ -112,6 +116,7 @@ class TFindFile {
                         const std::vector<platform::DirectoryEntry>& entries);
   TFolderIgnore RaiseFolderChange(const std::string& folder);
   void RaiseFileMatch(const std::string& folder, const TFoundEntry& entry);
+  void RaiseFolderUnread(const std::string& folder, int error);
   // Raises OnSearchFinish, frees the run and clears Busy; returns `error`, or else what the handler threw.
   std::exception_ptr EndRun(std::exception_ptr error);
 

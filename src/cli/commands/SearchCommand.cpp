@@ -145,6 +145,13 @@ class SearchCommand : public Command {
     const std::vector<std::string> roots = Roots(args, drives, chosen, io.err);
     TellExcludedRoots(exclusions, roots, io.err);
     const auto result = RunWithProgress(search, roots, io);
+    if (result.unreadFolders > 0) {
+      const bool one = result.unreadFolders == 1;
+      io.err << FormatCount(result.unreadFolders)
+             << (one ? " folder could not be read and was left out ("
+                     : " folders could not be read and were left out (the first: ")
+             << TerminalText(result.firstUnread) << ")\n";
+    }
     if (format == OutputFormat::kJson) {
       WriteJson(result, io.out);
     } else {
