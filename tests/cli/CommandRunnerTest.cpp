@@ -86,6 +86,11 @@ TEST_F(CommandRunnerTest, OutputThatCannotBeWrittenIsAFailure) {
   cli::CommandIo io{broken, err, false};
   EXPECT_EQ(cli::RunCommand({"counts"}, io), 1);
   EXPECT_NE(err.str().find("kinshelf counts: cannot write the output"), std::string::npos) << err.str();
+  // An export to the output does not say it exported.
+  err.str("");
+  EXPECT_EQ(cli::RunCommand({"export", "-"}, io), 1);
+  EXPECT_EQ(err.str().find("Exported"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("kinshelf export: cannot write the output"), std::string::npos) << err.str();
 }
 
 }  // namespace

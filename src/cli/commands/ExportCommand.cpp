@@ -1,4 +1,8 @@
 // kinshelf export: writes the listing as comma-separated text to a file.
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
 #include "catalog/CatalogExport.h"
 #include "catalog/CatalogSession.h"
 #include "cli/ListingOptions.h"
@@ -25,6 +29,10 @@ class ExportCommand : public Command {
     const std::string count = FormatCount(ids->Count()) + (ids->Count() == 1 ? " file" : " files");
     if (file == "-") {
       io.out << CatalogCsvText(session.Store(), *ids, session.Options());
+      // Said only once the text is out.
+      errno = 0;
+      if (!io.out.flush())
+        throw std::runtime_error(std::string("cannot write the output: ") + std::strerror(errno));
       io.err << "Exported " << count << '\n';
       return 0;
     }
