@@ -31,8 +31,11 @@ class ExportCommand : public Command {
       io.out << CatalogCsvText(session.Store(), *ids, session.Options());
       // Said only once the text is out.
       errno = 0;
-      if (!io.out.flush())
-        throw std::runtime_error(std::string("cannot write the output: ") + std::strerror(errno));
+      if (!io.out.flush()) {
+        const int reason = errno;
+        throw std::runtime_error(std::string("cannot write the output") +
+                                 (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()));
+      }
       io.err << "Exported " << count << '\n';
       return 0;
     }
