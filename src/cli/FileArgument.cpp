@@ -4,7 +4,9 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "catalog/FileKindRecognition.h"
 #include "catalog/store/WFileStore.h"
+#include "platform/FileInfo.h"
 #include "platform/Paths.h"
 
 namespace kinshelf::cli {
@@ -34,6 +36,11 @@ std::int32_t CatalogFileId(WFileStore& store, const std::string& argument) {
   const std::int32_t found = store.FindFileID(path);
   if (found != 0) return found;
   if (WholeNumber(argument)) throw std::runtime_error("no catalogued file has the id " + argument);
+  // A search would never add a folder or a file of no genealogy kind: it must not be offered.
+  if (platform::DirectoryExists(path)) throw std::runtime_error(path + " is a folder, not a catalogued file");
+  if (platform::FileExists(path) &&
+      RecogniseKind(platform::FileNamePart(path), path, KindSet::All()) == FileKind::kUnknown)
+    throw std::runtime_error(path + " is not a genealogy file, and is not in the catalog");
   throw std::runtime_error(path + " is not in the catalog; run 'kinshelf search' to add it");
 }
 

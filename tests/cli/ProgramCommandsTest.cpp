@@ -95,6 +95,12 @@ TEST_F(ProgramCommandsTest, FailuresToStartOrFindAreErrors) {
   EXPECT_EQ(result.err, "kinshelf open: " + home_.Path("trees/other.ged") +
                             " is not in the catalog; run 'kinshelf search' to add it\n");
   EXPECT_EQ(Run({"open", "7"}).err, "kinshelf open: no catalogued file has the id 7\n");
+  // A search would never add a folder or a file of no genealogy kind.
+  EXPECT_EQ(Run({"open", home_.Path("trees")}).err,
+            "kinshelf open: " + home_.Path("trees") + " is a folder, not a catalogued file\n");
+  const std::string notes = home_.WriteFile("trees/notes.txt", "x");
+  EXPECT_EQ(Run({"open", notes}).err,
+            "kinshelf open: " + notes + " is not a genealogy file, and is not in the catalog\n");
   EXPECT_EQ(Run({"open"}).status, 2);
 }
 
