@@ -8,7 +8,7 @@ namespace kinshelf::platform {
 namespace {
 
 std::function<void()>& Hook() {
-  static std::function<void()> hook;
+  thread_local std::function<void()> hook;
   return hook;
 }
 
