@@ -16,6 +16,7 @@
 #include "catalog/CatalogSession.h"
 #include "platform/Paths.h"
 #include "settings/WOptions.h"
+#include "widgets/KinshelfApplication.h"
 
 namespace kinshelf {
 
@@ -43,7 +44,7 @@ int RunWindow(int argc, char** argv, const char* file) {
                  "'kinshelf --help' lists the commands\n";
     return 1;
   }
-  QApplication application(argc, argv);
+  KinshelfApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orrinvale Kinshelf"));
   std::unique_ptr<CatalogSession> session;
   try {
@@ -75,7 +76,14 @@ int RunWindow(int argc, char** argv, const char* file) {
   }
   const int status = QApplication::exec();
   session->Options().SetBool(opt::FirstTime, false);
-  session->Options().Save();
+  try {
+    session->Options().Save();
+  } catch (const std::exception& error) {
+    QMessageBox::warning(
+        nullptr, QStringLiteral("Orrinvale Kinshelf"),
+        QStringLiteral("The settings could not be saved: %1").arg(QString::fromStdString(error.what())));
+    return status != 0 ? status : 1;
+  }
   return status;
 }
 

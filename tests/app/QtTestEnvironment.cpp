@@ -1,10 +1,12 @@
-// The one application object the window tests need, on the offscreen platform unless the run chose
-// another.
+// The one application object the window tests need, the window's own, on the offscreen platform
+// unless the run chose another.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdlib>
 #include <memory>
+
+#include "widgets/KinshelfApplication.h"
 
 namespace {
 
@@ -15,7 +17,7 @@ class QtTestEnvironment final : public testing::Environment {
     static int argc = 1;
     static char name[] = "kinshelf_app_tests";
     static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<QApplication>(argc, argv);
+    application_ = std::make_unique<kinshelf::KinshelfApplication>(argc, argv);
   }
   void TearDown() override { application_.reset(); }
 

@@ -1,6 +1,6 @@
 // The main window over a catalog of its own: the filter panel's counts and caption, sorting by a
 // header press (and the settings it saves), the kind and name filters, and the selected file's
-// actions, exclusion among them.
+// actions, exclusion among them, and an action that fails.
 #include "app/TMainForm.h"
 
 #include <gtest/gtest.h>
@@ -120,6 +120,27 @@ TEST_F(TMainFormTest, TheSelectedFilesActionsFollowItsBookmarkAndWhetherItIsTher
   grid->setCurrentIndex(Window().Model().index(1, 0));
   EXPECT_EQ(ActionText("actLeftSideOpenWith"), "File not found");
   EXPECT_TRUE(Find<QAction>("actLeftSideOpenWith")->isEnabled());
+}
+
+// An action whose work fails (here the catalog is held by another process past the wait) shows the
+// error and the window goes on: the error escaping the event loop would end the program.
+TEST_F(TMainFormTest, AnActionThatFailsShowsItsErrorAndTheWindowGoesOn) {
+  const std::int32_t id = test::AddRow(session_.Store(), Present("a.ged"), FileKind::kGedcom);
+  PressHeader(CatalogModel::kName);
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(session_.Store().FileName().c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; UPDATE Files SET Size=Size;", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  test::MessageBoxCloser closer(QMessageBox::Ok);
+  QMetaObject::invokeMethod(Find<QAction>("actLeftSideBookMark"), "trigger", Qt::QueuedConnection);
+  ASSERT_TRUE(closer.WaitForNext());
+  EXPECT_NE(closer.text.indexOf("another Kinshelf process is changing the catalog"), -1)
+      << closer.text.toStdString();
+  sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_FALSE(session_.Store().GetFile(id)->Bookmark());
+  Find<QAction>("actLeftSideBookMark")->trigger();
+  EXPECT_TRUE(session_.Store().GetFile(id)->Bookmark());
 }
 
 // Accepts the next dialog that opens, with the line `row` of its list chosen (-1: as it is).
