@@ -1,6 +1,6 @@
 // A page of the details view over one collection: filled anew whenever it is asked to be. A read
-// that fails (the file changed while it was open) leaves the page empty and is reported, so that
-// the view can close the file.
+// that fails leaves the page empty and is reported: as the file changed while it was open, so that
+// the view can close the file, or as one record that cannot be read, the file staying open.
 #pragma once
 
 #include <QString>
@@ -18,6 +18,7 @@ class DetailsPage : public QWidget {
 
  signals:
   void ReadFailed(const QString& message);
+  void RecordFailed(const QString& message);
 
  protected:
   // Fills the page from collection_, or empties it after a failed read.

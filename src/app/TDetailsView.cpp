@@ -65,6 +65,11 @@ TDetailsView::TDetailsView(WOptions& options, QWidget* parent)
   connect(individual_, &IndividualPageView::ReadFailed, this, &TDetailsView::ReadFailed,
           Qt::QueuedConnection);
   connect(family_, &FamilyPageView::ReadFailed, this, &TDetailsView::ReadFailed, Qt::QueuedConnection);
+  connect(selector_, &WIndScroll::RecordFailed, this, &TDetailsView::RecordFailed, Qt::QueuedConnection);
+  connect(header_, &HeaderPageView::RecordFailed, this, &TDetailsView::RecordFailed, Qt::QueuedConnection);
+  connect(individual_, &IndividualPageView::RecordFailed, this, &TDetailsView::RecordFailed,
+          Qt::QueuedConnection);
+  connect(family_, &FamilyPageView::RecordFailed, this, &TDetailsView::RecordFailed, Qt::QueuedConnection);
   AddKeys();
 }
 
@@ -157,6 +162,12 @@ void TDetailsView::ReadFailed(const QString& message) {
   if (collection_ == nullptr) return;
   Close();
   emit CaptionChanged(kCaption);
+  QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"), message);
+}
+
+// One record could not be read: the user is told, and the rest of the file can still be shown.
+void TDetailsView::RecordFailed(const QString& message) {
+  if (collection_ == nullptr) return;
   QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"), message);
 }
 

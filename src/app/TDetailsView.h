@@ -58,6 +58,7 @@ class TDetailsView final : public QWidget {
   void AddKeys();
   void LoadFinished();
   void ReadFailed(const QString& message);
+  void RecordFailed(const QString& message);
   void RefreshPage();
   void ClearPages();
 

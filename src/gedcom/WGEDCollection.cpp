@@ -20,6 +20,7 @@
 #include "gedcom/WGEDSource.h"
 #include "gedcom/WGEDSubmitter.h"
 #include "model/CancelFlag.h"
+#include "model/FileChangedError.h"
 #include "model/FileDateText.h"
 #include "model/dates/WDate.h"
 #include "platform/MappingGuard.h"
@@ -316,7 +317,7 @@ void WGEDCollection::RequireNoLostPages() const {
 }
 
 void WGEDCollection::ThrowChanged() const {
-  throw std::runtime_error(FilePath() + ": the file changed while it was being read");
+  throw FileChangedError(FilePath() + ": the file changed while it was being read");
 }
 
 std::int32_t WGEDCollection::FindIndividual(std::string_view id) {

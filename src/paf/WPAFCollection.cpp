@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/CancelFlag.h"
+#include "model/FileChangedError.h"
 #include "model/FileDateText.h"
 #include "model/WABSIndividual.h"
 #include "model/WABSNote.h"
@@ -73,7 +74,7 @@ void WPAFCollection::RequireVersion(std::initializer_list<int> versions) const {
 WPAFCollection::~WPAFCollection() = default;
 
 void WPAFCollection::RequireNoLostPages() const {
-  if (file_.LostPages()) throw std::runtime_error(FilePath() + ": the file changed while it was being read");
+  if (file_.LostPages()) throw FileChangedError(FilePath() + ": the file changed while it was being read");
 }
 
 std::int32_t WPAFCollection::CountIndividuals() {

@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "fileaccess/WIntStack.h"
+#include "model/FileChangedError.h"
 #include "model/WABSCollection.h"
 #include "model/WABSEvent.h"
 #include "model/WABSIndividual.h"
@@ -175,8 +176,8 @@ void WIndScroll::ShowCurrent() {
   Guarded([this] { ShowIndividual(); });
 }
 
-// A file changed under the reader makes it throw: the strip empties and says so, once the stack of
-// calls into the collection has unwound.
+// A file changed under the reader, or a record it cannot read, makes it throw: the strip empties and
+// says which, once the stack of calls into the collection has unwound.
 void WIndScroll::Guarded(const std::function<void()>& read) {
   try {
     read();
@@ -184,7 +185,12 @@ void WIndScroll::Guarded(const std::function<void()>& read) {
     name_->clear();
     relativeItems_.clear();
     relatives_->SetItems({});
-    emit ReadFailed(QString::fromUtf8(failure.what()));
+    const QString message = QString::fromUtf8(failure.what());
+    if (dynamic_cast<const FileChangedError*>(&failure) != nullptr) {
+      emit ReadFailed(message);
+    } else {
+      emit RecordFailed(message);
+    }
   }
 }
 

@@ -50,6 +50,8 @@ class WIndScroll final : public QWidget {
   void Changed();
   // Reading the collection failed (the file changed while it was open); the owner should close it.
   void ReadFailed(const QString& message);
+  // An individual's record could not be read; the file stays open.
+  void RecordFailed(const QString& message);
 
  private:
   void UserMoved();

@@ -17,11 +17,14 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "IsolatedHome.h"
 #include "MessageBoxCloser.h"
+#include "app/DetailsPage.h"
 #include "app/FamilyPageView.h"
 #include "app/HeaderPageView.h"
 #include "app/IndividualPageView.h"
@@ -29,6 +32,7 @@
 #include "catalog/CatalogSession.h"
 #include "fileaccess/WIntStack.h"
 #include "model/CancelFlag.h"
+#include "model/FileChangedError.h"
 #include "model/TextEncoding.h"
 #include "model/WABSCollection.h"
 #include "model/pages/IndividualPage.h"
@@ -243,6 +247,47 @@ TEST_F(TDetailsViewTest, AFileShortenedWhileShownIsClosedWithItsMessage) {
   EXPECT_TRUE(NextMessage().endsWith("the file changed while it was being read"));
   EXPECT_EQ(view_.Collection(), nullptr);
   EXPECT_EQ(view_.Path(), "");
+}
+
+// A page whose filling throws what the test sets.
+class ThrowingPage final : public DetailsPage {
+ public:
+  void Show(WABSCollection* collection) {
+    collection_ = collection;
+    Refill();
+  }
+  std::function<void()> fail;
+  bool leftEmpty = false;
+
+ protected:
+  void Fill() override {
+    leftEmpty = collection_ == nullptr;
+    if (collection_ != nullptr) fail();
+  }
+};
+
+// A record that cannot be read (a damaged file that did not change) empties its page and is told;
+// the file stays open and the rest of it can be shown. Only a file that changed is closed.
+TEST_F(TDetailsViewTest, ARecordThatCannotBeReadIsToldAndTheFileStaysOpen) {
+  OpenAndWait(home_.WriteFile("family.ged", kFamily));
+  ThrowingPage page;
+  int closing = 0;
+  int telling = 0;
+  QObject::connect(&page, &DetailsPage::ReadFailed, [&closing] { ++closing; });
+  QObject::connect(&page, &DetailsPage::RecordFailed, [&telling] { ++telling; });
+  page.fail = [] { throw std::runtime_error("Error getting pointer to individual 2"); };
+  page.Show(view_.Collection());
+  EXPECT_TRUE(page.leftEmpty);
+  EXPECT_EQ(closing, 0);
+  EXPECT_EQ(telling, 1);
+  page.fail = [] { throw FileChangedError("family.ged: the file changed while it was being read"); };
+  page.Show(view_.Collection());
+  EXPECT_EQ(closing, 1);
+
+  QTimer::singleShot(
+      0, [this] { emit view_.IndividualPage().RecordFailed("Error getting pointer to individual 2"); });
+  EXPECT_EQ(NextMessage(), "Error getting pointer to individual 2");
+  EXPECT_NE(view_.Collection(), nullptr);
 }
 
 // The window shows the command line's rows: the first 50 individuals of every sample file.
