@@ -109,7 +109,10 @@ void HeaderPageView::Fill() {
                                 FormatCount(page.notes), FormatCount(page.sources)};
   const std::string values[] = {page.fileName, page.sizeText, page.dateText, page.loadTimeText,
                                 counts[0],     counts[1],     counts[2],     counts[3]};
-  for (int row = 0; row < statistics_->rowCount(); ++row) SetCell(*statistics_, row, 1, shown(values[row]));
+  // The statistics are this program's own texts, the file's name as the system gives it: UTF-8, not
+  // the file's encoding.
+  for (int row = 0; row < statistics_->rowCount(); ++row)
+    SetCell(*statistics_, row, 1, QString::fromStdString(values[row]));
 }
 
 }  // namespace kinshelf

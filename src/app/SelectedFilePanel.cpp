@@ -21,6 +21,8 @@ QLabel* ValueLabel(const char* objectName, QWidget* parent) {
   label->setObjectName(objectName);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   label->setWordWrap(true);
+  // A file's name is shown as it is, never taken for markup.
+  label->setTextFormat(Qt::PlainText);
   return label;
 }
 

@@ -145,6 +145,8 @@ void TDetailsView::LoadFinished() {
 }
 
 void TDetailsView::Close() {
+  // A file asked for while a cancelled read ended is no longer wanted either.
+  pendingPath_.clear();
   if (loading_) {
     closing_ = true;
     RequestCancel();

@@ -9,6 +9,9 @@ namespace kinshelf {
 TDialogFileExclude::TDialogFileExclude(const std::string& fullPath, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TDialogFileExclude>()), choices_(ExcludeChoices(fullPath)) {
   ui_->setupUi(this);
+  // Paths are shown as they are, never taken for markup.
+  ui_->labSelectedFile->setTextFormat(Qt::PlainText);
+  ui_->labExcludePath->setTextFormat(Qt::PlainText);
   ui_->labSelectedFile->setText(QString::fromStdString(fullPath));
   for (const std::string& line : choices_) ui_->lbExcludePaths->addItem(QString::fromStdString(line));
   connect(ui_->lbExcludePaths, &QListWidget::currentRowChanged, this, &TDialogFileExclude::LineChosen);

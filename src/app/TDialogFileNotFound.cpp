@@ -10,6 +10,7 @@ namespace kinshelf {
 TDialogFileNotFound::TDialogFileNotFound(const std::string& fullPath, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TDialogFileNotFound>()) {
   ui_->setupUi(this);
+  ui_->labFile->setTextFormat(Qt::PlainText);
   ui_->labFile->setText(QString::fromStdString(fullPath));
   if (!platform::DirectoryExists(std::string(platform::FolderPart(fullPath)))) {
     ui_->butFolder->setEnabled(false);

@@ -134,6 +134,7 @@ void TDialogFileSearch::Search() {
 void TDialogFileSearch::ShowProgress(qint64 found, qint64 processed, const QString& folder) {
   ui_->labFilesFound->setText(Count(found));
   ui_->labFilesProcessed->setText(Count(processed));
+  ui_->labCurrentFile->setTextFormat(Qt::PlainText);
   ui_->labCurrentFile->setText(folder);
 }
 

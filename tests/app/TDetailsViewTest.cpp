@@ -24,6 +24,7 @@
 
 #include "IsolatedHome.h"
 #include "MessageBoxCloser.h"
+#include "PafTestFamily.h"
 #include "app/DetailsPage.h"
 #include "app/FamilyPageView.h"
 #include "app/HeaderPageView.h"
@@ -38,6 +39,7 @@
 #include "model/pages/IndividualPage.h"
 #include "readers/GenealogyFile.h"
 #include "settings/WOptions.h"
+#include "support/PafWriter.h"
 #include "text/ByteText.h"
 #include "widgets/TIndInfoPanel.h"
 #include "widgets/WIndScroll.h"
@@ -119,6 +121,17 @@ TEST_F(TDetailsViewTest, OpeningClosingAndOpeningAgainReadsTheFileEachTime) {
   EXPECT_EQ(statistics->item(0, 1)->text(), "");
   OpenAndWait(path);
   EXPECT_NE(view_.Collection(), nullptr);
+}
+
+// The file's name is the system's (UTF-8), whatever the encoding of the file's own texts (a PAF
+// file's are Windows-1252).
+TEST_F(TDetailsViewTest, TheFilesNameIsShownAsTheSystemGivesIt) {
+  const std::string path = home_.Path("M\xC3\xBCller.paf");
+  test::PafWriter::Write(test::RichFamily(), test::PafVersion::kPaf5, path);
+  OpenAndWait(path);
+  ASSERT_NE(view_.Collection(), nullptr);
+  view_.Tabs().setCurrentIndex(TDetailsView::kHeaderTab);
+  EXPECT_EQ(view_.HeaderPage().Statistics()->item(0, 1)->text(), QString::fromUtf8("M\xC3\xBCller.paf"));
 }
 
 TEST_F(TDetailsViewTest, TheIndividualPageListsTheVitalRowsEvenEmptyAndSortsByDateWhenAsked) {
