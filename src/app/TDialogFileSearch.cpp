@@ -150,6 +150,24 @@ void TDialogFileSearch::SearchFinished(qint64 found, qint64 processed, bool canc
   }
 }
 
+void TDialogFileSearch::done(int result) {
+  SaveExclusions();
+  QDialog::done(result);
+}
+
+// The list goes back to its file as the dialog closes, whether the user searched or not, under the
+// lock its other editors take; a save that fails is told, where the list's own last save would drop
+// it.
+void TDialogFileSearch::SaveExclusions() {
+  if (!exclusions_.Changed()) return;
+  try {
+    const auto editing = WFileExcludeList::LockForEditing(exclusions_.FileName());
+    exclusions_.Save();
+  } catch (const std::exception& error) {
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
+  }
+}
+
 void TDialogFileSearch::reject() {
   if (searching_) {
     runner_->Cancel();

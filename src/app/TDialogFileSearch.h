@@ -38,6 +38,8 @@ class TDialogFileSearch final : public QDialog {
 
   bool Searching() const { return searching_; }
   void reject() override;
+  // Saves the exclusion list when it was changed, then closes.
+  void done(int result) override;
 
  private:
   void FillExclusions();
@@ -50,6 +52,7 @@ class TDialogFileSearch final : public QDialog {
   void EditExclusion();
   void RemoveExclusion();
   void RemoveAllExclusions();
+  void SaveExclusions();
   int SelectedExclusion() const;
   std::vector<std::string> CheckedRoots() const;
   std::array<QCheckBox*, kFileKinds.size()> KindBoxes() const;

@@ -123,6 +123,10 @@ TEST_F(TDialogFileSearchTest, TheExclusionListIsSavedWhenTheDialogGoes) {
     EXPECT_FALSE(dialog.findChild<QPushButton*>("butEditExclude")->isEnabled());
     QTest::mouseClick(dialog.findChild<QPushButton*>("butRemoveExclude"), Qt::LeftButton);
     EXPECT_EQ(lines->count(), 1);
+    // Saved as the dialog closes, where a failure can still be told.
+    dialog.reject();
+    WFileExcludeList closed(WFileExcludeList::DefaultFileName());
+    EXPECT_EQ(closed.Count(), 1);
   }
   WFileExcludeList saved(WFileExcludeList::DefaultFileName());
   saved.Load();
