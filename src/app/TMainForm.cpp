@@ -334,6 +334,13 @@ void TMainForm::ExcludeFile() {
   TDialogFileExclude dialog(selection_->FullPath(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   const std::string chosen = dialog.Chosen();
+  // "/" is every mounted drive here, where a drive letter's root was one drive: asked again.
+  if (chosen == "/" &&
+      QMessageBox::question(this, windowTitle(),
+                            tr("This leaves every file on every drive out of the catalog, and later searches "
+                               "find nothing. Do you want to go on?"),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    return;
   {
     const auto editing = WFileExcludeList::LockForEditing(WFileExcludeList::DefaultFileName());
     WFileExcludeList list(WFileExcludeList::DefaultFileName());

@@ -167,9 +167,14 @@ TEST_F(TMainFormTest, ExcludingTheSelectedFileMovesTheSelectionUpAndKeepsTheFile
   WFileExcludeList list(WFileExcludeList::DefaultFileName());
   list.Load();
   EXPECT_TRUE(list.IsFileExcluded(home_.Path("b.ged")));
-  AcceptNextDialog(0);  // "/*.*": every folder
-  Find<QAction>("actLeftSideExclude")->trigger();
-  EXPECT_EQ(Window().Model().ListedCount(), 0);
+  // "/*.*": every folder of every drive, done only when confirmed.
+  for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+    test::MessageBoxCloser closer(answer);
+    AcceptNextDialog(0);
+    Find<QAction>("actLeftSideExclude")->trigger();
+    EXPECT_EQ(closer.closed, 1);
+    EXPECT_EQ(Window().Model().ListedCount(), answer == QMessageBox::Yes ? 0 : 2);
+  }
 }
 
 // Before the window shows, the catalog and the exclusion list exist; once it shows, the automatic
