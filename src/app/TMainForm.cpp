@@ -87,8 +87,19 @@ QAction* TMainForm::MakeAction(const QString& text, const char* name, const QKey
   auto* action = new QAction(text, this);
   action->setObjectName(name);
   action->setShortcut(keys);
-  connect(action, &QAction::triggered, this, run);
+  connect(action, &QAction::triggered, this, [this, run] { Guarded([this, run] { (this->*run)(); }); });
   return action;
+}
+
+// An action's work that fails (a catalog another process holds, a list that cannot be read or
+// saved) is shown, and the window goes on. Caught here, the error never unwinds through the
+// toolkit's own calls, which are not made to pass it.
+void TMainForm::Guarded(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
+  }
 }
 
 void TMainForm::BuildActions() {
@@ -156,7 +167,7 @@ void TMainForm::BuildSidePanel() {
   sideLayout->addWidget(filters_);
   sideLayout->addWidget(selected_);
   sideLayout->addStretch();
-  connect(filters_, &FilterPanel::FilterChanged, this, [this] { Rebuild(); });
+  connect(filters_, &FilterPanel::FilterChanged, this, [this] { Guarded([this] { Rebuild(); }); });
 }
 
 void TMainForm::BuildGrid() {
@@ -172,9 +183,11 @@ void TMainForm::BuildGrid() {
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   header->setStretchLastSection(true);
-  connect(header, &QHeaderView::sectionPressed, this, &TMainForm::HeaderPressed);
-  connect(grid_, &QTableView::activated, this, [this] { OpenFile(); });
-  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::RowSelected);
+  connect(header, &QHeaderView::sectionPressed, this,
+          [this](int section) { Guarded([this, section] { HeaderPressed(section); }); });
+  connect(grid_, &QTableView::activated, this, [this] { Guarded([this] { OpenFile(); }); });
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this] { Guarded([this] { RowSelected(); }); });
 }
 
 void TMainForm::BuildLayout() {

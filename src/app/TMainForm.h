@@ -6,6 +6,7 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,8 @@ class TMainForm final : public QMainWindow {
   TDetailsView& Details() const { return *details_; }
 
  private:
+  // Runs an action's work, showing an error it throws.
+  void Guarded(const std::function<void()>& work);
   QAction* MakeAction(const QString& text, const char* name, const QKeySequence& keys,
                       void (TMainForm::*run)());
   void BuildActions();
