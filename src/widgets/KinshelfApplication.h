@@ -1,6 +1,7 @@
-// The window's application object. An error that escapes an action (a catalog another process
-// holds, an exclusion list that cannot be read or saved) is shown in a message box, and the window
-// goes on: it would otherwise end the program, and the settings changed in the session with it.
+// The window's application object. The window's handlers catch and show their own errors; one that
+// still escapes an event (a catalog another process holds, an exclusion list that cannot be read or
+// saved) is shown here, as the last resort, and the window goes on: it would otherwise end the
+// program, and the settings changed in the session with it.
 #pragma once
 
 #include <QApplication>
