@@ -332,6 +332,14 @@ void TMainForm::UpdateActions() {
 void TMainForm::ToggleBookmark() {
   if (selection_ == nullptr) return;
   auto file = session_.Store().GetFile(selection_->FileID());
+  // Another process (a search, an exclusion) may have removed the row since it was listed.
+  if (file->Name().empty()) {
+    QMessageBox::warning(
+        this, windowTitle(),
+        tr("%1 is no longer in the catalog.").arg(QString::fromStdString(selection_->FullPath())));
+    Rebuild();
+    return;
+  }
   file->SetBookmark(!file->Bookmark());
   file->SaveToStore();
   selection_->SetBookmark(file->Bookmark());

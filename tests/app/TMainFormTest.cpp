@@ -141,6 +141,12 @@ TEST_F(TMainFormTest, AnActionThatFailsShowsItsErrorAndTheWindowGoesOn) {
   EXPECT_FALSE(session_.Store().GetFile(id)->Bookmark());
   Find<QAction>("actLeftSideBookMark")->trigger();
   EXPECT_TRUE(session_.Store().GetFile(id)->Bookmark());
+  // A row another process removed since it was listed is not reported bookmarked.
+  session_.Store().DeleteFileRow(id);
+  Find<QAction>("actLeftSideBookMark")->trigger();
+  EXPECT_EQ(closer.closed, 2);
+  EXPECT_TRUE(closer.text.endsWith("a.ged is no longer in the catalog.")) << closer.text.toStdString();
+  EXPECT_EQ(Window().Model().ListedCount(), 0);
 }
 
 // Accepts the next dialog that opens, with the line `row` of its list chosen (-1: as it is).
