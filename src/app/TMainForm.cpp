@@ -232,7 +232,26 @@ void TMainForm::ShowDetails(const std::string& path) {
   files_->setCurrentWidget(details_);
   detailsAction_->setChecked(true);
   details_->setFocus();
+  FollowShownFile(path);
   details_->Open(path);
+}
+
+// While the details show a file, the side panel and its actions are that file's, or no file's:
+// its row is selected when it is listed, and otherwise none is.
+void TMainForm::FollowShownFile(const std::string& path) {
+  const std::int32_t id = path.empty() ? 0 : session_.Store().FindFileID(path);
+  const std::vector<std::int32_t> ids = model_->ListedIds();
+  const auto listed = std::find(ids.begin(), ids.end(), id);
+  if (id != 0 && listed != ids.end()) {
+    const int row = static_cast<int>(listed - ids.begin());
+    SelectRow(row, row);
+    RowSelected();
+    return;
+  }
+  selection_.reset();
+  selectionExists_ = false;
+  selected_->Show(nullptr);
+  UpdateActions();
 }
 
 // Back to the list: the file read for the details is freed.
@@ -242,6 +261,7 @@ void TMainForm::ShowList() {
   detailsAction_->setChecked(false);
   setWindowTitle(QStringLiteral("Orrinvale Kinshelf 1.02"));
   grid_->setFocus();
+  RowSelected();
 }
 
 int TMainForm::SelectedRow() const {
@@ -272,7 +292,11 @@ void TMainForm::Rebuild(bool afterDeletion) {
     SelectRow(0, 0);
   }
   FitColumns();
-  RowSelected();
+  if (files_->currentWidget() == details_) {
+    FollowShownFile(details_->Path());
+  } else {
+    RowSelected();
+  }
 }
 
 // The sorted column turns its direction around; another column becomes the sorted one, ascending.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "catalog/store/ListingFilter.h"
 
@@ -60,6 +61,7 @@ class TMainForm final : public QMainWindow {
   void ToggleDetails();
   void HeaderPressed(int section);
   void RowSelected();
+  void FollowShownFile(const std::string& path);
   void UpdateActions();
   void ToggleBookmark();
   void ExcludeFile();

@@ -149,6 +149,25 @@ TEST_F(TMainFormTest, AnActionThatFailsShowsItsErrorAndTheWindowGoesOn) {
   EXPECT_EQ(Window().Model().ListedCount(), 0);
 }
 
+// While the details show a file, the side panel and its actions are that file's: its row is
+// selected, or none when it is not listed (a file named on the command line, or filtered out).
+TEST_F(TMainFormTest, TheSidePanelFollowsTheFileTheDetailsShow) {
+  const std::string a = Present("a.ged");
+  test::AddRow(session_.Store(), a, FileKind::kGedcom);
+  test::AddRow(session_.Store(), Present("b.ged"), FileKind::kGedcom);
+  PressHeader(CatalogModel::kName);
+  Find<QTableView>("grdFiles")->setCurrentIndex(Window().Model().index(1, 0));
+  EXPECT_EQ(Find<QLabel>("selectedName")->text(), "b.ged");
+  Window().ShowDetails(a);
+  EXPECT_EQ(Find<QLabel>("selectedName")->text(), "a.ged");
+  Find<QLineEdit>("nameFilter")->setText("b");
+  QTest::keyClick(Find<QLineEdit>("nameFilter"), Qt::Key_Return);
+  EXPECT_EQ(Find<QLabel>("selectedName")->text(), "");
+  EXPECT_FALSE(Find<QAction>("actLeftSideBookMark")->isEnabled());
+  Window().ShowList();
+  EXPECT_EQ(Find<QLabel>("selectedName")->text(), "b.ged");
+}
+
 // Accepts the next dialog that opens, with the line `row` of its list chosen (-1: as it is).
 void AcceptNextDialog(int row) {
   QTimer::singleShot(0, [row] {
