@@ -35,6 +35,8 @@ TDialogFileSearch::TDialogFileSearch(CatalogSession& session, const std::vector<
                                session.Options().GetBool(opt::FirstTime))),
       exclusions_(WFileExcludeList::DefaultFileName()) {
   ui_->setupUi(this);
+  // The folder being searched is shown as it is, never taken for markup.
+  ui_->labCurrentFile->setTextFormat(Qt::PlainText);
   exclusions_.Load();
   for (const SearchDrive& drive : drives_) {
     auto* item = new QListWidgetItem(QString::fromStdString(drive.line), ui_->chkListDrives);
@@ -134,7 +136,6 @@ void TDialogFileSearch::Search() {
 void TDialogFileSearch::ShowProgress(qint64 found, qint64 processed, const QString& folder) {
   ui_->labFilesFound->setText(Count(found));
   ui_->labFilesProcessed->setText(Count(processed));
-  ui_->labCurrentFile->setTextFormat(Qt::PlainText);
   ui_->labCurrentFile->setText(folder);
 }
 
