@@ -327,9 +327,13 @@ void TMainForm::UpdateActions() {
   const bool selected = selection_ != nullptr;
   openFolder_->setEnabled(selected && !(selection_->Drive() + selection_->Path()).empty());
   exclude_->setEnabled(openFolder_->isEnabled());
+  const std::string pedora = session_.Options().GetString(opt::AppPedora);
   if (selected) {
-    viewer_->setEnabled(PedoraEnabled(session_.Options().GetString(opt::AppPedora), selectionExists_,
-                                      selection_->Kind(), selection_->Ext(), viewer_->isEnabled()));
+    viewer_->setEnabled(
+        PedoraEnabled(pedora, selectionExists_, selection_->Kind(), selection_->Ext(), viewer_->isEnabled()));
+  } else {
+    // With no file, the button only offers the viewer's web page, and only when it is not installed.
+    viewer_->setEnabled(pedora.empty());
   }
   bookmark_->setEnabled(selected);
   bookmark_->setText(!selected                ? tr("BookMark")
@@ -408,9 +412,9 @@ void TMainForm::OpenFolder() {
 
 // Without the viewer, the user may go to its web page instead.
 void TMainForm::ViewWithPedora() {
-  if (selection_ == nullptr) return;
   const std::string viewer = session_.Options().GetString(opt::AppPedora);
   if (!viewer.empty()) {
+    if (selection_ == nullptr) return;
     if (!LaunchProgram(viewer, selection_->FullPath()))
       QMessageBox::warning(this, windowTitle(),
                            tr("%1 could not be started.").arg(QString::fromStdString(viewer)));

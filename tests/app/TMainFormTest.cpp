@@ -164,6 +164,11 @@ TEST_F(TMainFormTest, TheSidePanelFollowsTheFileTheDetailsShow) {
   QTest::keyClick(Find<QLineEdit>("nameFilter"), Qt::Key_Return);
   EXPECT_EQ(Find<QLabel>("selectedName")->text(), "");
   EXPECT_FALSE(Find<QAction>("actLeftSideBookMark")->isEnabled());
+  // With no file, "View with Pedora" only offers the viewer's web page, when it is not installed.
+  EXPECT_TRUE(Find<QAction>("actLeftSidePedora")->isEnabled());
+  session_.Options().SetString(opt::AppPedora, "/opt/pedora/pedora");
+  QTest::keyClick(Find<QLineEdit>("nameFilter"), Qt::Key_Return);
+  EXPECT_FALSE(Find<QAction>("actLeftSidePedora")->isEnabled());
   Window().ShowList();
   EXPECT_EQ(Find<QLabel>("selectedName")->text(), "b.ged");
 }
