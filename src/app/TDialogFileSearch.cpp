@@ -122,6 +122,7 @@ void TDialogFileSearch::Search() {
   for (std::size_t i = 0; i < kFileKinds.size(); ++i)
     choices.kinds[kFileKinds[i].kind] = boxes[i]->isChecked();
   choices.keepExisting = ui_->chkKeepFiles->isChecked();
+  if (!UpdateExclusions()) return;
   CatalogSearch::SaveChoices(session_.Options(), choices);
   searching_ = true;
   SetChoicesEnabled(false);
@@ -167,6 +168,24 @@ void TDialogFileSearch::SaveExclusions() {
   } catch (const std::exception& error) {
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
   }
+}
+
+// A search leaves out what the file lists as it starts, entries added elsewhere while the dialog was
+// open included: the dialog's edits are saved onto the file's, or the file is read again.
+bool TDialogFileSearch::UpdateExclusions() {
+  try {
+    const auto editing = WFileExcludeList::LockForEditing(exclusions_.FileName());
+    if (exclusions_.Changed()) {
+      exclusions_.Save();
+    } else {
+      exclusions_.Load();
+    }
+  } catch (const std::exception& error) {
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
+    return false;
+  }
+  FillExclusions();
+  return true;
 }
 
 void TDialogFileSearch::reject() {

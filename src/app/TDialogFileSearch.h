@@ -53,6 +53,7 @@ class TDialogFileSearch final : public QDialog {
   void RemoveExclusion();
   void RemoveAllExclusions();
   void SaveExclusions();
+  bool UpdateExclusions();
   int SelectedExclusion() const;
   std::vector<std::string> CheckedRoots() const;
   std::array<QCheckBox*, kFileKinds.size()> KindBoxes() const;

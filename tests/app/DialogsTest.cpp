@@ -123,14 +123,32 @@ TEST_F(TDialogFileSearchTest, TheExclusionListIsSavedWhenTheDialogGoes) {
     EXPECT_FALSE(dialog.findChild<QPushButton*>("butEditExclude")->isEnabled());
     QTest::mouseClick(dialog.findChild<QPushButton*>("butRemoveExclude"), Qt::LeftButton);
     EXPECT_EQ(lines->count(), 1);
+    // An entry added on the command line while the dialog is open stays.
+    { WFileExcludeList(WFileExcludeList::DefaultFileName()).AddFolder(home_.Path("files/new"), true); }
     // Saved as the dialog closes, where a failure can still be told.
     dialog.reject();
     WFileExcludeList closed(WFileExcludeList::DefaultFileName());
-    EXPECT_EQ(closed.Count(), 1);
+    EXPECT_EQ(closed.Count(), 2);
   }
   WFileExcludeList saved(WFileExcludeList::DefaultFileName());
-  saved.Load();
-  EXPECT_EQ(saved.Count(), 1);
+  ASSERT_EQ(saved.Count(), 2);
+  EXPECT_EQ(saved.Items()[0].Path, home_.Path("files/old"));
+  EXPECT_EQ(saved.Items()[1].Path, home_.Path("files/new"));
+}
+
+// A folder excluded elsewhere while the dialog is open is left out of its search.
+TEST_F(TDialogFileSearchTest, ASearchLeavesOutWhatWasExcludedWhileTheDialogWasOpen) {
+  home_.WriteFile("files/kept/a.ged", "0 HEAD\n0 TRLR\n");
+  home_.WriteFile("files/out/b.ged", "0 HEAD\n0 TRLR\n");
+  session_.Options().SetBool(opt::FirstTime, true);
+  TDialogFileSearch dialog(session_, Drive());
+  dialog.show();
+  { WFileExcludeList(WFileExcludeList::DefaultFileName()).AddFolder(home_.Path("files/out"), true); }
+  QTest::mouseClick(dialog.findChild<QPushButton*>("butSearch"), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.result() == QDialog::Accepted; }, 10000));
+  EXPECT_NE(session_.Store().FindFileID(home_.Path("files/kept/a.ged")), 0);
+  EXPECT_EQ(session_.Store().FindFileID(home_.Path("files/out/b.ged")), 0);
+  EXPECT_EQ(dialog.findChild<QListWidget*>("lbExcluded")->count(), 1);
 }
 
 TEST_F(TDialogFileSearchTest, ARefreshDropsTheRowsOfFilesGoneAndClosesByItself) {

@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include <sys/stat.h>
@@ -34,6 +36,26 @@ std::string ReadWholeFile(const std::string& fileName) {
   }
   return std::move(*text);
 }
+
+// Entries counted by value, so that edits can be told apart from entries that stayed.
+class ItemCounts {
+ public:
+  explicit ItemCounts(const std::vector<WFileExcludeItem>& items) {
+    for (const WFileExcludeItem& item : items) ++counts_[KeyOf(item)];
+  }
+  // Whether the entry is counted, counting it off when it is.
+  bool TakeOne(const WFileExcludeItem& item) {
+    const auto found = counts_.find(KeyOf(item));
+    if (found == counts_.end() || found->second == 0) return false;
+    --found->second;
+    return true;
+  }
+
+ private:
+  using Key = std::tuple<bool, std::string_view, bool>;
+  static Key KeyOf(const WFileExcludeItem& item) { return {item.IsPath, item.Path, item.Sub}; }
+  std::map<Key, int> counts_;
+};
 
 bool PathExists(const std::string& path) {
   struct stat info {};
@@ -71,12 +93,42 @@ void WFileExcludeList::EnsureFileExists(const std::string& fileName) {
 
 void WFileExcludeList::Load() {
   items_ = ParseExcludeXml(ReadWholeFile(fileName_), fileName_);
+  loaded_ = items_;
   changed_ = false;
 }
 
 void WFileExcludeList::Save() {
-  platform::ReplaceFileAtomically(fileName_, RenderExcludeXml(items_));
+  std::vector<WFileExcludeItem> saved = EditedFile();
+  platform::ReplaceFileAtomically(fileName_, RenderExcludeXml(saved));
+  items_ = std::move(saved);
+  loaded_ = items_;
   changed_ = false;
+}
+
+// Another program may have edited the file since it was loaded (the search dialog keeps its list
+// open while the command line edits the file): the entries this list removed are removed from the
+// file's, and those it added are added, so that neither side's edits are lost. A file that can no
+// longer be read is replaced by this list, as a file never loaded is.
+std::vector<WFileExcludeItem> WFileExcludeList::EditedFile() const {
+  std::vector<WFileExcludeItem> file;
+  try {
+    file = ParseExcludeXml(ReadWholeFile(fileName_), fileName_);
+  } catch (const std::runtime_error&) {
+    return items_;
+  }
+  if (file == loaded_) return items_;
+  ItemCounts kept(items_);
+  std::vector<WFileExcludeItem> removed;
+  for (const WFileExcludeItem& item : loaded_) {
+    if (!kept.TakeOne(item)) removed.push_back(item);
+  }
+  ItemCounts removing(removed);
+  std::erase_if(file, [&removing](const WFileExcludeItem& item) { return removing.TakeOne(item); });
+  ItemCounts unchanged(loaded_);
+  for (const WFileExcludeItem& item : items_) {
+    if (!unchanged.TakeOne(item)) file.push_back(item);
+  }
+  return file;
 }
 
 void WFileExcludeList::AddFolder(std::string path, bool sub) {

@@ -39,7 +39,9 @@ class WFileExcludeList {
   // Replaces the entries with those of the file; on an error (as for the constructor) they stay as
   // they were.
   void Load();
-  // Writes every entry, replacing the file atomically. Throws std::runtime_error naming the file.
+  // Writes the list, replacing the file atomically; when another program changed the file since it
+  // was loaded, this list's edits are made on the file's entries instead, and the list takes the
+  // result. Throws std::runtime_error naming the file.
   void Save();
   // Whether the entries were changed since the last Load or Save.
   bool Changed() const { return changed_; }
@@ -64,9 +66,13 @@ class WFileExcludeList {
 
  private:
   bool InRange(int index) const { return index >= 1 && index <= Count(); }
+  // The entries to save: see Save.
+  std::vector<WFileExcludeItem> EditedFile() const;
 
   std::string fileName_;
   std::vector<WFileExcludeItem> items_;
+  // The entries as last loaded or saved.
+  std::vector<WFileExcludeItem> loaded_;
   bool changed_ = false;
 };
 

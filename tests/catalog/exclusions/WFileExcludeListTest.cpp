@@ -68,6 +68,45 @@ TEST_F(WFileExcludeListTest, UnchangedListIsNotWrittenBack) {
   EXPECT_EQ(WFileExcludeList(file).Items(), (Items{{true, "/added", true}}));
 }
 
+// A holder that edits a list another program changed meanwhile makes its edits on the file's entries:
+// an entry it removed or edited goes, one it added or edited comes last, the other program's stay.
+TEST_F(WFileExcludeListTest, SaveMakesItsEditsOnTheEntriesOfAFileChangedSinceItsLoad) {
+  const WFileExcludeItem a{true, "/a", true}, b{true, "/b", false}, c{false, "/c.ged", false},
+      d{true, "/d", true}, e{false, "/e.ged", false}, edited{true, "/a2", false};
+  const std::string first = RenderExcludeXml(Items{a, b, c});
+  const std::string file = folder_.WriteFile("Exclude.xml", first);
+  struct Case {
+    const char* what;
+    void (*edit)(WFileExcludeList&);
+    Items saved;
+  };
+  const Case cases[] = {
+      {"remove, edit and add",
+       [](WFileExcludeList& list) {
+         list.Remove(3);
+         *list.Item(1) = {true, "/a2", false};
+         list.AddFile("/e.ged");
+       },
+       Items{d, edited, e}},
+      {"remove all", [](WFileExcludeList& list) { list.Clear(); }, Items{d}},
+      {"remove what the other removed too", [](WFileExcludeList& list) { list.Remove(2); }, Items{a, c, d}},
+  };
+  for (const Case& test : cases) {
+    folder_.WriteFile("Exclude.xml", first);
+    WFileExcludeList holder(file);
+    {
+      WFileExcludeList other(file);
+      other.Remove(2);
+      other.AddFolder("/d", true);
+      other.Save();
+    }
+    test.edit(holder);
+    holder.Save();
+    EXPECT_EQ(WFileExcludeList(file).Items(), test.saved) << test.what;
+    EXPECT_EQ(holder.Items(), test.saved) << test.what;
+  }
+}
+
 TEST_F(WFileExcludeListTest, FailedSaveOnDestructionIsDropped) {
   const std::string file = folder_.WriteFile("gone/Exclude.xml", RenderExcludeXml({}));
   EXPECT_NO_THROW({
