@@ -142,6 +142,11 @@ void TDetailsView::LoadFinished() {
   RefreshPage();
   options_.AddRecentFile(path_);
   emit OpenFinished();
+  // What can be read is shown; the counts of a damaged file include what cannot.
+  const std::string damage = collection_->LoadDamage();
+  if (!damage.empty())
+    QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"),
+                         QString::fromStdString(path_ + ": " + damage));
 }
 
 void TDetailsView::Close() {

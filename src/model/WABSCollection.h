@@ -132,6 +132,9 @@ class WABSCollection {
   virtual std::string GetChildRelationName(std::int32_t parentRelation, char sex);
   // The encoding of every text the collection and its items give. Base: Windows-1252.
   virtual TextEncoding Encoding() const { return TextEncoding::kWindows1252; }
+  // Damage the load found that leaves records of the file unreadable, in a sentence; empty when it
+  // found none. Base: empty.
+  virtual std::string LoadDamage() const { return {}; }
 
   // Husband and wife of the individual's first parent family; 0 when none.
   std::int32_t FatherOf(std::int32_t individual);

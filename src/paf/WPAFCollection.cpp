@@ -220,6 +220,13 @@ std::int32_t WPAFCollection::IndividualCount() {
   return static_cast<std::int32_t>(indexToRin_.size());
 }
 
+std::string WPAFCollection::LoadDamage() const {
+  const std::int64_t blocks = file_.BlocksPastEnd();
+  if (blocks == 0) return {};
+  return std::to_string(blocks) + (blocks == 1 ? " block lies" : " blocks lie") +
+         " past the end of the file; it is cut short, and the records there cannot be read";
+}
+
 std::int32_t WPAFCollection::MarriageCount() {
   return std::max(HeaderNumber(fields_.header.marriageCount), 0);
 }

@@ -67,6 +67,8 @@ class WPAFCollection : public WABSCollection {
   // -1 for a deleted RIN, 0 for one beyond the header's count.
   std::int32_t RINToIndex(std::int32_t rin) override;
   bool Load() override;
+  // Blocks past the end of the file: one cut short.
+  std::string LoadDamage() const override;
   // The text read as a RIN in decimal.
   std::int32_t FindIndividual(std::string_view id) override;
 

@@ -81,10 +81,12 @@ void WPAFMMF::ReadMap(int map) {
     Fail("map " + std::to_string(map) + " starts with block type " + std::to_string(ownType) + ", not 11");
   }
   BlockList blocks(static_cast<std::size_t>(layout_->lastType) + 1);
+  const auto size = static_cast<std::int64_t>(Bytes().size());
   for (int block = 1; block < paf::kBlocksPerMap; ++block) {
     const int type = typeBytes->ReadU8().value_or(0);
-    if (type >= 1 && type <= layout_->lastType)
-      blocks[static_cast<std::size_t>(type)].push_back(static_cast<std::uint16_t>(block));
+    if (type < 1 || type > layout_->lastType) continue;
+    blocks[static_cast<std::size_t>(type)].push_back(static_cast<std::uint16_t>(block));
+    if (BlockOffset(map, block) >= size) ++blocksPastEnd_;
   }
   blockLists_.push_back(std::move(blocks));
 }

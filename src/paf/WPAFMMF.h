@@ -52,6 +52,10 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   // the maps and types, and for a negative count.
   int MapTotal(int map, int type) const;
 
+  // The blocks the map blocks list that begin at or past the end of the file: those of a file cut
+  // short, whose records cannot be read.
+  std::int64_t BlocksPastEnd() const { return blocksPastEnd_; }
+
   // The highest number of a type a look-up can reach: the last slot of the last block that both the
   // totals count and a map block lists.
   std::int64_t RecordCapacity(int type) const;
@@ -109,6 +113,7 @@ class WPAFMMF final : public WMMFReadOnly, public PafTextSource {
   int totalsPerMap_ = 0;
   // By type, by map: the type's blocks counted by MapTotal in the maps up to this one.
   std::array<std::vector<std::int32_t>, paf::kTypeCount> totalEnds_;
+  std::int64_t blocksPastEnd_ = 0;
 };
 
 }  // namespace kinshelf

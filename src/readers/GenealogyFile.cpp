@@ -96,4 +96,10 @@ std::runtime_error GenealogyFile::UnreadError(std::int32_t unread) const {
                             " individuals could not be read; the file may be cut short or damaged");
 }
 
+std::optional<std::runtime_error> GenealogyFile::DamageError() const {
+  const std::string damage = collection_->LoadDamage();
+  if (damage.empty()) return std::nullopt;
+  return std::runtime_error(path_ + ": " + damage);
+}
+
 }  // namespace kinshelf

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,6 +39,9 @@ class GenealogyFile {
   [[noreturn]] void FailUnreadable(std::int32_t index) const;
   // The error of a listing that could not read `unread` of the file's individuals.
   std::runtime_error UnreadError(std::int32_t unread) const;
+  // The error of damage the load found that leaves records unreadable, for after what could be
+  // shown; nullopt when it found none.
+  std::optional<std::runtime_error> DamageError() const;
 
  private:
   std::string path_;

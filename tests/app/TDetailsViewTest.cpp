@@ -39,6 +39,7 @@
 #include "model/pages/IndividualPage.h"
 #include "readers/GenealogyFile.h"
 #include "settings/WOptions.h"
+#include "support/PafDamage.h"
 #include "support/PafWriter.h"
 #include "text/ByteText.h"
 #include "widgets/TIndInfoPanel.h"
@@ -260,6 +261,17 @@ TEST_F(TDetailsViewTest, AFileShortenedWhileShownIsClosedWithItsMessage) {
   EXPECT_TRUE(NextMessage().endsWith("the file changed while it was being read"));
   EXPECT_EQ(view_.Collection(), nullptr);
   EXPECT_EQ(view_.Path(), "");
+}
+
+// A file cut short is shown as far as it goes, and the user told that its counts include what is gone.
+TEST_F(TDetailsViewTest, AFileCutShortIsShownWithItsDamageTold) {
+  const std::string path = home_.Path("cut.paf");
+  const test::PafWrittenFile written =
+      test::PafWriter::Write(test::RichFamily(), test::PafVersion::kPaf5, path);
+  test::PafDamage(path).Truncate(written.Record(test::kPafIndividual, 2));
+  QTimer::singleShot(0, [this, path] { view_.Open(path); });
+  EXPECT_TRUE(NextMessage().startsWith(QString::fromStdString(path + ": ")));
+  EXPECT_NE(view_.Collection(), nullptr);
 }
 
 // A page whose filling throws what the test sets.

@@ -124,8 +124,8 @@ TEST_P(PafCommandsTest, ADamagedFileIsRefusedWithItsNameAndTheDamage) {
 }
 
 // A file cut short counts individuals whose records it no longer holds (here all but the first,
-// whose name texts are gone too, and the deleted one): the commands say so, the listing after what
-// it could read, and fail.
+// whose name texts are gone too, and the deleted one): the commands say so, the listing and the
+// header after what they could show, and fail.
 TEST_P(PafCommandsTest, IndividualsWhoseRecordsAreGoneAreAnError) {
   const std::string file = home_.Path("family.paf");
   const PafWrittenFile written = PafWriter::Write(RichFamily(), GetParam(), file);
@@ -144,6 +144,11 @@ TEST_P(PafCommandsTest, IndividualsWhoseRecordsAreGoneAreAnError) {
     EXPECT_EQ(page.out, "") << command;
     EXPECT_NE(page.err.find(file + ": Error getting pointer to individual 2"), std::string::npos) << page.err;
   }
+  // The header is shown, and its counts told to include what is gone.
+  const auto header = Run({"show", file});
+  EXPECT_EQ(header.status, 1);
+  EXPECT_NE(header.out.find("Individuals"), std::string::npos) << header.out;
+  EXPECT_NE(header.err.find(" past the end of the file; it is cut short"), std::string::npos) << header.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllVersions, PafCommandsTest,

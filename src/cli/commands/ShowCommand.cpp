@@ -90,6 +90,8 @@ class ShowCommand : public Command {
     } else {
       WriteText(page, file, io.out);
     }
+    // The header is shown, but its counts include records the file no longer holds.
+    if (auto damage = file.DamageError()) throw *damage;
     return 0;
   }
 
