@@ -140,6 +140,8 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(target, path, bytes);
+  // A file its owner made read-only is not replaced behind its back, which renaming would do.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) FailWrite("write", path);
   std::string hidden(".");
   hidden.append(FileNamePart(target)).append(".XXXXXX");
   std::string pattern = JoinPath(FolderPart(target), hidden);

@@ -56,6 +56,8 @@ IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path
 }
 
 void IniFile::SetText(std::string_view text) {
+  // A byte order mark, put first by some editors, would hide the first section's header.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   // CR LF, LF and a lone CR all end a line, so that no value read keeps a line break it could
   // not be written back with.
   while (!text.empty()) {
@@ -138,7 +140,13 @@ std::string IniFile::Text() const {
 }
 
 void IniFile::Save() const {
-  ReplaceFileAtomically(path_, Text());
+  const std::string text = Text();
+  // A file this large could not be read again.
+  if (text.size() > kSizeLimit) {
+    throw std::runtime_error("Cannot write " + path_ + ": it would be larger than " +
+                             std::to_string(kSizeLimit / (1024 * 1024)) + " MB; it was left unchanged");
+  }
+  ReplaceFileAtomically(path_, text);
 }
 
 }  // namespace kinshelf::platform

@@ -34,7 +34,8 @@ class IniFile {
   // must not contain line breaks, and section and key no "]" or "=" either: std::invalid_argument.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-  // Writes the file (replacing it atomically). Throws std::runtime_error naming the file.
+  // Writes the file (replacing it atomically). Throws std::runtime_error naming the file, and
+  // leaves it as it was when the text would be larger than kSizeLimit.
   void Save() const;
 
   // The whole text as Save would write it.

@@ -1,6 +1,7 @@
 // The string values of a Wine text registry file.
 #include "platform/WineRegistry.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "platform/FileIo.h"
@@ -197,16 +198,14 @@ WineRegistry::WineRegistry(std::string_view text) {
   }
 }
 
+// Only a regular file is read: a pipe in its place would wait for a writer at every start.
 WineRegistry WineRegistry::Load(const std::string& path) {
-  const FileDescriptor file = OpenExistingFile(path, false);
-  if (!file.IsOpen()) return {};
-  const auto size = FileSizeOf(file.Get());
-  if (!size || *size < 0 || static_cast<std::uint64_t>(*size) > kMaxFileSize) return {};
-  std::string text(static_cast<std::size_t>(*size), '\0');
-  const std::int64_t read = ReadAt(file.Get(), text.data(), text.size(), 0);
-  if (read < 0) return {};
-  text.resize(static_cast<std::size_t>(read));
-  return WineRegistry(text);
+  try {
+    const auto text = ReadSmallRegularFile(path, kMaxFileSize);
+    return text ? WineRegistry(*text) : WineRegistry();
+  } catch (const std::runtime_error&) {
+    return {};
+  }
 }
 
 void WineRegistry::ParseLine(std::string_view line, Values*& current) {

@@ -29,8 +29,8 @@ class WineRegistry {
   WineRegistry() = default;
   // Parses the text of a registry file. Lines that cannot be read are skipped; nothing throws.
   explicit WineRegistry(std::string_view text);
-  // Reads and parses the file; a missing or unreadable file, or one larger than any real registry
-  // file (kMaxFileSize), gives an empty registry.
+  // Reads and parses the file; a missing or unreadable file, one that is not a regular file, or one
+  // larger than any real registry file (kMaxFileSize), gives an empty registry.
   static WineRegistry Load(const std::string& path);
 
   static constexpr std::size_t kMaxFileSize = 256u << 20;

@@ -163,13 +163,21 @@ const std::string& WOptions::Slot(int id) const {
   throw std::out_of_range("No setting has the id " + std::to_string(id));
 }
 
-// Refusing line breaks here keeps memory and file in agreement: the file could not hold them.
+// Refusing line breaks and dropping the blanks around a value here keep memory and file in
+// agreement: the file could not hold the one, and its reading drops the other.
 void WOptions::Store(int id, std::string_view value) {
   std::string& slot = Slot(id);
-  if (HasLineBreak(value)) {
+  if (!CanHold(value)) {
     throw std::invalid_argument("The setting " + std::string(RowOf(id).key) + " cannot hold a line break");
   }
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!value.empty() && blank(value.front())) value.remove_prefix(1);
+  while (!value.empty() && blank(value.back())) value.remove_suffix(1);
   slot.assign(value);
+}
+
+bool WOptions::CanHold(std::string_view value) {
+  return !HasLineBreak(value);
 }
 
 std::string WOptions::GetString(opt::General id) const {

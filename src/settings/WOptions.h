@@ -65,7 +65,8 @@ class WOptions {
 
   // Booleans are "T" and "F": only exactly "T" reads as true. Integers are decimal: anything that
   // is not a whole decimal number in the range of int, the empty text included, reads as 0.
-  // Setters throw std::invalid_argument naming the key when the value holds a line break.
+  // Setters throw std::invalid_argument naming the key when the value holds a line break, and drop
+  // the blanks around a text, as the file's reading would.
   std::string GetString(opt::General id) const;
   bool GetBool(opt::General id) const;
   int GetInt(opt::General id) const;
@@ -81,6 +82,9 @@ class WOptions {
   void SetString(opt::Catalog id, std::string_view value);
   void SetBool(opt::Catalog id, bool value);
   void SetInt(opt::Catalog id, int value);
+
+  // Whether a value can be set: one holding a line break cannot.
+  static bool CanHold(std::string_view value);
 
   // Every row of the loaded tables: the general rows in id order, then the catalog rows.
   std::vector<Entry> Entries() const;

@@ -26,6 +26,9 @@ TEST_F(SettingsCommandTest, WritingOneKeyWritesEveryRowAndKeepsForeignLines) {
   EXPECT_EQ(Run({"settings", "FONTZOOM"}).out, "12\n");
   ASSERT_EQ(Run({"settings", "FNValue", "-5"}).status, 0);
   EXPECT_EQ(Run({"settings", "FNValue"}).out, "-5\n");
+  // The value shown is the one stored, and a terminal's escape in it is shown, not obeyed.
+  EXPECT_EQ(Run({"settings", "AppLeg", "  /opt/\x1b[31mred  "}).out, "/opt/^[[31mred\n");
+  EXPECT_NE(ReadFile(SettingsFile()).find("AppLeg=/opt/\x1b[31mred\n"), std::string::npos);
 }
 
 TEST_F(SettingsCommandTest, ListsEverySettingWithItsSection) {

@@ -50,6 +50,25 @@ TEST(IniFileTest, EveryLineBreakEndsALineSoValuesCanBeWrittenBack) {
   EXPECT_EQ(ini.Text(), "[General]\nUseLDS=T\nFontSize=8\n[Kinshelf]\nFontZoom=9 x\ny=1\n");
 }
 
+// A byte order mark some editors put first belongs to no line: the first section is read, and kept
+// as the only one of its name.
+TEST(IniFileTest, AByteOrderMarkHidesNoSection) {
+  IniFile ini("a.ini", "\xEF\xBB\xBF[General]\nUseLDS=T\n");
+  EXPECT_EQ(ini.ReadString("General", "UseLDS", "F"), "T");
+  ini.WriteString("General", "FontSize", "9");
+  EXPECT_EQ(ini.Text(), "[General]\nUseLDS=T\nFontSize=9\n");
+}
+
+// A file too large to be read again is not written: the settings could never be read again.
+TEST(IniFileTest, AFileTooLargeToReadAgainIsNotWritten) {
+  test::ScratchFolder folder;
+  const std::string path = folder.WriteFile("a.ini", "[General]\nKey=small\n");
+  IniFile ini(path);
+  ini.WriteString("General", "Key", std::string(IniFile::kSizeLimit, 'x'));
+  EXPECT_THROW(ini.Save(), std::runtime_error);
+  EXPECT_EQ(test::ReadFile(path), "[General]\nKey=small\n");
+}
+
 TEST(IniFileTest, RefusesLineBreaksThatWouldCorruptTheFile) {
   test::ScratchFolder folder;
   IniFile ini(folder.Path("a.ini"));

@@ -3,6 +3,7 @@
 #include "platform/WineRegistry.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cctype>
 
@@ -163,6 +164,10 @@ TEST(WineRegistryTest, LoadReadsTheFileAndAMissingFileIsEmpty) {
       "C:\\Program Files");
   EXPECT_FALSE(WineRegistry::Load(folder.Path("missing.reg")).KeyExists("Software\\Microsoft"));
   EXPECT_FALSE(WineRegistry::Load(folder.Path()).KeyExists("Software\\Microsoft")) << "a folder";
+  // A pipe without a writer is not waited for.
+  const std::string pipe = folder.Path("pipe.reg");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(WineRegistry::Load(pipe).KeyExists("Software\\Microsoft")) << "a pipe";
 }
 
 }  // namespace

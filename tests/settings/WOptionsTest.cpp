@@ -192,6 +192,9 @@ TEST_F(WOptionsTest, LineBreaksAreRefusedBeforeTheyReachMemory) {
   EXPECT_EQ(options.GetString(opt::LastDir), "");
   EXPECT_EQ(options.GetString(opt::AppGed), "");
   EXPECT_NO_THROW(options.Save());
+  // The blanks around a value go, as the file's reading would drop them.
+  options.SetString(opt::AppGed, " \t/opt/my viewer  ");
+  EXPECT_EQ(options.GetString(opt::AppGed), "/opt/my viewer");
 }
 
 TEST_F(WOptionsTest, ClosedStoreRefusesFileWorkButKeepsItsValues) {

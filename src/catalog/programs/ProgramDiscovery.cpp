@@ -1,6 +1,7 @@
 // Finding the installed genealogy programs for the program settings that are still empty.
 #include "catalog/programs/ProgramDiscovery.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -69,9 +70,13 @@ class Prefix {
     return platform::PrefixPathOf(folder_, windowsPath);
   }
 
-  const platform::WineRegistry& Registry() {
-    if (!registry_) registry_ = platform::WineRegistry::Load(platform::JoinPath(folder_, "system.reg"));
-    return *registry_;
+  bool KeyExists(std::string_view key) { return Registry().KeyExists(key); }
+  // A path the registry holds; none when it holds control characters, which no Windows path has.
+  std::optional<std::string> ReadPath(std::string_view key, std::string_view name) {
+    auto path = Registry().ReadString(key, name);
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20; };
+    if (path && std::any_of(path->begin(), path->end(), control)) return std::nullopt;
+    return path;
   }
 
   // The first candidate below a Program Files folder that exists; empty when none does.
@@ -99,12 +104,17 @@ class Prefix {
       }
       programFiles_->push_back(std::move(*folder));
     };
-    add(Registry().ReadString(kCurrentVersionKey, "ProgramFilesDir"));
-    add(Registry().ReadString(kCurrentVersionKey, "ProgramFilesDir (x86)"));
-    add(Registry().ReadString(kCurrentVersion32Key, "ProgramFilesDir"));
+    add(ReadPath(kCurrentVersionKey, "ProgramFilesDir"));
+    add(ReadPath(kCurrentVersionKey, "ProgramFilesDir (x86)"));
+    add(ReadPath(kCurrentVersion32Key, "ProgramFilesDir"));
     add("C:\\Program Files");
     add("C:\\Program Files (x86)");
     return *programFiles_;
+  }
+
+  const platform::WineRegistry& Registry() {
+    if (!registry_) registry_ = platform::WineRegistry::Load(platform::JoinPath(folder_, "system.reg"));
+    return *registry_;
   }
 
   std::string folder_;
@@ -123,8 +133,8 @@ std::string FindLegacy(Prefix& prefix) {
   const std::string fixed = prefix.PathOf(kLegacyFixedPath);
   if (platform::FileExists(fixed)) return fixed;
   for (const auto key : kLegacyKeys) {
-    if (!prefix.Registry().KeyExists(key)) continue;
-    const auto installPath = prefix.Registry().ReadString(key, "InstallPath");
+    if (!prefix.KeyExists(key)) continue;
+    const auto installPath = prefix.ReadPath(key, "InstallPath");
     return installPath ? prefix.PathOf(*installPath + "\\legacy.exe") : std::string();
   }
   return {};
@@ -144,7 +154,8 @@ bool DiscoverPrograms(WOptions& options, const ProgramEnvironment& environment) 
   Prefix prefix(environment.winePrefix);
   bool filled = false;
   const auto fill = [&](opt::Catalog setting, const std::string& program) {
-    if (program.empty() || !options.GetString(setting).empty()) return;
+    // A path the settings cannot hold is no program found.
+    if (program.empty() || !WOptions::CanHold(program) || !options.GetString(setting).empty()) return;
     options.SetString(setting, program);
     filled = true;
   };

@@ -4,6 +4,7 @@
 #include "cli/NearestName.h"
 #include "cli/OutputFormat.h"
 #include "cli/SettingValue.h"
+#include "cli/TerminalText.h"
 #include "cli/TextTable.h"
 #include "cli/commands/Commands.h"
 #include "text/CsvField.h"
@@ -66,7 +67,7 @@ class SettingsCommand : public Command {
       options.SetValue(id, SettingValue(id, positional[1]));
       options.Save();
     }
-    io.out << options.Value(id) << '\n';
+    io.out << TerminalText(options.Value(id)) << '\n';
     return 0;
   }
 

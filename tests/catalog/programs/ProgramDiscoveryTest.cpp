@@ -72,6 +72,18 @@ TEST_F(ProgramDiscoveryTest, LegacyKeyWithoutInstallPathFindsNothing) {
   EXPECT_EQ(Get(opt::AppLeg), "");
 }
 
+// A registry path holding a control character (a line break the settings could not hold) names no
+// program, and nothing else found is lost over it.
+TEST_F(ProgramDiscoveryTest, RegistryPathsWithControlCharactersAreNoPrograms) {
+  const std::string roots = Install("drive_c/Program Files (x86)/rootsmagic 4/RootsMagic.exe");
+  WriteRegistry(
+      "[Software\\Millennia Corporation\\Legacy 7.5] 1\n\"InstallPath\"=\"C:\\\\Leg\\nacy\"\n"
+      "[Software\\Microsoft\\Windows\\CurrentVersion] 1\n\"ProgramFilesDir\"=\"C:\\\\Pro\\tgrams\"\n");
+  EXPECT_TRUE(Discover());
+  EXPECT_EQ(Get(opt::AppLeg), "");
+  EXPECT_EQ(Get(opt::AppRM), roots);
+}
+
 TEST_F(ProgramDiscoveryTest, RootsMagicIsFoundInTheThirtyTwoBitProgramFiles) {
   const std::string rootsMagic = Install("drive_c/Program Files (x86)/RootsMagic 4/RootsMagic.exe");
   EXPECT_TRUE(Discover());
