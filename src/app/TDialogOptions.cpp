@@ -1,11 +1,14 @@
 // "Options".
 #include "app/TDialogOptions.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
+#include <string>
 
 #include "settings/WOptions.h"
 #include "ui_TDialogOptions.h"
@@ -19,7 +22,7 @@ struct ProgramRow {
   opt::Catalog setting;
   const char* prompt;
 };
-constexpr std::array<ProgramRow, 10> kPrograms{{
+constexpr std::array<ProgramRow, TDialogOptions::kProgramCount> kPrograms{{
     {opt::AppLeg, "Locate application for Legacy files"},
     {opt::AppRM, "Locate application for Roots Magic files"},
     {opt::AppGed, "Locate application for GEDCOM files"},
@@ -80,11 +83,32 @@ void TDialogOptions::Load() {
   Radio("rgDateSeparator", options_.GetInt(opt::DateSep))->setChecked(true);
   Radio("rgTimeFormat", options_.GetInt(opt::DateTimeOpt))->setChecked(true);
   const QList<QLineEdit*> edits = ProgramEdits();
-  for (std::size_t i = 0; i < kPrograms.size(); ++i)
-    edits[static_cast<int>(i)]->setText(QString::fromStdString(options_.GetString(kPrograms[i].setting)));
+  for (std::size_t i = 0; i < kPrograms.size(); ++i) {
+    loaded_[i] = options_.GetString(kPrograms[i].setting);
+    edits[static_cast<int>(i)]->setText(QString::fromStdString(loaded_[i]));
+  }
+}
+
+// The path in a program's box: the setting's own bytes while the box shows them unchanged, since a
+// name in an old single-byte encoding is shown with stand-ins that would not give it back.
+std::string TDialogOptions::ProgramPath(int program) const {
+  const QString text = ProgramEdits()[program]->text().trimmed();
+  const std::string& stored = loaded_[static_cast<std::size_t>(program)];
+  if (text == QString::fromStdString(stored).trimmed()) return stored;
+  return QFile::encodeName(text).toStdString();
 }
 
 void TDialogOptions::accept() {
+  // Nothing is stored while one path cannot be: Cancel must still store nothing.
+  std::array<std::string, kPrograms.size()> paths;
+  for (std::size_t i = 0; i < kPrograms.size(); ++i) {
+    paths[i] = ProgramPath(static_cast<int>(i));
+    if (!WOptions::CanHold(paths[i])) {
+      QMessageBox::warning(this, windowTitle(), tr("A program's path cannot hold a line break."));
+      ProgramEdits()[static_cast<int>(i)]->setFocus();
+      return;
+    }
+  }
   options_.SetInt(opt::FontZoom, ui_->spnFontZoom->value());
   options_.SetInt(opt::SideFontZoom, ui_->spnSideFontZoom->value());
   options_.SetBool(opt::ShowSplash, ui_->chkShowSplash->isChecked());
@@ -92,9 +116,7 @@ void TDialogOptions::accept() {
   options_.SetInt(opt::DateOpt, CheckedValue("rgDateFormat"));
   options_.SetInt(opt::DateSep, CheckedValue("rgDateSeparator"));
   options_.SetInt(opt::DateTimeOpt, CheckedValue("rgTimeFormat"));
-  const QList<QLineEdit*> edits = ProgramEdits();
-  for (std::size_t i = 0; i < kPrograms.size(); ++i)
-    options_.SetString(kPrograms[i].setting, edits[static_cast<int>(i)]->text().trimmed().toStdString());
+  for (std::size_t i = 0; i < kPrograms.size(); ++i) options_.SetString(kPrograms[i].setting, paths[i]);
   QDialog::accept();
 }
 

@@ -81,6 +81,8 @@ void WCheckTipsNews::Finished() {
   reply_->deleteLater();
   if (reply_->error() != QNetworkReply::NoError) return;
   body_ += reply_->readAll();
+  // Not every scheme reports as it reads: a local file comes whole.
+  if (body_.size() > kLargestNews) return;
   QFile local(localFile_);
   if (!local.open(QIODevice::WriteOnly | QIODevice::Truncate) || local.write(body_) != body_.size()) return;
   local.close();

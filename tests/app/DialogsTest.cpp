@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -236,6 +237,27 @@ TEST(TDialogOptionsTest, SaveStoresEveryControlWithPathsTrimmedAndCancelStoresNo
   }
   EXPECT_EQ(options.GetString(opt::AppPAF), "");
   EXPECT_EQ(options.GetInt(opt::DateOpt), 6);
+}
+
+// A path in an old single-byte encoding, shown with stand-ins, is kept as its bytes unless edited;
+// a path that cannot be stored stores nothing, not even the controls before it.
+TEST(TDialogOptionsTest, PathsKeepTheirBytesAndOneThatCannotBeStoredStoresNothing) {
+  test::MessageBoxCloser closer(QMessageBox::Ok);
+  WOptions options;
+  const std::string latin = "/opt/M\xFCller/viewer";
+  options.SetString(opt::AppGed, latin);
+  options.SetInt(opt::FontZoom, 8);
+  TDialogOptions dialog(options);
+  dialog.findChild<QLineEdit*>("edtPaf")->setText("/opt/paf\nviewer");
+  dialog.findChild<QSpinBox*>("spnFontZoom")->setValue(12);
+  QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
+  EXPECT_TRUE(closer.WaitForNext());
+  EXPECT_EQ(options.GetInt(opt::FontZoom), 8);
+  dialog.findChild<QLineEdit*>("edtPaf")->setText("/opt/paf");
+  dialog.accept();
+  EXPECT_EQ(options.GetString(opt::AppGed), latin);
+  EXPECT_EQ(options.GetString(opt::AppPAF), "/opt/paf");
+  EXPECT_EQ(options.GetInt(opt::FontZoom), 12);
 }
 
 }  // namespace

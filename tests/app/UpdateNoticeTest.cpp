@@ -140,6 +140,15 @@ TEST_F(UpdateNoticeTest, TheRunningVersionOrNoServerShowsNothing) {
   EXPECT_TRUE(shown_.empty());
 }
 
+// News larger than any news file is not kept, also from an address that gives it whole.
+TEST_F(UpdateNoticeTest, NewsLargerThanAnyNewsFileIsNotKept) {
+  const std::string big = home_.WriteFile("big.inf", "1.03\n" + std::string(1024 * 1024, 'x'));
+  StartWith(QUrl::fromLocalFile(QString::fromStdString(big)).toString());
+  QTest::qWait(400);
+  EXPECT_EQ(LocalNews(), "");
+  EXPECT_TRUE(shown_.empty());
+}
+
 }  // namespace
 }  // namespace kinshelf
 
