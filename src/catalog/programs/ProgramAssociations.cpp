@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cerrno>
+#include <stdexcept>
 
 #include "catalog/FileKinds.h"
 #include "platform/FileInfo.h"
@@ -104,6 +105,12 @@ bool LaunchProgram(const std::string& program, const std::string& file) {
   if (program.find('/') != std::string::npos && !platform::FileExists(program)) {
     errno = ENOENT;
     return false;
+  }
+  // Windows would take a backslash in a Linux name for a separator, and the program would be given
+  // another file.
+  if (file.find('\\') != std::string::npos) {
+    throw std::runtime_error(file + " cannot be given to a Windows program: it would take the \\ in its " +
+                             "name for a folder separator");
   }
   return platform::StartDetached({"wine", program, platform::WinePathOf(file)});
 }

@@ -37,6 +37,7 @@ bool IsWindowsProgram(std::string_view program);
 // any other as "PROGRAM FILE", each an argument of its own (see platform::StartDetached). Returns
 // false without starting anything when either is empty (errno EINVAL), when a Windows program given
 // as a Linux path does not exist (ENOENT), or when the start fails (errno as StartDetached sets it).
+// Throws std::runtime_error naming the file when a Windows program could not be given its name.
 bool LaunchProgram(const std::string& program, const std::string& file);
 // Opens the folder in the desktop's file browser (xdg-open). Returns false with errno set when
 // xdg-open cannot be started.

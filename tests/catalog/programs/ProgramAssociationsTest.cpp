@@ -113,6 +113,9 @@ TEST_F(LaunchTest, NothingStartsWithoutProgramOrFileOrWithAMissingWindowsProgram
   EXPECT_FALSE(LaunchProgram(wine.Path(), ""));
   EXPECT_FALSE(LaunchProgram(folder_.Path("prefix/drive_c/gone.exe"), file_));
   EXPECT_EQ(errno, ENOENT);
+  // A backslash in a Linux name would name another file to Windows.
+  const std::string legacy = folder_.WriteFile("prefix/drive_c/legacy/Legacy.exe", "MZ");
+  EXPECT_THROW(LaunchProgram(legacy, folder_.WriteFile("Trees\\Smith.ged", "0 HEAD\n")), std::runtime_error);
   EXPECT_FALSE(wine.Ran());
 }
 
