@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -66,12 +67,18 @@ std::optional<std::string> ReadSmallRegularFile(const std::string& path, std::si
     throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
   if (!S_ISREG(info.st_mode)) throw std::runtime_error(path + " is not a regular file");
   std::string text;
-  char block[16384];
+  // Read in place, in room for the size the file had when opened; it is read on until its end, as
+  // it may have grown since.
+  text.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), limit) + 1);
+  constexpr std::size_t kStep = 16384;
   for (;;) {
-    const std::int64_t count = ReadAt(fd.Get(), block, sizeof block, static_cast<std::int64_t>(text.size()));
+    const std::size_t done = text.size();
+    text.resize(text.capacity() > done ? text.capacity() : done + kStep);
+    const std::int64_t count =
+        ReadAt(fd.Get(), text.data() + done, text.size() - done, static_cast<std::int64_t>(done));
     if (count < 0) throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
+    text.resize(done + static_cast<std::size_t>(count));
     if (count == 0) return text;
-    text.append(block, static_cast<std::size_t>(count));
     if (text.size() > limit) {
       throw std::runtime_error(path + " is larger than " + std::to_string(limit / (1024 * 1024)) +
                                " MB, too large for this file");

@@ -1,9 +1,11 @@
 // The string values of a Wine text registry file.
 #include "platform/WineRegistry.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
+#include "platform/AsciiCase.h"
 #include "platform/FileIo.h"
 
 namespace kinshelf::platform {
@@ -187,9 +189,35 @@ std::string_view TrimLine(std::string_view line) {
   return line;
 }
 
+// A key of the 32-bit view as the same key of the 64-bit one: "software\wow6432node\x" → "software\x".
+std::string_view WithoutWowNode(std::string_view normal, std::string& buffer) {
+  if (!normal.starts_with(kSoftware) || !normal.substr(kSoftware.size()).starts_with(kWowNode)) return normal;
+  buffer.assign(kSoftware).append(normal.substr(kSoftware.size() + kWowNode.size()));
+  return buffer;
+}
+
+// A key path as a key line writes it: each separator escaped.
+std::string WrittenKey(std::string_view normal) {
+  std::string written;
+  for (const char c : normal) {
+    if (c == '\\') written += '\\';
+    written += c;
+  }
+  return written;
+}
+
 }  // namespace
 
-WineRegistry::WineRegistry(std::string_view text) {
+WineRegistry::WineRegistry(std::string_view text, std::span<const std::string_view> kept) {
+  for (const std::string_view key : kept) {
+    std::string normal = NormalKey(key);
+    writtenKept_.push_back(WrittenKey(normal));
+    if (normal.starts_with(kSoftware)) {
+      writtenKept_.push_back(
+          WrittenKey(std::string(kSoftware) + std::string(kWowNode) + normal.substr(kSoftware.size())));
+    }
+    kept_.push_back(std::move(normal));
+  }
   Values* current = nullptr;
   while (!text.empty()) {
     const auto end = text.find('\n');
@@ -199,10 +227,10 @@ WineRegistry::WineRegistry(std::string_view text) {
 }
 
 // Only a regular file is read: a pipe in its place would wait for a writer at every start.
-WineRegistry WineRegistry::Load(const std::string& path) {
+WineRegistry WineRegistry::Load(const std::string& path, std::span<const std::string_view> kept) {
   try {
     const auto text = ReadSmallRegularFile(path, kMaxFileSize);
-    return text ? WineRegistry(*text) : WineRegistry();
+    return text ? WineRegistry(*text, kept) : WineRegistry();
   } catch (const std::runtime_error&) {
     return {};
   }
@@ -212,8 +240,14 @@ void WineRegistry::ParseLine(std::string_view line, Values*& current) {
   if (line.empty()) return;
   if (line.front() == '[') {
     line.remove_prefix(1);
+    // Most keys are told apart from the kept ones by their first letters, without decoding.
+    if (!MayBeKept(line)) {
+      current = nullptr;
+      return;
+    }
     const auto key = ReadEscaped(line, ']');
-    current = key ? &keys_[NormalKey(*key)] : nullptr;
+    std::string normal = key ? NormalKey(*key) : std::string();
+    current = key && Kept(normal) ? &keys_[std::move(normal)] : nullptr;
     return;
   }
   if (current == nullptr) return;
@@ -237,6 +271,24 @@ void WineRegistry::ParseLine(std::string_view line, Values*& current) {
   }
   line.remove_prefix(1);
   if (auto value = ReadEscaped(line, '"')) (*current)[name] = std::move(*value);
+}
+
+// Wine writes the ASCII letters of a key path as they are and its separators as "\\\\": a written
+// key below a kept one starts with the kept key so written, in some case, in either view.
+bool WineRegistry::MayBeKept(std::string_view written) const {
+  const auto startsWith = [written](std::string_view start) {
+    return written.size() >= start.size() && EqualsIgnoringAsciiCase(written.substr(0, start.size()), start);
+  };
+  return writtenKept_.empty() || std::any_of(writtenKept_.begin(), writtenKept_.end(), startsWith);
+}
+
+bool WineRegistry::Kept(std::string_view normalKey) const {
+  if (kept_.empty()) return true;
+  std::string buffer;
+  const std::string_view key = WithoutWowNode(normalKey, buffer);
+  return std::any_of(kept_.begin(), kept_.end(), [key](const std::string& kept) {
+    return key.starts_with(kept) && (key.size() == kept.size() || key[kept.size()] == '\\');
+  });
 }
 
 const WineRegistry::Values* WineRegistry::OpenKey(std::string_view key) const {

@@ -18,8 +18,10 @@
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kinshelf::platform {
 
@@ -28,10 +30,12 @@ class WineRegistry {
   // An empty registry: every key is missing.
   WineRegistry() = default;
   // Parses the text of a registry file. Lines that cannot be read are skipped; nothing throws.
-  explicit WineRegistry(std::string_view text);
+  // With `kept` given, only the keys at or below those named there (as KeyExists names them, in
+  // either view) are kept: a prefix's registry holds thousands of keys a reader never asks for.
+  explicit WineRegistry(std::string_view text, std::span<const std::string_view> kept = {});
   // Reads and parses the file; a missing or unreadable file, one that is not a regular file, or one
   // larger than any real registry file (kMaxFileSize), gives an empty registry.
-  static WineRegistry Load(const std::string& path);
+  static WineRegistry Load(const std::string& path, std::span<const std::string_view> kept = {});
 
   static constexpr std::size_t kMaxFileSize = 256u << 20;
 
@@ -51,7 +55,14 @@ class WineRegistry {
   using Values = std::map<std::string, std::string, std::less<>>;
 
   void ParseLine(std::string_view line, Values*& current);
+  bool MayBeKept(std::string_view written) const;
+  bool Kept(std::string_view normalKey) const;
   const Values* OpenKey(std::string_view key) const;
+
+  // The keys kept, as NormalKey gives them in the 64-bit view; empty: every key.
+  std::vector<std::string> kept_;
+  // The same as a key line writes them, in both views.
+  std::vector<std::string> writtenKept_;
 
   // Lower-cased key path without leading or trailing backslashes → its string values.
   std::map<std::string, Values, std::less<>> keys_;

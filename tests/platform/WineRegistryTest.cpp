@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <cctype>
 
 #include "support/ScratchFolder.h"
@@ -80,6 +81,18 @@ TEST(WineRegistryTest, KeyWithOnlySubkeysExists) {
   EXPECT_TRUE(registry.KeyExists("Software\\Orrinvale"));
   EXPECT_EQ(registry.ReadString("Software\\Orrinvale\\Only Subkeys", "Value"), std::nullopt);
   EXPECT_FALSE(registry.KeyExists("Software\\Orrinvale\\Only"));
+}
+
+// A reader that names the keys it reads keeps only those and their subkeys, in either view.
+TEST(WineRegistryTest, OnlyTheKeysAskedForAreKept) {
+  constexpr std::array<std::string_view, 2> kKept{"Software\\Millennia Corporation",
+                                                  "software\\orrinvale\\only subkeys\\"};
+  const WineRegistry registry(kSystemReg, kKept);
+  EXPECT_EQ(registry.ReadString("Software\\Millennia Corporation\\Legacy 7.5", "InstallPath"), "C:\\Legacy");
+  EXPECT_EQ(registry.ReadString("Software\\Orrinvale\\Only Subkeys\\Deeper", "Value"), "x");
+  EXPECT_TRUE(registry.KeyExists("Software\\Orrinvale\\Only Subkeys"));
+  EXPECT_FALSE(registry.KeyExists("Software\\Microsoft\\Windows\\CurrentVersion"));
+  EXPECT_FALSE(registry.KeyExists("Software\\Millennia"));
 }
 
 struct EscapeRow {

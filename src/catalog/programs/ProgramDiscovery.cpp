@@ -47,6 +47,7 @@ constexpr std::array<std::string_view, 6> kLegacyKeys{
     "Software\\Millennia Corporation\\Legacy 7.5\\", "Software\\Millennia Corporation\\Legacy 7.0\\",
     "Software\\Millennia Corporation\\Legacy 6.0\\", "Software\\Millennia Corporation\\Legacy 5.0\\",
     "Software\\Millennia Corporation\\Legacy 4.0\\", "Software\\Millennia Corporation\\Legacy 3.0\\"};
+constexpr std::string_view kLegacyKeysParent = "Software\\Millennia Corporation";
 constexpr std::string_view kCurrentVersionKey = "Software\\Microsoft\\Windows\\CurrentVersion";
 constexpr std::string_view kCurrentVersion32Key = "Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion";
 constexpr std::string_view kGramps = "gramps";
@@ -113,7 +114,10 @@ class Prefix {
   }
 
   const platform::WineRegistry& Registry() {
-    if (!registry_) registry_ = platform::WineRegistry::Load(platform::JoinPath(folder_, "system.reg"));
+    // Only the keys the probes read: the registry is read at every start.
+    static constexpr std::array<std::string_view, 2> kKeysRead{kLegacyKeysParent, kCurrentVersionKey};
+    if (!registry_)
+      registry_ = platform::WineRegistry::Load(platform::JoinPath(folder_, "system.reg"), kKeysRead);
     return *registry_;
   }
 
