@@ -147,11 +147,14 @@ void FamilyPageView::FillPanel(Panel panel, const std::optional<PersonPanel>& pe
   if (options.GetBool(opt::ShowIndHint))
     box.setToolTip(DisplayText(*collection_, collection_->IndividualSummaryText(person->index)));
   const auto individual = collection_->GetIndividual(person->index);
-  const bool ownFamily = panel == kSubject || panel == kSpouse;
+  // The couple shown is sealed when the family shown is: it is found by its place in the subject's
+  // families, which in the spouse's may be another.
+  const bool ownFamily = (panel == kSubject || panel == kSpouse) && page_.subject;
   box.SetLds(
       {individual->HasLDSEvent(EventKind::kLdsBaptism), individual->HasLDSEvent(EventKind::kLdsEndowment),
        individual->HasLDSEvent(EventKind::kLdsSealingToParents),
-       collection_->HasSealingToSpouse(person->index, ownFamily ? page_.position : 0)},
+       ownFamily ? collection_->HasSealingToSpouse(page_.subject->index, page_.position)
+                 : collection_->HasSealingToSpouse(person->index, 0)},
       options.GetBool(opt::UseLDS));
 }
 

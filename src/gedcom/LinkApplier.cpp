@@ -19,7 +19,8 @@ void LinkApplier::Apply(const FoundLink& link) {
       if (other) families.AddChild(target, link.owner, 0);
       return;
     case LinkKind::kSpouseFamily:
-      if (owner) people.AddSpouseFamily(link.owner, true, target);
+      // A family its FAMS lines name twice is still one marriage.
+      if (owner) people.AddSpouseFamily(link.owner, false, target);
       return;
     case LinkKind::kChild: {
       const std::int32_t order = NextChildOrder(link.owner);

@@ -34,6 +34,7 @@ class TIndInfoPanel final : public QWidget {
   void Clear();
 
   const QString& Line(int line) const { return lines_[line]; }
+  const LdsFlags& Lds() const { return lds_; }
   int LineHeight() const;
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }

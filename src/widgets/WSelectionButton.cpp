@@ -18,7 +18,8 @@ void WSelectionButton::SetItems(const QStringList& items) {
       menu_->addSeparator();
       continue;
     }
-    QAction* action = menu_->addAction(item);
+    // A name's "&" is shown as it is, not taken for a shortcut's mark.
+    QAction* action = menu_->addAction(QString(item).replace(QLatin1Char('&'), QStringLiteral("&&")));
     action->setData(++number);
     connect(action, &QAction::triggered, this, [this, number] { Choose(number); });
   }

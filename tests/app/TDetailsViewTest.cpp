@@ -186,6 +186,26 @@ TEST_F(TDetailsViewTest, TheFamilyPageShowsBothSpousesInTurnWithTheirParentsAndC
   EXPECT_EQ(view_.Selector().Current(), Find("I4"));
 }
 
+// The spouse's "S" marker is the shown family's sealing, not that of the spouse's family at the same
+// place in the spouse's own list (here Wendy's earlier, sealed marriage to Yann).
+TEST_F(TDetailsViewTest, TheSpousePanelsSealingIsTheShownFamilys) {
+  OpenAndWait(home_.WriteFile(
+      "sealed.ged",
+      "0 HEAD\n0 @I1@ INDI\n1 NAME Hal /H/\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Wendy /W/\n1 FAMS @F1@\n"
+      "1 FAMS @F2@\n0 @I3@ INDI\n1 NAME Yann /Y/\n1 FAMS @F2@\n"
+      "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n"
+      "0 @F2@ FAM\n1 HUSB @I3@\n1 WIFE @I2@\n1 MARR\n2 DATE 1890\n1 SLGS\n2 DATE 1891\n0 TRLR\n"));
+  view_.Tabs().setCurrentIndex(TDetailsView::kFamilyTab);
+  view_.Selector().JumpTo(Find("I1"));
+  FamilyPageView& page = view_.FamilyPage();
+  ASSERT_TRUE(PanelName(FamilyPageView::kSpouse).startsWith("Wendy /W/"));
+  EXPECT_FALSE(page.PanelAt(FamilyPageView::kSubject)->Lds().sealingToSpouse);
+  EXPECT_FALSE(page.PanelAt(FamilyPageView::kSpouse)->Lds().sealingToSpouse);
+  view_.Selector().JumpTo(Find("I3"));
+  EXPECT_TRUE(page.PanelAt(FamilyPageView::kSubject)->Lds().sealingToSpouse);
+  EXPECT_TRUE(page.PanelAt(FamilyPageView::kSpouse)->Lds().sealingToSpouse);
+}
+
 TEST_F(TDetailsViewTest, TheSelectorsRelativesListCountsSpouseItemsAndItsPathGoesBack) {
   OpenAndWait(home_.WriteFile("family.ged", kFamily));
   WIndScroll& selector = view_.Selector();

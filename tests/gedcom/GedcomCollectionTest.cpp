@@ -231,6 +231,15 @@ TEST(LinkRecords, PutsUndatedMarriagesFirstThenTheDatedOnesByDate) {
   EXPECT_EQ(SpouseFamilies(*gedcom, 1), (std::vector<std::int32_t>{2, 3, 1}));
 }
 
+// A family named by two FAMS lines of a person is one marriage, however the lines are ordered.
+TEST(LinkRecords, AFamilyNamedTwiceIsOneMarriage) {
+  LoadedGedcom gedcom(
+      GedLines({"0 HEAD", "0 @I1@ INDI", "1 FAMS @F1@", "1 FAMS @F2@", "1 FAMS @F2@", "1 FAMS @F1@",
+                "0 @I2@ INDI", "1 NAME Wa /W/", "0 @I3@ INDI", "1 NAME Wb /W/", "0 @F1@ FAM", "1 HUSB @I1@",
+                "1 WIFE @I2@", "0 @F2@ FAM", "1 HUSB @I1@", "1 WIFE @I3@", "0 TRLR"}));
+  EXPECT_EQ(SpouseFamilies(*gedcom, 1), (std::vector<std::int32_t>{1, 2}));
+}
+
 // The header and the counts need no link pass; the first link read runs it, ordering included, as
 // LinkRecords would have.
 TEST(LinkRecords, RunsOnTheFirstLinkReadWhenNobodyAskedForIt) {

@@ -43,6 +43,9 @@ TEST(WSelectionButtonTest, SeparatorsAreNotNumberedAndAChoiceCanBecomeTheCaption
   EXPECT_EQ(button.text(), "Spouse: B");
   button.Choose(4);  // no such item
   EXPECT_EQ(button.Chosen(), 3);
+  // An "&" in a name marks no shortcut.
+  button.SetItems({"Spouse: Smith & Sons"});
+  EXPECT_EQ(button.Menu()->actions()[0]->iconText(), "Spouse: Smith & Sons");
 }
 
 }  // namespace

@@ -100,9 +100,11 @@ class FamilyCommand : public Command {
     const std::int32_t index = file.FindIndividual(args.Positional()[1]);
     const auto page = BuildFamilyPage(file.Collection(), index, position);
     if (!page.subject) file.FailUnreadable(index);
-    if (page.count > 0 && page.position != position) {
-      throw std::runtime_error("the individual has " + std::to_string(page.count) + " spouse famil" +
-                               (page.count == 1 ? "y" : "ies"));
+    // Without a spouse family the page shows the individual and parents, asked for as the first.
+    if (page.position != position && (page.count > 0 || position != 1)) {
+      throw std::runtime_error(page.count == 0 ? std::string("the individual has no spouse family")
+                                               : "the individual has " + std::to_string(page.count) +
+                                                     " spouse famil" + (page.count == 1 ? "y" : "ies"));
     }
     if (format == OutputFormat::kJson) {
       WriteJson(page, file, io.out);

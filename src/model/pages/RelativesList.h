@@ -16,7 +16,7 @@ struct RelativeItem {
 };
 
 // "Spouse: " + the spouse's name with its identifier (or "<No Given Name>"), then "   " + the
-// child line of every child in birth order, for each spouse family in turn. Texts stay in the
+// child line of every child in the family's order, for each spouse family in turn. Texts stay in the
 // collection's encoding.
 std::vector<RelativeItem> SpousesAndChildren(WABSCollection& collection, std::int32_t individual);
 
