@@ -141,12 +141,12 @@ void TDetailsView::LoadFinished() {
   selector_->Attach(collection_.get());
   RefreshPage();
   options_.AddRecentFile(path_);
-  emit OpenFinished();
   // What can be read is shown; the counts of a damaged file include what cannot.
   const std::string damage = collection_->LoadDamage();
-  if (!damage.empty())
-    QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"),
-                         QString::fromStdString(path_ + ": " + damage));
+  const std::string told = damage.empty() ? damage : path_ + ": " + damage;
+  emit OpenFinished();
+  if (!told.empty())
+    QMessageBox::warning(window(), QStringLiteral("Orrinvale Kinshelf"), QString::fromStdString(told));
 }
 
 void TDetailsView::Close() {

@@ -175,6 +175,8 @@ void TDialogFileSearch::SaveExclusions() {
 bool TDialogFileSearch::UpdateExclusions() {
   try {
     const auto editing = WFileExcludeList::LockForEditing(exclusions_.FileName());
+    // A list deleted while the window ran is made again, as at the window's start.
+    WFileExcludeList::EnsureFileExists(exclusions_.FileName());
     if (exclusions_.Changed()) {
       exclusions_.Save();
     } else {
@@ -203,12 +205,16 @@ void TDialogFileSearch::AddExclusion() {
   FillExclusions();
 }
 
+// The entry is taken for editing only once the edit is confirmed: a cancelled edit changes nothing.
 void TDialogFileSearch::EditExclusion() {
-  WFileExcludeItem* item = exclusions_.Item(SelectedExclusion());
-  if (item == nullptr || !item->IsPath) return;
+  const int selected = SelectedExclusion();
+  if (selected < 1 || selected > exclusions_.Count()) return;
+  const WFileExcludeItem& shown = exclusions_.Items()[static_cast<std::size_t>(selected - 1)];
+  if (!shown.IsPath) return;
   TDialogSelectFolder picker(this);
-  picker.Preset(item->Path, item->Sub);
+  picker.Preset(shown.Path, shown.Sub);
   if (picker.exec() != QDialog::Accepted) return;
+  WFileExcludeItem* item = exclusions_.Item(selected);
   item->Path = picker.Folder();
   item->Sub = picker.IncludeSubfolders();
   FillExclusions();

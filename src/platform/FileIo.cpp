@@ -66,23 +66,25 @@ std::optional<std::string> ReadSmallRegularFile(const std::string& path, std::si
   if (fstat(fd.Get(), &info) != 0)
     throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
   if (!S_ISREG(info.st_mode)) throw std::runtime_error(path + " is not a regular file");
+  const auto tooLarge = [&path, limit] {
+    return std::runtime_error(path + " is larger than " + std::to_string(limit / (1024 * 1024)) +
+                              " MB, too large for this file");
+  };
+  if (static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0)) > limit) throw tooLarge();
   std::string text;
   // Read in place, in room for the size the file had when opened; it is read on until its end, as
-  // it may have grown since.
-  text.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), limit) + 1);
+  // it may have grown since, but never past one byte over the limit.
+  text.reserve(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1);
   constexpr std::size_t kStep = 16384;
   for (;;) {
     const std::size_t done = text.size();
-    text.resize(text.capacity() > done ? text.capacity() : done + kStep);
+    text.resize(std::min(text.capacity() > done ? text.capacity() : done + kStep, limit + 1));
     const std::int64_t count =
         ReadAt(fd.Get(), text.data() + done, text.size() - done, static_cast<std::int64_t>(done));
     if (count < 0) throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
     text.resize(done + static_cast<std::size_t>(count));
     if (count == 0) return text;
-    if (text.size() > limit) {
-      throw std::runtime_error(path + " is larger than " + std::to_string(limit / (1024 * 1024)) +
-                               " MB, too large for this file");
-    }
+    if (text.size() > limit) throw tooLarge();
   }
 }
 
@@ -147,8 +149,6 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(target, path, bytes);
-  // A file its owner made read-only is not replaced behind its back, which renaming would do.
-  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) FailWrite("write", path);
   std::string hidden(".");
   hidden.append(FileNamePart(target)).append(".XXXXXX");
   std::string pattern = JoinPath(FolderPart(target), hidden);

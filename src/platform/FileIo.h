@@ -32,8 +32,7 @@ bool RenameFile(const std::string& from, const std::string& to);
 // a pipe and never reads past the limit, whatever the file claims.
 std::optional<std::string> ReadSmallRegularFile(const std::string& path, std::size_t limit);
 // Writes the bytes to a temporary file beside the target, then renames it over the target, so that
-// readers see the old file or the new one, never a part. A file this process may not write is
-// left alone. Throws std::runtime_error naming the file.
+// readers see the old file or the new one, never a part. Throws std::runtime_error naming the file.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace kinshelf::platform

@@ -210,7 +210,8 @@ std::string WrittenKey(std::string_view normal) {
 
 WineRegistry::WineRegistry(std::string_view text, std::span<const std::string_view> kept) {
   for (const std::string_view key : kept) {
-    std::string normal = NormalKey(key);
+    std::string buffer;
+    std::string normal(WithoutWowNode(NormalKey(key), buffer));
     writtenKept_.push_back(WrittenKey(normal));
     if (normal.starts_with(kSoftware)) {
       writtenKept_.push_back(

@@ -139,9 +139,17 @@ void WOptions::Save() {
   // written.
   const platform::FolderLock saving(std::string(platform::FolderPart(file_->Path())));
   platform::IniFile fresh(file_->Path());
-  MergeTable(fresh, opt::GeneralRows(), general_, generalSaved_);
-  if (catalogLoaded_) MergeTable(fresh, opt::CatalogRows(), catalog_, catalogSaved_);
+  // Merged in copies, taken only once written: after a save that fails, the changes are still
+  // changes, for the next save to write.
+  std::vector<std::string> general = general_, generalSaved = generalSaved_;
+  std::vector<std::string> catalog = catalog_, catalogSaved = catalogSaved_;
+  MergeTable(fresh, opt::GeneralRows(), general, generalSaved);
+  if (catalogLoaded_) MergeTable(fresh, opt::CatalogRows(), catalog, catalogSaved);
   fresh.Save();
+  general_ = std::move(general);
+  generalSaved_ = std::move(generalSaved);
+  catalog_ = std::move(catalog);
+  catalogSaved_ = std::move(catalogSaved);
   file_ = std::move(fresh);
 }
 

@@ -281,7 +281,7 @@ TEST_F(GenealogyCommandsTest, FamilyShowsBothCouplesAndTheChildren) {
             std::string::npos)
       << out;
   EXPECT_EQ(Run({"family", "--spouse", "2", File(), "I1"}).status, 1);
-  const auto unmarried = Run({"family", "--spouse", "2", File(), "I3"});
+  const auto unmarried = Run({"family", "--spouse", "1", File(), "I3"});
   EXPECT_EQ(unmarried.status, 1);
   EXPECT_NE(unmarried.err.find("the individual has no spouse family"), std::string::npos) << unmarried.err;
   EXPECT_EQ(Run({"family", File(), "I3"}).status, 0);

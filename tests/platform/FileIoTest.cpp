@@ -68,16 +68,6 @@ TEST(FileIoTest, ReplaceKeepsTheModeAndLeavesNoTemporaryFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
-// A file made read-only is left as it is: renaming over it would replace it all the same.
-TEST(FileIoTest, AReadOnlyFileIsNotReplaced) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
-  test::ScratchFolder folder;
-  const auto path = folder.WriteFile("Kinshelf.ini", "old");
-  ::chmod(path.c_str(), 0444);
-  EXPECT_THROW(ReplaceFileAtomically(path, "new"), std::runtime_error);
-  EXPECT_EQ(ReadBack(path), "old");
-}
-
 // A settings or list file kept as a link (as dotfile managers do) stays a link, and the bytes go to
 // the file it names, also through a chain of links and to a target that does not exist yet.
 TEST(FileIoTest, ReplaceWritesThroughLinks) {

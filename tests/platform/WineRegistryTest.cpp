@@ -85,7 +85,7 @@ TEST(WineRegistryTest, KeyWithOnlySubkeysExists) {
 
 // A reader that names the keys it reads keeps only those and their subkeys, in either view.
 TEST(WineRegistryTest, OnlyTheKeysAskedForAreKept) {
-  constexpr std::array<std::string_view, 2> kKept{"Software\\Millennia Corporation",
+  constexpr std::array<std::string_view, 2> kKept{"Software\\Wow6432Node\\Millennia Corporation",
                                                   "software\\orrinvale\\only subkeys\\"};
   const WineRegistry registry(kSystemReg, kKept);
   EXPECT_EQ(registry.ReadString("Software\\Millennia Corporation\\Legacy 7.5", "InstallPath"), "C:\\Legacy");

@@ -123,6 +123,19 @@ TEST_F(WOptionsTest, SaveKeepsWhatAnotherProcessWroteSinceOpen) {
   EXPECT_EQ(options.GetInt(opt::FontSize), 11);
 }
 
+// A save that fails (here a file too large to be read again) leaves the changes to the next one.
+TEST_F(WOptionsTest, ChangesASaveCouldNotWriteAreWrittenByTheNext) {
+  WOptions options = Loaded();
+  options.Save();
+  options.SetInt(opt::FontSize, 12);
+  options.SetString(opt::LastDir, std::string(platform::IniFile::kSizeLimit, 'x'));
+  EXPECT_THROW(options.Save(), std::runtime_error);
+  options.SetString(opt::LastDir, "/home/me");
+  options.Save();
+  EXPECT_EQ(platform::IniFile(path_).ReadString("General", "FontSize", ""), "12");
+  EXPECT_EQ(options.GetInt(opt::FontSize), 12);
+}
+
 // Processes that each change one setting at the same moment keep every change.
 TEST_F(WOptionsTest, SavesMadeTogetherKeepEveryChange) {
   Loaded().Save();

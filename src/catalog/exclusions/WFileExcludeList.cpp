@@ -1,5 +1,6 @@
 #include "catalog/exclusions/WFileExcludeList.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -107,15 +108,12 @@ void WFileExcludeList::Save() {
 
 // Another program may have edited the file since it was loaded (the search dialog keeps its list
 // open while the command line edits the file): the entries this list removed are removed from the
-// file's, and those it added are added, so that neither side's edits are lost. A file that can no
-// longer be read is replaced by this list, as a file never loaded is.
+// file's, and those it added are added, so that neither side's edits are lost. A file gone since is
+// written anew; one damaged since is an error, never silently replaced.
 std::vector<WFileExcludeItem> WFileExcludeList::EditedFile() const {
-  std::vector<WFileExcludeItem> file;
-  try {
-    file = ParseExcludeXml(ReadWholeFile(fileName_), fileName_);
-  } catch (const std::runtime_error&) {
-    return items_;
-  }
+  const auto text = platform::ReadSmallRegularFile(fileName_, kSizeLimit);
+  if (!text) return items_;
+  std::vector<WFileExcludeItem> file = ParseExcludeXml(*text, fileName_);
   if (file == loaded_) return items_;
   ItemCounts kept(items_);
   std::vector<WFileExcludeItem> removed;
@@ -126,7 +124,9 @@ std::vector<WFileExcludeItem> WFileExcludeList::EditedFile() const {
   std::erase_if(file, [&removing](const WFileExcludeItem& item) { return removing.TakeOne(item); });
   ItemCounts unchanged(loaded_);
   for (const WFileExcludeItem& item : items_) {
-    if (!unchanged.TakeOne(item)) file.push_back(item);
+    // An entry the other program added too is kept once.
+    if (!unchanged.TakeOne(item) && std::find(file.begin(), file.end(), item) == file.end())
+      file.push_back(item);
   }
   return file;
 }

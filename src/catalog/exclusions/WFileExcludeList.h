@@ -41,7 +41,7 @@ class WFileExcludeList {
   void Load();
   // Writes the list, replacing the file atomically; when another program changed the file since it
   // was loaded, this list's edits are made on the file's entries instead, and the list takes the
-  // result. Throws std::runtime_error naming the file.
+  // result. Throws std::runtime_error naming the file, also when it can no longer be read.
   void Save();
   // Whether the entries were changed since the last Load or Save.
   bool Changed() const { return changed_; }

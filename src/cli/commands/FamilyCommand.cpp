@@ -100,8 +100,8 @@ class FamilyCommand : public Command {
     const std::int32_t index = file.FindIndividual(args.Positional()[1]);
     const auto page = BuildFamilyPage(file.Collection(), index, position);
     if (!page.subject) file.FailUnreadable(index);
-    // Without a spouse family the page shows the individual and parents, asked for as the first.
-    if (page.position != position && (page.count > 0 || position != 1)) {
+    // Without a spouse family the page shows the individual and parents, unless a family was asked for.
+    if (page.position != position && (page.count > 0 || args.Has("spouse"))) {
       throw std::runtime_error(page.count == 0 ? std::string("the individual has no spouse family")
                                                : "the individual has " + std::to_string(page.count) +
                                                      " spouse famil" + (page.count == 1 ? "y" : "ies"));

@@ -90,6 +90,8 @@ TEST_F(WFileExcludeListTest, SaveMakesItsEditsOnTheEntriesOfAFileChangedSinceIts
        Items{d, edited, e}},
       {"remove all", [](WFileExcludeList& list) { list.Clear(); }, Items{d}},
       {"remove what the other removed too", [](WFileExcludeList& list) { list.Remove(2); }, Items{a, c, d}},
+      {"add what the other added too", [](WFileExcludeList& list) { list.AddFolder("/d", true); },
+       Items{a, c, d}},
   };
   for (const Case& test : cases) {
     folder_.WriteFile("Exclude.xml", first);
@@ -105,6 +107,17 @@ TEST_F(WFileExcludeListTest, SaveMakesItsEditsOnTheEntriesOfAFileChangedSinceIts
     EXPECT_EQ(WFileExcludeList(file).Items(), test.saved) << test.what;
     EXPECT_EQ(holder.Items(), test.saved) << test.what;
   }
+}
+
+// A file damaged since the load is not replaced by the list: the save fails and the file stays.
+TEST_F(WFileExcludeListTest, SaveLeavesAFileDamagedSinceTheLoad) {
+  const std::string file = EmptyFile();
+  WFileExcludeList list(file);
+  list.AddFolder("/data", true);
+  const std::string damaged = "<Root><Item><Path>/hand/edited";
+  folder_.WriteFile("Exclude.xml", damaged);
+  EXPECT_THROW(list.Save(), std::runtime_error);
+  EXPECT_EQ(test::ReadFile(file), damaged);
 }
 
 TEST_F(WFileExcludeListTest, FailedSaveOnDestructionIsDropped) {
