@@ -91,10 +91,12 @@ QWidget* FamilyPageView::WithPlus(Panel panel) {
   return holder;
 }
 
+// The family stepped to stays shown while the page is shown again for the same individual (a tab
+// left and taken again); another individual starts at the first family.
 void FamilyPageView::Show(WABSCollection* collection, std::int32_t index) {
+  if (collection != collection_ || index != index_) position_ = 1;
   collection_ = collection;
   index_ = index;
-  position_ = 1;
   Refill();
 }
 

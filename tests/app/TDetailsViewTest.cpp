@@ -179,6 +179,10 @@ TEST_F(TDetailsViewTest, TheFamilyPageShowsBothSpousesInTurnWithTheirParentsAndC
   ASSERT_EQ(children->rowCount(), 1);
   EXPECT_TRUE(children->item(0, 1)->text().startsWith("Tom /Smith/"));
   EXPECT_EQ(children->item(0, 2)->text(), "1925");
+  // The family stepped to stays when another tab is taken and this one again.
+  view_.Tabs().setCurrentIndex(TDetailsView::kIndividualTab);
+  view_.Tabs().setCurrentIndex(TDetailsView::kFamilyTab);
+  EXPECT_EQ(page.findChild<QLabel*>("labSpouseCount")->text(), "(2 of 2)");
   page.findChild<QPushButton*>("butNextSpouse")->click();
   EXPECT_EQ(page.findChild<QLabel*>("labSpouseCount")->text(), "(1 of 2)");
   // A double click on a panel goes to its individual.
