@@ -11,7 +11,10 @@ WABSCitation::~WABSCitation() = default;
 
 std::string WABSCitation::CitationText() {
   std::string text = GetDetailText();
+  // An empty part adds nothing, not even its comma: a citation whose source record is missing or
+  // holds no text would end in ", ".
   const auto append = [&text](const std::string& part) {
+    if (part.empty()) return;
     if (!text.empty()) text += ", ";
     text += part;
   };
@@ -23,7 +26,7 @@ std::string WABSCitation::CitationText() {
   if (const std::unique_ptr<WABSSource> source = GetSource()) {
     append(source->GetFullText());
     if (const std::unique_ptr<WABSNote> sourceNote = source->GetNote(); hasLines(sourceNote))
-      text += ", " + NoteTextOf(sourceNote.get());
+      append(NoteTextOf(sourceNote.get()));
   }
   return text;
 }

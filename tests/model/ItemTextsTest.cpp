@@ -115,7 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
                                              .note = {"seen"},
                                              .source = FakeSource{.title = "Census", .note = {"filmed"}}},
                                 "p. 12, seen, Census, filmed"},
-                    CitationRow{"Nothing", FakeCitation{}, ""}),
+                    CitationRow{"Nothing", FakeCitation{}, ""},
+                    CitationRow{"SourceWithoutTextAddsNoComma",
+                                FakeCitation{.detail = "p. 12", .source = FakeSource{}}, "p. 12"},
+                    CitationRow{"SourceNoteWithoutTextBeforeHasNoLeadingComma",
+                                FakeCitation{.source = FakeSource{.note = {"filmed"}}}, "filmed"}),
     [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(ItemTextsTest, EventDatesAreBuiltOnceAndTheSortDateIsTheDisplayDate) {
