@@ -1,11 +1,10 @@
 // Runs one command line against the registry of commands.
 #include "cli/CommandRunner.h"
 
-#include <cerrno>
-#include <cstring>
 #include <exception>
 
 #include "cli/HelpText.h"
+#include "cli/OutputFlush.h"
 #include "cli/TerminalText.h"
 #include "cli/commands/Commands.h"
 
@@ -25,13 +24,9 @@ const Command* FindCommand(const std::vector<std::unique_ptr<Command>>& commands
 // Output that did not reach its file (a full disk, a closed pipe) makes the command fail: a script
 // must not take a cut-off listing for a whole one.
 bool OutputWritten(CommandIo& io, const std::string& name) {
-  errno = 0;
-  io.out.flush();
-  if (io.out) return true;
-  const int reason = errno;
-  io.err << kProgram << ' ' << name << ": cannot write the output";
-  if (reason != 0) io.err << ": " << std::strerror(reason);
-  io.err << '\n';
+  const std::string failure = FlushFailure(io.out);
+  if (failure.empty()) return true;
+  io.err << kProgram << ' ' << name << ": " << failure << '\n';
   return false;
 }
 

@@ -10,31 +10,24 @@ namespace kinshelf::platform {
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // The section name of a header line "[name]", or nothing.
 bool SectionName(std::string_view line, std::string_view& name) {
-  line = Trim(line);
+  line = IniFile::Trimmed(line);
   if (line.empty() || line.front() != '[') return false;
   const auto close = line.find(']');
   if (close == std::string_view::npos) return false;
-  name = Trim(line.substr(1, close - 1));
+  name = IniFile::Trimmed(line.substr(1, close - 1));
   return true;
 }
 
 // The key and value of a line "key=value"; comment lines have none.
 bool KeyValue(std::string_view line, std::string_view& key, std::string_view& value) {
-  line = Trim(line);
+  line = IniFile::Trimmed(line);
   if (line.empty() || line.front() == ';' || line.front() == '#') return false;
   const auto equals = line.find('=');
   if (equals == std::string_view::npos) return false;
-  key = Trim(line.substr(0, equals));
-  value = Trim(line.substr(equals + 1));
+  key = IniFile::Trimmed(line.substr(0, equals));
+  value = IniFile::Trimmed(line.substr(equals + 1));
   return true;
 }
 
@@ -46,6 +39,13 @@ void CheckText(std::string_view text, std::string_view forbidden, const char* wh
 }
 
 }  // namespace
+
+std::string_view IniFile::Trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   if (const auto text = ReadSmallRegularFile(path_, kSizeLimit)) SetText(*text);
@@ -92,7 +92,7 @@ long IniFile::SectionEnd(long header) const {
   for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines_.size(); ++i) {
     std::string_view name;
     if (SectionName(lines_[i], name)) break;
-    if (!Trim(lines_[i]).empty()) end = static_cast<long>(i) + 1;
+    if (!Trimmed(lines_[i]).empty()) end = static_cast<long>(i) + 1;
   }
   return end;
 }
@@ -115,7 +115,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   const std::string text = std::string(key) + "=" + std::string(value);
   long header = FindSection(section);
   if (header < 0) {
-    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    if (!lines_.empty() && !Trimmed(lines_.back()).empty()) lines_.emplace_back();
     std::string line("[");
     lines_.push_back(line.append(section).append("]"));
     header = static_cast<long>(lines_.size()) - 1;

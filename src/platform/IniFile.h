@@ -26,6 +26,9 @@ class IniFile {
 
   const std::string& Path() const { return path_; }
 
+  // The text without the blanks a line's reading drops around names and values.
+  static std::string_view Trimmed(std::string_view text);
+
   // The value of the first matching key in the first matching section, with surrounding blanks
   // removed; `fallback` when there is none.
   std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;

@@ -211,13 +211,12 @@ std::string WrittenKey(std::string_view normal) {
 WineRegistry::WineRegistry(std::string_view text, std::span<const std::string_view> kept) {
   for (const std::string_view key : kept) {
     std::string buffer;
-    std::string normal(WithoutWowNode(NormalKey(key), buffer));
+    const std::string normal(WithoutWowNode(NormalKey(key), buffer));
     writtenKept_.push_back(WrittenKey(normal));
     if (normal.starts_with(kSoftware)) {
       writtenKept_.push_back(
           WrittenKey(std::string(kSoftware) + std::string(kWowNode) + normal.substr(kSoftware.size())));
     }
-    kept_.push_back(std::move(normal));
   }
   Values* current = nullptr;
   while (!text.empty()) {
@@ -247,8 +246,7 @@ void WineRegistry::ParseLine(std::string_view line, Values*& current) {
       return;
     }
     const auto key = ReadEscaped(line, ']');
-    std::string normal = key ? NormalKey(*key) : std::string();
-    current = key && Kept(normal) ? &keys_[std::move(normal)] : nullptr;
+    current = key ? &keys_[NormalKey(*key)] : nullptr;
     return;
   }
   if (current == nullptr) return;
@@ -275,21 +273,13 @@ void WineRegistry::ParseLine(std::string_view line, Values*& current) {
 }
 
 // Wine writes the ASCII letters of a key path as they are and its separators as "\\\\": a written
-// key below a kept one starts with the kept key so written, in some case, in either view.
+// key below a kept one starts with the kept key so written, in some case, in either view. A key
+// whose name only begins as a kept one's is kept too, and never asked for.
 bool WineRegistry::MayBeKept(std::string_view written) const {
   const auto startsWith = [written](std::string_view start) {
     return written.size() >= start.size() && EqualsIgnoringAsciiCase(written.substr(0, start.size()), start);
   };
   return writtenKept_.empty() || std::any_of(writtenKept_.begin(), writtenKept_.end(), startsWith);
-}
-
-bool WineRegistry::Kept(std::string_view normalKey) const {
-  if (kept_.empty()) return true;
-  std::string buffer;
-  const std::string_view key = WithoutWowNode(normalKey, buffer);
-  return std::any_of(kept_.begin(), kept_.end(), [key](const std::string& kept) {
-    return key.starts_with(kept) && (key.size() == kept.size() || key[kept.size()] == '\\');
-  });
 }
 
 const WineRegistry::Values* WineRegistry::OpenKey(std::string_view key) const {

@@ -56,12 +56,9 @@ class WineRegistry {
 
   void ParseLine(std::string_view line, Values*& current);
   bool MayBeKept(std::string_view written) const;
-  bool Kept(std::string_view normalKey) const;
   const Values* OpenKey(std::string_view key) const;
 
-  // The keys kept, as NormalKey gives them in the 64-bit view; empty: every key.
-  std::vector<std::string> kept_;
-  // The same as a key line writes them, in both views.
+  // The keys kept as a key line writes them, in both views; empty: every key.
   std::vector<std::string> writtenKept_;
 
   // Lower-cased key path without leading or trailing backslashes → its string values.

@@ -178,10 +178,7 @@ void WOptions::Store(int id, std::string_view value) {
   if (!CanHold(value)) {
     throw std::invalid_argument("The setting " + std::string(RowOf(id).key) + " cannot hold a line break");
   }
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!value.empty() && blank(value.front())) value.remove_prefix(1);
-  while (!value.empty() && blank(value.back())) value.remove_suffix(1);
-  slot.assign(value);
+  slot.assign(platform::IniFile::Trimmed(value));
 }
 
 bool WOptions::CanHold(std::string_view value) {

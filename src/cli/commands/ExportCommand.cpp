@@ -1,11 +1,10 @@
 // kinshelf export: writes the listing as comma-separated text to a file.
-#include <cerrno>
-#include <cstring>
 #include <stdexcept>
 
 #include "catalog/CatalogExport.h"
 #include "catalog/CatalogSession.h"
 #include "cli/ListingOptions.h"
+#include "cli/OutputFlush.h"
 #include "cli/TerminalText.h"
 #include "cli/commands/Commands.h"
 #include "fileaccess/WIntArray.h"
@@ -30,12 +29,8 @@ class ExportCommand : public Command {
     if (file == "-") {
       io.out << CatalogCsvText(session.Store(), *ids, session.Options());
       // Said only once the text is out.
-      errno = 0;
-      if (!io.out.flush()) {
-        const int reason = errno;
-        throw std::runtime_error(std::string("cannot write the output") +
-                                 (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()));
-      }
+      if (const std::string failure = FlushFailure(io.out); !failure.empty())
+        throw std::runtime_error(failure);
       io.err << "Exported " << count << '\n';
       return 0;
     }
